@@ -1,0 +1,40 @@
+#include "common/dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+namespace {
+RealDialogs realDialogs;
+Dialogs *current = &realDialogs;
+} // namespace
+
+Dialogs &Dialogs::instance() {
+    return *current;
+}
+
+void Dialogs::setInstance(Dialogs *dialogs) {
+    current = dialogs ? dialogs : &realDialogs;
+}
+
+void RealDialogs::message(QWidget *parent, const QString &text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
+QMessageBox::StandardButton RealDialogs::warning(QWidget *parent, const QString &text,
+                                                 QMessageBox::StandardButtons buttons) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Avertissement"), text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString RealDialogs::openFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                  const QString &directory) {
+    return QFileDialog::getOpenFileName(parent, caption, directory, filter);
+}
+
+QString RealDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                  const QString &suggested) {
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every message box and file dialog of the program goes through this interface,
+// so that window tests can answer them without a real modal box.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // Plain message box with an OK button; a "\n" in text starts a second line.
+    virtual void message(QWidget *parent, const QString &text) = 0;
+
+    // Warning box captioned "Avertissement" with the given buttons; returns the
+    // button pressed (Escape or closing the box gives the escape button).
+    virtual QMessageBox::StandardButton warning(QWidget *parent, const QString &text,
+                                                QMessageBox::StandardButtons buttons) = 0;
+
+    // File dialogs; an empty result means the dialog was cancelled.
+    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                 const QString &directory = {}) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                 const QString &suggested = {}) = 0;
+
+    // The instance used by every window; tests install their own.
+    static Dialogs &instance();
+    static void setInstance(Dialogs *dialogs); // nullptr restores the real one
+};
+
+// The real modal boxes and dialogs of the platform.
+class RealDialogs : public Dialogs {
+public:
+    void message(QWidget *parent, const QString &text) override;
+    QMessageBox::StandardButton warning(QWidget *parent, const QString &text,
+                                        QMessageBox::StandardButtons buttons) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
+                         const QString &directory) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                         const QString &suggested) override;
+};

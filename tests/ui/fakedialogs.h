@@ -1,0 +1,37 @@
+#pragma once
+
+#include "common/dialogs.h"
+
+#include <QQueue>
+#include <QStringList>
+
+// Answers message boxes and file dialogs from queued replies and records what
+// was asked, so window tests never block on a modal box.
+class FakeDialogs : public Dialogs {
+public:
+    FakeDialogs() { Dialogs::setInstance(this); }
+    ~FakeDialogs() override { Dialogs::setInstance(nullptr); }
+
+    QStringList messages;                        // texts of plain message boxes
+    QStringList warnings;                        // texts of warning boxes
+    QQueue<QMessageBox::StandardButton> answers; // replies to warnings, in order
+    QQueue<QString> files;                       // replies to file dialogs, "" = cancel
+    int fileDialogs = 0;                         // how many file dialogs were opened
+
+    void message(QWidget *, const QString &text) override { messages << text; }
+    QMessageBox::StandardButton warning(QWidget *, const QString &text,
+                                        QMessageBox::StandardButtons buttons) override {
+        warnings << text;
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        return (buttons & QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::Ok;
+    }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override {
+        ++fileDialogs;
+        return files.isEmpty() ? QString() : files.dequeue();
+    }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override {
+        ++fileDialogs;
+        return files.isEmpty() ? QString() : files.dequeue();
+    }
+};
