@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// One record file in memory: its lines, and the envelope rules shared by the
+// three record kinds. A record is a block of lines between "<BLOC" + number +
+// ">" and "</BLOC" + number + ">", the number zero-padded to the list's width
+// (5 digits for companies, 4 for operations and day actions).
+class BlocList {
+public:
+    // The largest count a record can be created beyond ("Le fichier est plein").
+    static constexpr int MaxCreatedCount = 9998;
+    static constexpr int PrefixedTextLength = 255;
+
+    explicit BlocList(int width);
+
+    int width() const { return m_width; }
+    const QStringList &lines() const { return m_lines; }
+    qsizetype size() const { return m_lines.size(); }
+    bool isEmpty() const { return m_lines.isEmpty(); }
+    // The line at index, or an empty text past the end.
+    QString at(qsizetype index) const;
+
+    void setLines(const QStringList &lines);
+    void clear();
+    void append(const QString &line);
+    void append(const QStringList &lines);
+    void insert(qsizetype index, const QStringList &lines);
+    void removeLines(qsizetype from, qsizetype count);
+    void setLine(qsizetype index, const QString &line);
+
+    QString number(int block) const; // zero-padded to the list's width
+    QString openTag(int block) const;
+    QString closeTag(int block) const;
+
+    static bool isOpenTag(const QString &line) { return line.startsWith(QLatin1String("<BLOC")); }
+    static bool isCloseTag(const QString &line) { return line.startsWith(QLatin1String("</BLOC")); }
+    // The number written in an opening tag, or -1 when it is not decimal.
+    int tagNumber(const QString &openTagLine) const;
+    // The text of a prefixed line ("MEMO", "TEXT", "MEM3", "MEM4", "DATA"):
+    // characters 5 to 259.
+    static QString prefixedText(const QString &line);
+
+    // Index of the first line equal to text, or -1.
+    qsizetype find(const QString &text, qsizetype from = 0) const;
+    qsizetype findBlock(int block) const { return find(openTag(block)); }
+    // Number of lines beginning with "<BLOC".
+    int countTags() const;
+    // 1 + the largest code on the line after each opening tag, at least 10001.
+    int nextCode() const;
+
+    // Deletes from the line at index through the first line equal to
+    // closeTag, or to the end of the list.
+    void deleteBlockAt(qsizetype index, const QString &closeTag);
+    // Deletes the first block carrying that number; false when it is absent.
+    bool SupBloc(int block);
+
+    // Checks that opening and closing tags balance. If they do not, rebuilds
+    // the list block by block and returns true (the caller reports it);
+    // count is the number of opening tags at load and becomes the new count.
+    bool Verif(int &count);
+    // Removes one copy of every block number found more than once (the copy
+    // nearest the head); count becomes the number of opening tags left.
+    // Returns true when something was removed.
+    bool Doublons(int &count);
+    // After block k was deleted: renumbers the blocks above k and decreases
+    // count, unless count is below 2.
+    void Renum(int k, int &count);
+    // Drops the blank lines before the first block (and at most one stray
+    // non-blank line).
+    void Squize();
+
+    // Filtered moves: among opening tags whose line at offset matches, the
+    // block number before/after current, the first or the last; -1 if none.
+    enum class Step { Previous, Next, First, Last };
+    int findMatching(Step step, int current, int offset,
+                     const std::function<bool(const QString &)> &matches) const;
+
+private:
+    void touch() { ++m_revision; }
+
+    int m_width;
+    QStringList m_lines;
+    quint64 m_revision = 0;
+    mutable quint64 m_codeRevision = ~quint64(0);
+    mutable int m_nextCode = 10001;
+};

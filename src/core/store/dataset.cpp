@@ -1,0 +1,361 @@
+#include "store/dataset.h"
+
+#include "store/dates.h"
+#include "store/textfile.h"
+
+#include <QFileInfo>
+
+const QString DataSet::AlteredMessage =
+    QStringLiteral("Des fichiers ont été altérés\nVérifiez s'il n'y a pas eu perte de données");
+const QString DataSet::FullMessage = QStringLiteral("Le fichier est plein");
+
+DataSet::DataSet() : m_clock([] { return QDateTime::currentDateTime(); }) {
+    m_day = Dates::format(today());
+    for (FollowUpInput &input : m_inputs)
+        input.date = today();
+    Nouveau();
+}
+
+void DataSet::setMessageHandler(std::function<void(const QString &)> handler) {
+    m_messages = std::move(handler);
+}
+
+void DataSet::setClock(std::function<QDateTime()> clock) {
+    m_clock = std::move(clock);
+}
+
+void DataSet::message(const QString &text) const {
+    if (m_messages)
+        m_messages(text);
+}
+
+void DataSet::markEdited(Kind kind) {
+    m_recordModified[idx(kind)] = true;
+    m_modified = true;
+}
+
+void DataSet::Synchro() {
+    const QString stem = m_fileName.left(m_fileName.size() - 3);
+    m_operationFileName = stem + QLatin1String("opr");
+    m_dayActionFileName = stem + QLatin1String("jnr");
+}
+
+bool DataSet::repair(Kind kind) {
+    BlocList &list = m_lists[idx(kind)];
+    int &count = m_counts[idx(kind)];
+    count = list.countTags();
+    bool changed = false;
+    if (list.Verif(count)) {
+        message(AlteredMessage);
+        changed = true;
+    }
+    changed = list.Doublons(count) || changed;
+    if (changed)
+        m_modified = true;
+    return changed;
+}
+
+void DataSet::loadSibling(Kind kind, const QString &path) {
+    // A missing sibling means an empty list, never the one of the last data set.
+    BlocList &list = m_lists[idx(kind)];
+    list.clear();
+    if (QFileInfo::exists(path)) {
+        bool ok = false;
+        const QStringList lines = TextFile::read(path, &ok);
+        if (ok)
+            list.setLines(lines);
+        else
+            message(QStringLiteral("Impossible de lire le fichier ") + path);
+    }
+    m_currents[idx(kind)] = 0;
+    repair(kind);
+    read(kind);
+}
+
+bool DataSet::Charge(const QString &name) {
+    m_fileName = name;
+    if (!QFileInfo::exists(name) || QFileInfo(name).isDir()) {
+        m_fileName.clear();
+        return false;
+    }
+    bool ok = false;
+    const QStringList lines = TextFile::read(name, &ok);
+    if (!ok) {
+        message(QStringLiteral("Impossible de lire le fichier ") + name);
+        m_fileName.clear();
+        return false;
+    }
+    m_lists[0].setLines(lines);
+    m_modified = false;
+    repair(Kind::Company);
+
+    Synchro();
+    loadSibling(Kind::Operation, m_operationFileName);
+    loadSibling(Kind::DayAction, m_dayActionFileName);
+
+    m_currents[0] = 0;
+    LitFiche();
+    move(Kind::Company, Move::First);
+    return true;
+}
+
+bool DataSet::Sauve(const QString &name) {
+    if (!m_modified)
+        return true;
+    m_fileName = name;
+    Synchro();
+    // All three cards: a day action typed just before saving must reach the file.
+    write(Kind::Company);
+    write(Kind::Operation);
+    write(Kind::DayAction);
+    m_lists[0].Squize();
+
+    const QString paths[3] = {m_fileName, m_operationFileName, m_dayActionFileName};
+    for (int i = 0; i < 3; ++i) {
+        QString error;
+        if (!TextFile::write(paths[i], m_lists[i].lines(), &error)) {
+            message(QStringLiteral("Impossible d'enregistrer le fichier ") + paths[i] +
+                    QLatin1Char('\n') + error);
+            return false;
+        }
+    }
+    m_modified = false;
+    m_recordModified = {false, false, false};
+    return true;
+}
+
+void DataSet::Nouveau() {
+    for (BlocList &list : m_lists)
+        list.clear();
+    m_counts = {0, 0, 0};
+    m_currents = {0, 0, 0};
+    m_recordModified = {false, false, false};
+    m_modified = false;
+    m_modes[idx(Kind::Company)] = 0;
+    m_modes[idx(Kind::Operation)] = 0;
+    m_fileName.clear();
+    m_operationFileName.clear();
+    m_dayActionFileName.clear();
+    read(Kind::Operation);
+    read(Kind::DayAction);
+    read(Kind::Company);
+}
+
+void DataSet::read(Kind kind) {
+    const BlocList &list = m_lists[idx(kind)];
+    const int block = m_currents[idx(kind)];
+    switch (kind) {
+    case Kind::Company:
+        m_company = Company::read(list, block, today());
+        m_inputs[idx(kind)].date = today();
+        break;
+    case Kind::Operation:
+        m_operation = Operation::read(list, block, today());
+        m_inputs[idx(kind)].date = today();
+        break;
+    case Kind::DayAction:
+        m_dayAction = DayAction::read(list, block, now());
+        break;
+    }
+    m_recordModified[idx(kind)] = false;
+}
+
+void DataSet::write(Kind kind) {
+    if (!m_recordModified[idx(kind)])
+        return;
+    m_modified = true;
+    BlocList &list = m_lists[idx(kind)];
+    const int block = m_currents[idx(kind)];
+    QStringList lines;
+    switch (kind) {
+    case Kind::Company:
+        lines = m_company.lines();
+        break;
+    case Kind::Operation:
+        lines = m_operation.lines();
+        break;
+    case Kind::DayAction:
+        lines = m_dayAction.lines();
+        break;
+    }
+    lines.prepend(list.openTag(block));
+    lines.append(list.closeTag(block));
+
+    const qsizetype at = list.findBlock(block);
+    if (at >= 0)
+        list.deleteBlockAt(at, list.closeTag(block));
+    // A company keeps its place; operations and day actions move to the end.
+    if (kind == Kind::Company && at >= 0 && at < list.size())
+        list.insert(at, lines);
+    else
+        list.append(lines);
+    // The first card of an empty list is written before any Ajout counted it.
+    int &count = m_counts[idx(kind)];
+    if (block >= count)
+        count = block + 1;
+}
+
+bool DataSet::Ajout(Kind kind) {
+    write(kind);
+    int &count = m_counts[idx(kind)];
+    if (count > BlocList::MaxCreatedCount) {
+        message(FullMessage);
+        return false;
+    }
+    m_lists[idx(kind)].append(QStringLiteral(" "));
+    ++count;
+    m_currents[idx(kind)] = count - 1;
+    read(kind);
+    return true;
+}
+
+void DataSet::Supprime(Kind kind) {
+    BlocList &list = m_lists[idx(kind)];
+    int &current = m_currents[idx(kind)];
+    int &count = m_counts[idx(kind)];
+    const qsizetype at = list.findBlock(current);
+    if (at >= 0)
+        list.deleteBlockAt(at, list.closeTag(current));
+    m_modified = true;
+    list.Renum(current, count);
+    if (current > count - 1)
+        current = std::max(count - 1, 0);
+    read(kind);
+}
+
+int DataSet::step(Kind kind, Move move) const {
+    const int current = m_currents[idx(kind)];
+    const int count = m_counts[idx(kind)];
+    const int mode = m_modes[idx(kind)];
+    int offset = -1;
+    std::function<bool(const QString &)> matches;
+    if (kind == Kind::Company && mode == 2) {
+        offset = 6;
+        matches = [this](const QString &line) { return line == m_postalCode; };
+    } else if (kind == Kind::Company && mode == 3) {
+        offset = 7;
+        matches = [this](const QString &line) { return line.toUpper() == m_town; };
+    } else if (kind == Kind::Operation && mode == 2) {
+        offset = 2;
+        matches = [this](const QString &line) { return line.toUpper() == m_operationType; };
+    } else if (kind == Kind::DayAction && mode == 2) {
+        offset = 2;
+        matches = [this](const QString &line) { return line == m_day; };
+    }
+    if (offset < 0) {
+        switch (move) {
+        case Move::Previous:
+            return std::max(current - 1, 0);
+        case Move::Next:
+            return std::max(std::min(current + 1, count - 1), 0);
+        case Move::First:
+            return 0;
+        case Move::Last:
+            return std::max(count - 1, 0);
+        }
+    }
+    const BlocList::Step steps[] = {BlocList::Step::Previous, BlocList::Step::Next,
+                                    BlocList::Step::First, BlocList::Step::Last};
+    const int found = m_lists[idx(kind)].findMatching(steps[int(move)], current, offset, matches);
+    return found >= 0 ? found : current;
+}
+
+bool DataSet::move(Kind kind, Move move) {
+    const int count = m_counts[idx(kind)];
+    const bool forward = move == Move::Next || move == Move::Last;
+    if (count < 2 && (kind == Kind::Company ? forward : move == Move::Last))
+        return false;
+    write(kind);
+    m_currents[idx(kind)] = step(kind, move);
+    read(kind);
+    return true;
+}
+
+void DataSet::jumpTo(Kind kind, int block) {
+    write(kind);
+    m_currents[idx(kind)] = block;
+    read(kind);
+}
+
+void DataSet::Copier() {
+    const Company &c = m_company;
+    m_copy = {c.name,  c.address1, c.address2, c.postalCode, c.town,
+              c.phone, c.fax,      c.email,    c.contact,    c.activity};
+}
+
+void DataSet::Coller() {
+    Company &c = m_company;
+    QString *fields[] = {&c.name,  &c.address1, &c.address2, &c.postalCode, &c.town,
+                         &c.phone, &c.fax,      &c.email,    &c.contact,    &c.activity};
+    for (int i = 0; i < 10; ++i)
+        *fields[i] = m_copy[i];
+    markEdited(Kind::Company);
+}
+
+bool DataSet::addFollowUp(Kind kind) {
+    FollowUpInput &input = m_inputs[idx(kind)];
+    if (input.action.trimmed().isEmpty() || input.text.trimmed().isEmpty())
+        return false;
+    QList<FollowUpRow> &rows =
+        kind == Kind::Operation ? m_operation.followUps : m_company.followUps;
+    const bool added = FollowUp::add(rows, input.date, input.action, input.text);
+    if (added) {
+        input.action.clear();
+        input.text.clear();
+    }
+    markEdited(kind);
+    return added;
+}
+
+void DataSet::pickCompany(const QString &code) {
+    if (code.isEmpty())
+        return;
+    m_dayAction.companyCode = code;
+    markEdited(Kind::DayAction);
+    const BlocList &companies = m_lists[idx(Kind::Company)];
+    const QStringList &lines = companies.lines();
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        if (!BlocList::isOpenTag(lines.at(i)) || lines.at(i + 1) != code)
+            continue;
+        if (lines.size() > i + 8) {
+            DayAction &d = m_dayAction;
+            d.companyName = d.groupName = lines.at(i + 3);
+            d.groupAddress1 = lines.at(i + 4);
+            d.groupAddress2 = lines.at(i + 5);
+            d.groupPostalCode = lines.at(i + 6);
+            d.groupTown = lines.at(i + 7);
+            d.groupPhone = lines.at(i + 8);
+        }
+        return;
+    }
+}
+
+void DataSet::Valider() {
+    if (m_dayAction.validated)
+        return;
+    m_dayAction.validated = true;
+    write(Kind::DayAction);
+    markEdited(Kind::DayAction);
+
+    // An empty code would match every company; it names none.
+    const QString wanted = m_dayAction.companyCode;
+    if (wanted.isEmpty())
+        return;
+    const BlocList &companies = m_lists[idx(Kind::Company)];
+    const QStringList &lines = companies.lines();
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        if (!BlocList::isOpenTag(lines.at(i)))
+            continue;
+        if (lines.at(i + 1).left(wanted.size()).toUpper() != wanted)
+            continue;
+        const int block = companies.tagNumber(lines.at(i));
+        if (block < 0)
+            continue;
+        jumpTo(Kind::Company, block);
+        FollowUpInput &input = m_inputs[idx(Kind::Company)];
+        input = {today(), m_dayAction.action, m_dayAction.result};
+        addFollowUp(Kind::Company);
+        write(Kind::Company);
+        return;
+    }
+}

@@ -1,0 +1,111 @@
+#include "store/textfile.h"
+
+#include <QFile>
+#include <QHash>
+#include <QSaveFile>
+
+namespace {
+
+// Windows-1252 over 0x80..0x9F; 0 marks the five undefined bytes, which keep
+// their Latin-1 (C1 control) value so that they survive a round trip.
+const char16_t high[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                           0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+const QHash<char16_t, char> &reverseTable() {
+    static const QHash<char16_t, char> table = [] {
+        QHash<char16_t, char> t;
+        for (int i = 0; i < 32; ++i)
+            t.insert(high[i] ? high[i] : char16_t(0x80 + i), char(0x80 + i));
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
+namespace TextFile {
+
+QString decode(const QByteArray &bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80 && b < 0xA0 && high[b - 0x80])
+            *out++ = QChar(high[b - 0x80]);
+        else
+            *out++ = QChar(b);
+    }
+    return text;
+}
+
+QByteArray encode(const QString &text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
+    const auto &reverse = reverseTable();
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            *out++ = char(u);
+        } else {
+            const auto it = reverse.constFind(u);
+            *out++ = it == reverse.constEnd() ? '?' : it.value();
+        }
+    }
+    return bytes;
+}
+
+QStringList splitLines(const QString &text) {
+    QStringList lines;
+    const qsizetype n = text.size();
+    const QChar *data = text.constData();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = data[i].unicode();
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(QString(data + start, i - start));
+        if (c == u'\r' && i + 1 < n && data[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(QString(data + start, n - start));
+    return lines;
+}
+
+QStringList read(const QString &path, bool *ok) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (ok)
+            *ok = false;
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    if (ok)
+        *ok = file.error() == QFileDevice::NoError;
+    return splitLines(decode(bytes));
+}
+
+bool write(const QString &path, const QStringList &lines, QString *error) {
+    qsizetype size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 2;
+    QString text;
+    text.reserve(size);
+    for (const QString &line : lines) {
+        text += line;
+        text += QLatin1String("\r\n");
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(encode(text)) != size || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+} // namespace TextFile
