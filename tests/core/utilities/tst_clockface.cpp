@@ -1,0 +1,245 @@
+#include "utilities/clockface.h"
+
+#include <QTest>
+
+namespace {
+
+class FakeClock : public SystemClock {
+public:
+    QDateTime now = QDateTime(QDate(2026, 12, 5), QTime(9, 15, 42));
+    bool accept = true;
+    QList<SystemTime> set;
+
+    QDateTime currentDateTime() const override { return now; }
+    bool setUtc(const SystemTime &utc) override {
+        set << utc;
+        return accept;
+    }
+};
+
+const QTimeZone paris("Europe/Paris");
+
+} // namespace
+
+using Field = ClockFace::Field;
+
+class TestClockFace : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void spin_data() {
+        QTest::addColumn<Field>("field");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("newTime");
+        QTest::addColumn<QString>("newDate");
+
+        QTest::newRow("hour up") << Field::Hour << 1 << "09:15:42"
+                                 << "05/12/2026"
+                                 << "10:15:42"
+                                 << "05/12/2026";
+        QTest::newRow("hour up to 24") << Field::Hour << 1 << "23:15:42"
+                                       << "05/12/2026"
+                                       << "24:15:42"
+                                       << "05/12/2026";
+        QTest::newRow("hour stops at 24") << Field::Hour << 1 << "24:15:42"
+                                          << "05/12/2026"
+                                          << "24:15:42"
+                                          << "05/12/2026";
+        QTest::newRow("hour stays at 00") << Field::Hour << -1 << "00:15:42"
+                                          << "05/12/2026"
+                                          << "00:15:42"
+                                          << "05/12/2026";
+        QTest::newRow("minute stops at 59") << Field::Minute << 1 << "09:59:42"
+                                            << "05/12/2026"
+                                            << "09:59:42"
+                                            << "05/12/2026";
+        QTest::newRow("minute down") << Field::Minute << -1 << "09:10:42"
+                                     << "05/12/2026"
+                                     << "09:09:42"
+                                     << "05/12/2026";
+        QTest::newRow("day stops at 31") << Field::Day << 1 << "09:15:42"
+                                         << "31/12/2026"
+                                         << "09:15:42"
+                                         << "31/12/2026";
+        QTest::newRow("day down to 0") << Field::Day << -1 << "09:15:42"
+                                       << "01/12/2026"
+                                       << "09:15:42"
+                                       << "00/12/2026";
+        QTest::newRow("month stops at 12") << Field::Month << 1 << "09:15:42"
+                                           << "05/12/2026"
+                                           << "09:15:42"
+                                           << "05/12/2026";
+        QTest::newRow("month down") << Field::Month << -1 << "09:15:42"
+                                    << "05/10/2026"
+                                    << "09:15:42"
+                                    << "05/09/2026";
+        QTest::newRow("year up") << Field::Year << 1 << "09:15:42"
+                                 << "05/12/2026"
+                                 << "09:15:42"
+                                 << "05/12/2027";
+        QTest::newRow("year stops at 2099") << Field::Year << 1 << "09:15:42"
+                                            << "05/12/2099"
+                                            << "09:15:42"
+                                            << "05/12/2099";
+        QTest::newRow("year stops at 1900") << Field::Year << -1 << "09:15:42"
+                                            << "05/12/1900"
+                                            << "09:15:42"
+                                            << "05/12/1900";
+        QTest::newRow("two-digit year") << Field::Year << 1 << "09:15:42"
+                                        << "05/12/0098"
+                                        << "09:15:42"
+                                        << "05/12/1999";
+        QTest::newRow("no field") << Field::None << 1 << "09:15:42"
+                                  << "05/12/2026"
+                                  << "09:15:42"
+                                  << "05/12/2026";
+    }
+
+    void spin() {
+        QFETCH(Field, field);
+        QFETCH(int, step);
+        FakeClock clock;
+        ClockFace face(clock, paris);
+        QFETCH(QString, time);
+        QFETCH(QString, date);
+        face.setLines(time, date);
+        face.setField(field);
+        step > 0 ? face.spinUp() : face.spinDown();
+        QFETCH(QString, newTime);
+        QCOMPARE(face.timeLine(), newTime);
+        QFETCH(QString, newDate);
+        QCOMPARE(face.dateLine(), newDate);
+    }
+
+    void utc_data() {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("utc"); // yyyy-MM-dd HH:mm:ss
+
+        QTest::newRow("winter") << "Europe/Paris"
+                                << "14:30:00"
+                                << "05/12/2026" << true << "2026-12-05 13:30:00";
+        QTest::newRow("summer") << "Europe/Paris"
+                                << "14:30:00"
+                                << "05/07/2026" << true << "2026-07-05 12:30:00";
+        QTest::newRow("midnight goes back a year") << "Europe/Paris"
+                                                   << "00:15:07"
+                                                   << "01/01/2027" << true << "2026-12-31 23:15:07";
+        QTest::newRow("day before summer time") << "Europe/Paris"
+                                                << "12:00:00"
+                                                << "28/03/2026" << true << "2026-03-28 11:00:00";
+        QTest::newRow("day summer time starts") << "Europe/Paris"
+                                                << "12:00:00"
+                                                << "29/03/2026" << true << "2026-03-29 10:00:00";
+        QTest::newRow("skipped hour") << "Europe/Paris"
+                                      << "02:30:00"
+                                      << "29/03/2026" << false << "";
+        QTest::newRow("another zone") << "America/New_York"
+                                      << "14:30:00"
+                                      << "05/12/2026" << true << "2026-12-05 19:30:00";
+        QTest::newRow("day 0") << "Europe/Paris"
+                               << "14:30:00"
+                               << "00/12/2026" << false << "";
+        QTest::newRow("month 0") << "Europe/Paris"
+                                 << "14:30:00"
+                                 << "05/00/2026" << false << "";
+        QTest::newRow("31 February") << "Europe/Paris"
+                                     << "14:30:00"
+                                     << "31/02/2026" << false << "";
+        QTest::newRow("29 February of a leap year")
+            << "Europe/Paris"
+            << "14:30:00"
+            << "29/02/2028" << true << "2028-02-29 13:30:00";
+        QTest::newRow("hour 24") << "Europe/Paris"
+                                 << "24:00:00"
+                                 << "05/12/2026" << false << "";
+    }
+
+    void utc() {
+        QFETCH(QString, zone);
+        QFETCH(QString, time);
+        QFETCH(QString, date);
+        QFETCH(bool, valid);
+        const std::optional<SystemTime> record =
+            ClockFace::utcRecord(time, date, QTimeZone(zone.toLatin1()));
+        QCOMPARE(record.has_value(), valid);
+        if (!valid)
+            return;
+        QFETCH(QString, utc);
+        const QDateTime expected =
+            QDateTime::fromString(utc, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        QCOMPARE(*record, (SystemTime{expected.date().year(), expected.date().month(),
+                                      expected.date().day(), expected.time().hour(),
+                                      expected.time().minute(), expected.time().second(), 0}));
+    }
+
+    void setTwiceSetsTheClock() {
+        FakeClock clock;
+        ClockFace face(clock, paris);
+        face.activate();
+        QCOMPARE(face.timeLine(), QStringLiteral("09:15:42"));
+        QCOMPARE(face.dateLine(), QStringLiteral("05/12/2026"));
+
+        QCOMPARE(face.toggleSet(), false);
+        QVERIFY(face.editMode());
+        QVERIFY(clock.set.isEmpty());
+        face.setLines(QStringLiteral("14:30:00"), QStringLiteral("05/12/2026"));
+
+        clock.now = QDateTime(QDate(2026, 12, 5), QTime(14, 30, 1));
+        QCOMPARE(face.toggleSet(), true);
+        QVERIFY(!face.editMode());
+        QCOMPARE(clock.set, (QList<SystemTime>{{2026, 12, 5, 13, 30, 0, 0}}));
+        QCOMPARE(face.timeLine(), QStringLiteral("14:30:01")); // read back from the clock
+    }
+
+    void refusedTimeLeavesTheClock() {
+        FakeClock clock;
+        ClockFace face(clock, paris);
+        face.activate();
+        face.toggleSet();
+        face.setLines(QStringLiteral("14:30:00"), QStringLiteral("31/02/2026"));
+        QCOMPARE(face.toggleSet(), false);
+        QVERIFY(clock.set.isEmpty());
+        QCOMPARE(face.dateLine(), QStringLiteral("05/12/2026"));
+
+        clock.accept = false; // no right to set the clock
+        face.toggleSet();
+        QCOMPARE(face.toggleSet(), false);
+        QCOMPARE(clock.set.size(), 1);
+    }
+
+    void activationEndsEditing() {
+        FakeClock clock;
+        ClockFace face(clock, paris);
+        face.toggleSet();
+        face.setLines(QStringLiteral("11:11:11"), QStringLiteral("11/11/2011"));
+        face.activate();
+        QVERIFY(!face.editMode());
+        QCOMPARE(face.timeLine(), QStringLiteral("09:15:42"));
+        QVERIFY(clock.set.isEmpty());
+    }
+
+    void calendarTitles_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("december") << 2026 << 12 << "décembre  2026";
+        QTest::newRow("january") << 2027 << 1 << "janvier  2027";
+        QTest::newRow("february") << 2026 << 2 << "février  2026";
+        QTest::newRow("august") << 2026 << 8 << "août  2026";
+    }
+
+    void calendarTitles() {
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(QString, title);
+        QCOMPARE(calendarTitle(year, month), title);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestClockFace)
+#include "tst_clockface.moc"
