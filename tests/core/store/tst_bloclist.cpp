@@ -1,0 +1,204 @@
+#include "storetest.h"
+
+#include "store/bloclist.h"
+
+#include <QtTest>
+
+class TestBlocList : public QObject {
+    Q_OBJECT
+
+    // Companies 0..n-1, code 10001 + i, name "S<i>".
+    static BlocList companies(int n) {
+        BlocList list(5);
+        for (int i = 0; i < n; ++i)
+            list.append(blockLines(5, i, {QString::number(10001 + i), "S" + QString::number(i)}));
+        return list;
+    }
+
+private Q_SLOTS:
+    void tagsUseTheListWidth() {
+        BlocList companies(5), operations(4);
+        QCOMPARE(companies.openTag(7), QStringLiteral("<BLOC00007>"));
+        QCOMPARE(companies.closeTag(7), QStringLiteral("</BLOC00007>"));
+        QCOMPARE(operations.openTag(7), QStringLiteral("<BLOC0007>"));
+        QCOMPARE(operations.closeTag(12), QStringLiteral("</BLOC0012>"));
+        QCOMPARE(companies.openTag(89997), QStringLiteral("<BLOC89997>"));
+        QCOMPARE(companies.tagNumber("<BLOC00123>"), 123);
+        QCOMPARE(operations.tagNumber("<BLOC0123>"), 123);
+        QCOMPARE(companies.tagNumber("<BLOCabcde>"), -1);
+    }
+
+    void prefixedLinesAreCutAt255() {
+        const QString text(300, u'x');
+        QCOMPARE(BlocList::prefixedText("MEMO" + text).size(), 255);
+        QCOMPARE(BlocList::prefixedText("DATAabc"), QStringLiteral("abc"));
+        QCOMPARE(BlocList::prefixedText("MEMO"), QString());
+    }
+
+    void nextCodeScan_data() {
+        QTest::addColumn<QStringList>("codes");
+        QTest::addColumn<int>("next");
+        QTest::newRow("empty list") << QStringList{} << 10001;
+        QTest::newRow("largest wins, gaps stay free")
+            << QStringList{"10001", "10057", "10003"} << 10058;
+        QTest::newRow("floor of 10000") << QStringList{"5", "42"} << 10001;
+        QTest::newRow("empty and text codes skipped") << QStringList{"", "abc", "10010"} << 10011;
+        QTest::newRow("huge code does not wrap") << QStringList{"99999999999"} << INT_MAX;
+    }
+    void nextCodeScan() {
+        QFETCH(QStringList, codes);
+        QFETCH(int, next);
+        BlocList list(4);
+        for (int i = 0; i < codes.size(); ++i)
+            list.append(blockLines(4, i, {codes[i], "x"}));
+        QCOMPARE(list.nextCode(), next);
+        // The cached value follows changes of the list.
+        list.append(blockLines(4, codes.size(), {"30000"}));
+        QCOMPARE(list.nextCode(), std::max(next, 30001));
+    }
+
+    void balancedListIsAccepted() {
+        BlocList list = companies(3);
+        list.insert(3, {"stray line"});
+        const QStringList before = list.lines();
+        int count = 3;
+        QVERIFY(!list.Verif(count));
+        QCOMPARE(list.lines(), before);
+        QCOMPARE(count, 3);
+    }
+
+    void lostClosingTagIsRepaired() {
+        // Blocks 0, 1, 2 where block 1 lost its closing tag.
+        BlocList list = companies(3);
+        list.removeLines(list.find("</BLOC00001>"), 1);
+        int count = list.countTags();
+        QVERIFY(list.Verif(count));
+        QVERIFY(list.Doublons(count));
+        QCOMPARE(count, 3);
+        QCOMPARE(tagOrder(list), (QList<int>{0, 1, 2}));
+        QCOMPARE(list.find("</BLOC00001>"), -1);
+        QCOMPARE(list.lines().count("10003"), 1);
+        QCOMPARE(list.lines().count("</BLOC00002>"), 1);
+    }
+
+    void repairKeepsBlocksWithoutAPlaceInTheWalk() {
+        // Tags 0, 2, 7: the walk over 0..count-1 never meets 7, and an extra
+        // closing tag unbalances the list.
+        BlocList list(5);
+        list.append(blockLines(5, 0, {"10001", "A"}));
+        list.append(blockLines(5, 2, {"10002", "B"}));
+        list.append(blockLines(5, 7, {"10003", "C"}));
+        list.append("</BLOC00009>");
+        int count = list.countTags();
+        QVERIFY(list.Verif(count));
+        QCOMPARE(count, 3);
+        QVERIFY(list.lines().contains("B"));
+        QVERIFY(list.lines().contains("C"));
+        // The rescued block takes the free number 1, so it can be reached.
+        QCOMPARE(tagOrder(list), (QList<int>{0, 2, 1}));
+        const qsizetype at = list.findBlock(1);
+        QCOMPARE(list.at(at + 2), QStringLiteral("C"));
+        QCOMPARE(list.at(at + 3), QStringLiteral("</BLOC00001>"));
+    }
+
+    void duplicatesKeepTheLaterCopy_data() {
+        QTest::addColumn<QList<int>>("tags");
+        QTest::addColumn<QList<int>>("after");
+        QTest::addColumn<int>("count");
+        QTest::newRow("block 1 twice") << QList<int>{0, 1, 1, 2} << QList<int>{0, 1, 2} << 3;
+        QTest::newRow("one copy only per number")
+            << QList<int>{0, 1, 1, 1} << QList<int>{0, 1, 1} << 3;
+        QTest::newRow("out of range ignored") << QList<int>{0, 9, 9} << QList<int>{0, 9, 9} << 3;
+        QTest::newRow("no duplicate") << QList<int>{0, 1} << QList<int>{0, 1} << 2;
+    }
+    void duplicatesKeepTheLaterCopy() {
+        QFETCH(QList<int>, tags);
+        QFETCH(QList<int>, after);
+        QFETCH(int, count);
+        BlocList list(5);
+        for (int i = 0; i < tags.size(); ++i)
+            list.append(blockLines(5, tags[i], {"code", "copy" + QString::number(i)}));
+        int n = list.countTags();
+        list.Doublons(n);
+        QCOMPARE(tagOrder(list), after);
+        QCOMPARE(n, count);
+        if (tags == QList<int>{0, 1, 1, 2}) {
+            QVERIFY(!list.lines().contains("copy1"));
+            QVERIFY(list.lines().contains("copy2"));
+        }
+    }
+
+    void supBlocDeletesTheFirstCopy() {
+        BlocList list = companies(3);
+        QVERIFY(list.SupBloc(1));
+        QCOMPARE(tagOrder(list), (QList<int>{0, 2}));
+        QVERIFY(!list.SupBloc(5));
+        // Without its closing tag, a block runs to the end of the list.
+        list.removeLines(list.find("</BLOC00000>"), 1);
+        QVERIFY(list.SupBloc(0));
+        QVERIFY(list.isEmpty());
+    }
+
+    void renumberingAfterADeletion() {
+        BlocList list = companies(4);
+        list.SupBloc(1);
+        int count = 4;
+        list.Renum(1, count);
+        QCOMPARE(count, 3);
+        QCOMPARE(tagOrder(list), (QList<int>{0, 1, 2}));
+        QCOMPARE(list.at(list.findBlock(1) + 1), QStringLiteral("10003"));
+        QVERIFY(list.find("</BLOC00002>") > list.findBlock(2));
+        QCOMPARE(list.find("</BLOC00003>"), -1);
+
+        // Below 2 blocks nothing moves, not even the count.
+        BlocList one = companies(1);
+        one.SupBloc(0);
+        int single = 1;
+        one.Renum(0, single);
+        QCOMPARE(single, 1);
+    }
+
+    void headCleanUp_data() {
+        QTest::addColumn<QStringList>("head");
+        QTest::addColumn<int>("removed");
+        QTest::newRow("two blank lines") << QStringList{"", "  "} << 2;
+        QTest::newRow("one stray line stops it") << QStringList{"", "note", ""} << 2;
+        QTest::newRow("nothing before the first block") << QStringList{} << 0;
+    }
+    void headCleanUp() {
+        QFETCH(QStringList, head);
+        QFETCH(int, removed);
+        BlocList list = companies(2);
+        list.insert(0, head);
+        list.insert(list.find("<BLOC00001>"), {"", "between"});
+        const qsizetype size = list.size();
+        list.Squize();
+        QCOMPARE(list.size(), size - removed);
+        QVERIFY(list.lines().contains("between"));
+    }
+
+    void filteredMoves() {
+        // Postal code 75011 on records 3, 8 and 12 of 15.
+        BlocList list(5);
+        for (int i = 0; i < 15; ++i) {
+            const bool match = i == 3 || i == 8 || i == 12;
+            list.append(blockLines(5, i, {"1", "2", "3", "4", "5", match ? "75011" : "69001"}));
+        }
+        auto cp = [](const QString &line) { return line == QLatin1String("75011"); };
+        using S = BlocList::Step;
+        QCOMPARE(list.findMatching(S::Next, 8, 6, cp), 12);
+        QCOMPARE(list.findMatching(S::Next, 12, 6, cp), -1);
+        QCOMPARE(list.findMatching(S::Previous, 8, 6, cp), 3);
+        QCOMPARE(list.findMatching(S::Previous, 3, 6, cp), -1);
+        QCOMPARE(list.findMatching(S::First, 8, 6, cp), 3);
+        QCOMPARE(list.findMatching(S::Last, 0, 6, cp), 12);
+        // Order is by block number, not by place in the file.
+        list.SupBloc(3);
+        list.append(blockLines(5, 3, {"1", "2", "3", "4", "5", "75011"}));
+        QCOMPARE(list.findMatching(S::First, 8, 6, cp), 3);
+        QCOMPARE(list.findMatching(S::Previous, 8, 6, cp), 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBlocList)
+#include "tst_bloclist.moc"

@@ -1,0 +1,483 @@
+#include "storetest.h"
+
+#include "store/dataset.h"
+#include "store/dates.h"
+#include "store/textfile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QDateTime fixedNow(QDate(2026, 12, 5), QTime(14, 30, 0));
+
+QByteArray bytes(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+QStringList company(int code, const QString &name, const QString &cp = {},
+                    const QString &town = {}) {
+    return {QString::number(code), "01/12/2026", name, "", "", cp, town, "", "", "", "", "", ""};
+}
+
+// A data set opened from files written by hand.
+struct Fixture {
+    QTemporaryDir dir;
+    DataSet data;
+    QStringList messages;
+
+    Fixture() {
+        data.setClock([] { return fixedNow; });
+        data.setMessageHandler([this](const QString &m) { messages << m; });
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    void write(const QString &name, const QStringList &lines) {
+        QVERIFY(TextFile::write(path(name), lines));
+    }
+    // Companies with the given postal codes and towns, codes 10001 upward.
+    void companies(const QList<QPair<QString, QString>> &places) {
+        QStringList lines;
+        for (int i = 0; i < places.size(); ++i)
+            lines += blockLines(
+                5, i,
+                company(10001 + i, "S" + QString::number(i), places[i].first, places[i].second));
+        write("suivi.tvr", lines);
+    }
+    bool open() { return data.Charge(path("suivi.tvr")); }
+};
+
+QList<QPair<QString, QString>> places(int n) {
+    return QList<QPair<QString, QString>>(n, {"69001", "Lyon"});
+}
+
+} // namespace
+
+class TestDataSet : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void newDataSetSavesByteForByte() {
+        Fixture f;
+        DataSet &d = f.data;
+        d.Nouveau();
+        QCOMPARE(d.company().code, QStringLiteral("10001"));
+        QCOMPARE(d.company().date, fixedNow.date());
+
+        Company &c = d.company();
+        c.name = "Société Générale";
+        c.address1 = "29 bd Haussmann";
+        c.postalCode = "75009";
+        c.town = "Paris";
+        c.phone = "01 42 14 20 00";
+        c.email = "contact@example.fr";
+        c.contact = "Mme Léa Martin";
+        c.activity = "Banque";
+        c.notice = {"Chargé de clientèle €"};
+        c.observations = {"Candidature envoyée"};
+        d.markEdited(Kind::Company);
+        d.followUpInput(Kind::Company) = {fixedNow.date(), "Courrier", "Relance"};
+        QVERIFY(d.addFollowUp(Kind::Company));
+
+        Operation &o = d.operation();
+        o.type = "Salon";
+        o.summary = "Forum";
+        o.fixedCost = "          2,50";
+        o.description = {"Stand B"};
+        d.markEdited(Kind::Operation);
+
+        DayAction &j = d.dayAction();
+        j.action = "Entretien";
+        j.comment = {"Apporter le CV"};
+        d.EcritFiche(); // leaving the company tab writes it; the picker reads the list
+        d.pickCompany("10001");
+
+        // The day action is still on its card: saving must not lose it.
+        QVERIFY(d.Sauve(f.path("neuf.tvr")));
+        const QString golden = QStringLiteral(TAVRIN_TEST_DATA "/store/golden-");
+        QCOMPARE(bytes(f.path("neuf.tvr")), bytes(golden + "company.tvr"));
+        QCOMPARE(bytes(f.path("neuf.opr")), bytes(golden + "operation.opr"));
+        QCOMPARE(bytes(f.path("neuf.jnr")), bytes(golden + "dayaction.jnr"));
+        QVERIFY(!d.TestModif());
+    }
+
+    void savingUnmodifiedWritesNothing() {
+        Fixture f;
+        f.companies(places(2));
+        QVERIFY(f.open());
+        QVERIFY(!f.data.TestModif());
+        QVERIFY(f.data.Sauve(f.path("copie.tvr")));
+        QVERIFY(!QFile::exists(f.path("copie.tvr")));
+        QVERIFY(!QFile::exists(f.path("copie.opr")));
+    }
+
+    void strayLinesSurviveALoadAndSave() {
+        Fixture f;
+        f.write("suivi.tvr", blockLines(5, 0, company(10001, "A")) + QStringList{"entre deux"} +
+                                 blockLines(5, 1, company(10002, "B")));
+        QVERIFY(f.open());
+        f.data.SetModif();
+        QVERIFY(f.data.Sauve(f.path("suivi.tvr")));
+        QVERIFY(TextFile::read(f.path("suivi.tvr")).contains("entre deux"));
+        QCOMPARE(f.data.count(Kind::Company), 2);
+    }
+
+    void headBlankLinesGoAtSave() {
+        Fixture f;
+        f.write("suivi.tvr", QStringList{"", ""} + blockLines(5, 0, company(10001, "A")));
+        QVERIFY(f.open());
+        f.data.SetModif();
+        QVERIFY(f.data.Sauve(f.path("suivi.tvr")));
+        QCOMPARE(TextFile::read(f.path("suivi.tvr")).first(), QStringLiteral("<BLOC00000>"));
+    }
+
+    void missingSiblingGivesAnEmptyList() {
+        Fixture f;
+        f.companies(places(1));
+        f.write("suivi.opr", blockLines(4, 0, {"10001", "Salon"}));
+        f.write("suivi.jnr", blockLines(4, 0, {"10001", "05/12/2026"}));
+        QVERIFY(f.open());
+        QCOMPARE(f.data.count(Kind::Operation), 1);
+        QCOMPARE(f.data.operationFileName(), f.path("suivi.opr"));
+        QCOMPARE(f.data.dayActionFileName(), f.path("suivi.jnr"));
+
+        f.write("autre.tvr", blockLines(5, 0, company(10001, "X")));
+        QVERIFY(f.data.Charge(f.path("autre.tvr")));
+        QCOMPARE(f.data.count(Kind::Operation), 0);
+        QCOMPARE(f.data.count(Kind::DayAction), 0);
+        QVERIFY(f.data.list(Kind::Operation).isEmpty());
+        QCOMPARE(f.data.operation().code, QStringLiteral("10001"));
+        QVERIFY(f.data.operation().type.isEmpty());
+    }
+
+    void openingANameThatDoesNotExist() {
+        Fixture f;
+        f.companies(places(2));
+        QVERIFY(f.open());
+        QVERIFY(!f.data.Charge(f.path("absent.tvr")));
+        QVERIFY(f.data.fileName().isEmpty());
+        QCOMPARE(f.data.count(Kind::Company), 2); // nothing else changes
+    }
+
+    void damagedListsAreRepairedAtLoad() {
+        Fixture f;
+        // Companies 0, 1, 1, 2 and operations 0, 1, 2 where 1 lost its closing tag.
+        f.write("suivi.tvr", blockLines(5, 0, company(10001, "A")) +
+                                 blockLines(5, 1, company(10002, "B")) +
+                                 blockLines(5, 1, company(10002, "B bis")) +
+                                 blockLines(5, 2, company(10003, "C")));
+        QStringList ops;
+        for (int i = 0; i < 3; ++i)
+            ops += blockLines(4, i, {QString::number(10001 + i), "T"});
+        ops.removeAt(ops.indexOf("</BLOC0001>"));
+        f.write("suivi.opr", ops);
+        QVERIFY(f.open());
+        QCOMPARE(f.data.count(Kind::Company), 3);
+        QCOMPARE(f.data.count(Kind::Operation), 3);
+        QCOMPARE(f.messages, QStringList{DataSet::AlteredMessage});
+        QVERIFY(f.data.TestModif());
+        f.data.jumpTo(Kind::Company, 1);
+        QCOMPARE(f.data.company().name, QStringLiteral("B bis"));
+        QCOMPARE(tagOrder(f.data.list(Kind::Operation)), (QList<int>{0, 1, 2}));
+    }
+
+    void firstNewCardAfterTypingTheFirstCompany() {
+        Fixture f;
+        f.data.Nouveau();
+        f.data.company().name = "Première";
+        f.data.markEdited(Kind::Company);
+        QVERIFY(f.data.Ajout(Kind::Company));
+        QCOMPARE(f.data.current(Kind::Company), 1);
+        QVERIFY(f.data.company().name.isEmpty());
+        QCOMPARE(f.data.company().code, QStringLiteral("10002"));
+        QCOMPARE(f.data.count(Kind::Company), 2);
+    }
+
+    void listFullAt9999() {
+        Fixture f;
+        f.companies(places(1));
+        QStringList ops;
+        for (int i = 0; i < 9999; ++i)
+            ops += blockLines(4, i, {QString::number(10001 + i)});
+        f.write("suivi.opr", ops);
+        QVERIFY(f.open());
+        const qsizetype lines = f.data.list(Kind::Operation).size();
+        QVERIFY(!f.data.Ajout(Kind::Operation));
+        QCOMPARE(f.messages, QStringList{DataSet::FullMessage});
+        QCOMPARE(f.data.list(Kind::Operation).size(), lines);
+        QCOMPARE(f.data.count(Kind::Operation), 9999);
+
+        // One below the limit a record is still created: the 9999th.
+        f.data.Supprime(Kind::Operation);
+        QVERIFY(f.data.Ajout(Kind::Operation));
+        QCOMPARE(f.data.current(Kind::Operation), 9998);
+        QCOMPARE(f.data.operation().code, QStringLiteral("20000"));
+    }
+
+    void deletingRecords() {
+        Fixture f;
+        f.companies(places(3));
+        QVERIFY(f.open());
+        DataSet &d = f.data;
+
+        d.jumpTo(Kind::Company, 1);
+        d.Supprime(Kind::Company);
+        QCOMPARE(d.count(Kind::Company), 2);
+        QCOMPARE(d.current(Kind::Company), 1);
+        QCOMPARE(d.company().name, QStringLiteral("S2"));
+        QVERIFY(d.TestModif());
+
+        // The last record: the card shows the one before it.
+        d.Supprime(Kind::Company);
+        QCOMPARE(d.current(Kind::Company), 0);
+        QCOMPARE(d.company().name, QStringLiteral("S0"));
+
+        // The only record: removed, the count stays 1, an empty card 0 comes up.
+        d.Supprime(Kind::Company);
+        QCOMPARE(d.count(Kind::Company), 1);
+        QCOMPARE(d.current(Kind::Company), 0);
+        QVERIFY(d.company().name.isEmpty());
+        QCOMPARE(d.company().code, QStringLiteral("10001"));
+        QVERIFY(d.list(Kind::Company).findBlock(0) < 0);
+        d.company().name = "Nouvelle";
+        d.markEdited(Kind::Company);
+        d.EcritFiche();
+        QCOMPARE(d.list(Kind::Company).at(d.list(Kind::Company).findBlock(0) + 3),
+                 QStringLiteral("Nouvelle"));
+
+        // An empty data set: nothing to delete, an empty card numbered 0.
+        d.Nouveau();
+        d.Supprime(Kind::Operation);
+        QCOMPARE(d.count(Kind::Operation), 0);
+        QCOMPARE(d.current(Kind::Operation), 0);
+        QCOMPARE(d.operation().code, QStringLiteral("10001"));
+    }
+
+    void movingThroughAllRecords() {
+        Fixture f;
+        f.companies(places(1));
+        QVERIFY(f.open());
+        DataSet &d = f.data;
+        using M = DataSet::Move;
+        // A single company: Suivant and Dernier do nothing at all.
+        d.company().name = "modifié";
+        d.markEdited(Kind::Company);
+        QVERIFY(!d.move(Kind::Company, M::Next));
+        QVERIFY(!d.move(Kind::Company, M::Last));
+        QCOMPARE(d.company().name, QStringLiteral("modifié"));
+        // Précédent writes and reads the record again.
+        QVERIFY(d.move(Kind::Company, M::Previous));
+        QCOMPARE(d.company().name, QStringLiteral("modifié"));
+        QVERIFY(!d.isRecordModified(Kind::Company));
+
+        f.companies(places(4));
+        QVERIFY(f.open());
+        QVERIFY(d.move(Kind::Company, M::Last));
+        QCOMPARE(d.current(Kind::Company), 3);
+        QVERIFY(d.move(Kind::Company, M::Next));
+        QCOMPARE(d.current(Kind::Company), 3);
+        QVERIFY(d.move(Kind::Company, M::First));
+        QVERIFY(d.move(Kind::Company, M::Previous));
+        QCOMPARE(d.current(Kind::Company), 0);
+        QCOMPARE(d.company().name, QStringLiteral("S0"));
+        // Operations: only Dernier is guarded below 2.
+        QVERIFY(d.move(Kind::Operation, M::Next));
+        QCOMPARE(d.current(Kind::Operation), 0);
+        QVERIFY(!d.move(Kind::Operation, M::Last));
+    }
+
+    void movingThroughASelection() {
+        Fixture f;
+        auto p = places(15);
+        for (int i : {3, 8, 12})
+            p[i] = {"75011", i == 8 ? "PARIS" : "Paris"};
+        f.companies(p);
+        QVERIFY(f.open());
+        DataSet &d = f.data;
+        using M = DataSet::Move;
+        d.setSelectionMode(Kind::Company, 2);
+        d.setPostalCode("75011");
+        d.jumpTo(Kind::Company, 8);
+        d.move(Kind::Company, M::Next);
+        QCOMPARE(d.current(Kind::Company), 12);
+        d.move(Kind::Company, M::Next);
+        QCOMPARE(d.current(Kind::Company), 12);
+        d.move(Kind::Company, M::First);
+        QCOMPARE(d.current(Kind::Company), 3);
+
+        // A postal code nobody has: the card stays where it is.
+        d.setPostalCode("99999");
+        d.move(Kind::Company, M::First);
+        QCOMPARE(d.current(Kind::Company), 3);
+
+        // Town: "paris" matches Paris and PARIS.
+        d.setSelectionMode(Kind::Company, 3);
+        d.setTown("paris");
+        d.move(Kind::Company, M::Last);
+        QCOMPARE(d.current(Kind::Company), 12);
+        d.move(Kind::Company, M::Previous);
+        QCOMPARE(d.current(Kind::Company), 8);
+
+        // After a restart in postal-code mode the criterion is empty.
+        d.setSelectionMode(Kind::Company, 2);
+        d.setPostalCode("");
+        d.move(Kind::Company, M::First);
+        QCOMPARE(d.current(Kind::Company), 8);
+    }
+
+    void operationAndDaySelections() {
+        Fixture f;
+        f.companies(places(1));
+        f.write("suivi.opr", blockLines(4, 0, {"10001", "Salon"}) +
+                                 blockLines(4, 1, {"10002", ""}) +
+                                 blockLines(4, 2, {"10003", "SALON"}));
+        f.write("suivi.jnr", blockLines(4, 0, {"10001", "05/12/2026"}) +
+                                 blockLines(4, 1, {"10002", "06/12/2026"}) +
+                                 blockLines(4, 2, {"10003", "05/12/2026"}));
+        QVERIFY(f.open());
+        DataSet &d = f.data;
+        using M = DataSet::Move;
+        d.setSelectionMode(Kind::Operation, 2);
+        d.setOperationType("salon");
+        d.move(Kind::Operation, M::Last);
+        QCOMPARE(d.current(Kind::Operation), 2);
+        // A cancelled type dialog leaves an empty type: only empty types match.
+        d.setOperationType("");
+        d.move(Kind::Operation, M::First);
+        QCOMPARE(d.current(Kind::Operation), 1);
+
+        QCOMPARE(d.day(), Dates::format(QDate::currentDate())); // today until one is chosen
+        d.setDay("05/12/2026");
+        d.setSelectionMode(Kind::DayAction, 2);
+        d.move(Kind::DayAction, M::Last);
+        QCOMPARE(d.current(Kind::DayAction), 2);
+        d.move(Kind::DayAction, M::Previous);
+        QCOMPARE(d.current(Kind::DayAction), 0);
+    }
+
+    void operationsMoveToTheEndWhenWritten() {
+        Fixture f;
+        f.companies(places(1));
+        f.write("suivi.opr", blockLines(4, 0, {"10001", "A"}) + blockLines(4, 1, {"10002", "B"}) +
+                                 blockLines(4, 2, {"10003", "C"}));
+        QVERIFY(f.open());
+        DataSet &d = f.data;
+        d.jumpTo(Kind::Operation, 1);
+        d.operation().summary = "changé";
+        d.markEdited(Kind::Operation);
+        d.jumpTo(Kind::Operation, 0);
+        QCOMPARE(tagOrder(d.list(Kind::Operation)), (QList<int>{0, 2, 1}));
+        d.jumpTo(Kind::Operation, 1);
+        QCOMPARE(d.operation().summary, QStringLiteral("changé"));
+        QCOMPARE(d.operation().type, QStringLiteral("B"));
+
+        // A company keeps its place.
+        d.jumpTo(Kind::Company, 0);
+        d.company().name = "nouveau nom";
+        d.markEdited(Kind::Company);
+        d.EcritFiche();
+        QCOMPARE(d.list(Kind::Company).findBlock(0), 0);
+    }
+
+    void copyAndPaste() {
+        Fixture f;
+        f.companies({{"75011", "Paris"}, {"69001", "Lyon"}});
+        QVERIFY(f.open());
+        DataSet &d = f.data;
+        d.company().web = "www.a.fr";
+        d.Copier();
+        d.jumpTo(Kind::Company, 1);
+        d.Coller();
+        QCOMPARE(d.company().name, QStringLiteral("S0"));
+        QCOMPARE(d.company().postalCode, QStringLiteral("75011"));
+        QCOMPARE(d.company().code, QStringLiteral("10002"));
+        QVERIFY(d.company().web.isEmpty());
+        QVERIFY(d.isRecordModified(Kind::Company));
+        QVERIFY(d.TestModif());
+    }
+
+    void followUpInputRules() {
+        Fixture f;
+        DataSet &d = f.data;
+        d.followUpInput(Kind::Company) = {fixedNow.date(), "Appel", " "};
+        QVERIFY(!d.addFollowUp(Kind::Company));
+        QVERIFY(!d.TestModif());
+        QCOMPARE(d.followUpInput(Kind::Company).action, QStringLiteral("Appel"));
+
+        d.company().followUps = QList<FollowUpRow>(63, {"01/01/2026", "a", "b"});
+        d.followUpInput(Kind::Company).text = "suite";
+        QVERIFY(!d.addFollowUp(Kind::Company));
+        QVERIFY(d.TestModif()); // flags are set even when the grid is full
+        QCOMPARE(d.followUpInput(Kind::Company).text, QStringLiteral("suite"));
+    }
+
+    void pickingAndValidating() {
+        Fixture f;
+        QStringList lines = blockLines(5, 0, company(10003, "Durand", "75011", "Paris")) +
+                            blockLines(5, 1, company(10004, "Martin")) +
+                            blockLines(5, 2, company(10005, "Petit"));
+        f.write("suivi.tvr", lines);
+        QVERIFY(f.open());
+        DataSet &d = f.data;
+        d.Ajout(Kind::DayAction);
+        d.pickCompany("10003");
+        QCOMPARE(d.dayAction().companyCode, QStringLiteral("10003"));
+        QCOMPARE(d.dayAction().companyName, QStringLiteral("Durand"));
+        QCOMPARE(d.dayAction().groupPostalCode, QStringLiteral("75011"));
+        QCOMPARE(d.dayAction().groupTown, QStringLiteral("Paris"));
+        // An unknown code keeps the other fields.
+        d.pickCompany("99999");
+        QCOMPARE(d.dayAction().companyName, QStringLiteral("Durand"));
+        d.pickCompany("10003");
+
+        d.dayAction().action = "Entretien";
+        d.dayAction().result = "Retenu";
+        d.Valider();
+        QVERIFY(d.dayAction().validated);
+        QCOMPARE(d.current(Kind::Company), 0);
+        QCOMPARE(d.company().followUps.value(0),
+                 (FollowUpRow{"05/12/2026", "Entretien", "Retenu"}));
+        const BlocList &companies = d.list(Kind::Company);
+        QVERIFY(companies.lines().contains("DATA05/12/2026\tEntretien\tRetenu"));
+        d.Valider();
+        QCOMPARE(companies.lines().count("DATA05/12/2026\tEntretien\tRetenu"), 1);
+
+        // A day action created after a validated one starts open.
+        d.Ajout(Kind::DayAction);
+        QVERIFY(!d.dayAction().validated);
+        d.jumpTo(Kind::DayAction, 0);
+        QVERIFY(d.dayAction().validated);
+
+        // A code prefix matches the first company whose code begins with it.
+        d.Ajout(Kind::DayAction);
+        d.dayAction().companyCode = "1000";
+        d.dayAction().action = "Appel";
+        d.dayAction().result = "ok";
+        d.Valider();
+        QCOMPARE(d.current(Kind::Company), 0);
+        QVERIFY(d.company().followUps.contains(FollowUpRow{"05/12/2026", "Appel", "ok"}));
+
+        // No company for the code: validated all the same, no row anywhere.
+        d.Ajout(Kind::DayAction);
+        d.dayAction().companyCode = "424242";
+        d.dayAction().action = "Appel";
+        d.dayAction().result = "rien";
+        d.Valider();
+        QVERIFY(d.dayAction().validated);
+        QVERIFY(!companies.lines().join('\n').contains("rien"));
+    }
+
+    void failedSaveIsReported() {
+        Fixture f;
+        f.data.company().name = "A";
+        f.data.markEdited(Kind::Company);
+        QVERIFY(!f.data.Sauve(f.path("absent/suivi.tvr")));
+        QCOMPARE(f.messages.size(), 1);
+        QVERIFY(f.messages[0].startsWith("Impossible d'enregistrer le fichier"));
+        QVERIFY(f.data.TestModif());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDataSet)
+#include "tst_dataset.moc"

@@ -1,0 +1,107 @@
+#include "store/textfile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+class TestTextFile : public QObject {
+    Q_OBJECT
+
+    static QByteArray readBytes(const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private Q_SLOTS:
+    void everyByteSurvivesReadAndWrite() {
+        QTemporaryDir dir;
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            if (b != '\r' && b != '\n')
+                all.append(char(b));
+        const QString in = dir.filePath("in.txt"), out = dir.filePath("out.txt");
+        QFile f(in);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(all + "\r\n" + all + "\r\n");
+        f.close();
+
+        bool ok = false;
+        const QStringList lines = TextFile::read(in, &ok);
+        QVERIFY(ok);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(TextFile::write(out, lines));
+        QCOMPARE(readBytes(out), readBytes(in));
+    }
+
+    void decodesWindows1252() {
+        QCOMPARE(TextFile::decode("\x80\xe9\x9c\xe0"), QStringLiteral("€éœà"));
+        QCOMPARE(TextFile::encode(QStringLiteral("Société €")), QByteArray("Soci\xe9t\xe9 \x80"));
+        // Characters outside the code page become "?".
+        QCOMPARE(TextFile::encode(QStringLiteral("a→b日")), QByteArray("a?b?"));
+    }
+
+    void splitsEveryLineEnd_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("crlf") << "a\r\nb\r\n" << QStringList{"a", "b"};
+        QTest::newRow("lf") << "a\nb\n" << QStringList{"a", "b"};
+        QTest::newRow("cr") << "a\rb\r" << QStringList{"a", "b"};
+        QTest::newRow("mixed, no final end") << "a\r\n\nb\rc" << QStringList{"a", "", "b", "c"};
+        QTest::newRow("empty lines kept") << "\r\n\r\n" << QStringList{"", ""};
+        QTest::newRow("empty file") << "" << QStringList{};
+        QTest::newRow("lf cr is two ends") << "a\n\rb" << QStringList{"a", "", "b"};
+    }
+    void splitsEveryLineEnd() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        QCOMPARE(TextFile::splitLines(text), lines);
+    }
+
+    void writesCrLfAfterEveryLine() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("f.txt");
+        QVERIFY(TextFile::write(path, {"un", "", "trois"}));
+        QCOMPARE(readBytes(path), QByteArray("un\r\n\r\ntrois\r\n"));
+        QVERIFY(TextFile::write(path, {}));
+        QCOMPARE(readBytes(path), QByteArray());
+    }
+
+    void failedWriteKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("suivi.tvr");
+        QVERIFY(TextFile::write(path, {"ancien"}));
+
+        // Limit the size of files this process may write, so that the write
+        // fails half-way through.
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 4096;
+        auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        QString error;
+        const bool written = TextFile::write(path, QStringList(1000, QString(40, u'x')), &error);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, previous);
+
+        QVERIFY(!written);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(readBytes(path), QByteArray("ancien\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"suivi.tvr"});
+    }
+
+    void missingFileReadsEmpty() {
+        bool ok = true;
+        QVERIFY(TextFile::read("/nonexistent/x.tvr", &ok).isEmpty());
+        QVERIFY(!ok);
+        QString error;
+        QVERIFY(!TextFile::write("/nonexistent/dir/x.tvr", {"a"}, &error));
+        QVERIFY(!error.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "tst_textfile.moc"
