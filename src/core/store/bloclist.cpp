@@ -106,14 +106,16 @@ int BlocList::nextCode() const {
 }
 
 void BlocList::deleteBlockAt(qsizetype index, const QString &closeTag) {
-    qsizetype end = index;
-    while (end < m_lines.size()) {
+    // A block that lost its closing tag ends before the next block: the
+    // records after it are not part of it.
+    qsizetype end = index + 1;
+    while (end < m_lines.size() && !isOpenTag(m_lines.at(end))) {
         const bool last = m_lines.at(end) == closeTag;
         ++end;
         if (last)
             break;
     }
-    removeLines(index, end - index);
+    removeLines(index, std::min(end, m_lines.size()) - index);
 }
 
 bool BlocList::SupBloc(int block) {
@@ -159,9 +161,10 @@ bool BlocList::Verif(int &count) {
         }
     }
 
-    // Blocks the walk above did not reach (a number out of range or not
-    // decimal) must not be lost: copy them after the others, each up to its
-    // closing tag or the next opening tag, and give them the free numbers.
+    // Blocks the walk above did not reach must not be lost: a later copy of a
+    // number keeps it (the duplicate removal then keeps that copy, the one
+    // written last); a number out of range or not decimal takes a free one.
+    // Each is copied up to its closing tag or the next opening tag.
     int free = 0;
     auto nextFree = [&] {
         while (free < count && present[free])
@@ -173,10 +176,8 @@ bool BlocList::Verif(int &count) {
         if (copied[i] || !isOpenTag(line))
             continue;
         const int n = tagNumber(line);
-        if (n >= 0 && n < count && present[n])
-            continue; // a later copy of a block already rebuilt
+        const int number = n >= 0 && n < count && present[n] ? n : nextFree();
         const QString oldClose = QLatin1String("</") + line.mid(1);
-        const int number = nextFree();
         rebuilt.append(openTag(number));
         qsizetype j = i + 1;
         for (; j < m_lines.size() && !isOpenTag(m_lines.at(j)); ++j) {
@@ -259,6 +260,8 @@ bool BlocList::Doublons(int &count) {
             continue;
         const QString close = closeTag(n);
         for (qsizetype j = start; (j = live(j)) < size;) {
+            if (j != start && isOpenTag(m_lines.at(j)))
+                break; // same end of block as deleteBlockAt
             skipNext[j] = j + 1;
             removed = true;
             if (m_lines.at(j) == close)

@@ -53,7 +53,7 @@ public:
     int nextCode() const;
 
     // Deletes from the line at index through the first line equal to
-    // closeTag, or to the end of the list.
+    // closeTag, or up to the next opening tag or the end of the list.
     void deleteBlockAt(qsizetype index, const QString &closeTag);
     // Deletes the first block carrying that number; false when it is absent.
     bool SupBloc(int block);

@@ -101,6 +101,22 @@ private Q_SLOTS:
         QCOMPARE(list.at(at + 3), QStringLiteral("</BLOC00001>"));
     }
 
+    void repairKeepsTheCopyWrittenLast() {
+        // Block 1 twice, and block 2 lost its closing tag.
+        BlocList list(5);
+        list.append(blockLines(5, 0, {"10001", "A"}));
+        list.append(blockLines(5, 1, {"10002", "B"}));
+        list.append(blockLines(5, 1, {"10002", "B bis"}));
+        list.append(QStringList{"<BLOC00002>", "10003", "C"});
+        int count = list.countTags();
+        QVERIFY(list.Verif(count));
+        list.Doublons(count);
+        QCOMPARE(count, 3);
+        QVERIFY(list.lines().contains("B bis"));
+        QVERIFY(!list.lines().contains("B"));
+        QVERIFY(list.lines().contains("C"));
+    }
+
     void duplicatesKeepTheLaterCopy_data() {
         QTest::addColumn<QList<int>>("tags");
         QTest::addColumn<QList<int>>("after");
@@ -128,15 +144,28 @@ private Q_SLOTS:
         }
     }
 
+    void duplicateWithoutClosingTagTakesOnlyItself() {
+        BlocList list(5);
+        list.append(QStringList{"<BLOC00000>", "10001", "ancien"});
+        list.append(blockLines(5, 0, {"10001", "récent"}));
+        list.append(blockLines(5, 1, {"10002", "autre"}));
+        int count = 2;
+        list.Doublons(count);
+        QCOMPARE(tagOrder(list), (QList<int>{0, 1}));
+        QVERIFY(list.lines().contains("récent"));
+        QVERIFY(!list.lines().contains("ancien"));
+    }
+
     void supBlocDeletesTheFirstCopy() {
         BlocList list = companies(3);
         QVERIFY(list.SupBloc(1));
         QCOMPARE(tagOrder(list), (QList<int>{0, 2}));
         QVERIFY(!list.SupBloc(5));
-        // Without its closing tag, a block runs to the end of the list.
+        // Without its closing tag, a block ends before the next block.
         list.removeLines(list.find("</BLOC00000>"), 1);
         QVERIFY(list.SupBloc(0));
-        QVERIFY(list.isEmpty());
+        QCOMPARE(tagOrder(list), QList<int>{2});
+        QCOMPARE(list.size(), 4);
     }
 
     void renumberingAfterADeletion() {

@@ -182,6 +182,22 @@ private Q_SLOTS:
         QCOMPARE(tagOrder(f.data.list(Kind::Operation)), (QList<int>{0, 1, 2}));
     }
 
+    void rewritingABlockWithoutClosingTagKeepsTheNextOnes() {
+        Fixture f;
+        f.write("suivi.tvr", QStringList{"<BLOC00000>"} + company(10001, "A") +
+                                 blockLines(5, 1, company(10002, "B")) +
+                                 blockLines(5, 2, company(10003, "C")));
+        QVERIFY(f.open());
+        f.data.company().name = "A corrigé";
+        f.data.markEdited(Kind::Company);
+        f.data.EcritFiche();
+        const BlocList &list = f.data.list(Kind::Company);
+        QCOMPARE(tagOrder(list), (QList<int>{0, 1, 2}));
+        QVERIFY(list.lines().contains("</BLOC00000>"));
+        f.data.jumpTo(Kind::Company, 2);
+        QCOMPARE(f.data.company().name, QStringLiteral("C"));
+    }
+
     void firstNewCardAfterTypingTheFirstCompany() {
         Fixture f;
         f.data.Nouveau();

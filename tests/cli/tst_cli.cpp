@@ -1,0 +1,172 @@
+#include <QDate>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList &args) {
+    QProcess p;
+    p.start(TAVRIN_CLI, args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString data(const QString &name) {
+    return QStringLiteral(TAVRIN_TEST_DATA "/cli/") + name;
+}
+
+QString today() {
+    return QDate::currentDate().toString("dd/MM/yyyy");
+}
+
+QByteArray bytes(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void checkCountsASoundDataSet() {
+        const Run r = cli({"check", data("sain.tvr")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QStringLiteral("sociétés: 2\nopérations: 1\njournées: 1\n"));
+        QCOMPARE(r.err, QString());
+    }
+
+    void checkReportsAndRepairsADamagedDataSet() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("abime.tvr");
+        QVERIFY(QFile::copy(data("abime.tvr"), path));
+        const QString message = "Des fichiers ont été altérés\n"
+                                "Vérifiez s'il n'y a pas eu perte de données\n";
+
+        Run r = cli({"check", path});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QStringLiteral("sociétés: 3\nopérations: 0\njournées: 0\n"));
+        QCOMPARE(r.err, message);
+        QCOMPARE(bytes(path), bytes(data("abime.tvr"))); // without --write nothing is written
+
+        r = cli({"check", path, "--write"});
+        QCOMPARE(r.err, message);
+        QVERIFY(QFile::exists(dir.filePath("abime.opr")));
+        QVERIFY(QFile::exists(dir.filePath("abime.jnr")));
+
+        // The repaired file kept the copy written last; the block that lost its
+        // closing tag is still reported until it is written again.
+        r = cli({"check", path});
+        QCOMPARE(r.err, message);
+        QCOMPARE(r.out, QStringLiteral("sociétés: 3\nopérations: 0\njournées: 0\n"));
+        QVERIFY(!bytes(path).contains("\r\nB\r\n"));
+        r = cli({"show", path, "societe", "1"});
+        QVERIFY(r.out.contains("Société\tB bis\n"));
+        r = cli({"show", path, "societe", "2"});
+        QVERIFY(r.out.startsWith("Code\t10003\n"));
+    }
+
+    void writeWithNothingModifiedWritesNothing() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("sain.tvr");
+        QVERIFY(QFile::copy(data("sain.tvr"), path));
+        const Run r = cli({"check", path, "--write"});
+        QCOMPARE(r.status, 0);
+        QVERIFY(!QFile::exists(dir.filePath("sain.opr")));
+        QCOMPARE(bytes(path), bytes(data("sain.tvr")));
+    }
+
+    void refusedNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << data("absent.tvr") << "Le fichier n'existe pas\n";
+        QTest::newRow("other extension") << data("lettres.txt") << "Type de fichier non valide\n";
+    }
+    void refusedNames() {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        const Run r = cli({"check", name});
+        QCOMPARE(r.status, 2);
+        QCOMPARE(r.err, message);
+        QCOMPARE(r.out, QString());
+    }
+
+    void showEachKind_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("block");
+        QTest::addColumn<QString>("card");
+        QTest::newRow("company") << "societe" << 0
+                                 << "Code\t10001\nDate\t05/12/2026\nSociété\tDurand SARL\n"
+                                    "Adresse\t12 rue de la Paix\nAdresse\t\nCode postal\t75011\n"
+                                    "Ville\tParis\nTéléphone\t01 02 03 04 05\nFax\t\n"
+                                    "E.mail\tdurand@example.fr\nContact\tM. Durand\n"
+                                    "Site Web\twww.durand.fr\nActivité\tInformatique\n"
+                                    "Texte de l'annonce\tPoste de développeur\n"
+                                    "Texte de l'annonce\tCDI € Paris\n"
+                                    "Observations\tRappeler lundi\n"
+                                    "Suivi\t01/12/2026\tAppel\tRappel lundi\n"
+                                    "Suivi\t03/12/2026\tCourrier\tCV envoyé\n";
+        QTest::newRow("company with a short date")
+            << "societe" << 1
+            << "Code\t10002\nDate\t03/12/2026\nSociété\tMartin & Fils\nAdresse\t\nAdresse\t\n"
+               "Code postal\t69001\nVille\tLyon\nTéléphone\t\nFax\t\nE.mail\t\nContact\t\n"
+               "Site Web\t\nActivité\t\n";
+        QTest::newRow("operation, bad end date")
+            << "operation" << 0
+            << "Code\t10001\nType\tSalon\nRésumé\tForum emploi\nCoût fixe\t         12,50\n"
+               "Coût unitaire\t          1,00\nDébut\t02/11/2026\nFin\t" +
+                   today() +
+                   "\nUrgent\tY\nDescription détaillée\tStand 12\n"
+                   "Faits marquants\tTrois contacts\nSuivi\t03/11/2026\tVisite\tStand 12\n";
+        QTest::newRow("day action")
+            << "journee" << 0
+            << "Code\t10001\nDate\t06/12/2026\nHeure\t09:15:00\nAction\tEntretien\n"
+               "Société\t10001\tDurand SARL\nRésultat\tRetenu\nValidé\tY\nNom\tDurand SARL\n"
+               "Adresse\t12 rue de la Paix\nAdresse\t\nCode postal\t75011\nVille\tParis\n"
+               "Téléphone\t01 02 03 04 05\nCommentaire\tApporter le CV\n";
+    }
+    void showEachKind() {
+        QFETCH(QString, kind);
+        QFETCH(int, block);
+        QFETCH(QString, card);
+        const Run r = cli({"show", data("sain.tvr"), kind, QString::number(block)});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, card);
+        QCOMPARE(r.err, QString());
+    }
+
+    void showAMissingBlockGivesTheEmptyCard() {
+        Run r = cli({"show", data("sain.tvr"), "societe", "7"});
+        QCOMPARE(r.status, 0);
+        QStringList lines = r.out.split('\n');
+        QCOMPARE(lines.value(0), QStringLiteral("Code\t10003"));
+        QCOMPARE(lines.value(1), "Date\t" + today());
+        QCOMPARE(lines.value(2), QStringLiteral("Société\t"));
+        QCOMPARE(lines.size(), 14); // 13 fields and the final line end
+
+        r = cli({"show", data("sain.tvr"), "journee", "3"});
+        lines = r.out.split('\n');
+        QCOMPARE(lines.value(0), QStringLiteral("Code\t10002"));
+        QCOMPARE(lines.value(6), QStringLiteral("Validé\tN"));
+    }
+
+    void badArguments() {
+        QVERIFY(cli({"show", data("sain.tvr"), "client", "0"}).status != 0);
+        QVERIFY(cli({"show", data("sain.tvr"), "societe", "x"}).status != 0);
+        QVERIFY(cli({"frobnicate"}).status != 0);
+        QVERIFY(!cli({}).err.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
