@@ -98,7 +98,7 @@ TPocket::TPocket(QWidget *parent) : QDialog(parent) {
 
     auto *close = new QPushButton(QStringLiteral("Fermer"), this);
     close->setObjectName(QStringLiteral("closeButton"));
-    close->setFixedSize(52, 32);
+    close->setFixedSize(60, 32);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     m_grid->addWidget(close, 4, 3);
 
@@ -124,7 +124,7 @@ TPocket::TPocket(QWidget *parent) : QDialog(parent) {
 QPushButton *TPocket::addButton(const QString &text, const QString &name, int row, int column) {
     auto *button = new QPushButton(text, this);
     button->setObjectName(name);
-    button->setFixedSize(52, 32);
+    button->setFixedSize(60, 32);
     m_grid->addWidget(button, row, column);
     return button;
 }

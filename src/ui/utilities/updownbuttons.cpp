@@ -1,17 +1,20 @@
 #include "utilities/updownbuttons.h"
 
+#include <QApplication>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 UpDownButtons::UpDownButtons(QWidget *parent)
     : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this)) {
+    // Dark windows must not turn the arrows white on the light buttons.
+    setPalette(QApplication::palette());
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     for (QToolButton *button : {m_up, m_down}) {
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoRepeat(true);
-        button->setFixedSize(20, 14);
+        button->setFixedSize(22, 16);
         layout->addWidget(button);
     }
     m_up->setArrowType(Qt::UpArrow);
