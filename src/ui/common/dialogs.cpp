@@ -1,6 +1,7 @@
 #include "common/dialogs.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 
 namespace {
@@ -14,6 +15,10 @@ Dialogs &Dialogs::instance() {
 
 void Dialogs::setInstance(Dialogs *dialogs) {
     current = dialogs ? dialogs : &realDialogs;
+}
+
+int Dialogs::exec(QDialog *dialog) {
+    return dialog->exec();
 }
 
 void RealDialogs::message(QWidget *parent, const QString &text) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QWidget;
 
 // Every message box and file dialog of the program goes through this interface,
@@ -25,6 +26,10 @@ public:
                                  const QString &directory = {}) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
                                  const QString &suggested = {}) = 0;
+
+    // Runs a program dialog modally and returns its result code; tests
+    // override it to fill the dialog and press its buttons without a loop.
+    virtual int exec(QDialog *dialog);
 
     // The instance used by every window; tests install their own.
     static Dialogs &instance();

@@ -1,0 +1,93 @@
+#include "app/commandtable.h"
+
+#include "app/tmainform.h"
+
+namespace {
+
+Command separator(Place place) {
+    return {place, nullptr, {}, {}};
+}
+
+} // namespace
+
+const QList<MenuSpec> &menuTable() {
+    static const QList<MenuSpec> menus = {
+        {Place::Fichier, "menuFichier", QStringLiteral("&Fichier"), 3},
+        {Place::Edition, "menuEdition", QStringLiteral("&Ediiton"), 4},
+        {Place::Base, "menuBase", QStringLiteral("&Base"), 5},
+        {Place::Selection, "menuSelection", QStringLiteral("&Sélection"), 6},
+        {Place::Outils, "menuOutils", QStringLiteral("&Outils"), 7},
+        {Place::Parametres, "menuParametres", QStringLiteral("&Paramètres"), 8},
+        {Place::Utilitaires, "menuUtilitaires", QStringLiteral("&Utilitaires"), 9},
+        {Place::Aide, "menuAide", QStringLiteral("&Aide"), 10},
+    };
+    return menus;
+}
+
+const QList<Command> &commandTable() {
+    using F = TMainForm;
+    using enum Place;
+    using enum Glyph;
+    static const QList<Command> commands = {
+        // clang-format off
+        {Fichier, "actionNouveau", QStringLiteral("&Nouveau"), QStringLiteral("Nouveau fichier"), &F::Nouveau1Click},
+        {Fichier, "actionOuvrir", QStringLiteral("&Ouvrir..."), QStringLiteral("Ouvrir un fichier"), &F::OpenItemClick},
+        {Fichier, "actionEnregistrer", QStringLiteral("&Enregistrer"), QStringLiteral("Enregistrer le fichier en cours"), &F::SaveItemClick, false, true},
+        {Fichier, "actionEnregistrerSous", QStringLiteral("Enregistrer &sous..."), {}, &F::Enregistrersous1Click, false, true},
+        separator(Fichier),
+        {Fichier, "actionQuitter", QStringLiteral("&Quitter"), QStringLiteral("Quitter l'application"), &F::ExitItemClick, true, false, nullptr, 0, false, false, QKeySequence(Qt::ALT | Qt::Key_X)},
+
+        {Edition, "actionCopier", QStringLiteral("C&opier"), QStringLiteral("Copier"), &F::Copier1Click, false, true},
+        {Edition, "actionColler", QStringLiteral("Co&ller"), QStringLiteral("Coller"), &F::Coller1Click, false, true},
+
+        {Base, "actionSocietes", QStringLiteral("&Sociétés"), QStringLiteral("Fiche contacts"), &F::Societes1Click},
+        {Base, "actionOperations", QStringLiteral("&Opérations"), QStringLiteral("Fiche opérations"), &F::Operations1Click, true, false, "101"},
+        {Base, "actionJournee", QStringLiteral("&Journée"), QStringLiteral("Actions à faire"), &F::Journee1Click, true, false, "110"},
+        separator(Base),
+        {Base, "actionPrecedent", QStringLiteral("&Précédent                  PgUp"), QStringLiteral("Fiche précédente"), &F::Precedent1Click, false, true},
+        {Base, "actionSuivant", QStringLiteral("Sui&vant                        PgDn"), QStringLiteral("Fiche suivante"), &F::Suivant1Click, false, true},
+        {Base, "actionPremier", QStringLiteral("P&remier"), QStringLiteral("Première fiche"), &F::Premier1Click, false, true},
+        {Base, "actionDernier", QStringLiteral("&Dernier"), QStringLiteral("Dernière fiche"), &F::Dernier1Click, false, true},
+        separator(Base),
+        {Base, "actionNouvelleFiche", QStringLiteral("&Nouvelle fiche"), QStringLiteral("Nouvelle fiche"), &F::Nouvellefiche1Click},
+        {Base, "actionSupprimerFiche", QStringLiteral("S&upprimer fiche"), QStringLiteral("Supprimer fiche"), &F::Supprimerfiche1Click, false, true},
+
+        {Selection, "actionToutesSocietes", QStringLiteral("&Toutes les fiches"), QStringLiteral("Montrer toutes les fiches"), &F::Touteslesfiches1Click, false, true, "100", 1, true, true},
+        {Selection, "actionCodePostal", QStringLiteral("&Code postal..."), QStringLiteral("Montrer par code postal"), &F::Codepostal1Click, false, true, "100", 1, true},
+        {Selection, "actionVille", QStringLiteral("&Ville..."), QStringLiteral("Montrer par ville"), &F::Ville1Click, false, true, "100", 1, true},
+        separator(Selection),
+        {Selection, "actionToutesOperations", QStringLiteral("Toutes &les fiches"), QStringLiteral("Afficher toutes les fiches"), &F::Toutesoperations1Click, false, false, "011", 2, true, true},
+        {Selection, "actionType", QStringLiteral("&Type..."), QStringLiteral("Afficher type d'opération"), &F::Type1Click, false, false, "011", 2, true},
+        separator(Selection),
+        {Selection, "actionToutesJournees", QStringLiteral("Toutes les fiches"), QStringLiteral("Montrer toutes les fiches"), &F::Toutesjournees1Click, false, false, "001", 3, true, true},
+        {Selection, "actionActionsDuJour", QStringLiteral("&Actions du jour..."), QStringLiteral("Montrer les choses à faire"), &F::Actionsdujour1Click, false, false, "001", 3, true},
+
+        {Parametres, "actionIdentite", QStringLiteral("&Identité"), QStringLiteral("Identification de la société"), &F::Identite1Click},
+        {Parametres, "actionActivite", QStringLiteral("&Activité"), QStringLiteral("Secteur d'activité de la société"), &F::Activite1Click},
+        {Parametres, "actionTypeOperation", QStringLiteral("&Type d'opération"), QStringLiteral("Types d'opération"), &F::Typedoperation1Click},
+        separator(Parametres),
+        {Parametres, "actionOuvrirAuto", QStringLiteral("&Ouvrir automatiquement"), QStringLiteral("Ouvrir le fichier en cours automatiquement"), &F::Ouvrirautomatiquement1Click, true, false, nullptr, 0, true},
+
+        {Aide, "actionAPropos", QStringLiteral("&A propos"), QStringLiteral("Informations sur le programme, la version"), &F::About1Click},
+
+        {Tools, "toolNouveau", QStringLiteral("Nouveau fichier"), {}, &F::Nouveau1Click, true, false, nullptr, 0, false, false, {}, NewFile},
+        {Tools, "toolOuvrir", QStringLiteral("Ouvrir"), {}, &F::OpenItemClick, true, false, nullptr, 0, false, false, {}, Open},
+        {Tools, "toolEnregistrer", QStringLiteral("Enregistrer"), {}, &F::SaveItemClick, false, true, nullptr, 0, false, false, {}, Save},
+        separator(Tools),
+        {Tools, "toolCopier", QStringLiteral("Copier"), {}, &F::Copier1Click, false, true, nullptr, 0, false, false, {}, Copy},
+        {Tools, "toolColler", QStringLiteral("Coller"), {}, &F::Coller1Click, false, true, nullptr, 0, false, false, {}, Paste},
+        separator(Tools),
+        {Tools, "toolPremier", QStringLiteral("Premier"), {}, &F::Premier1Click, false, true, nullptr, 0, false, false, {}, First},
+        {Tools, "toolPrecedent", QStringLiteral("Précédent"), {}, &F::Precedent1Click, false, true, nullptr, 0, false, false, {}, Previous},
+        {Tools, "toolSuivant", QStringLiteral("Suivant"), {}, &F::Suivant1Click, false, true, nullptr, 0, false, false, {}, Next},
+        {Tools, "toolDernier", QStringLiteral("Dernier"), {}, &F::Dernier1Click, false, true, nullptr, 0, false, false, {}, Last},
+        separator(Tools),
+        {Tools, "toolNouvelleFiche", QStringLiteral("Nouvelle fiche"), {}, &F::Nouvellefiche1Click, true, true, nullptr, 0, false, false, {}, NewRecord},
+        separator(Tools),
+        {Tools, "toolSocietes", QStringLiteral("Sociétés"), {}, &F::Societes1Click, true, false, "011", 0, false, false, {}, Companies},
+        {Tools, "toolOperations", QStringLiteral("Opérations"), {}, &F::Operations1Click, true, false, "101", 0, false, false, {}, Operations},
+        {Tools, "toolJournee", QStringLiteral("Journée"), {}, &F::Journee1Click, true, false, "110", 0, false, false, {}, DayActions},
+        // clang-format on
+    };
+    return commands;
+}

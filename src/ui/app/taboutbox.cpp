@@ -1,0 +1,45 @@
+#include "app/taboutbox.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("A propos"));
+
+    auto *picture = new QLabel;
+    picture->setPixmap(QApplication::windowIcon().pixmap(64, 64));
+    auto *product = new QLabel(QStringLiteral("Tavrin"));
+    product->setObjectName(QStringLiteral("labelProduit"));
+    QFont big = product->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
+    product->setFont(big);
+    auto *version = new QLabel(QStringLiteral("Version  1.0"));
+    version->setObjectName(QStringLiteral("labelVersion"));
+    auto *comment = new QLabel(QStringLiteral("Gestion de recherche d'empoi"));
+    comment->setObjectName(QStringLiteral("labelCommentaire"));
+
+    auto *panel = new QFrame;
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto *grid = new QGridLayout(panel);
+    grid->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
+    grid->addWidget(product, 0, 1);
+    grid->addWidget(version, 1, 1);
+    grid->addWidget(comment, 2, 1);
+    grid->setColumnMinimumWidth(1, 220);
+    grid->setHorizontalSpacing(16);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"));
+    ok->setObjectName(QStringLiteral("buttonOk"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(panel);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}

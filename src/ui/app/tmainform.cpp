@@ -1,0 +1,379 @@
+#include "app/tmainform.h"
+
+#include "app/commandtable.h"
+#include "app/taboutbox.h"
+#include "common/dialogs.h"
+#include "store/datafile.h"
+#include "store/dates.h"
+#include "store/textfile.h"
+#include "store/tfiche.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+const QString DataFilter = QStringLiteral("Fichiers tvr (*.tvr)");
+} // namespace
+
+TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("mainForm"));
+    m_fiche = new TFiche(this);
+    setCentralWidget(m_fiche);
+    connect(m_fiche, &QWidget::windowTitleChanged, this, &TMainForm::updateTitle);
+
+    buildCommands();
+
+    m_hint = new QLabel;
+    m_hint->setObjectName(QStringLiteral("statusHint"));
+    m_time = new QLabel;
+    m_time->setObjectName(QStringLiteral("statusTime"));
+    m_time->setAlignment(Qt::AlignCenter);
+    // The hint panel takes all but the last 100 pixels, whatever the width.
+    m_time->setFixedWidth(100);
+    statusBar()->addWidget(m_hint, 1);
+    statusBar()->addPermanentWidget(m_time);
+    m_timer = new QTimer(this);
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this,
+            [this] { m_time->setText(Dates::formatTime(QTime::currentTime())); });
+    m_timer->start();
+    m_time->setText(Dates::formatTime(QTime::currentTime()));
+
+    updateTitle();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::buildCommands() {
+    QHash<int, QMenu *> menus;
+    for (const MenuSpec &spec : menuTable()) {
+        QMenu *menu = menuBar()->addMenu(spec.caption);
+        menu->setObjectName(QLatin1String(spec.name));
+        menu->menuAction()->setProperty("helpContext", spec.helpContext);
+        menus.insert(int(spec.place), menu);
+        m_menus.insert(QLatin1String(spec.name), menu);
+    }
+    QToolBar *tools = addToolBar(QStringLiteral("Outils"));
+    tools->setObjectName(QStringLiteral("toolBar"));
+    tools->setMovable(false);
+    tools->setIconSize(QSize(24, 24));
+
+    for (const Command &command : commandTable()) {
+        const bool onToolBar = command.place == Place::Tools;
+        if (!command.name) {
+            if (onToolBar)
+                tools->addSeparator();
+            else
+                menus.value(int(command.place))->addSeparator();
+            continue;
+        }
+        auto *action = new QAction(command.caption, this);
+        action->setObjectName(QLatin1String(command.name));
+        action->setStatusTip(command.hint);
+        if (onToolBar) {
+            action->setIcon(toolIcon(command.glyph));
+            action->setToolTip(command.caption);
+            action->setStatusTip(command.caption);
+            tools->addAction(action);
+        } else {
+            menus.value(int(command.place))->addAction(action);
+        }
+        action->setShortcut(command.shortcut);
+        action->setEnabled(command.enabled);
+        action->setCheckable(command.checkable);
+        action->setChecked(command.checked);
+        connect(action, &QAction::triggered, this, command.handler);
+        m_actions.insert(QLatin1String(command.name), action);
+    }
+    // A menu whose commands all come later is not shown at all.
+    for (QMenu *menu : std::as_const(menus))
+        menu->menuAction()->setVisible(!menu->actions().isEmpty());
+}
+
+void TMainForm::Valide() {
+    m_hasDataSet = true;
+    for (const Command &command : commandTable()) {
+        if (command.name && command.needsDataSet)
+            m_actions.value(QLatin1String(command.name))->setEnabled(true);
+    }
+    // Page-bound commands follow the page actually shown.
+    applyTabs(m_fiche->currentKind());
+}
+
+void TMainForm::applyTabs(Kind kind) {
+    for (const Command &command : commandTable()) {
+        if (!command.name || !command.tabs)
+            continue;
+        const bool on = command.tabs[int(kind)] == '1' && (m_hasDataSet || !command.needsDataSet);
+        m_actions.value(QLatin1String(command.name))->setEnabled(on);
+    }
+}
+
+void TMainForm::uncheckGroup(int group) {
+    for (const Command &command : commandTable()) {
+        if (command.name && command.group == group)
+            m_actions.value(QLatin1String(command.name))->setChecked(false);
+    }
+}
+
+void TMainForm::check(const char *name) {
+    action(name)->setChecked(true);
+}
+
+void TMainForm::selectCompanies(const char *name, int mode) {
+    Decoche();
+    check(name);
+    m_fiche->SetSel(mode);
+    m_fiche->Premier();
+}
+
+void TMainForm::selectOperations(const char *name, int mode) {
+    Decoche2();
+    check(name);
+    m_fiche->SetOpr(mode);
+    m_fiche->Premier();
+}
+
+void TMainForm::selectDayActions(const char *name, int mode) {
+    Decoche3();
+    check(name);
+    m_fiche->SetJnr(mode);
+    m_fiche->Premier();
+}
+
+bool TMainForm::askSaveChanges() {
+    if (!m_fiche->TestModif())
+        return true;
+    const QMessageBox::StandardButton answer =
+        Dialogs::instance().warning(this,
+                                    QStringLiteral("Enregistrer changements dans ") +
+                                        DataFile::displayName(m_fileName) + QStringLiteral(" ?"),
+                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Yes)
+        return save(); // a failed or cancelled save must not lose the changes
+    return answer == QMessageBox::No;
+}
+
+bool TMainForm::save() {
+    if (m_fileName.isEmpty())
+        return SaveAs();
+    m_fileName = DataFile::withDataExtension(m_fileName);
+    return m_fiche->Sauve(m_fileName);
+}
+
+bool TMainForm::SaveAs() {
+    // Nothing is saved on a cancel or a refusal: the name stays what it was.
+    const QString chosen = Dialogs::instance().saveFileName(
+        this, QStringLiteral("Enregistrer sous"), DataFilter, QStringLiteral("*.tvr"));
+    const QString name = DataFile::withDataExtension(chosen);
+    if (name.isEmpty())
+        return false;
+    if (QFileInfo::exists(name) &&
+        Dialogs::instance().warning(this, QStringLiteral("Ce fichier existe déjà"),
+                                    QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+        return false;
+    m_fiche->SetModif();
+    if (!m_fiche->Sauve(name))
+        return false;
+    m_fileName = name;
+    updateTitle();
+    return true;
+}
+
+void TMainForm::Nouveau1Click() {
+    if (!askSaveChanges())
+        return;
+    m_fileName.clear();
+    m_fiche->Nouveau();
+    Valide();
+    Touteslesfiches1Click();
+}
+
+void TMainForm::OpenItemClick() {
+    if (!askSaveChanges())
+        return;
+    const QString path =
+        Dialogs::instance().openFileName(this, QStringLiteral("Ouvrir"), DataFilter);
+    if (path.isEmpty())
+        return;
+    // A refused name leaves the open data set and its name as they were.
+    if (!DataFile::hasDataExtension(path)) {
+        Dialogs::instance().message(this, QStringLiteral("Type de fichier non valide"));
+        return;
+    }
+    if (!QFileInfo(path).isFile()) {
+        Dialogs::instance().message(this, QStringLiteral("Le fichier n'existe pas"));
+        return;
+    }
+    if (!m_fiche->Charge(path))
+        return;
+    m_fileName = path;
+    Valide();
+    Valide1();
+    m_fiche->Societes();
+    Touteslesfiches1Click();
+}
+
+void TMainForm::ExitItemClick() {
+    close();
+}
+
+void TMainForm::Copier1Click() {
+    m_fiche->Copier();
+}
+
+void TMainForm::Coller1Click() {
+    m_fiche->Coller();
+}
+
+void TMainForm::Societes1Click() {
+    m_fiche->Societes();
+    Valide1();
+}
+
+void TMainForm::Operations1Click() {
+    m_fiche->Operations();
+    Valide2();
+}
+
+void TMainForm::Journee1Click() {
+    m_fiche->Journees();
+    Valide3();
+}
+
+void TMainForm::Precedent1Click() {
+    m_fiche->Precedent();
+}
+
+void TMainForm::Suivant1Click() {
+    m_fiche->Suivant();
+}
+
+void TMainForm::Premier1Click() {
+    m_fiche->Premier();
+}
+
+void TMainForm::Dernier1Click() {
+    m_fiche->Dernier();
+}
+
+void TMainForm::Nouvellefiche1Click() {
+    m_fiche->Ajout();
+    Valide();
+}
+
+void TMainForm::Supprimerfiche1Click() {
+    if (Dialogs::instance().warning(this, QStringLiteral("Confirmer suppression de la fiche ?"),
+                                    QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)
+        m_fiche->Supprime();
+}
+
+void TMainForm::Identite1Click() {
+    m_fiche->Psoc();
+}
+
+void TMainForm::Activite1Click() {
+    m_fiche->Activite();
+}
+
+void TMainForm::Typedoperation1Click() {
+    m_fiche->TypeOperation();
+}
+
+void TMainForm::Ouvrirautomatiquement1Click() {
+    m_fiche->SetIni(action("actionOuvrirAuto")->isChecked());
+}
+
+void TMainForm::About1Click() {
+    TAboutBox box(this);
+    Dialogs::instance().exec(&box);
+}
+
+void TMainForm::updateTitle() {
+    const QString caption = m_fiche->windowTitle();
+    setWindowTitle(caption.isEmpty() ? QStringLiteral("Tavrin")
+                                     : QStringLiteral("Tavrin - [") + caption + u']');
+}
+
+bool TMainForm::event(QEvent *event) {
+    // The hint of the entry under the mouse goes to the first status panel.
+    if (event->type() == QEvent::StatusTip) {
+        m_hint->setText(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainForm::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TMainForm::FormShow() {
+    const QScreen *screen = this->screen();
+    if (screen && screen->size().width() > 800) {
+        resize(800, 600);
+        move(screen->availableGeometry().center() - rect().center());
+    } else {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+
+    m_startDir = QDir::currentPath();
+    if (QFileInfo::exists(QLatin1String(NotepadFileName)))
+        m_notepad = TextFile::read(QLatin1String(NotepadFileName));
+    m_fiche->activate();
+
+    Decoche();
+    const TFiche::Ini ini = m_fiche->GetIni();
+    m_fileName = ini.fileName;
+    if (ini.autoOpen) {
+        action("actionOuvrirAuto")->setChecked(true);
+        m_fiche->Charge(m_fileName);
+        Valide();
+        Valide1();
+    }
+    check(ini.selectionMode == 2   ? "actionCodePostal"
+          : ini.selectionMode == 3 ? "actionVille"
+                                   : "actionToutesSocietes");
+}
+
+void TMainForm::closeEvent(QCloseEvent *event) {
+    if (m_closed) {
+        event->accept();
+        return;
+    }
+    if (!askSaveChanges()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+void TMainForm::FormClose() {
+    m_closed = true;
+    m_timer->stop();
+    // The dialogs may have changed the current directory; the program's files live
+    // in the one it started from.
+    if (!m_startDir.isEmpty())
+        QDir::setCurrent(m_startDir);
+    m_fiche->SauveIni(m_fileName);
+    m_fiche->SauveSoc();
+    m_fiche->SauveCombo();
+    m_fiche->SauveMoi();
+    QString error;
+    if (!TextFile::write(QLatin1String(NotepadFileName), m_notepad, &error))
+        Dialogs::instance().message(this, error);
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "store/dataset.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+class TFiche;
+
+// The main window: menus, tool bar and status bar around the record card.
+// Its handlers are thin: each calls the card or opens a dialog.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr const char *NotepadFileName = "Tavrin.nte";
+
+    explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    TFiche *fiche() const { return m_fiche; }
+    QString fileName() const { return m_fileName; }
+    QStringList &notepad() { return m_notepad; }
+    QAction *action(const char *name) const { return m_actions.value(QLatin1String(name)); }
+    QMenu *menu(const char *name) const { return m_menus.value(QLatin1String(name)); }
+
+    // Enabling: the data-set commands, then the commands of each page.
+    void Valide();
+    void Valide1() { applyTabs(Kind::Company); }
+    void Valide2() { applyTabs(Kind::Operation); }
+    void Valide3() { applyTabs(Kind::DayAction); }
+    // Clear the check marks of a Sélection group.
+    void Decoche() { uncheckGroup(1); }
+    void Decoche2() { uncheckGroup(2); }
+    void Decoche3() { uncheckGroup(3); }
+
+    // Handlers of the command table.
+    void Nouveau1Click();
+    void OpenItemClick();
+    void SaveItemClick() { save(); }
+    void Enregistrersous1Click() { SaveAs(); }
+    void ExitItemClick();
+    void Copier1Click();
+    void Coller1Click();
+    void Societes1Click();
+    void Operations1Click();
+    void Journee1Click();
+    void Precedent1Click();
+    void Suivant1Click();
+    void Premier1Click();
+    void Dernier1Click();
+    void Nouvellefiche1Click();
+    void Supprimerfiche1Click();
+    void Touteslesfiches1Click() { selectCompanies("actionToutesSocietes", 1); }
+    void Codepostal1Click() { selectCompanies("actionCodePostal", 2); }
+    void Ville1Click() { selectCompanies("actionVille", 3); }
+    void Toutesoperations1Click() { selectOperations("actionToutesOperations", 1); }
+    void Type1Click() { selectOperations("actionType", 2); }
+    void Toutesjournees1Click() { selectDayActions("actionToutesJournees", 1); }
+    void Actionsdujour1Click() { selectDayActions("actionActionsDuJour", 2); }
+    void Identite1Click();
+    void Activite1Click();
+    void Typedoperation1Click();
+    void Ouvrirautomatiquement1Click();
+    void About1Click();
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildCommands();
+    void FormShow();
+    void FormClose();
+    void applyTabs(Kind kind);
+    void uncheckGroup(int group);
+    void check(const char *name);
+    void selectCompanies(const char *name, int mode);
+    void selectOperations(const char *name, int mode);
+    void selectDayActions(const char *name, int mode);
+    // The save-changes question; false when the command must stop.
+    bool askSaveChanges();
+    bool save();
+    bool SaveAs();
+    void updateTitle();
+
+    TFiche *m_fiche;
+    QHash<QString, QAction *> m_actions;
+    QHash<QString, QMenu *> m_menus;
+    QLabel *m_hint;
+    QLabel *m_time;
+    QTimer *m_timer;
+
+    QString m_startDir;
+    QString m_fileName;
+    QStringList m_notepad;
+    bool m_hasDataSet = false;
+    bool m_shown = false;
+    bool m_closed = false;
+};

@@ -1,0 +1,37 @@
+#include "store/costedit.h"
+
+#include "store/costformat.h"
+
+#include <QKeyEvent>
+
+CostEdit::CostEdit(QWidget *parent) : QLineEdit(parent) {
+    setFixedWidth(105);
+}
+
+void CostEdit::keyPressEvent(QKeyEvent *event) {
+    const QString text = event->text();
+    const bool control = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    // Keys without a character (arrows, Delete, Tab) and shortcuts keep their meaning.
+    if (text.size() != 1 || control) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const QChar accepted = Cost::filterKey(text.at(0));
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || accepted.isNull()) {
+        event->accept();
+        return;
+    }
+    if (accepted == text.at(0)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent replaced(event->type(), Qt::Key_Comma, event->modifiers(), QString(accepted));
+    QLineEdit::keyPressEvent(&replaced);
+}
+
+void CostEdit::focusOutEvent(QFocusEvent *event) {
+    const QString formatted = Cost::leaveField(text(), fontMetrics());
+    if (formatted != text())
+        setText(formatted);
+    QLineEdit::focusOutEvent(event);
+}

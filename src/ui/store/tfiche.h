@@ -1,0 +1,108 @@
+#pragma once
+
+#include "store/dataset.h"
+#include "store/settings.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class CardPage;
+class CompanyPage;
+class DayActionPage;
+class OperationPage;
+class QStackedWidget;
+
+// The record card: one page per record kind, without visible tabs. It owns
+// the open data set, the identity, the combo lists and the profile lines for
+// the whole run; every rule is the data set's, the card shows and edits.
+class TFiche : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr const char *ProfileFileName = "Tavrin.moi";
+
+    explicit TFiche(QWidget *parent = nullptr);
+
+    DataSet &dataSet() { return m_data; }
+    Kind currentKind() const { return m_kind; }
+
+    // First activation: identity, settings, lists and profile from the
+    // current directory, then the company page.
+    void activate();
+
+    // The data set.
+    bool Charge(const QString &fileName);
+    bool Sauve(const QString &fileName);
+    void Nouveau();
+    bool TestModif() const { return m_data.TestModif(); }
+    void SetModif() { m_data.SetModif(); }
+
+    // Pages; leaving a page writes its record.
+    void Societes() { showKind(Kind::Company); }
+    void Operations() { showKind(Kind::Operation); }
+    void Journees() { showKind(Kind::DayAction); }
+
+    // Moves on the page shown.
+    void Precedent() { move(DataSet::Move::Previous); }
+    void Suivant() { move(DataSet::Move::Next); }
+    void Premier() { move(DataSet::Move::First); }
+    void Dernier() { move(DataSet::Move::Last); }
+
+    void Ajout();
+    void Supprime();
+    void Copier();
+    void Coller();
+
+    // Selections, asking for the criterion when the mode needs one.
+    void SetSel(int mode);
+    void SetOpr(int mode);
+    void SetJnr(int mode);
+
+    // Settings dialogs.
+    void Psoc();
+    void Activite();
+    void TypeOperation();
+
+    // Settings file.
+    struct Ini {
+        bool autoOpen = false;
+        QString fileName;
+        int selectionMode = 0;
+    };
+    Ini GetIni() const;
+    void SetIni(bool autoOpen);
+    // The save routines return false after reporting a file that could not be written.
+    bool SauveIni(const QString &fileName);
+    bool SauveSoc();
+    bool SauveCombo();
+    bool SauveMoi();
+
+    const Identity &identity() const { return m_identity; }
+    QStringList &profile() { return m_profile; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    CardPage *page(Kind kind) const;
+    void collect();
+    void display(Kind kind);
+    void displayAll();
+    void showKind(Kind kind);
+    void move(DataSet::Move move);
+    void addFollowUp(Kind kind);
+    void pickCompany();
+    void validateDayAction();
+    bool saveFile(bool ok, const QString &error);
+
+    DataSet m_data;
+    Settings m_settings;
+    Identity m_identity;
+    ComboLists m_lists;
+    QStringList m_profile;
+    Kind m_kind = Kind::Company;
+
+    QStackedWidget *m_pages;
+    CompanyPage *m_company;
+    OperationPage *m_operation;
+    DayActionPage *m_dayAction;
+};
