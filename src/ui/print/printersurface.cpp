@@ -19,7 +19,11 @@ PrinterSurface::~PrinterSurface() {
 
 bool PrinterSurface::beginDocument(const QString &title) {
     m_error.clear();
-    if (m_printer->outputFormat() == QPrinter::NativeFormat && m_printer->printerName().isEmpty()) {
+    // Without any printer Qt falls back to a PDF file that has no name.
+    const bool noPrinter = m_printer->outputFormat() == QPrinter::NativeFormat
+                               ? m_printer->printerName().isEmpty()
+                               : m_printer->outputFileName().isEmpty();
+    if (noPrinter) {
         m_error = QStringLiteral("Aucune imprimante n'est installée.");
         return false;
     }

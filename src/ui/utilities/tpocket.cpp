@@ -125,6 +125,10 @@ QPushButton *TPocket::addButton(const QString &text, const QString &name, int ro
     auto *button = new QPushButton(text, this);
     button->setObjectName(name);
     button->setFixedSize(60, 32);
+    QFont keyFont = button->font();
+    keyFont.setPixelSize(15);
+    keyFont.setBold(true);
+    button->setFont(keyFont);
     m_grid->addWidget(button, row, column);
     return button;
 }

@@ -1,13 +1,15 @@
 #include "utilities/updownbuttons.h"
 
-#include <QApplication>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 UpDownButtons::UpDownButtons(QWidget *parent)
     : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this)) {
     // Dark windows must not turn the arrows white on the light buttons.
-    setPalette(QApplication::palette());
+    QPalette arrows = palette();
+    arrows.setColor(QPalette::WindowText, Qt::black);
+    arrows.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(arrows);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
