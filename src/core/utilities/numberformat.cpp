@@ -49,19 +49,6 @@ QString formatGeneral(long double value, int precision) {
     return negative ? u'-' + result : result;
 }
 
-QString formatFixed(long double value, int decimals) {
-    const long double scale = std::pow(10.0L, decimals);
-    // Rounding the scaled value by hand keeps halves away from zero, where
-    // printf would round them to even.
-    long double scaled = std::round(value * scale);
-    if (scaled == 0)
-        scaled = 0; // no "-0,00"
-    char buffer[128];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, scaled / scale,
-                                       std::chars_format::fixed, decimals);
-    return QString::fromLatin1(buffer, written.ptr - buffer).replace(u'.', u',');
-}
-
 std::optional<long double> parseDecimal(const QString &text) {
     static const QRegularExpression pattern(
         QStringLiteral("^\\s*([+-]?(?:\\d+,?\\d*|,\\d+)(?:[eE][+-]?\\d+)?)\\s*$"));

@@ -11,10 +11,6 @@
 // integer digits or a magnitude below 0,00001.
 QString formatGeneral(long double value, int precision = 15);
 
-// Fixed form with `decimals` decimals, halves rounded away from zero
-// ("3,00", "0,46", "20").
-QString formatFixed(long double value, int decimals);
-
 // Reads a decimal number written with a comma: optional sign, digits with at
 // most one comma, an optional exponent ("E-6"); spaces around are allowed.
 std::optional<long double> parseDecimal(const QString &text);

@@ -140,23 +140,6 @@ private Q_SLOTS:
         QFETCH(int, centimes);
         QCOMPARE(LetterScale::postage(service, tenths), centimes);
     }
-
-    void euros_data() {
-        QTest::addColumn<int>("centimes");
-        QTest::addColumn<int>("cents");
-        QTest::newRow("0") << 0 << 0;
-        QTest::newRow("2,70") << 270 << 41;
-        QTest::newRow("6,70") << 670 << 102;
-        QTest::newRow("28,00") << 2800 << 427;
-        QTest::newRow("6,55957 rounds to 1") << 656 << 100;
-        QTest::newRow("56,00") << 5600 << 854;
-    }
-
-    void euros() {
-        QFETCH(int, centimes);
-        QFETCH(int, cents);
-        QCOMPARE(LetterScale::toEuroCents(centimes), cents);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestLetterScale)

@@ -36,24 +36,6 @@ private Q_SLOTS:
         QCOMPARE(formatGeneral(123456.0L, 3), QStringLiteral("1,23E5"));
     }
 
-    void fixed_data() {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("decimals");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("two decimals") << 3.0 << 2 << "3,00";
-        QTest::newRow("half up") << 0.125 << 2 << "0,13";
-        QTest::newRow("half away from zero") << -2.5 << 0 << "-3";
-        QTest::newRow("no negative zero") << -0.001 << 2 << "0,00";
-        QTest::newRow("whole") << 19.5 << 0 << "20";
-    }
-
-    void fixed() {
-        QFETCH(double, value);
-        QFETCH(int, decimals);
-        QFETCH(QString, text);
-        QCOMPARE(formatFixed(value, decimals), text);
-    }
-
     void parse_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("valid");

@@ -80,10 +80,6 @@ private Q_SLOTS:
                                   << "05/12/2026";
         QTest::newRow("hour up") << "fieldHour" << true << "10:15:42"
                                  << "05/12/2026";
-        QTest::newRow("minute down") << "fieldMinute" << false << "09:14:42"
-                                     << "05/12/2026";
-        QTest::newRow("day up") << "fieldDay" << true << "09:15:42"
-                                << "06/12/2026";
         QTest::newRow("month stays at 12") << "fieldMonth" << true << "09:15:42"
                                            << "05/12/2026";
         QTest::newRow("year down") << "fieldYear" << false << "09:15:42"

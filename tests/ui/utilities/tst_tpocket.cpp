@@ -28,54 +28,35 @@ private Q_SLOTS:
     void typing_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("display");
-        QTest::addColumn<QStringList>("messages");
-
-        QTest::newRow("sum") << "2+3="
-                             << "5" << QStringList();
-        QTest::newRow("equals repeats") << "2+3==="
-                                        << "20" << QStringList();
-        QTest::newRow("left to right") << "2+3*4="
-                                       << "20" << QStringList();
-        QTest::newRow("chain after a result") << "2+3=4*2="
-                                              << "18" << QStringList();
-        QTest::newRow("point as comma") << "1.5+1="
-                                        << "2,5" << QStringList();
-        QTest::newRow("s for sqr") << "9s"
-                                   << "3" << QStringList();
-        QTest::newRow("S for sqr") << "9S"
-                                   << "3" << QStringList();
-        QTest::newRow("x for 1/x") << "4x"
-                                   << "0,25" << QStringList();
-        QTest::newRow("X for 1/x") << "4X"
-                                   << "0,25" << QStringList();
-        QTest::newRow("C clears") << "2+3C"
-                                  << "" << QStringList();
-        QTest::newRow("c forgets the operator") << "2+3c5=="
-                                                << "5" << QStringList();
-        QTest::newRow("letters ignored") << "1a2"
-                                         << "12" << QStringList();
-        QTest::newRow("division by zero")
-            << "5/0="
-            << "0" << QStringList{QStringLiteral("Division flottante par zéro")};
-        QTest::newRow("root of a negative")
-            << "0-4=s"
-            << "-4" << QStringList{QStringLiteral("Opération flottante incorrecte")};
-        QTest::newRow("bad number")
-            << "2+1,,2="
-            << "1,,2"
-            << QStringList{QStringLiteral("'1,,2' n'est pas une valeur flottante correcte")};
+        QTest::addColumn<QString>("message");
+        auto row = [](const char *name, const char *keys, const char *display,
+                      const QString &message = {}) {
+            QTest::newRow(name) << QString::fromUtf8(keys) << QString::fromUtf8(display) << message;
+        };
+        row("operators left to right", "2+3*4=", "20");
+        row("equals repeats", "2+3==", "10");
+        row("point as comma", "1.5+1=", "2,5");
+        row("s and S for sqr", "9s=S", "1,7320508075689");
+        row("x and X for 1/x", "4x=X", "4");
+        row("C clears", "2+3C", "");
+        row("c forgets the operator", "2+3c5==", "5");
+        row("other keys ignored", "1a2 ", "12");
+        row("division by zero", "5/0=", "0", QStringLiteral("Division flottante par zéro"));
+        row("root of a negative", "0-4=s", "-4", QStringLiteral("Opération flottante incorrecte"));
+        row("bad number", "2+1,,2=", "1,,2",
+            QStringLiteral("'1,,2' n'est pas une valeur flottante correcte"));
     }
 
     void typing() {
         QFETCH(QString, keys);
         QFETCH(QString, display);
-        QFETCH(QStringList, messages);
+        QFETCH(QString, message);
         FakeDialogs dialogs;
         Window w;
         QVERIFY(w.active);
         QTest::keyClicks(w.focus(), keys);
         QCOMPARE(w.display->text(), display);
-        QCOMPARE(dialogs.messages, messages);
+        QCOMPARE(dialogs.messages, message.isEmpty() ? QStringList() : QStringList{message});
     }
 
     void enterClicksTheFocusedButton() {
@@ -96,16 +77,6 @@ private Q_SLOTS:
         // "C" gives the focus back to "=".
         QTest::keyClick(w.focus(), Qt::Key_C);
         QCOMPARE(w.focus(), w.button("equalsButton"));
-    }
-
-    void buttons() {
-        FakeDialogs dialogs;
-        Window w;
-        for (const char *name : {"digit1", "digit6", "sqrtButton", "plusButton", "digit1",
-                                 "commaButton", "digit5", "equalsButton", "reciprocalButton"})
-            w.button(name)->click();
-        QCOMPARE(w.display->text(), QStringLiteral("0,1818181818182")); // 1 / 5,5
-        QVERIFY(dialogs.messages.isEmpty());
     }
 
     void escapeCloses() {
