@@ -1,0 +1,331 @@
+// The main window: the data-set commands with their questions and messages,
+// the enabling of the commands, the Sélection check marks, the start with
+// automatic opening and the files written at the end of the run.
+
+#include "app/tmainform.h"
+#include "store/dates.h"
+#include "store/tfiche.h"
+#include "ui/store/cardtesting.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestMainForm : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_startDir;
+    ScriptedDialogs *m_dialogs = nullptr;
+    TMainForm *m_form = nullptr;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QAction *action(const char *name) const {
+        QAction *a = m_form->action(name);
+        if (!a)
+            qFatal("no action %s", name);
+        return a;
+    }
+    QLineEdit *edit(const char *name) const {
+        return m_form->findChild<QLineEdit *>(QLatin1String(name));
+    }
+    int current(Kind kind) const { return m_form->fiche()->dataSet().current(kind); }
+    void startForm() {
+        m_form = new TMainForm;
+        m_form->show();
+    }
+    // An open data set of three companies, modified by typing.
+    void openModified() {
+        writeLines(path(QStringLiteral("a.tvr")), companies(3));
+        m_dialogs->files << path(QStringLiteral("a.tvr"));
+        m_form->OpenItemClick();
+        QCOMPARE(m_form->fileName(), path(QStringLiteral("a.tvr")));
+        QTest::keyClicks(edit("editSociete"), QStringLiteral(" modif"));
+        QVERIFY(m_form->fiche()->TestModif());
+    }
+    QStringList checked() const {
+        QStringList names;
+        for (QAction *a : m_form->menu("menuSelection")->actions())
+            if (a->isChecked())
+                names << a->objectName();
+        return names;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        m_startDir = QDir::currentPath();
+    }
+    void cleanupTestCase() { QDir::setCurrent(m_startDir); }
+
+    void init() {
+        QDir::setCurrent(m_dir.path());
+        for (const QString &name : QDir(m_dir.path()).entryList(QDir::Files))
+            QFile::remove(path(name));
+        m_dialogs = new ScriptedDialogs;
+        startForm();
+    }
+    void cleanup() {
+        m_form->fiche()->dataSet().Nouveau(); // no question when the test window closes
+        m_form->close();
+        delete m_form;
+        delete m_dialogs;
+    }
+
+    void commandsBeforeAndAfterADataSet() {
+        QVERIFY(!action("actionEnregistrer")->isEnabled());
+        QVERIFY(!action("toolEnregistrer")->isEnabled());
+        QVERIFY(!action("actionSuivant")->isEnabled());
+        QVERIFY(!action("toolPremier")->isEnabled());
+        QVERIFY(!action("actionCodePostal")->isEnabled());
+        QVERIFY(action("actionNouvelleFiche")->isEnabled());
+        QVERIFY(action("actionIdentite")->isEnabled());
+        QVERIFY(action("actionToutesSocietes")->isChecked());
+        // Menus whose commands all come later are not shown.
+        QVERIFY(!m_form->menu("menuOutils")->menuAction()->isVisible());
+        QCOMPARE(m_form->menu("menuEdition")->title(), QStringLiteral("&Ediiton"));
+        QCOMPARE(m_form->menu("menuAide")->menuAction()->property("helpContext").toInt(), 10);
+
+        // "Nouvelle fiche" works without a data set and enables the rest.
+        m_form->Nouvellefiche1Click();
+        QCOMPARE(edit("editCode")->text(), QStringLiteral("10001"));
+        for (const char *name : {"actionEnregistrer", "actionEnregistrerSous", "actionCopier",
+                                 "actionSuivant", "actionSupprimerFiche", "toolDernier",
+                                 "toolColler", "actionCodePostal", "actionVille"})
+            QVERIFY2(action(name)->isEnabled(), name);
+    }
+
+    void pageRulesFollowTheShownPage() {
+        m_form->Nouveau1Click();
+        m_form->Operations1Click();
+        QVERIFY(!action("actionOperations")->isEnabled());
+        QVERIFY(!action("toolOperations")->isEnabled());
+        QVERIFY(action("toolSocietes")->isEnabled());
+        QVERIFY(action("actionSocietes")->isEnabled());
+        QVERIFY(!action("actionCodePostal")->isEnabled());
+        QVERIFY(action("actionType")->isEnabled());
+        QVERIFY(!action("actionActionsDuJour")->isEnabled());
+        // A new record on this page keeps the company group off.
+        m_form->Nouvellefiche1Click();
+        QVERIFY(!action("actionToutesSocietes")->isEnabled());
+
+        m_form->Journee1Click();
+        QVERIFY(!action("actionJournee")->isEnabled());
+        QVERIFY(action("actionOperations")->isEnabled());
+        QVERIFY(action("actionActionsDuJour")->isEnabled());
+        QVERIFY(action("actionType")->isEnabled());
+
+        m_form->Societes1Click();
+        QVERIFY(!action("toolSocietes")->isEnabled());
+        QVERIFY(action("actionVille")->isEnabled());
+        QVERIFY(!action("actionType")->isEnabled());
+        QVERIFY(!action("actionToutesJournees")->isEnabled());
+    }
+
+    void checkMarksChangeOnlyInTheirGroup() {
+        m_form->Nouveau1Click();
+        m_form->Journee1Click();
+        m_dialogs->scripts << [](QDialog *d) { press(d, "buttonOk"); };
+        m_form->Actionsdujour1Click();
+        QCOMPARE(m_dialogs->titles.last(), QStringLiteral("Sélectionner actions du  jour"));
+        QCOMPARE(checked(), (QStringList{QStringLiteral("actionToutesSocietes"),
+                                         QStringLiteral("actionToutesOperations"),
+                                         QStringLiteral("actionActionsDuJour")}));
+        QCOMPARE(m_form->fiche()->dataSet().day(), Dates::format(QDate::currentDate()));
+        m_form->Toutesjournees1Click();
+        QCOMPARE(checked(), (QStringList{QStringLiteral("actionToutesSocietes"),
+                                         QStringLiteral("actionToutesOperations"),
+                                         QStringLiteral("actionToutesJournees")}));
+        // Choosing the checked entry again keeps it checked.
+        action("actionToutesJournees")->trigger();
+        QVERIFY(action("actionToutesJournees")->isChecked());
+    }
+
+    void openAnsweringAnnulerStopsBeforeTheDialog() {
+        openModified();
+        const int dialogs = m_dialogs->fileDialogs;
+        m_dialogs->answers << QMessageBox::Cancel;
+        m_form->OpenItemClick();
+        QCOMPARE(m_dialogs->warnings.last(),
+                 QStringLiteral("Enregistrer changements dans a.tvr ?"));
+        QCOMPARE(m_dialogs->fileDialogs, dialogs);
+        QVERIFY(m_form->fiche()->TestModif());
+    }
+
+    void openAnsweringOuiSavesFirst() {
+        openModified();
+        writeLines(path(QStringLiteral("b.tvr")), companies(1));
+        m_dialogs->answers << QMessageBox::Yes;
+        m_dialogs->files << path(QStringLiteral("b.tvr"));
+        m_form->OpenItemClick();
+        QVERIFY(TextFile::read(path(QStringLiteral("a.tvr")))
+                    .contains(QStringLiteral("Société 0 modif")));
+        QCOMPARE(m_form->fileName(), path(QStringLiteral("b.tvr")));
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("Tavrin - [b.tvr]"));
+        QVERIFY(!m_form->fiche()->TestModif());
+    }
+
+    void openAnsweringNonDropsTheChanges() {
+        openModified();
+        m_dialogs->answers << QMessageBox::No;
+        m_dialogs->files << path(QStringLiteral("a.tvr"));
+        m_form->OpenItemClick();
+        QCOMPARE(edit("editSociete")->text(), QStringLiteral("Société 0"));
+        QVERIFY(!TextFile::read(path(QStringLiteral("a.tvr")))
+                     .contains(QStringLiteral("Société 0 modif")));
+    }
+
+    void openRefusesOtherFilesAndKeepsTheDataSet() {
+        writeLines(path(QStringLiteral("a.tvr")), companies(2));
+        m_dialogs->files << path(QStringLiteral("a.tvr"));
+        m_form->OpenItemClick();
+        writeLines(path(QStringLiteral("lettres.txt")), {QStringLiteral("x")});
+        m_dialogs->files << path(QStringLiteral("lettres.txt"))
+                         << path(QStringLiteral("absent.TVR"));
+        m_form->OpenItemClick();
+        m_form->OpenItemClick();
+        QCOMPARE(m_dialogs->messages, (QStringList{QStringLiteral("Type de fichier non valide"),
+                                                   QStringLiteral("Le fichier n'existe pas")}));
+        QCOMPARE(m_form->fileName(), path(QStringLiteral("a.tvr")));
+        QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 2);
+    }
+
+    void saveAsWithoutExtensionWritesTheThreeFiles() {
+        m_form->Nouveau1Click();
+        QTest::keyClicks(edit("editSociete"), QStringLiteral("Durand SARL"));
+        m_dialogs->files << path(QStringLiteral("suivi"));
+        m_form->Enregistrersous1Click();
+        for (const char *name : {"suivi.tvr", "suivi.opr", "suivi.jnr"})
+            QVERIFY2(QFile::exists(path(QLatin1String(name))), name);
+        QCOMPARE(m_form->fileName(), path(QStringLiteral("suivi.tvr")));
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("Tavrin - [suivi.tvr]"));
+
+        // Save uses the name; Save as onto an existing file asks first.
+        QTest::keyClicks(edit("editSociete"), QStringLiteral(" et fils"));
+        m_form->SaveItemClick();
+        QVERIFY(TextFile::read(path(QStringLiteral("suivi.tvr")))
+                    .contains(QStringLiteral("Durand SARL et fils")));
+        QTest::keyClicks(edit("editVille"), QStringLiteral("Lyon"));
+        m_dialogs->files << path(QStringLiteral("suivi.tvr"));
+        m_dialogs->answers << QMessageBox::Cancel;
+        m_form->Enregistrersous1Click();
+        QCOMPARE(m_dialogs->warnings.last(), QStringLiteral("Ce fichier existe déjà"));
+        QVERIFY(
+            !TextFile::read(path(QStringLiteral("suivi.tvr"))).contains(QStringLiteral("Lyon")));
+        QCOMPARE(m_form->fileName(), path(QStringLiteral("suivi.tvr")));
+
+        // A cancelled Save as keeps the name.
+        m_form->Enregistrersous1Click();
+        QCOMPARE(m_form->fileName(), path(QStringLiteral("suivi.tvr")));
+    }
+
+    void saveWithoutANameAsksForOne() {
+        m_form->Nouveau1Click();
+        QTest::keyClicks(edit("editSociete"), QStringLiteral("X"));
+        m_form->SaveItemClick(); // save dialog cancelled
+        QVERIFY(m_form->fileName().isEmpty());
+        QVERIFY(m_form->fiche()->TestModif());
+        m_dialogs->files << path(QStringLiteral("neuf.data"));
+        m_form->SaveItemClick();
+        QCOMPARE(m_form->fileName(), path(QStringLiteral("neuf.tvr")));
+        QVERIFY(QFile::exists(path(QStringLiteral("neuf.jnr"))));
+    }
+
+    void deletingAsksForConfirmation() {
+        writeLines(path(QStringLiteral("a.tvr")), companies(3));
+        m_dialogs->files << path(QStringLiteral("a.tvr"));
+        m_form->OpenItemClick();
+        m_dialogs->answers << QMessageBox::Cancel << QMessageBox::Ok;
+        m_form->Supprimerfiche1Click();
+        QCOMPARE(m_dialogs->warnings.last(), QStringLiteral("Confirmer suppression de la fiche ?"));
+        QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 3);
+        m_form->Supprimerfiche1Click();
+        QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 2);
+        QCOMPARE(edit("editSociete")->text(), QStringLiteral("Société 1"));
+    }
+
+    void movesFromMenuAndToolBar() {
+        writeLines(path(QStringLiteral("a.tvr")), companies(4));
+        m_dialogs->files << path(QStringLiteral("a.tvr"));
+        m_form->OpenItemClick();
+        action("toolDernier")->trigger();
+        QCOMPARE(current(Kind::Company), 3);
+        action("actionPrecedent")->trigger();
+        QCOMPARE(current(Kind::Company), 2);
+        action("toolPremier")->trigger();
+        QCOMPARE(current(Kind::Company), 0);
+        action("actionSuivant")->trigger();
+        QCOMPARE(edit("editSociete")->text(), QStringLiteral("Société 1"));
+    }
+
+    void quitAsksAndAnnulerKeepsRunning() {
+        openModified();
+        m_dialogs->answers << QMessageBox::Cancel;
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+        QTest::keyClick(m_form, Qt::Key_X, Qt::AltModifier);
+        QCOMPARE(m_dialogs->warnings.size(), 1);
+        QVERIFY(m_form->isVisible());
+        QVERIFY(!QFile::exists(path(QStringLiteral("Tavrin.ini"))));
+    }
+
+    void endOfRunWritesTheProgramFilesInTheStartDirectory() {
+        writeLines(path(QStringLiteral("Tavrin.ini")),
+                   {QString(), QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("100"),
+                    QStringLiteral("0")});
+        writeLines(path(QStringLiteral("Tavrin.nte")), {QStringLiteral("Appeler Pôle emploi")});
+        delete m_form;
+        startForm();
+        QCOMPARE(m_form->notepad(), QStringList{QStringLiteral("Appeler Pôle emploi")});
+        QVERIFY(!action("actionOuvrirAuto")->isChecked());
+        openModified();
+
+        QTemporaryDir elsewhere;
+        QDir::setCurrent(elsewhere.path());
+        m_dialogs->answers << QMessageBox::No;
+        m_form->close();
+        QCOMPARE(QDir::currentPath(), QDir(m_dir.path()).canonicalPath());
+        QCOMPARE(TextFile::read(path(QStringLiteral("Tavrin.ini"))),
+                 (QStringList{path(QStringLiteral("a.tvr")), QStringLiteral("2"),
+                              QStringLiteral("0"), QStringLiteral("100"), QStringLiteral("1")}));
+        QCOMPARE(TextFile::read(path(QStringLiteral("Tavrin.soc"))).size(), 7);
+        QCOMPARE(TextFile::read(path(QStringLiteral("Tavrin.cbx"))),
+                 (QStringList{QStringLiteral("[ACTIVITE]"), QStringLiteral("[OPERATION]")}));
+        QVERIFY(QFile::exists(path(QStringLiteral("Tavrin.moi"))));
+        QCOMPARE(TextFile::read(path(QStringLiteral("Tavrin.nte"))),
+                 QStringList{QStringLiteral("Appeler Pôle emploi")});
+        QVERIFY(!TextFile::read(path(QStringLiteral("a.tvr")))
+                     .contains(QStringLiteral("Société 0 modif")));
+    }
+
+    void automaticOpeningRestoresTheSelectionMode() {
+        writeLines(path(QStringLiteral("a.tvr")), companies(3, {}, [](int i) {
+                       return i == 2 ? QString() : QStringLiteral("Nice");
+                   }));
+        writeLines(path(QStringLiteral("Tavrin.ini")),
+                   {path(QStringLiteral("a.tvr")), QStringLiteral("1"), QStringLiteral("0"),
+                    QStringLiteral("0"), QStringLiteral("3")});
+        delete m_form;
+        startForm();
+        QVERIFY(action("actionOuvrirAuto")->isChecked());
+        QCOMPARE(checked().first(), QStringLiteral("actionVille"));
+        QVERIFY(action("actionSuivant")->isEnabled());
+        QCOMPARE(m_form->fileName(), path(QStringLiteral("a.tvr")));
+        // The town itself is not kept: only companies without a town are visited.
+        QCOMPARE(current(Kind::Company), 2);
+        action("actionPremier")->trigger();
+        QCOMPARE(current(Kind::Company), 2);
+
+        action("actionOuvrirAuto")->trigger();
+        m_form->close();
+        QCOMPARE(TextFile::read(path(QStringLiteral("Tavrin.ini"))).value(1), QStringLiteral("0"));
+    }
+};
+
+QTEST_MAIN(TestMainForm)
+#include "tst_mainform.moc"
