@@ -1,9 +1,7 @@
 #include "store/bloclist.h"
 
-#include <QHash>
-
+#include <algorithm>
 #include <limits>
-#include <vector>
 
 BlocList::BlocList(int width) : m_width(width) {}
 
@@ -11,9 +9,16 @@ QString BlocList::at(qsizetype index) const {
     return index >= 0 && index < m_lines.size() ? m_lines.at(index) : QString();
 }
 
-void BlocList::setLines(const QStringList &lines) {
-    m_lines = lines;
+void BlocList::setLines(QStringList lines) {
+    m_lines = std::move(lines);
     touch();
+}
+
+void BlocList::replace(QStringList lines, Index index) {
+    m_lines = std::move(lines);
+    touch();
+    m_index = std::move(index);
+    m_indexRevision = m_revision;
 }
 
 void BlocList::clear() {
@@ -32,12 +37,8 @@ void BlocList::append(const QStringList &lines) {
 }
 
 void BlocList::insert(qsizetype index, const QStringList &lines) {
-    QStringList merged;
-    merged.reserve(m_lines.size() + lines.size());
-    merged.append(m_lines.mid(0, index));
-    merged.append(lines);
-    merged.append(m_lines.mid(index));
-    m_lines.swap(merged);
+    m_lines.insert(index, lines.size(), QString());
+    std::copy(lines.begin(), lines.end(), m_lines.begin() + index);
     touch();
 }
 
@@ -49,6 +50,22 @@ void BlocList::removeLines(qsizetype from, qsizetype count) {
 void BlocList::setLine(qsizetype index, const QString &line) {
     m_lines[index] = line;
     touch();
+}
+
+const BlocList::Index &BlocList::index() const {
+    if (m_indexRevision != m_revision) {
+        m_index.opens.clear();
+        m_index.closes.clear();
+        for (qsizetype i = 0; i < m_lines.size(); ++i) {
+            const QString &line = m_lines.at(i);
+            if (isOpenTag(line))
+                m_index.opens.push_back(i);
+            else if (isCloseTag(line))
+                m_index.closes.push_back(i);
+        }
+        m_indexRevision = m_revision;
+    }
+    return m_index;
 }
 
 QString BlocList::number(int block) const {
@@ -75,27 +92,30 @@ QString BlocList::prefixedText(const QString &line) {
 }
 
 qsizetype BlocList::find(const QString &text, qsizetype from) const {
+    // Tags are looked up among the tag lines only.
+    if (isOpenTag(text) || isCloseTag(text)) {
+        const auto &lines = isOpenTag(text) ? index().opens : index().closes;
+        for (auto it = std::lower_bound(lines.begin(), lines.end(), from); it != lines.end(); ++it)
+            if (m_lines.at(*it) == text)
+                return *it;
+        return -1;
+    }
     return m_lines.indexOf(text, from);
 }
 
 int BlocList::countTags() const {
-    int n = 0;
-    for (const QString &line : m_lines)
-        if (isOpenTag(line))
-            ++n;
-    return n;
+    return int(index().opens.size());
 }
 
 int BlocList::nextCode() const {
     if (m_codeRevision == m_revision)
         return m_nextCode;
     qint64 largest = 10000;
-    const qsizetype last = m_lines.size() - 1;
-    for (qsizetype i = 0; i < last; ++i) {
-        if (!isOpenTag(m_lines.at(i)))
+    for (const qsizetype tag : index().opens) {
+        if (tag + 1 >= m_lines.size())
             continue;
         bool ok = false;
-        const qint64 code = QStringView(m_lines.at(i + 1)).trimmed().toLongLong(&ok);
+        const qint64 code = QStringView(m_lines.at(tag + 1)).trimmed().toLongLong(&ok);
         if (ok && code > largest)
             largest = code;
     }
@@ -126,37 +146,74 @@ bool BlocList::SupBloc(int block) {
     return true;
 }
 
-bool BlocList::Verif(int &count) {
-    int balance = 0;
-    for (const QString &line : m_lines) {
-        if (isOpenTag(line))
-            ++balance;
-        else if (isCloseTag(line))
-            --balance;
+namespace {
+
+enum LineKind : quint8 { Other, Open, Close };
+
+// The number of a line that is exactly an opening tag of the given width
+// ("<BLOC" + digits + ">"), or -1; no string is built to compare.
+int exactTagNumber(const QString &line, int width) {
+    if (line.size() != width + 6 || !line.startsWith(QLatin1String("<BLOC")) || line.back() != u'>')
+        return -1;
+    int n = 0;
+    for (int i = 5; i < 5 + width; ++i) {
+        const char16_t c = line.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        n = n * 10 + (c - u'0');
     }
-    if (balance == 0)
+    return n;
+}
+
+} // namespace
+
+bool BlocList::Verif(int &count) {
+    const Index &found = index();
+    if (found.opens.size() == found.closes.size())
         return false;
 
-    // First index of every opening-tag text, found once.
-    QHash<QString, qsizetype> firstTag;
-    for (qsizetype i = 0; i < m_lines.size(); ++i)
-        if (isOpenTag(m_lines.at(i)) && !firstTag.contains(m_lines.at(i)))
-            firstTag.insert(m_lines.at(i), i);
+    const qsizetype size = m_lines.size();
+    std::vector<quint8> kind(size, Other);
+    for (const qsizetype i : found.opens)
+        kind[i] = Open;
+    for (const qsizetype i : found.closes)
+        kind[i] = Close;
+
+    // First line of every opening tag in range.
+    std::vector<qsizetype> firstTag(std::max(count, 0), -1);
+    for (const qsizetype i : found.opens) {
+        const int n = exactTagNumber(m_lines.at(i), m_width);
+        if (n >= 0 && n < count && firstTag[n] < 0)
+            firstTag[n] = i;
+    }
 
     QStringList rebuilt;
-    rebuilt.reserve(m_lines.size());
-    std::vector<bool> copied(m_lines.size(), false);
+    rebuilt.reserve(size);
+    Index rebuiltIndex;
+    auto copy = [&](qsizetype j) {
+        if (kind[j] == Open)
+            rebuiltIndex.opens.push_back(rebuilt.size());
+        else if (kind[j] == Close)
+            rebuiltIndex.closes.push_back(rebuilt.size());
+        rebuilt.append(m_lines.at(j));
+    };
+    auto tag = [&](const QString &text, bool open) {
+        (open ? rebuiltIndex.opens : rebuiltIndex.closes).push_back(rebuilt.size());
+        rebuilt.append(text);
+    };
+
+    std::vector<bool> copied(size, false);
     std::vector<bool> present(std::max(count, 0), false);
     for (int n = 0; n < count; ++n) {
-        const qsizetype start = firstTag.value(openTag(n), -1);
+        const qsizetype start = firstTag[n];
         if (start < 0)
             continue;
         present[n] = true;
         const QString close = closeTag(n);
-        for (qsizetype j = start; j < m_lines.size(); ++j) {
-            rebuilt.append(m_lines.at(j));
+        for (qsizetype j = start; j < size; ++j) {
+            copy(j);
             copied[j] = true;
-            if (m_lines.at(j) == close)
+            if (kind[j] == Close && m_lines.at(j) == close)
                 break;
         }
     }
@@ -171,60 +228,56 @@ bool BlocList::Verif(int &count) {
             ++free;
         return free++;
     };
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        const QString &line = m_lines.at(i);
-        if (copied[i] || !isOpenTag(line))
+    for (const qsizetype i : found.opens) {
+        if (copied[i])
             continue;
+        const QString &line = m_lines.at(i);
         const int n = tagNumber(line);
         const int number = n >= 0 && n < count && present[n] ? n : nextFree();
         const QString oldClose = QLatin1String("</") + line.mid(1);
-        rebuilt.append(openTag(number));
-        qsizetype j = i + 1;
-        for (; j < m_lines.size() && !isOpenTag(m_lines.at(j)); ++j) {
+        tag(openTag(number), true);
+        for (qsizetype j = i + 1; j < size && kind[j] != Open; ++j) {
             copied[j] = true;
-            if (m_lines.at(j) == oldClose)
+            if (kind[j] == Close && m_lines.at(j) == oldClose)
                 break;
-            rebuilt.append(m_lines.at(j));
+            copy(j);
         }
-        rebuilt.append(closeTag(number));
-        i = j < m_lines.size() && !isOpenTag(m_lines.at(j)) ? j : j - 1;
+        tag(closeTag(number), false);
     }
 
-    m_lines.swap(rebuilt);
-    touch();
-    count = countTags();
+    count = int(rebuiltIndex.opens.size());
+    replace(std::move(rebuilt), std::move(rebuiltIndex));
     return true;
 }
 
 bool BlocList::Doublons(int &count) {
+    const Index &found = index();
     if (count <= 0) {
         count = countTags();
         return false;
     }
+    // One counter per number in range, over every line beginning "<BLOC".
+    std::vector<int> numbers;
+    numbers.reserve(found.opens.size());
     std::vector<int> counter(count, 0);
-    for (const QString &line : m_lines) {
-        if (!isOpenTag(line))
-            continue;
-        const int n = tagNumber(line);
-        if (n >= 0 && n < count)
-            ++counter[n];
+    bool duplicated = false;
+    for (const qsizetype i : found.opens) {
+        const int n = tagNumber(m_lines.at(i));
+        numbers.push_back(n);
+        if (n >= 0 && n < count && ++counter[n] == 2)
+            duplicated = true;
     }
-    // Where each duplicated number's exact opening tag stands, in list order.
-    QHash<QString, int> duplicated;
-    for (int n = 0; n < count; ++n)
-        if (counter[n] >= 2)
-            duplicated.insert(openTag(n), n);
-    if (duplicated.isEmpty()) {
+    if (!duplicated) {
         count = countTags();
         return false;
     }
+    // Where the exact tags of the duplicated numbers stand, in list order.
     std::vector<std::vector<qsizetype>> places(count);
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        if (!isOpenTag(m_lines.at(i)))
-            continue;
-        const auto it = duplicated.constFind(m_lines.at(i));
-        if (it != duplicated.constEnd())
-            places[it.value()].push_back(i);
+    for (std::size_t k = 0; k < numbers.size(); ++k) {
+        const int n = numbers[k];
+        if (n >= 0 && n < count && counter[n] >= 2 &&
+            exactTagNumber(m_lines.at(found.opens[k]), m_width) == n)
+            places[n].push_back(found.opens[k]);
     }
 
     // Deletions are marked, not applied, so that each one costs only the lines
@@ -244,11 +297,8 @@ bool BlocList::Doublons(int &count) {
         }
         return root;
     };
-
     bool removed = false;
     for (int n = 0; n < count; ++n) {
-        if (counter[n] < 2)
-            continue;
         qsizetype start = -1;
         for (const qsizetype p : places[n]) {
             if (live(p) == p) {
@@ -269,38 +319,47 @@ bool BlocList::Doublons(int &count) {
         }
     }
 
+    // Keep the live lines; the index follows them without rereading any line.
     QStringList kept;
     kept.reserve(size);
-    for (qsizetype i = live(0); i < size; i = live(i + 1))
+    Index keptIndex;
+    auto open = found.opens.begin();
+    auto closing = found.closes.begin();
+    for (qsizetype i = live(0); i < size; i = live(i + 1)) {
+        while (open != found.opens.end() && *open < i)
+            ++open;
+        while (closing != found.closes.end() && *closing < i)
+            ++closing;
+        if (open != found.opens.end() && *open == i)
+            keptIndex.opens.push_back(kept.size());
+        else if (closing != found.closes.end() && *closing == i)
+            keptIndex.closes.push_back(kept.size());
         kept.append(m_lines.at(i));
-    m_lines.swap(kept);
-    touch();
-    count = countTags();
+    }
+    count = int(keptIndex.opens.size());
+    replace(std::move(kept), std::move(keptIndex));
     return removed;
 }
 
 void BlocList::Renum(int k, int &count) {
     if (count < 2)
         return;
-    bool changed = false;
-    for (QString &line : m_lines) {
-        if (isOpenTag(line)) {
-            const int m = tagNumber(line);
-            if (m > k) {
-                line = openTag(m - 1);
-                changed = true;
-            }
-        } else if (isCloseTag(line)) {
-            bool ok = false;
-            const int m = QStringView(line).mid(6, m_width).toInt(&ok);
-            if (ok && m > k) {
-                line = closeTag(m - 1);
-                changed = true;
-            }
-        }
+    // Only tag lines change, so the index stays valid.
+    const Index tags = index();
+    for (const qsizetype i : tags.opens) {
+        const int m = tagNumber(m_lines.at(i));
+        if (m > k)
+            m_lines[i] = openTag(m - 1);
     }
-    if (changed)
-        touch();
+    for (const qsizetype i : tags.closes) {
+        bool ok = false;
+        const int m = QStringView(m_lines.at(i)).mid(6, m_width).toInt(&ok);
+        if (ok && m > k)
+            m_lines[i] = closeTag(m - 1);
+    }
+    touch();
+    m_index = tags;
+    m_indexRevision = m_revision;
     --count;
 }
 
@@ -320,9 +379,9 @@ int BlocList::findMatching(Step step, int current, int offset,
     const QString here = number(current);
     QString bestKey;
     int best = -1;
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+    for (const qsizetype i : index().opens) {
         const QString &line = m_lines.at(i);
-        if (!isOpenTag(line) || i + offset >= m_lines.size())
+        if (i + offset >= m_lines.size())
             continue;
         const int n = tagNumber(line);
         if (n < 0)

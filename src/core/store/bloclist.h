@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 // One record file in memory: its lines, and the envelope rules shared by the
 // three record kinds. A record is a block of lines between "<BLOC" + number +
@@ -24,7 +25,7 @@ public:
     // The line at index, or an empty text past the end.
     QString at(qsizetype index) const;
 
-    void setLines(const QStringList &lines);
+    void setLines(QStringList lines);
     void clear();
     void append(const QString &line);
     void append(const QStringList &lines);
@@ -79,12 +80,24 @@ public:
     int findMatching(Step step, int current, int offset,
                      const std::function<bool(const QString &)> &matches) const;
 
+    // Where the tags stand, found in one pass and kept until the list
+    // changes, so that the checks and scans touch only the tag lines.
+    struct Index {
+        std::vector<qsizetype> opens;  // lines beginning with "<BLOC"
+        std::vector<qsizetype> closes; // lines beginning with "</BLOC"
+    };
+    const Index &index() const;
+
 private:
     void touch() { ++m_revision; }
+    // Replaces the lines together with an index that is already known.
+    void replace(QStringList lines, Index index);
 
     int m_width;
     QStringList m_lines;
     quint64 m_revision = 0;
+    mutable quint64 m_indexRevision = ~quint64(0);
+    mutable Index m_index;
     mutable quint64 m_codeRevision = ~quint64(0);
     mutable int m_nextCode = 10001;
 };

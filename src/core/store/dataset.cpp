@@ -61,9 +61,9 @@ void DataSet::loadSibling(Kind kind, const QString &path) {
     list.clear();
     if (QFileInfo::exists(path)) {
         bool ok = false;
-        const QStringList lines = TextFile::read(path, &ok);
+        QStringList lines = TextFile::read(path, &ok);
         if (ok)
-            list.setLines(lines);
+            list.setLines(std::move(lines));
         else
             message(QStringLiteral("Impossible de lire le fichier ") + path);
     }
@@ -79,13 +79,13 @@ bool DataSet::Charge(const QString &name) {
         return false;
     }
     bool ok = false;
-    const QStringList lines = TextFile::read(name, &ok);
+    QStringList lines = TextFile::read(name, &ok);
     if (!ok) {
         message(QStringLiteral("Impossible de lire le fichier ") + name);
         m_fileName.clear();
         return false;
     }
-    m_lists[0].setLines(lines);
+    m_lists[0].setLines(std::move(lines));
     m_modified = false;
     repair(Kind::Company);
 

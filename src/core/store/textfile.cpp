@@ -23,11 +23,26 @@ const QHash<char16_t, char> &reverseTable() {
     return table;
 }
 
+// Calls line(start, length) for every line, whatever its end: CR LF, LF or CR.
+template <typename Char, typename Line> void forEachLine(const Char *data, qsizetype n, Line line) {
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (data[i] != Char('\r') && data[i] != Char('\n'))
+            continue;
+        line(start, i - start);
+        if (data[i] == Char('\r') && i + 1 < n && data[i + 1] == Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        line(start, n - start);
+}
+
 } // namespace
 
 namespace TextFile {
 
-QString decode(const QByteArray &bytes) {
+QString decode(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
     for (const char c : bytes) {
@@ -58,20 +73,10 @@ QByteArray encode(const QString &text) {
 
 QStringList splitLines(const QString &text) {
     QStringList lines;
-    const qsizetype n = text.size();
     const QChar *data = text.constData();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = data[i].unicode();
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(QString(data + start, i - start));
-        if (c == u'\r' && i + 1 < n && data[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.append(QString(data + start, n - start));
+    forEachLine(
+        reinterpret_cast<const char16_t *>(data), text.size(),
+        [&](qsizetype start, qsizetype length) { lines.append(QString(data + start, length)); });
     return lines;
 }
 
@@ -85,7 +90,14 @@ QStringList read(const QString &path, bool *ok) {
     const QByteArray bytes = file.readAll();
     if (ok)
         *ok = file.error() == QFileDevice::NoError;
-    return splitLines(decode(bytes));
+    // Decoded line by line: no second copy of a large file in memory.
+    QStringList lines;
+    lines.reserve(bytes.count('\n') + 1);
+    const char *data = bytes.constData();
+    forEachLine(data, bytes.size(), [&](qsizetype start, qsizetype length) {
+        lines.append(decode(QByteArrayView(data + start, length)));
+    });
+    return lines;
 }
 
 bool write(const QString &path, const QStringList &lines, QString *error) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +12,7 @@
 // same value and back.
 namespace TextFile {
 
-QString decode(const QByteArray &bytes);
+QString decode(QByteArrayView bytes);
 // A character Windows-1252 cannot hold is written as "?".
 QByteArray encode(const QString &text);
 

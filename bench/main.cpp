@@ -1,0 +1,171 @@
+// tavrin-bench: times the data-set operations on generated data sets and
+// compares each with a plain read-and-split of the same files.
+#include "generate.h"
+
+#include "store/dataset.h"
+#include "store/textfile.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <limits>
+#include <malloc.h>
+#include <map>
+#include <vector>
+
+namespace {
+
+// Reading this much memory pushes the data of the previous run out of the
+// processor caches, so that every size is timed from memory, not from a cache
+// that only the smaller data sets fit in.
+void evictCaches() {
+    static std::vector<char> buffer(std::size_t(256) << 20, 1);
+    volatile char sum = 0;
+    for (std::size_t i = 0; i < buffer.size(); i += 64)
+        sum = sum + buffer[i];
+}
+
+// Best of `runs` timings, in milliseconds; prepare runs untimed before each.
+double best(int runs, const std::function<void()> &prepare, const std::function<void()> &work) {
+    double fastest = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        if (prepare)
+            prepare();
+        evictCaches();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        fastest = std::min(fastest, timer.nsecsElapsed() / 1e6);
+    }
+    return fastest;
+}
+
+// The reference: read the bytes, decode them, split them into lines.
+qsizetype plainReadSplit(const QStringList &paths) {
+    qsizetype lines = 0;
+    for (const QString &path : paths) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        lines += QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n")).size();
+    }
+    return lines;
+}
+
+struct Row {
+    QString operation;
+    int size;
+    double ms;
+    double reference;
+};
+
+} // namespace
+
+int main(int argc, char **argv) {
+    // glibc hands blocks above 32 MB back to the kernel when they are freed,
+    // so that only the largest data set would pay for mapping fresh pages on
+    // every run; keeping freed memory makes the sizes comparable.
+    mallopt(M_MMAP_THRESHOLD, 1 << 30);
+    mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    std::vector<int> sizes{1000, 10000, 90000};
+    if (const qsizetype at = args.indexOf("--size"); at > 0 && at + 1 < args.size())
+        sizes = {args.at(at + 1).toInt()};
+
+    QTemporaryDir dir;
+    std::vector<Row> rows;
+    volatile qsizetype sink = 0;
+    for (const int size : sizes) {
+        // Best of several runs: the smaller sizes are quick enough for more.
+        const int runs = size > 10000 ? 7 : 15;
+        const QString tvr = Generate::dataSet(dir.path(), "bench" + QString::number(size), size);
+        const QString stem = tvr.left(tvr.size() - 3);
+        const QStringList all{tvr, stem + "opr", stem + "jnr"};
+        const double readAll = best(runs, {}, [&] { sink = sink + plainReadSplit(all); });
+        const double readCompanies = best(runs, {}, [&] { sink = sink + plainReadSplit({tvr}); });
+
+        DataSet data;
+        rows.push_back({"Charge (avec contrôles)", size,
+                        best(runs, {}, [&] { sink = sink + data.Charge(tvr); }), readAll});
+
+        const QString copy = dir.filePath("copie.tvr");
+        rows.push_back(
+            {"Sauve", size,
+             best(
+                 runs, [&] { data.SetModif(); }, [&] { sink = sink + data.Sauve(copy); }),
+             readAll});
+
+        const QStringList companies = TextFile::read(tvr);
+        // 1 % of the blocks written twice, the copies spread through the file.
+        QStringList withDuplicates = companies;
+        {
+            const BlocList reference(5);
+            for (int n = size - 1; n >= 0; n -= 100) {
+                const qsizetype at = withDuplicates.indexOf(reference.openTag(n));
+                const qsizetype end = withDuplicates.indexOf(reference.closeTag(n), at);
+                withDuplicates.append(withDuplicates.mid(at, end - at + 1));
+            }
+        }
+        BlocList list(5);
+        int count = 0;
+        rows.push_back({"Doublons (1 % en double)", size,
+                        best(
+                            runs,
+                            [&] {
+                                list.setLines(withDuplicates);
+                                count = list.countTags();
+                            },
+                            [&] { list.Doublons(count); }),
+                        readCompanies});
+
+        QStringList broken = companies;
+        broken.removeAt(broken.indexOf(BlocList(5).closeTag(size / 2)));
+        rows.push_back({"Verif (une balise perdue)", size,
+                        best(
+                            runs,
+                            [&] {
+                                list.setLines(broken);
+                                count = list.countTags();
+                            },
+                            [&] { list.Verif(count); }),
+                        readCompanies});
+
+        // Only the first and the last company have this postal code: one move
+        // crosses the whole list.
+        data.Charge(tvr);
+        data.setSelectionMode(Kind::Company, 2);
+        data.setPostalCode(data.list(Kind::Company).at(6));
+        rows.push_back({"Déplacement filtré (tout le fichier)", size,
+                        best(
+                            runs, [&] { data.jumpTo(Kind::Company, 0); },
+                            [&] { data.move(Kind::Company, DataSet::Move::Last); }),
+                        readCompanies});
+
+        list.setLines(companies);
+        rows.push_back(
+            {"Numéro suivant", size,
+             best(
+                 runs, [&] { list.setLines(companies); }, [&] { sink = sink + list.nextCode(); }),
+             readCompanies});
+    }
+
+    std::printf("%-38s %8s %12s %14s %7s\n", "opération", "sociétés", "ms", "lecture ms", "ratio");
+    std::map<QString, std::map<int, double>> bySize;
+    for (const Row &r : rows) {
+        std::printf("%-38s %8d %12.2f %14.2f %7.2f\n", qPrintable(r.operation), r.size, r.ms,
+                    r.reference, r.ms / r.reference);
+        bySize[r.operation][r.size] = r.ms;
+    }
+    if (sizes.size() == 3) {
+        std::printf("\n%-38s %12s\n", "opération", "90000/10000");
+        for (const auto &[operation, times] : bySize)
+            std::printf("%-38s %12.2f\n", qPrintable(operation), times.at(90000) / times.at(10000));
+    }
+    return 0;
+}
