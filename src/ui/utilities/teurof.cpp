@@ -52,6 +52,7 @@ TEurof::TEurof(QWidget *parent) : QDialog(parent) {
         line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         line->setFont(lineFont);
         line->setMinimumHeight(24);
+        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         panelLayout->addWidget(line);
     }
 

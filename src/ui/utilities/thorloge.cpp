@@ -102,6 +102,9 @@ THorloge::THorloge(SystemClock &clock, QWidget *parent, const QTimeZone &zone)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // Show the time at once; activation starts the ticking.
+    m_face.refresh();
+    showLines();
     m_timer.setInterval(1000);
     connect(&m_timer, &QTimer::timeout, this, &THorloge::tick);
 }

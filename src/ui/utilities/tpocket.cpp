@@ -31,6 +31,8 @@ TPocket::TPocket(QWidget *parent) : QDialog(parent) {
     m_display->setFrameShadow(QFrame::Sunken);
     m_display->setLineWidth(3);
     m_display->setMinimumHeight(34);
+    // A long entry is cut on the left rather than widening the window.
+    m_display->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     m_display->setMargin(4);
     m_display->setAutoFillBackground(true);
     QPalette display = m_display->palette();

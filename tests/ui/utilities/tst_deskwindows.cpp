@@ -6,6 +6,7 @@
 #include "utilities/tnaf.h"
 #include "utilities/tplettre.h"
 #include "utilities/tprenoms.h"
+#include "utilities/utilitywindows.h"
 
 #include <QFile>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TestDeskWindows : public QObject {
     Q_OBJECT
@@ -24,7 +26,36 @@ class TestDeskWindows : public QObject {
         return w.findChild<QLabel *>(QString::fromLatin1(name))->text();
     }
 
+    // Runs a menu entry and closes its modal window as soon as it shows;
+    // returns the caption it had.
+    template <typename Show> static QString openAndClose(Show show) {
+        QString caption;
+        QTimer::singleShot(0, [&caption] {
+            if (QWidget *window = QApplication::activeModalWidget()) {
+                caption = window->windowTitle();
+                window->close();
+            }
+        });
+        show();
+        return caption;
+    }
+
 private Q_SLOTS:
+    void menuEntries() {
+        QCOMPARE(openAndClose([] { showCalendrier(nullptr); }), QStringLiteral("Calendrier"));
+        QCOMPARE(openAndClose([] { showCalculatrice(nullptr); }), QStringLiteral("Calculatrice"));
+        QCOMPARE(openAndClose([] { showHorloge(nullptr); }), QStringLiteral("Horloge"));
+        QCOMPARE(openAndClose([] { showEuro(nullptr); }), QStringLiteral("Euro convertisseur"));
+        QCOMPARE(openAndClose([] { showDepartements(nullptr); }), QStringLiteral("Départements"));
+        QCOMPARE(openAndClose([] { showPeseLettres(nullptr); }), QStringLiteral("Pèse-Lettres"));
+        QCOMPARE(openAndClose([] { showPrenoms(nullptr); }), QStringLiteral("Liste des prénoms"));
+        QCOMPARE(openAndClose([] { showCodesApe(nullptr); }), QStringLiteral("Codes APE"));
+        QStringList notes{QStringLiteral("a"), QString(), QStringLiteral("b")};
+        QCOMPARE(openAndClose([&notes] { showBlocnotes(nullptr, notes); }),
+                 QStringLiteral("Bloc-notes"));
+        QCOMPARE(notes, (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")}));
+    }
+
     void letterScale() {
         TPLettre w;
         w.show();
