@@ -5,8 +5,9 @@
 #include <iterator>
 
 // Resources of a static library must be registered by hand, outside any namespace.
-static void registerNafResource() {
+static bool registerNafResource() {
     Q_INIT_RESOURCE(naf);
+    return true;
 }
 
 namespace {
@@ -285,7 +286,8 @@ QStringList nafLinesFrom(const QString &tsv) {
 }
 
 QStringList nafLines() {
-    registerNafResource();
+    static const bool registered = registerNafResource();
+    Q_UNUSED(registered);
     QFile file(QStringLiteral(":/utilities/naf.tsv"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
