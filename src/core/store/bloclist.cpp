@@ -23,33 +23,53 @@ void BlocList::replace(QStringList lines, Index index) {
 
 void BlocList::clear() {
     m_lines.clear();
-    touch();
+    replace({}, {});
 }
 
 void BlocList::append(const QString &line) {
-    m_lines.append(line);
-    touch();
+    append(QStringList{line});
 }
 
 void BlocList::append(const QStringList &lines) {
-    m_lines.append(lines);
-    touch();
+    insert(m_lines.size(), lines);
 }
 
+// Edits keep a valid index up to date instead of dropping it: the tag lines
+// after the edit only shift.
 void BlocList::insert(qsizetype index, const QStringList &lines) {
+    const bool indexed = m_indexRevision == m_revision;
     m_lines.insert(index, lines.size(), QString());
     std::copy(lines.begin(), lines.end(), m_lines.begin() + index);
     touch();
+    if (!indexed)
+        return;
+    for (auto *tags : {&m_index.opens, &m_index.closes}) {
+        auto at = std::lower_bound(tags->begin(), tags->end(), index);
+        for (auto it = at; it != tags->end(); ++it)
+            *it += lines.size();
+        std::vector<qsizetype> added;
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            if (tags == &m_index.opens ? isOpenTag(lines.at(i)) : isCloseTag(lines.at(i)))
+                added.push_back(index + i);
+        tags->insert(at, added.begin(), added.end());
+    }
+    m_indexRevision = m_revision;
 }
 
 void BlocList::removeLines(qsizetype from, qsizetype count) {
+    const bool indexed = m_indexRevision == m_revision;
     m_lines.remove(from, count);
     touch();
-}
-
-void BlocList::setLine(qsizetype index, const QString &line) {
-    m_lines[index] = line;
-    touch();
+    if (!indexed)
+        return;
+    for (auto *tags : {&m_index.opens, &m_index.closes}) {
+        auto first = std::lower_bound(tags->begin(), tags->end(), from);
+        auto last = std::lower_bound(first, tags->end(), from + count);
+        for (auto it = last; it != tags->end(); ++it)
+            *it -= count;
+        tags->erase(first, last);
+    }
+    m_indexRevision = m_revision;
 }
 
 const BlocList::Index &BlocList::index() const {

@@ -31,7 +31,6 @@ public:
     void append(const QStringList &lines);
     void insert(qsizetype index, const QStringList &lines);
     void removeLines(qsizetype from, qsizetype count);
-    void setLine(qsizetype index, const QString &line);
 
     QString number(int block) const; // zero-padded to the list's width
     QString openTag(int block) const;

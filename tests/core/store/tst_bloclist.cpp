@@ -2,6 +2,7 @@
 
 #include "store/bloclist.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 class TestBlocList : public QObject {
@@ -204,6 +205,33 @@ private Q_SLOTS:
         list.Squize();
         QCOMPARE(list.size(), size - removed);
         QVERIFY(list.lines().contains("between"));
+    }
+
+    void editsKeepTheTagIndexExact() {
+        // After any mix of edits the kept index equals one found afresh.
+        BlocList list = companies(20);
+        list.countTags(); // build the index, so that edits update it
+        QRandomGenerator random(7);
+        for (int step = 0; step < 300; ++step) {
+            const qsizetype at = random.bounded(list.size() + 1);
+            switch (random.bounded(3)) {
+            case 0:
+                list.insert(at, blockLines(5, random.bounded(30), {"10001", "x"}));
+                break;
+            case 1:
+                list.insert(at, {"stray", "</BLOC00003>"});
+                break;
+            default:
+                if (at < list.size())
+                    list.removeLines(at,
+                                     std::min<qsizetype>(random.bounded(6) + 1, list.size() - at));
+            }
+            BlocList fresh(5);
+            fresh.setLines(list.lines());
+            QCOMPARE(list.index().opens, fresh.index().opens);
+            QCOMPARE(list.index().closes, fresh.index().closes);
+        }
+        QCOMPARE(list.find(list.openTag(3)), list.lines().indexOf(list.openTag(3)));
     }
 
     void filteredMoves() {
