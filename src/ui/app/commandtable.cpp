@@ -68,6 +68,16 @@ const QList<Command> &commandTable() {
         separator(Parametres),
         {Parametres, "actionOuvrirAuto", QStringLiteral("&Ouvrir automatiquement"), QStringLiteral("Ouvrir le fichier en cours automatiquement"), &F::Ouvrirautomatiquement1Click, true, false, nullptr, 0, true},
 
+        {Utilitaires, "actionCalendrier", QStringLiteral("&Calendrier"), QStringLiteral("Calendrier"), &F::Calendrier1Click},
+        {Utilitaires, "actionCalculatrice", QStringLiteral("C&alculatrice"), QStringLiteral("Calculatrice"), &F::Calculatrice1Click},
+        {Utilitaires, "actionHorloge", QStringLiteral("&Horloge"), QStringLiteral("Horloge"), &F::Horloge1Click},
+        {Utilitaires, "actionEuro", QStringLiteral("&Euto conversion"), QStringLiteral("Convertisseur euro"), &F::Euro1Click},
+        {Utilitaires, "actionBlocNotes", QStringLiteral("&Bloc-notes"), QStringLiteral("Blocnotes"), &F::Blocnotes1Click},
+        {Utilitaires, "actionDepartements", QStringLiteral("&Départements"), QStringLiteral("Liste des départements"), &F::Departements1Click},
+        {Utilitaires, "actionPeseLettres", QStringLiteral("&Pèse lettres"), QStringLiteral("Pèse-Lettres"), &F::Peselettres1Click},
+        {Utilitaires, "actionPrenoms", QStringLiteral("P&rénoms"), QStringLiteral("Liste des prénoms"), &F::Prenoms1Click},
+        {Utilitaires, "actionCodesActivite", QStringLiteral("C&odes activité"), QStringLiteral("Les codes APE des sociétés"), &F::Codesactivite1Click},
+
         {Aide, "actionAPropos", QStringLiteral("&A propos"), QStringLiteral("Informations sur le programme, la version"), &F::About1Click},
 
         {Tools, "toolNouveau", QStringLiteral("Nouveau fichier"), {}, &F::Nouveau1Click, true, false, nullptr, 0, false, false, {}, NewFile},

@@ -7,6 +7,7 @@
 #include "store/dates.h"
 #include "store/textfile.h"
 #include "store/tfiche.h"
+#include "utilities/utilitywindows.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -291,6 +292,42 @@ void TMainForm::Typedoperation1Click() {
 
 void TMainForm::Ouvrirautomatiquement1Click() {
     m_fiche->SetIni(action("actionOuvrirAuto")->isChecked());
+}
+
+void TMainForm::Calendrier1Click() {
+    showCalendrier(this);
+}
+
+void TMainForm::Calculatrice1Click() {
+    showCalculatrice(this);
+}
+
+void TMainForm::Horloge1Click() {
+    showHorloge(this);
+}
+
+void TMainForm::Euro1Click() {
+    showEuro(this);
+}
+
+void TMainForm::Blocnotes1Click() {
+    showBlocnotes(this, m_notepad);
+}
+
+void TMainForm::Departements1Click() {
+    showDepartements(this);
+}
+
+void TMainForm::Peselettres1Click() {
+    showPeseLettres(this);
+}
+
+void TMainForm::Prenoms1Click() {
+    showPrenoms(this);
+}
+
+void TMainForm::Codesactivite1Click() {
+    showCodesApe(this);
 }
 
 void TMainForm::About1Click() {

@@ -66,6 +66,15 @@ public:
     void Activite1Click();
     void Typedoperation1Click();
     void Ouvrirautomatiquement1Click();
+    void Calendrier1Click();
+    void Calculatrice1Click();
+    void Horloge1Click();
+    void Euro1Click();
+    void Blocnotes1Click();
+    void Departements1Click();
+    void Peselettres1Click();
+    void Prenoms1Click();
+    void Codesactivite1Click();
     void About1Click();
 
 protected:

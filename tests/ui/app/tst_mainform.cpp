@@ -12,8 +12,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TestMainForm : public QObject {
     Q_OBJECT
@@ -283,6 +285,19 @@ private Q_SLOTS:
         startForm();
         QCOMPARE(m_form->notepad(), QStringList{QStringLiteral("Appeler Pôle emploi")});
         QVERIFY(!action("actionOuvrirAuto")->isChecked());
+
+        // The notepad utility edits the main window's lines.
+        QVERIFY(action("actionBlocNotes")->isEnabled());
+        QTimer::singleShot(0, this, [] {
+            QWidget *window = QApplication::activeModalWidget();
+            auto *memo = window->findChild<QPlainTextEdit *>(QStringLiteral("memo"));
+            memo->moveCursor(QTextCursor::End);
+            QTest::keyClicks(memo, QStringLiteral("Envoyer CV"));
+            window->close();
+        });
+        action("actionBlocNotes")->trigger();
+        QCOMPARE(m_form->notepad(), (QStringList{QStringLiteral("Appeler Pôle emploi"),
+                                                 QStringLiteral("Envoyer CV")}));
         openModified();
 
         QTemporaryDir elsewhere;
@@ -297,8 +312,9 @@ private Q_SLOTS:
         QCOMPARE(TextFile::read(path(QStringLiteral("Tavrin.cbx"))),
                  (QStringList{QStringLiteral("[ACTIVITE]"), QStringLiteral("[OPERATION]")}));
         QVERIFY(QFile::exists(path(QStringLiteral("Tavrin.moi"))));
-        QCOMPARE(TextFile::read(path(QStringLiteral("Tavrin.nte"))),
-                 QStringList{QStringLiteral("Appeler Pôle emploi")});
+        QCOMPARE(
+            TextFile::read(path(QStringLiteral("Tavrin.nte"))),
+            (QStringList{QStringLiteral("Appeler Pôle emploi"), QStringLiteral("Envoyer CV")}));
         QVERIFY(!TextFile::read(path(QStringLiteral("a.tvr")))
                      .contains(QStringLiteral("Société 0 modif")));
     }
