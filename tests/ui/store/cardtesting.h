@@ -4,13 +4,17 @@
 // runner that plays a script on each program dialog, and data-set builders.
 
 #include "store/textfile.h"
+#include "store/tfiche.h"
 #include "ui/fakedialogs.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QQueue>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
 
@@ -77,3 +81,87 @@ inline void writeLines(const QString &path, const QStringList &lines) {
     if (!TextFile::write(path, lines))
         qFatal("cannot write %s", qPrintable(path));
 }
+
+// An operation block: code, type, summary, costs, dates, urgency, then extra lines.
+inline QStringList operationBlock(int block, const QString &code, const QString &type,
+                                  const QString &summary, const QStringList &extra = {}) {
+    const QString n = QStringLiteral("%1").arg(block, 4, 10, QLatin1Char('0'));
+    QStringList lines{QStringLiteral("<BLOC") + n + u'>',
+                      code,
+                      type,
+                      summary,
+                      QString(),
+                      QString(),
+                      QStringLiteral("01/03/2024"),
+                      QStringLiteral("15/03/2024"),
+                      QStringLiteral("N")};
+    lines += extra;
+    lines << QStringLiteral("</BLOC") + n + u'>';
+    return lines;
+}
+
+// A day-action block for a company; validated is the line 8 text.
+inline QStringList dayActionBlock(int block, const QString &code, const QString &day,
+                                  const QString &companyCode, const QString &validated) {
+    const QString n = QStringLiteral("%1").arg(block, 4, 10, QLatin1Char('0'));
+    return {QStringLiteral("<BLOC") + n + u'>',
+            code,
+            day,
+            QStringLiteral("14:30:00"),
+            QStringLiteral("Entretien"),
+            companyCode,
+            QStringLiteral("Société"),
+            QStringLiteral("Positif"),
+            validated,
+            QStringLiteral("Société"),
+            QString(),
+            QString(),
+            QString(),
+            QString(),
+            QString(),
+            QStringLiteral("</BLOC") + n + u'>'};
+}
+
+// The card in a temporary start directory, with scripted dialogs.
+class CardFixture {
+public:
+    QTemporaryDir dir;
+    QString startDir = QDir::currentPath();
+    ScriptedDialogs *dialogs = nullptr;
+    TFiche *fiche = nullptr;
+
+    CardFixture() { QDir::setCurrent(dir.path()); }
+    ~CardFixture() { QDir::setCurrent(startDir); }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    void start() {
+        dialogs = new ScriptedDialogs;
+        fiche = new TFiche;
+        fiche->resize(800, 540);
+        fiche->show();
+        fiche->activateWindow();
+        fiche->activate();
+    }
+    void stop() {
+        delete fiche;
+        delete dialogs;
+        for (const QString &name : QDir(dir.path()).entryList(QDir::Files))
+            QFile::remove(path(name));
+    }
+    // Writes the three files of test.tvr and opens them.
+    bool open(const QStringList &companyLines, const QStringList &operationLines = {},
+              const QStringList &dayLines = {}) {
+        writeLines(path(QStringLiteral("test.tvr")), companyLines);
+        writeLines(path(QStringLiteral("test.opr")), operationLines);
+        writeLines(path(QStringLiteral("test.jnr")), dayLines);
+        return fiche->Charge(path(QStringLiteral("test.tvr")));
+    }
+    template <class T> T *field(const char *name) const {
+        auto *w = fiche->findChild<T *>(QLatin1String(name));
+        if (!w)
+            qFatal("no field %s", name);
+        return w;
+    }
+    QLineEdit *edit(const char *name) const { return field<QLineEdit>(name); }
+};

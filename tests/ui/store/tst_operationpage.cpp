@@ -1,0 +1,200 @@
+// The operation page of the record card: cost fields, follow-up entry bar,
+// new operations, type selection and the type list editor.
+
+#include "store/costformat.h"
+#include "store/dates.h"
+#include "ui/store/cardtesting.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTest>
+
+class TestOperationPage : public QObject {
+    Q_OBJECT
+
+private:
+    CardFixture f;
+
+    QString cell(int row, int column) const {
+        return f.field<QTableWidget>("gridSuiviOperation")->item(row, column)->text();
+    }
+    // Block lines of an operation as written in the list.
+    QStringList block(int n) const {
+        const BlocList &list = f.fiche->dataSet().list(Kind::Operation);
+        const qsizetype at = list.findBlock(n);
+        if (at < 0)
+            return {};
+        const qsizetype end = list.find(list.closeTag(n), at);
+        return list.lines().mid(at, end - at + 1);
+    }
+
+private Q_SLOTS:
+    void init() {
+        f.start();
+        QVERIFY(QTest::qWaitForWindowActive(f.fiche));
+    }
+    void cleanup() { f.stop(); }
+
+    void costFieldsTakeDigitsAndFormatOnLeaving() {
+        f.fiche->Nouveau();
+        f.fiche->Operations();
+        f.fiche->Ajout();
+        QLineEdit *cost = f.edit("editCoutFixe");
+        cost->setFocus();
+        QTest::keyClicks(cost, QStringLiteral("1.5"));
+        QCOMPARE(cost->text(), QStringLiteral("1,5"));
+        QTest::keyClicks(cost, QStringLiteral("a b-"));
+        QTest::keyClick(cost, Qt::Key_Return);
+        QCOMPARE(cost->text(), QStringLiteral("1,5"));
+        QVERIFY(f.fiche->dataSet().isRecordModified(Kind::Operation));
+
+        f.edit("editCoutUnitaire")->setFocus();
+        QCOMPARE(cost->text().trimmed(), QStringLiteral("1,50"));
+        QVERIFY(cost->text().startsWith(u' '));
+        QVERIFY(cost->fontMetrics().horizontalAdvance(cost->text()) > 90);
+        // The field is right-aligned by its padding, which is stored with the amount.
+        QVERIFY(f.fiche->Sauve(f.path(QStringLiteral("ops.tvr"))));
+        const QStringList lines = TextFile::read(f.path(QStringLiteral("ops.opr")));
+        const qsizetype tag = lines.indexOf(QStringLiteral("<BLOC0000>"));
+        QVERIFY(tag >= 0);
+        QCOMPARE(lines.value(tag + 1), QStringLiteral("10001"));
+        QCOMPARE(lines.value(tag + 4), cost->text());
+    }
+
+    void blankCostFieldIsLeftAlone() {
+        QStringList op = operationBlock(0, QStringLiteral("10001"), {}, QStringLiteral("x"));
+        op[4] = QStringLiteral("   ");
+        QVERIFY(f.open(companies(1), op));
+        f.fiche->Operations();
+        QLineEdit *cost = f.edit("editCoutFixe");
+        cost->setFocus();
+        f.edit("editResume")->setFocus();
+        QCOMPARE(cost->text(), QStringLiteral("   "));
+        QVERIFY(!f.fiche->dataSet().isRecordModified(Kind::Operation));
+    }
+
+    void newOperationGetsTheFirstCodeAndTheFocusOnTheSummary() {
+        f.fiche->Nouveau();
+        f.fiche->Operations();
+        f.fiche->Ajout();
+        QCOMPARE(f.edit("editCodeOperation")->text(), QStringLiteral("10001"));
+        QCOMPARE(f.fiche->focusWidget(), f.edit("editResume"));
+        QCOMPARE(f.field<QDateEdit>("dateDebut")->date(), QDate::currentDate());
+        QTest::keyClicks(f.edit("editResume"), QStringLiteral("Salon de l'emploi"));
+        f.field<QCheckBox>("checkUrgent")->click();
+        // Leaving the page writes the card.
+        f.fiche->Societes();
+        const QStringList written = block(0);
+        QCOMPARE(written.value(3), QStringLiteral("Salon de l'emploi"));
+        QCOMPARE(written.value(8), QStringLiteral("Y"));
+        QCOMPARE(written.value(9), QStringLiteral("</BLOC0000>"));
+    }
+
+    void enterInTheLabelInputAddsTheRow() {
+        f.fiche->Nouveau();
+        f.fiche->Operations();
+        QLineEdit *label = f.edit("editLibelle");
+        QTest::keyClicks(label, QStringLiteral("Relance"));
+        QTest::keyClick(label, Qt::Key_Return);
+        QVERIFY(cell(0, 0).isEmpty()); // no follow-up text yet
+        QTest::keyClicks(f.edit("editSuiviOperation"), QStringLiteral("  par mail "));
+        QTest::keyClick(label, Qt::Key_Return);
+        QCOMPARE(cell(0, 0), Dates::format(QDate::currentDate()));
+        QCOMPARE(cell(0, 1), QStringLiteral("Relance"));
+        QCOMPARE(cell(0, 2), QStringLiteral("  par mail "));
+        QVERIFY(label->text().isEmpty());
+        QVERIFY(f.fiche->TestModif());
+    }
+
+    void fullGridAddsNothingAndKeepsTheInputs() {
+        QStringList rows;
+        for (int i = 0; i < 63; ++i)
+            rows << QStringLiteral("DATA01/01/2024\tLigne %1\tSuivi").arg(i);
+        QVERIFY(f.open(companies(1), operationBlock(0, QStringLiteral("10001"), {},
+                                                    QStringLiteral("plein"), rows)));
+        f.fiche->Operations();
+        QCOMPARE(cell(62, 1), QStringLiteral("Ligne 62"));
+        QTest::keyClicks(f.edit("editLibelle"), QStringLiteral("Encore"));
+        QTest::keyClicks(f.edit("editSuiviOperation"), QStringLiteral("une"));
+        QTest::mouseClick(f.field<QPushButton>("buttonSuiviOperationOk"), Qt::LeftButton);
+        QCOMPARE(f.edit("editLibelle")->text(), QStringLiteral("Encore"));
+        QCOMPARE(cell(62, 1), QStringLiteral("Ligne 62"));
+        QVERIFY(f.fiche->dataSet().isRecordModified(Kind::Operation));
+    }
+
+    void editedOperationMovesToTheEndOfItsFile() {
+        QVERIFY(
+            f.open(companies(1),
+                   operationBlock(0, QStringLiteral("10001"), {}, QStringLiteral("un")) +
+                       operationBlock(1, QStringLiteral("10002"), {}, QStringLiteral("deux")) +
+                       operationBlock(2, QStringLiteral("10003"), {}, QStringLiteral("trois"))));
+        f.fiche->Operations();
+        f.fiche->Suivant();
+        QTest::keyClicks(f.edit("editResume"), QStringLiteral(" bis"));
+        QTest::keyClick(f.edit("editResume"), Qt::Key_PageDown);
+        QCOMPARE(f.edit("editResume")->text(), QStringLiteral("trois"));
+        const QStringList lines = f.fiche->dataSet().list(Kind::Operation).lines();
+        QCOMPARE(lines.last(), QStringLiteral("</BLOC0001>"));
+        f.fiche->Precedent();
+        QCOMPARE(f.edit("editResume")->text(), QStringLiteral("deux bis"));
+    }
+
+    void typeSelectionCancelledVisitsUntypedOperations() {
+        QVERIFY(f.open(companies(1),
+                       operationBlock(0, QStringLiteral("10001"), QStringLiteral("Courrier"),
+                                      QStringLiteral("a")) +
+                           operationBlock(1, QStringLiteral("10002"), {}, QStringLiteral("b")) +
+                           operationBlock(2, QStringLiteral("10003"), QStringLiteral("COURRIER"),
+                                          QStringLiteral("c")) +
+                           operationBlock(3, QStringLiteral("10004"), {}, QStringLiteral("d"))));
+        f.fiche->Operations();
+        f.fiche->SetOpr(2); // Annuler
+        QCOMPARE(f.dialogs->titles.last(), QStringLiteral("Sélectionner type  d'opération"));
+        f.fiche->Premier();
+        QCOMPARE(f.edit("editResume")->text(), QStringLiteral("b"));
+        f.fiche->Suivant();
+        QCOMPARE(f.edit("editResume")->text(), QStringLiteral("d"));
+
+        f.dialogs->scripts << [](QDialog *d) {
+            auto *combo = d->findChild<QComboBox *>(QStringLiteral("comboType"));
+            combo->setEditText(QStringLiteral("courrier"));
+            press(d, "buttonOk");
+        };
+        f.fiche->SetOpr(2);
+        f.fiche->Dernier();
+        QCOMPARE(f.edit("editResume")->text(), QStringLiteral("c"));
+        f.fiche->Precedent();
+        QCOMPARE(f.edit("editResume")->text(), QStringLiteral("a"));
+    }
+
+    void typeListEditorFeedsTheTypeComboAndTheSelectionDialog() {
+        f.dialogs->scripts << [](QDialog *d) {
+            auto *input = d->findChild<QLineEdit *>(QStringLiteral("editItem"));
+            for (const char *type : {"Candidature", "Salon"}) {
+                QTest::keyClicks(input, QLatin1String(type));
+                QTest::keyClick(input, Qt::Key_Return);
+            }
+            press(d, "buttonFermer");
+        };
+        f.fiche->TypeOperation();
+        QCOMPARE(f.dialogs->titles.last(), QStringLiteral("Les types d'opérations"));
+        auto *combo = f.field<QComboBox>("comboType");
+        QCOMPARE(combo->count(), 2);
+        QCOMPARE(combo->itemText(1), QStringLiteral("Salon"));
+
+        f.dialogs->scripts << [](QDialog *d) {
+            auto *choice = d->findChild<QComboBox *>(QStringLiteral("comboType"));
+            QCOMPARE(choice->count(), 2);
+            QCOMPARE(choice->currentText(), QStringLiteral("Candidature"));
+            press(d, "buttonOk");
+        };
+        f.fiche->SetOpr(2);
+        QCOMPARE(f.fiche->dataSet().operationType(), QStringLiteral("CANDIDATURE"));
+    }
+};
+
+QTEST_MAIN(TestOperationPage)
+#include "tst_operationpage.moc"
