@@ -1,0 +1,157 @@
+// The day-action page of the record card: the company picker, "Valider" and
+// its history row, the validated state and the day selection.
+
+#include "store/dates.h"
+#include "ui/store/cardtesting.h"
+
+#include <QDateEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTest>
+
+class TestDayActionPage : public QObject {
+    Q_OBJECT
+
+private:
+    CardFixture f;
+
+    QPushButton *validate() const { return f.field<QPushButton>("buttonValider"); }
+    void pick(const QString &item) {
+        f.dialogs->scripts << [item](QDialog *d) {
+            auto *list = d->findChild<QListWidget *>(QStringLiteral("listSocietes"));
+            const QList<QListWidgetItem *> found = list->findItems(item, Qt::MatchExactly);
+            QCOMPARE(found.size(), 1);
+            const QRect rect = list->visualItemRect(found.first());
+            // A double-click is a click followed by the double-click event.
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        };
+        QTest::mouseClick(f.field<QPushButton>("buttonChoisirSociete"), Qt::LeftButton);
+    }
+    int historyRows(int block) const {
+        const BlocList &list = f.fiche->dataSet().list(Kind::Company);
+        int rows = 0;
+        for (qsizetype i = list.findBlock(block) + 1;
+             i < list.size() && !BlocList::isCloseTag(list.at(i)); ++i)
+            rows += list.at(i).startsWith(QLatin1String("DATA"));
+        return rows;
+    }
+
+private Q_SLOTS:
+    void init() { f.start(); }
+    void cleanup() { f.stop(); }
+
+    void pickerListsCompaniesAndAnEmptyOkChangesNothing() {
+        QStringList list = companies(4);
+        list[list.indexOf(QStringLiteral("Société 3"))] = QStringLiteral("Durand SARL");
+        QVERIFY(f.open(list));
+        f.fiche->Journees();
+        f.fiche->Ajout();
+        f.dialogs->scripts << [](QDialog *d) {
+            auto *items = d->findChild<QListWidget *>(QStringLiteral("listSocietes"));
+            QCOMPARE(items->count(), 4);
+            QCOMPARE(items->item(3)->text(), QStringLiteral("10004 Durand SARL"));
+            press(d, "buttonOk");
+        };
+        QTest::mouseClick(f.field<QPushButton>("buttonChoisirSociete"), Qt::LeftButton);
+        QCOMPARE(f.dialogs->titles.last(), QStringLiteral("Liste des sociétés"));
+        QVERIFY(f.edit("editCodeSociete")->text().isEmpty());
+        QVERIFY(!f.fiche->dataSet().isRecordModified(Kind::DayAction));
+
+        pick(QStringLiteral("10004 Durand SARL"));
+        QCOMPARE(f.edit("editCodeSociete")->text(), QStringLiteral("10004"));
+        QCOMPARE(f.edit("editNomSociete")->text(), QStringLiteral("Durand SARL"));
+        QCOMPARE(f.edit("editGroupeNom")->text(), QStringLiteral("Durand SARL"));
+        QCOMPARE(f.edit("editGroupeAdresse1")->text(), QStringLiteral("1 rue de la Paix"));
+        QCOMPARE(f.edit("editGroupeTelephone")->text(), QStringLiteral("01 23 45 67 89"));
+        QVERIFY(f.fiche->dataSet().isRecordModified(Kind::DayAction));
+    }
+
+    void validatingAddsTheOutcomeToTheCompanyOnce() {
+        QVERIFY(f.open(companies(4)));
+        f.fiche->Journees();
+        f.fiche->Ajout();
+        QCOMPARE(f.fiche->focusWidget(), f.edit("editAction"));
+        QTest::keyClicks(f.edit("editAction"), QStringLiteral("Entretien"));
+        pick(QStringLiteral("10003 Société 2"));
+        QTest::keyClicks(f.edit("editResultat"), QStringLiteral("Positif"));
+        QVERIFY(validate()->isEnabled());
+        QTest::mouseClick(validate(), Qt::LeftButton);
+        QVERIFY(!validate()->isEnabled());
+        QCOMPARE(f.fiche->currentKind(), Kind::DayAction);
+
+        // The company card shows the new row and the list holds it.
+        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 2);
+        auto *grid = f.field<QTableWidget>("gridSuivi");
+        QCOMPARE(grid->item(0, 0)->text(), Dates::format(QDate::currentDate()));
+        QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("Entretien"));
+        QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("Positif"));
+        QCOMPARE(historyRows(2), 1);
+
+        // Once validated, "Valider" does nothing even if it is reached again.
+        validate()->setEnabled(true);
+        QTest::mouseClick(validate(), Qt::LeftButton);
+        QCOMPARE(historyRows(2), 1);
+
+        QVERIFY(f.fiche->Sauve(f.path(QStringLiteral("suivi.tvr"))));
+        const QStringList days = TextFile::read(f.path(QStringLiteral("suivi.jnr")));
+        const qsizetype tag = days.indexOf(QStringLiteral("<BLOC0000>"));
+        QCOMPARE(days.value(tag + 5), QStringLiteral("10003"));
+        QCOMPARE(days.value(tag + 8), QStringLiteral("Y"));
+        QVERIFY(TextFile::read(f.path(QStringLiteral("suivi.tvr")))
+                    .contains(QStringLiteral("DATA") + Dates::format(QDate::currentDate()) +
+                              QStringLiteral("\tEntretien\tPositif")));
+
+        // The next day action starts open.
+        f.fiche->Ajout();
+        QVERIFY(validate()->isEnabled());
+        QVERIFY(f.edit("editResultat")->text().isEmpty());
+    }
+
+    void unknownValidatedMarkReadsAsOpen() {
+        QVERIFY(f.open(companies(1), {},
+                       dayActionBlock(0, QStringLiteral("10001"), QStringLiteral("05/03/2024"),
+                                      QStringLiteral("10001"), QStringLiteral("x")) +
+                           dayActionBlock(1, QStringLiteral("10002"), QStringLiteral("06/03/2024"),
+                                          QStringLiteral("10001"), QStringLiteral("Y"))));
+        f.fiche->Journees();
+        QVERIFY(validate()->isEnabled());
+        QCOMPARE(f.field<QDateEdit>("dateJournee")->date(), QDate(2024, 3, 5));
+        QTest::keyClicks(f.field<QPlainTextEdit>("memoCommentaire"), QStringLiteral("vu"));
+        QTest::keyClick(f.edit("editAction"), Qt::Key_PageDown);
+        QVERIFY(!validate()->isEnabled());
+        const QStringList lines = f.fiche->dataSet().list(Kind::DayAction).lines();
+        const qsizetype tag = lines.indexOf(QStringLiteral("<BLOC0000>"));
+        QCOMPARE(lines.value(tag + 8), QStringLiteral("N"));
+        QCOMPARE(lines.value(tag + 15), QStringLiteral("MEMOvu"));
+    }
+
+    void daySelectionVisitsThatDay() {
+        QVERIFY(f.open(companies(1), {},
+                       dayActionBlock(0, QStringLiteral("10001"), QStringLiteral("05/03/2024"), {},
+                                      QStringLiteral("N")) +
+                           dayActionBlock(1, QStringLiteral("10002"), QStringLiteral("06/03/2024"),
+                                          {}, QStringLiteral("N")) +
+                           dayActionBlock(2, QStringLiteral("10003"), QStringLiteral("05/03/2024"),
+                                          {}, QStringLiteral("N"))));
+        f.fiche->Journees();
+        f.dialogs->scripts << [](QDialog *d) {
+            d->findChild<QDateEdit *>(QStringLiteral("dateJour"))->setDate(QDate(2024, 3, 5));
+            press(d, "buttonOk");
+        };
+        f.fiche->SetJnr(2);
+        QCOMPARE(f.fiche->dataSet().day(), QStringLiteral("05/03/2024"));
+        f.fiche->Dernier();
+        QCOMPARE(f.edit("editCodeJournee")->text(), QStringLiteral("10003"));
+        f.fiche->Precedent();
+        QCOMPARE(f.edit("editCodeJournee")->text(), QStringLiteral("10001"));
+
+        f.fiche->SetJnr(2); // Annuler leaves no day: nothing matches, the card stays
+        f.fiche->Dernier();
+        QCOMPARE(f.edit("editCodeJournee")->text(), QStringLiteral("10001"));
+    }
+};
+
+QTEST_MAIN(TestDayActionPage)
+#include "tst_dayactionpage.moc"
