@@ -68,6 +68,7 @@ CompanyPage::CompanyPage(QWidget *parent) : CardPage(parent) {
     townRow->addWidget(m_postalCode);
     townRow->addSpacing(8);
     townRow->addWidget(label(QStringLiteral("Ville"), m_town));
+    townRow->addSpacing(4);
     townRow->addWidget(m_town, 1);
     grid->addLayout(townRow, row++, 1, 1, 3);
     grid->addWidget(label(QStringLiteral("Téléphone"), m_phone), row, 0);

@@ -114,6 +114,7 @@ void TFiche::activate() {
     if (QFileInfo::exists(QLatin1String(ProfileFileName)))
         m_profile = TextFile::read(QLatin1String(ProfileFileName));
     Societes();
+    m_company->firstField()->setFocus();
 }
 
 bool TFiche::Charge(const QString &fileName) {
