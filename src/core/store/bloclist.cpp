@@ -231,6 +231,8 @@ bool BlocList::Verif(int &count) {
         present[n] = true;
         const QString close = closeTag(n);
         for (qsizetype j = start; j < size; ++j) {
+            if (j != start && kind[j] == Open)
+                break; // a block without its closing tag ends at the next one
             copy(j);
             copied[j] = true;
             if (kind[j] == Close && m_lines.at(j) == close)
