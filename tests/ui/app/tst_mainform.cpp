@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -92,6 +93,13 @@ private Q_SLOTS:
         QVERIFY(!m_form->menu("menuOutils")->menuAction()->isVisible());
         QCOMPARE(m_form->menu("menuEdition")->title(), QStringLiteral("&Ediiton"));
         QCOMPARE(m_form->menu("menuAide")->menuAction()->property("helpContext").toInt(), 10);
+
+        // Hints of menu entries and tool buttons go to the first status panel.
+        auto *hint = m_form->findChild<QLabel *>(QStringLiteral("statusHint"));
+        action("actionSuivant")->showStatusText(m_form->menuBar());
+        QCOMPARE(hint->text(), QStringLiteral("Fiche suivante"));
+        action("toolOuvrir")->showStatusText(m_form);
+        QCOMPARE(hint->text(), QStringLiteral("Ouvrir"));
 
         // "Nouvelle fiche" works without a data set and enables the rest.
         m_form->Nouvellefiche1Click();
