@@ -7,12 +7,10 @@
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -20,64 +18,32 @@ class TestFiche : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    QString m_startDir;
-    ScriptedDialogs *m_dialogs = nullptr;
-    TFiche *m_fiche = nullptr;
+    CardFixture f;
 
-    QString path(const QString &name) const { return m_dir.filePath(name); }
-    template <class T> T *field(const char *name) const {
-        auto *w = m_fiche->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no field %s", name);
-        return w;
-    }
-    QLineEdit *edit(const char *name) const { return field<QLineEdit>(name); }
     QString cell(int row, int column) const {
-        return field<QTableWidget>("gridSuivi")->item(row, column)->text();
+        return f.field<QTableWidget>("gridSuivi")->item(row, column)->text();
     }
-    void open(const QStringList &companyLines) {
-        writeLines(path(QStringLiteral("test.tvr")), companyLines);
-        QVERIFY(m_fiche->Charge(path(QStringLiteral("test.tvr"))));
-    }
+    void open(const QStringList &companyLines) { QVERIFY(f.open(companyLines)); }
 
 private Q_SLOTS:
-    void initTestCase() {
-        QVERIFY(m_dir.isValid());
-        m_startDir = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
-    }
-    void cleanupTestCase() { QDir::setCurrent(m_startDir); }
-
-    void init() {
-        for (const QString &name : QDir(m_dir.path()).entryList(QDir::Files))
-            QFile::remove(path(name));
-        m_dialogs = new ScriptedDialogs;
-        m_fiche = new TFiche;
-        m_fiche->resize(800, 540);
-        m_fiche->show();
-        m_fiche->activate();
-    }
-    void cleanup() {
-        delete m_fiche;
-        delete m_dialogs;
-    }
+    void init() { f.start(); }
+    void cleanup() { f.stop(); }
 
     void newDataSetWritesTheTypedCompanyAsBlockZero() {
-        m_fiche->Nouveau();
-        QCOMPARE(edit("editCode")->text(), QStringLiteral("10001"));
-        QCOMPARE(field<QDateEdit>("dateFiche")->date(), QDate::currentDate());
-        QVERIFY(!m_fiche->TestModif());
+        f.fiche->Nouveau();
+        QCOMPARE(f.edit("editCode")->text(), QStringLiteral("10001"));
+        QCOMPARE(f.field<QDateEdit>("dateFiche")->date(), QDate::currentDate());
+        QVERIFY(!f.fiche->TestModif());
 
-        QTest::keyClicks(edit("editSociete"), QStringLiteral("Durand SARL"));
-        QTest::keyClicks(edit("editVille"), QStringLiteral("Lyon"));
-        QTest::keyClicks(field<QPlainTextEdit>("memoAnnonce"),
+        QTest::keyClicks(f.edit("editSociete"), QStringLiteral("Durand SARL"));
+        QTest::keyClicks(f.edit("editVille"), QStringLiteral("Lyon"));
+        QTest::keyClicks(f.field<QPlainTextEdit>("memoAnnonce"),
                          QStringLiteral("Poste de comptable"));
-        QVERIFY(m_fiche->TestModif());
-        QVERIFY(m_fiche->Sauve(path(QStringLiteral("neuf.tvr"))));
-        QCOMPARE(m_fiche->windowTitle(), QStringLiteral("neuf.tvr"));
+        QVERIFY(f.fiche->TestModif());
+        QVERIFY(f.fiche->Sauve(f.path(QStringLiteral("neuf.tvr"))));
+        QCOMPARE(f.fiche->windowTitle(), QStringLiteral("neuf.tvr"));
 
-        const QStringList lines = TextFile::read(path(QStringLiteral("neuf.tvr")));
+        const QStringList lines = TextFile::read(f.path(QStringLiteral("neuf.tvr")));
         QCOMPARE(lines.value(0), QStringLiteral("<BLOC00000>"));
         QCOMPARE(lines.value(1), QStringLiteral("10001"));
         QCOMPARE(lines.value(2), Dates::format(QDate::currentDate()));
@@ -85,19 +51,19 @@ private Q_SLOTS:
         QCOMPARE(lines.value(7), QStringLiteral("Lyon"));
         QCOMPARE(lines.value(14), QStringLiteral("MEMOPoste de comptable"));
         QCOMPARE(lines.value(15), QStringLiteral("</BLOC00000>"));
-        QVERIFY(QFile::exists(path(QStringLiteral("neuf.opr"))));
-        QVERIFY(QFile::exists(path(QStringLiteral("neuf.jnr"))));
+        QVERIFY(QFile::exists(f.path(QStringLiteral("neuf.opr"))));
+        QVERIFY(QFile::exists(f.path(QStringLiteral("neuf.jnr"))));
     }
 
     void fieldsKeepTheirLengthLimits() {
-        m_fiche->Nouveau();
+        f.fiche->Nouveau();
         const QString longText(50, u'x');
         const std::pair<const char *, int> limits[] = {
             {"editSociete", 35}, {"editCodePostal", 6},   {"editTelephone", 16}, {"editFax", 16},
             {"editSiteWeb", 35}, {"editSuiviAction", 15}, {"editSuiviTexte", 10}};
         for (const auto &[name, length] : limits) {
-            QTest::keyClicks(edit(name), longText);
-            QCOMPARE(edit(name)->text().size(), length);
+            QTest::keyClicks(f.edit(name), longText);
+            QCOMPARE(f.edit(name)->text().size(), length);
         }
     }
 
@@ -108,137 +74,139 @@ private Q_SLOTS:
                           {QStringLiteral("MEMOligne 1"), QStringLiteral("MEMOligne 2"),
                            QStringLiteral("TEXTvu au salon"),
                            QStringLiteral("DATA03/02/2024\tAppel\tRappeler")}));
-        QVERIFY(!m_fiche->TestModif());
-        m_fiche->Dernier();
-        QCOMPARE(edit("editCode")->text(), QStringLiteral("10057"));
-        QCOMPARE(edit("editSociete")->text(), QStringLiteral("Dupont"));
-        QCOMPARE(edit("editCodePostal")->text(), QStringLiteral("75011"));
-        QCOMPARE(field<QComboBox>("comboActivite")->currentText(), QStringLiteral("Informatique"));
-        QCOMPARE(field<QPlainTextEdit>("memoAnnonce")->toPlainText(),
+        QVERIFY(!f.fiche->TestModif());
+        f.fiche->Dernier();
+        QCOMPARE(f.edit("editCode")->text(), QStringLiteral("10057"));
+        QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Dupont"));
+        QCOMPARE(f.edit("editCodePostal")->text(), QStringLiteral("75011"));
+        QCOMPARE(f.field<QComboBox>("comboActivite")->currentText(),
+                 QStringLiteral("Informatique"));
+        QCOMPARE(f.field<QPlainTextEdit>("memoAnnonce")->toPlainText(),
                  QStringLiteral("ligne 1\nligne 2"));
-        QCOMPARE(field<QPlainTextEdit>("memoObservations")->toPlainText(),
+        QCOMPARE(f.field<QPlainTextEdit>("memoObservations")->toPlainText(),
                  QStringLiteral("vu au salon"));
         QCOMPARE(cell(0, 1), QStringLiteral("Appel"));
         QCOMPARE(cell(0, 2), QStringLiteral("Rappeler"));
-        QCOMPARE(field<QDateEdit>("dateFiche")->date(), QDate(2024, 2, 1));
+        QCOMPARE(f.field<QDateEdit>("dateFiche")->date(), QDate(2024, 2, 1));
         // Showing a record is not an edit.
-        QVERIFY(!m_fiche->TestModif());
+        QVERIFY(!f.fiche->TestModif());
 
         // A new record takes the next code after the largest one.
-        m_fiche->Ajout();
-        QCOMPARE(edit("editCode")->text(), QStringLiteral("10058"));
-        QCOMPARE(m_fiche->focusWidget(), edit("editSociete"));
+        f.fiche->Ajout();
+        QCOMPARE(f.edit("editCode")->text(), QStringLiteral("10058"));
+        QCOMPARE(f.fiche->focusWidget(), f.edit("editSociete"));
     }
 
     void followUpRowNeedsBothTexts() {
-        m_fiche->Nouveau();
-        QTest::keyClicks(edit("editSuiviAction"), QStringLiteral("Appel"));
-        QTest::mouseClick(field<QPushButton>("buttonSuiviOk"), Qt::LeftButton);
+        f.fiche->Nouveau();
+        QTest::keyClicks(f.edit("editSuiviAction"), QStringLiteral("Appel"));
+        QTest::mouseClick(f.field<QPushButton>("buttonSuiviOk"), Qt::LeftButton);
         QVERIFY(cell(0, 0).isEmpty());
-        QCOMPARE(edit("editSuiviAction")->text(), QStringLiteral("Appel"));
+        QCOMPARE(f.edit("editSuiviAction")->text(), QStringLiteral("Appel"));
 
-        field<QDateEdit>("dateSuivi")->setDate(QDate(2024, 3, 15));
-        QTest::keyClicks(edit("editSuiviTexte"), QStringLiteral("Rappeler"));
-        QTest::mouseClick(field<QPushButton>("buttonSuiviOk"), Qt::LeftButton);
+        f.field<QDateEdit>("dateSuivi")->setDate(QDate(2024, 3, 15));
+        QTest::keyClicks(f.edit("editSuiviTexte"), QStringLiteral("Rappeler"));
+        QTest::mouseClick(f.field<QPushButton>("buttonSuiviOk"), Qt::LeftButton);
         QCOMPARE(cell(0, 0), QStringLiteral("15/03/2024"));
         QCOMPARE(cell(0, 1), QStringLiteral("Appel"));
         QCOMPARE(cell(0, 2), QStringLiteral("Rappeler"));
-        QVERIFY(edit("editSuiviAction")->text().isEmpty());
-        QVERIFY(edit("editSuiviTexte")->text().isEmpty());
-        QVERIFY(m_fiche->TestModif());
+        QVERIFY(f.edit("editSuiviAction")->text().isEmpty());
+        QVERIFY(f.edit("editSuiviTexte")->text().isEmpty());
+        QVERIFY(f.fiche->TestModif());
 
-        QTest::keyClicks(edit("editSuiviAction"), QStringLiteral("Courrier"));
-        QTest::keyClicks(edit("editSuiviTexte"), QStringLiteral("Envoye"));
-        QTest::mouseClick(field<QPushButton>("buttonSuiviOk"), Qt::LeftButton);
+        QTest::keyClicks(f.edit("editSuiviAction"), QStringLiteral("Courrier"));
+        QTest::keyClicks(f.edit("editSuiviTexte"), QStringLiteral("Envoye"));
+        QTest::mouseClick(f.field<QPushButton>("buttonSuiviOk"), Qt::LeftButton);
         QCOMPARE(cell(1, 1), QStringLiteral("Courrier"));
-        QVERIFY(m_fiche->Sauve(path(QStringLiteral("suivi.tvr"))));
-        const QStringList lines = TextFile::read(path(QStringLiteral("suivi.tvr")));
+        QVERIFY(f.fiche->Sauve(f.path(QStringLiteral("suivi.tvr"))));
+        const QStringList lines = TextFile::read(f.path(QStringLiteral("suivi.tvr")));
         QVERIFY(lines.contains(QStringLiteral("DATA15/03/2024\tAppel\tRappeler")));
     }
 
     void copyAndPasteOnlyOnTheCompanyPage() {
         open(companies(2));
-        m_fiche->Copier();
-        m_fiche->Ajout();
-        m_fiche->Coller();
-        QCOMPARE(edit("editSociete")->text(), QStringLiteral("Société 0"));
-        QCOMPARE(edit("editContact")->text(), QStringLiteral("M. Martin"));
-        QCOMPARE(edit("editCode")->text(), QStringLiteral("10003"));
-        QVERIFY(m_fiche->TestModif());
+        f.fiche->Copier();
+        f.fiche->Ajout();
+        f.fiche->Coller();
+        QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Société 0"));
+        QCOMPARE(f.edit("editContact")->text(), QStringLiteral("M. Martin"));
+        QCOMPARE(f.edit("editCode")->text(), QStringLiteral("10003"));
+        QVERIFY(f.fiche->TestModif());
 
-        m_fiche->Premier();
-        m_fiche->Copier();
-        m_fiche->Operations();
-        m_fiche->Coller();
-        m_fiche->Societes();
-        QCOMPARE(edit("editSociete")->text(), QStringLiteral("Société 0"));
-        QVERIFY(!m_fiche->dataSet().isRecordModified(Kind::Company));
+        f.fiche->Premier();
+        f.fiche->Copier();
+        f.fiche->Operations();
+        f.fiche->Coller();
+        f.fiche->Societes();
+        QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Société 0"));
+        QVERIFY(!f.fiche->dataSet().isRecordModified(Kind::Company));
     }
 
     void navigationKeysMoveFromAnyField() {
         open(companies(5));
-        QPlainTextEdit *notice = field<QPlainTextEdit>("memoAnnonce");
+        QPlainTextEdit *notice = f.field<QPlainTextEdit>("memoAnnonce");
         notice->setFocus();
         QTest::keyClick(notice, Qt::Key_PageDown);
-        QCOMPARE(m_fiche->dataSet().current(Kind::Company), 1);
-        QTest::keyClick(edit("editSociete"), Qt::Key_End, Qt::ControlModifier);
-        QCOMPARE(m_fiche->dataSet().current(Kind::Company), 4);
-        QCOMPARE(edit("editSociete")->text(), QStringLiteral("Société 4"));
-        QTest::keyClick(field<QDateEdit>("dateFiche"), Qt::Key_PageUp);
-        QCOMPARE(m_fiche->dataSet().current(Kind::Company), 3);
-        QTest::keyClick(edit("editVille"), Qt::Key_Home, Qt::ControlModifier);
-        QCOMPARE(m_fiche->dataSet().current(Kind::Company), 0);
+        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 1);
+        QTest::keyClick(f.edit("editSociete"), Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 4);
+        QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Société 4"));
+        QTest::keyClick(f.field<QDateEdit>("dateFiche"), Qt::Key_PageUp);
+        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 3);
+        QTest::keyClick(f.edit("editVille"), Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 0);
         // Ctrl+Shift+End is text selection, not a move.
-        QTest::keyClick(edit("editSociete"), Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(m_fiche->dataSet().current(Kind::Company), 0);
-        QVERIFY(!m_fiche->TestModif());
+        QTest::keyClick(f.edit("editSociete"), Qt::Key_End,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 0);
+        QVERIFY(!f.fiche->TestModif());
     }
 
     void typedRecordIsWrittenBeforeMoving() {
         open(companies(3));
-        edit("editSociete")->clear();
-        QTest::keyClicks(edit("editSociete"), QStringLiteral("Renommee"));
-        QTest::keyClick(edit("editSociete"), Qt::Key_PageDown);
-        QTest::keyClick(edit("editSociete"), Qt::Key_PageUp);
-        QCOMPARE(edit("editSociete")->text(), QStringLiteral("Renommee"));
+        f.edit("editSociete")->clear();
+        QTest::keyClicks(f.edit("editSociete"), QStringLiteral("Renommee"));
+        QTest::keyClick(f.edit("editSociete"), Qt::Key_PageDown);
+        QTest::keyClick(f.edit("editSociete"), Qt::Key_PageUp);
+        QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Renommee"));
     }
 
     void singleRecordNextAndLastDoNothing() {
         open(companies(1));
-        QTest::keyClicks(edit("editSociete"), QStringLiteral(" bis"));
-        m_fiche->Suivant();
-        m_fiche->Dernier();
+        QTest::keyClicks(f.edit("editSociete"), QStringLiteral(" bis"));
+        f.fiche->Suivant();
+        f.fiche->Dernier();
         // Not even written and read again: the typed text stays unwritten.
-        QVERIFY(m_fiche->dataSet().list(Kind::Company).find(QStringLiteral("Société 0 bis")) < 0);
-        m_fiche->Premier();
-        QCOMPARE(edit("editSociete")->text(), QStringLiteral("Société 0 bis"));
+        QVERIFY(f.fiche->dataSet().list(Kind::Company).find(QStringLiteral("Société 0 bis")) < 0);
+        f.fiche->Premier();
+        QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Société 0 bis"));
     }
 
     void postalCodeSelectionVisitsOnlyMatches() {
         open(companies(13, [](int i) {
             return i == 3 || i == 8 || i == 12 ? QStringLiteral("75011") : QStringLiteral("69001");
         }));
-        m_fiche->dataSet().jumpTo(Kind::Company, 8);
-        m_dialogs->scripts << [](QDialog *d) {
+        f.fiche->dataSet().jumpTo(Kind::Company, 8);
+        f.dialogs->scripts << [](QDialog *d) {
             auto *code = d->findChild<QLineEdit *>(QStringLiteral("editCodePostal"));
             QTest::keyClicks(code, QStringLiteral("7a5O0z11"));
             QCOMPARE(code->text(), QStringLiteral("75011"));
             QTest::keyClick(code, Qt::Key_Return);
         };
-        m_fiche->SetSel(2);
-        QCOMPARE(m_dialogs->titles, QStringList{QStringLiteral("Code postal")});
-        QCOMPARE(m_fiche->dataSet().postalCode(), QStringLiteral("75011"));
-        m_fiche->Suivant();
-        QCOMPARE(m_fiche->dataSet().current(Kind::Company), 12);
-        m_fiche->Suivant();
-        QCOMPARE(m_fiche->dataSet().current(Kind::Company), 12);
-        m_fiche->Premier();
-        QCOMPARE(m_fiche->dataSet().current(Kind::Company), 3);
-        QCOMPARE(edit("editSociete")->text(), QStringLiteral("Société 3"));
+        f.fiche->SetSel(2);
+        QCOMPARE(f.dialogs->titles, QStringList{QStringLiteral("Code postal")});
+        QCOMPARE(f.fiche->dataSet().postalCode(), QStringLiteral("75011"));
+        f.fiche->Suivant();
+        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 12);
+        f.fiche->Suivant();
+        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 12);
+        f.fiche->Premier();
+        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 3);
+        QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Société 3"));
 
         // Annuler keeps the code chosen before.
-        m_fiche->SetSel(2);
-        QCOMPARE(m_fiche->dataSet().postalCode(), QStringLiteral("75011"));
+        f.fiche->SetSel(2);
+        QCOMPARE(f.fiche->dataSet().postalCode(), QStringLiteral("75011"));
     }
 
     void townSelectionIgnoresCase() {
@@ -247,27 +215,27 @@ private Q_SLOTS:
                                      QStringLiteral("Nice"), QStringLiteral("PARIS")};
             return towns[i];
         }));
-        m_dialogs->scripts << [](QDialog *d) {
+        f.dialogs->scripts << [](QDialog *d) {
             QTest::keyClicks(d->findChild<QLineEdit *>(QStringLiteral("editVille")),
                              QStringLiteral("paris"));
             press(d, "buttonOk");
         };
-        m_fiche->SetSel(3);
-        m_fiche->Premier();
-        QCOMPARE(m_fiche->dataSet().current(Kind::Company), 1);
-        m_fiche->Suivant();
-        QCOMPARE(m_fiche->dataSet().current(Kind::Company), 3);
+        f.fiche->SetSel(3);
+        f.fiche->Premier();
+        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 1);
+        f.fiche->Suivant();
+        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 3);
     }
 
     void identityDialogNeedsAName() {
-        writeLines(path(QStringLiteral("Tavrin.soc")),
+        writeLines(f.path(QStringLiteral("Tavrin.soc")),
                    {QStringLiteral("Jean Dupont"), QStringLiteral("2 rue Haute")});
-        delete m_fiche;
-        m_fiche = new TFiche;
-        m_fiche->activate();
-        QCOMPARE(m_fiche->identity().lines[0], QStringLiteral("Jean Dupont"));
+        delete f.fiche;
+        f.fiche = new TFiche;
+        f.fiche->activate();
+        QCOMPARE(f.fiche->identity().lines[0], QStringLiteral("Jean Dupont"));
 
-        m_dialogs->scripts << [](QDialog *d) {
+        f.dialogs->scripts << [](QDialog *d) {
             auto *name = d->findChild<QLineEdit *>(QStringLiteral("editIdentite1"));
             QCOMPARE(name->text(), QStringLiteral("Jean Dupont"));
             name->clear();
@@ -275,37 +243,37 @@ private Q_SLOTS:
                              QStringLiteral("75011 Paris"));
             press(d, "buttonOk");
         };
-        m_fiche->Psoc();
-        QCOMPARE(m_dialogs->titles.last(), QStringLiteral("Société"));
-        QCOMPARE(m_fiche->identity().lines[0], QStringLiteral("Jean Dupont"));
-        QVERIFY(m_fiche->identity().lines[3].isEmpty());
+        f.fiche->Psoc();
+        QCOMPARE(f.dialogs->titles.last(), QStringLiteral("Société"));
+        QCOMPARE(f.fiche->identity().lines[0], QStringLiteral("Jean Dupont"));
+        QVERIFY(f.fiche->identity().lines[3].isEmpty());
 
-        m_dialogs->scripts << [](QDialog *d) {
+        f.dialogs->scripts << [](QDialog *d) {
             QTest::keyClicks(d->findChild<QLineEdit *>(QStringLiteral("editIdentite4")),
                              QStringLiteral("75011 Paris"));
             press(d, "buttonOk");
         };
-        m_fiche->Psoc();
-        QCOMPARE(m_fiche->identity().lines[3], QStringLiteral("75011 Paris"));
-        QVERIFY(m_fiche->SauveSoc());
-        const QStringList lines = TextFile::read(path(QStringLiteral("Tavrin.soc")));
+        f.fiche->Psoc();
+        QCOMPARE(f.fiche->identity().lines[3], QStringLiteral("75011 Paris"));
+        QVERIFY(f.fiche->SauveSoc());
+        const QStringList lines = TextFile::read(f.path(QStringLiteral("Tavrin.soc")));
         QCOMPARE(lines.size(), 7);
         QCOMPARE(lines.value(1), QStringLiteral("2 rue Haute"));
         QCOMPARE(lines.value(3), QStringLiteral("75011 Paris"));
     }
 
     void activityListEditor() {
-        writeLines(path(QStringLiteral("Tavrin.cbx")),
+        writeLines(f.path(QStringLiteral("Tavrin.cbx")),
                    {QStringLiteral("ignoré"), QStringLiteral("[ACTIVITE]"),
                     QStringLiteral("Banque"), QString(), QStringLiteral("[OPERATION]"),
                     QStringLiteral("Candidature")});
-        delete m_fiche;
-        m_fiche = new TFiche;
-        m_fiche->activate();
-        auto *combo = field<QComboBox>("comboActivite");
+        delete f.fiche;
+        f.fiche = new TFiche;
+        f.fiche->activate();
+        auto *combo = f.field<QComboBox>("comboActivite");
         QCOMPARE(combo->count(), 2);
 
-        m_dialogs->scripts << [](QDialog *d) {
+        f.dialogs->scripts << [](QDialog *d) {
             auto *input = d->findChild<QLineEdit *>(QStringLiteral("editItem"));
             auto *list = d->findChild<QListWidget *>(QStringLiteral("listItems"));
             QCOMPARE(d->focusWidget(), input);
@@ -332,38 +300,38 @@ private Q_SLOTS:
             QCOMPARE(list->count(), 2);
             press(d, "buttonFermer");
         };
-        m_fiche->Activite();
-        QCOMPARE(m_dialogs->titles.last(), QStringLiteral("Domaine d'activité"));
+        f.fiche->Activite();
+        QCOMPARE(f.dialogs->titles.last(), QStringLiteral("Domaine d'activité"));
         QCOMPARE(combo->count(), 2);
         QCOMPARE(combo->itemText(0), QStringLiteral("Banques"));
         QCOMPARE(combo->itemText(1), QStringLiteral("Assurance"));
 
-        QVERIFY(m_fiche->SauveCombo());
-        QCOMPARE(TextFile::read(path(QStringLiteral("Tavrin.cbx"))),
+        QVERIFY(f.fiche->SauveCombo());
+        QCOMPARE(TextFile::read(f.path(QStringLiteral("Tavrin.cbx"))),
                  (QStringList{QStringLiteral("[ACTIVITE]"), QStringLiteral("Banques"),
                               QStringLiteral("Assurance"), QStringLiteral("[OPERATION]"),
                               QStringLiteral("Candidature")}));
     }
 
     void emptyValidationAddsAnEmptyItem() {
-        m_dialogs->scripts << [](QDialog *d) {
+        f.dialogs->scripts << [](QDialog *d) {
             QTest::keyClick(d->findChild<QLineEdit *>(QStringLiteral("editItem")), Qt::Key_Return);
             d->reject(); // closing the window keeps the list too
         };
-        m_fiche->Activite();
-        auto *combo = field<QComboBox>("comboActivite");
+        f.fiche->Activite();
+        auto *combo = f.field<QComboBox>("comboActivite");
         QCOMPARE(combo->count(), 1);
         QVERIFY(combo->itemText(0).isEmpty());
     }
 
     void deletingTheShownRecordDiscardsItsEdits() {
         open(companies(3));
-        m_fiche->Dernier();
-        QTest::keyClicks(edit("editSociete"), QStringLiteral("!"));
-        m_fiche->Supprime();
-        QCOMPARE(m_fiche->dataSet().count(Kind::Company), 2);
-        QCOMPARE(edit("editSociete")->text(), QStringLiteral("Société 1"));
-        QVERIFY(m_fiche->dataSet().list(Kind::Company).find(QStringLiteral("Société 2!")) < 0);
+        f.fiche->Dernier();
+        QTest::keyClicks(f.edit("editSociete"), QStringLiteral("!"));
+        f.fiche->Supprime();
+        QCOMPARE(f.fiche->dataSet().count(Kind::Company), 2);
+        QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Société 1"));
+        QVERIFY(f.fiche->dataSet().list(Kind::Company).find(QStringLiteral("Société 2!")) < 0);
     }
 };
 
