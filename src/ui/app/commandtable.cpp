@@ -10,8 +10,8 @@ Command separator(Place place) {
 
 } // namespace
 
-const QList<MenuSpec> &menuTable() {
-    static const QList<MenuSpec> menus = {
+const QList<TopMenu> &menuTable() {
+    static const QList<TopMenu> menus = {
         {Place::Fichier, "menuFichier", QStringLiteral("&Fichier"), 3},
         {Place::Edition, "menuEdition", QStringLiteral("&Ediiton"), 4},
         {Place::Base, "menuBase", QStringLiteral("&Base"), 5},

@@ -22,7 +22,7 @@ enum class Place {
 };
 
 // A top-level menu with its help context number.
-struct MenuSpec {
+struct TopMenu {
     Place place;
     const char *name;
     QString caption;
@@ -48,5 +48,5 @@ struct Command {
     Glyph glyph = Glyph::None;
 };
 
-const QList<MenuSpec> &menuTable();
+const QList<TopMenu> &menuTable();
 const QList<Command> &commandTable();

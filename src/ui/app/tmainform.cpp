@@ -56,12 +56,12 @@ TMainForm::~TMainForm() = default;
 
 void TMainForm::buildCommands() {
     QHash<int, QMenu *> menus;
-    for (const MenuSpec &spec : menuTable()) {
-        QMenu *menu = menuBar()->addMenu(spec.caption);
-        menu->setObjectName(QLatin1String(spec.name));
-        menu->menuAction()->setProperty("helpContext", spec.helpContext);
-        menus.insert(int(spec.place), menu);
-        m_menus.insert(QLatin1String(spec.name), menu);
+    for (const TopMenu &top : menuTable()) {
+        QMenu *menu = menuBar()->addMenu(top.caption);
+        menu->setObjectName(QLatin1String(top.name));
+        menu->menuAction()->setProperty("helpContext", top.helpContext);
+        menus.insert(int(top.place), menu);
+        m_menus.insert(QLatin1String(top.name), menu);
     }
     QToolBar *tools = addToolBar(QStringLiteral("Outils"));
     tools->setObjectName(QStringLiteral("toolBar"));
