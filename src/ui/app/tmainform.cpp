@@ -196,6 +196,9 @@ void TMainForm::Nouveau1Click() {
     m_fileName.clear();
     m_fiche->Nouveau();
     Valide();
+    // The empty data set shows every operation: the mark says so too.
+    Decoche2();
+    check("actionToutesOperations");
     Touteslesfiches1Click();
 }
 

@@ -3,9 +3,13 @@
 #include "store/costformat.h"
 
 #include <QKeyEvent>
+#include <QRegularExpressionValidator>
 
 CostEdit::CostEdit(QWidget *parent) : QLineEdit(parent) {
     setFixedWidth(105);
+    // What the keys cannot bring in, pasting cannot either; spaces are the padding.
+    setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9, ]*")), this));
 }
 
 void CostEdit::keyPressEvent(QKeyEvent *event) {

@@ -154,6 +154,15 @@ private Q_SLOTS:
         // Choosing the checked entry again keeps it checked.
         action("actionToutesJournees")->trigger();
         QVERIFY(action("actionToutesJournees")->isChecked());
+
+        // New shows all operations again, and its marks say so.
+        m_form->Operations1Click();
+        m_form->Type1Click(); // Annuler: by type, with an empty type
+        QVERIFY(action("actionType")->isChecked());
+        m_form->Nouveau1Click();
+        QCOMPARE(m_form->fiche()->dataSet().selectionMode(Kind::Operation), 0);
+        QVERIFY(action("actionToutesOperations")->isChecked());
+        QVERIFY(!action("actionType")->isChecked());
     }
 
     void openAnsweringAnnulerStopsBeforeTheDialog() {

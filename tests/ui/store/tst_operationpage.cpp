@@ -6,6 +6,7 @@
 #include "ui/store/cardtesting.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QPlainTextEdit>
@@ -48,6 +49,10 @@ private Q_SLOTS:
         QCOMPARE(cost->text(), QStringLiteral("1,5"));
         QTest::keyClicks(cost, QStringLiteral("a b-"));
         QTest::keyClick(cost, Qt::Key_Return);
+        QCOMPARE(cost->text(), QStringLiteral("1,5"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("9x"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("9x"));
+        cost->paste();
         QCOMPARE(cost->text(), QStringLiteral("1,5"));
         QVERIFY(f.fiche->dataSet().isRecordModified(Kind::Operation));
 
