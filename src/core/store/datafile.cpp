@@ -17,6 +17,10 @@ QString withDataExtension(const QString &path) {
     const qsizetype start = nameStart(path);
     QString name = path.mid(start);
     const qsizetype dot = name.lastIndexOf(u'.');
+    // File names are case-sensitive here: SUIVI.TVR is kept, not turned into
+    // a second data set SUIVI.tvr beside the one that was opened.
+    if (dot > 0 && name.mid(dot).toUpper() == QLatin1String(".TVR"))
+        return path;
     if (dot >= 0)
         name.truncate(dot);
     if (name.isEmpty())

@@ -39,6 +39,8 @@ private Q_SLOTS:
                                        << "/home/Mes.docs/suivi.tvr";
         QTest::newRow("windows folder") << "C:\\Mes.docs\\suivi"
                                         << "C:\\Mes.docs\\suivi.tvr";
+        QTest::newRow("upper-case extension kept") << "/home/a/SUIVI.TVR"
+                                                   << "/home/a/SUIVI.TVR";
         QTest::newRow("nothing left") << "/home/a/.tvr"
                                       << "";
         QTest::newRow("empty") << ""
