@@ -14,10 +14,12 @@ void addLines(QStringList &out, const QString &label, const QStringList &lines) 
 }
 
 void addRows(QStringList &out, const QList<FollowUpRow> &rows) {
-    // The grid has 63 rows; what the card cannot show is not printed.
+    // The grid has 63 rows; what the card cannot show, and rows left blank,
+    // are not printed.
     for (qsizetype i = 0; i < rows.size() && i < FollowUp::GridRows; ++i)
-        out << QStringLiteral("Suivi\t") + rows[i].date + u'\t' + rows[i].action + u'\t' +
-                   rows[i].text;
+        if (rows[i] != FollowUpRow{})
+            out << QStringLiteral("Suivi\t") + rows[i].date + u'\t' + rows[i].action + u'\t' +
+                       rows[i].text;
 }
 
 QString yesNo(bool on) {

@@ -35,7 +35,7 @@ int open(DataSet &data, const QString &name) {
         err(QStringLiteral("Type de fichier non valide"));
         return 2;
     }
-    if (!QFileInfo::exists(name)) {
+    if (!QFileInfo(name).isFile()) {
         err(QStringLiteral("Le fichier n'existe pas"));
         return 2;
     }

@@ -1,4 +1,5 @@
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -158,6 +159,26 @@ private Q_SLOTS:
         lines = r.out.split('\n');
         QCOMPARE(lines.value(0), QStringLiteral("Code\t10002"));
         QCOMPARE(lines.value(6), QStringLiteral("Validé\tN"));
+    }
+
+    void aFolderIsNoDataFile() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("dossier.tvr"));
+        const Run r = cli({"check", dir.filePath("dossier.tvr")});
+        QCOMPARE(r.status, 2);
+        QCOMPARE(r.err, QStringLiteral("Le fichier n'existe pas\n"));
+    }
+
+    void failedSaveReplacesNothing() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("abime.tvr");
+        QVERIFY(QFile::copy(data("abime.tvr"), path));
+        QVERIFY(QDir(dir.path()).mkdir("abime.jnr")); // the day-action file cannot be written
+        const Run r = cli({"check", path, "--write"});
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.err.contains("Impossible d'enregistrer le fichier " + dir.filePath("abime.jnr")));
+        QCOMPARE(bytes(path), bytes(data("abime.tvr")));
+        QVERIFY(!QFile::exists(dir.filePath("abime.opr")));
     }
 
     void badArguments() {

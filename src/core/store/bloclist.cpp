@@ -3,6 +3,27 @@
 #include <algorithm>
 #include <limits>
 
+namespace {
+
+enum LineKind : quint8 { Other, Open, ExactOpen, Close };
+
+// The number of a line that is exactly an opening tag of the given width
+// ("<BLOC" + digits + ">"), or -1; no string is built to compare.
+int exactTagNumber(const QString &line, int width) {
+    if (line.size() != width + 6 || !line.startsWith(QLatin1String("<BLOC")) || line.back() != u'>')
+        return -1;
+    int n = 0;
+    for (int i = 5; i < 5 + width; ++i) {
+        const char16_t c = line.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        n = n * 10 + (c - u'0');
+    }
+    return n;
+}
+
+} // namespace
+
 BlocList::BlocList(int width) : m_width(width) {}
 
 QString BlocList::at(qsizetype index) const {
@@ -145,17 +166,29 @@ int BlocList::nextCode() const {
     return m_nextCode;
 }
 
-void BlocList::deleteBlockAt(qsizetype index, const QString &closeTag) {
-    // A block that lost its closing tag ends before the next block: the
-    // records after it are not part of it.
-    qsizetype end = index + 1;
-    while (end < m_lines.size() && !isOpenTag(m_lines.at(end))) {
-        const bool last = m_lines.at(end) == closeTag;
-        ++end;
-        if (last)
-            break;
+qsizetype BlocList::findBlock(int block) const {
+    qint64 limit = 1;
+    for (int i = 0; i < m_width; ++i)
+        limit *= 10;
+    return block >= 0 && block < limit ? find(openTag(block)) : -1;
+}
+
+bool BlocList::isBlockStart(const QString &line) const {
+    return exactTagNumber(line, m_width) >= 0;
+}
+
+qsizetype BlocList::blockEnd(qsizetype index, const QString &closeTag) const {
+    for (qsizetype j = index + 1; j < m_lines.size(); ++j) {
+        if (m_lines.at(j) == closeTag)
+            return j + 1;
+        if (isBlockStart(m_lines.at(j)))
+            return j;
     }
-    removeLines(index, std::min(end, m_lines.size()) - index);
+    return m_lines.size();
+}
+
+void BlocList::deleteBlockAt(qsizetype index, const QString &closeTag) {
+    removeLines(index, blockEnd(index, closeTag) - index);
 }
 
 bool BlocList::SupBloc(int block) {
@@ -166,27 +199,6 @@ bool BlocList::SupBloc(int block) {
     return true;
 }
 
-namespace {
-
-enum LineKind : quint8 { Other, Open, Close };
-
-// The number of a line that is exactly an opening tag of the given width
-// ("<BLOC" + digits + ">"), or -1; no string is built to compare.
-int exactTagNumber(const QString &line, int width) {
-    if (line.size() != width + 6 || !line.startsWith(QLatin1String("<BLOC")) || line.back() != u'>')
-        return -1;
-    int n = 0;
-    for (int i = 5; i < 5 + width; ++i) {
-        const char16_t c = line.at(i).unicode();
-        if (c < u'0' || c > u'9')
-            return -1;
-        n = n * 10 + (c - u'0');
-    }
-    return n;
-}
-
-} // namespace
-
 bool BlocList::Verif(int &count) {
     const Index &found = index();
     if (found.opens.size() == found.closes.size())
@@ -195,7 +207,7 @@ bool BlocList::Verif(int &count) {
     const qsizetype size = m_lines.size();
     std::vector<quint8> kind(size, Other);
     for (const qsizetype i : found.opens)
-        kind[i] = Open;
+        kind[i] = isBlockStart(m_lines.at(i)) ? ExactOpen : Open;
     for (const qsizetype i : found.closes)
         kind[i] = Close;
 
@@ -211,7 +223,7 @@ bool BlocList::Verif(int &count) {
     rebuilt.reserve(size);
     Index rebuiltIndex;
     auto copy = [&](qsizetype j) {
-        if (kind[j] == Open)
+        if (kind[j] == Open || kind[j] == ExactOpen)
             rebuiltIndex.opens.push_back(rebuilt.size());
         else if (kind[j] == Close)
             rebuiltIndex.closes.push_back(rebuilt.size());
@@ -231,7 +243,7 @@ bool BlocList::Verif(int &count) {
         present[n] = true;
         const QString close = closeTag(n);
         for (qsizetype j = start; j < size; ++j) {
-            if (j != start && kind[j] == Open)
+            if (j != start && kind[j] == ExactOpen)
                 break; // a block without its closing tag ends at the next one
             copy(j);
             copied[j] = true;
@@ -258,7 +270,7 @@ bool BlocList::Verif(int &count) {
         const int number = n >= 0 && n < count && present[n] ? n : nextFree();
         const QString oldClose = QLatin1String("</") + line.mid(1);
         tag(openTag(number), true);
-        for (qsizetype j = i + 1; j < size && kind[j] != Open; ++j) {
+        for (qsizetype j = i + 1; j < size && kind[j] != ExactOpen; ++j) {
             copied[j] = true;
             if (kind[j] == Close && m_lines.at(j) == oldClose)
                 break;
@@ -332,8 +344,8 @@ bool BlocList::Doublons(int &count) {
             continue;
         const QString close = closeTag(n);
         for (qsizetype j = start; (j = live(j)) < size;) {
-            if (j != start && isOpenTag(m_lines.at(j)))
-                break; // same end of block as deleteBlockAt
+            if (j != start && isBlockStart(m_lines.at(j)))
+                break; // same end of block as blockEnd
             skipNext[j] = j + 1;
             removed = true;
             if (m_lines.at(j) == close)

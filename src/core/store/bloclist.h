@@ -46,14 +46,21 @@ public:
 
     // Index of the first line equal to text, or -1.
     qsizetype find(const QString &text, qsizetype from = 0) const;
-    qsizetype findBlock(int block) const { return find(openTag(block)); }
+    // The opening tag of a block; -1 also for a number too wide for the tags.
+    qsizetype findBlock(int block) const;
+    // True for a line that is exactly an opening tag of this list's width
+    // ("<BLOC" + digits + ">"): where the next block certainly starts.
+    bool isBlockStart(const QString &line) const;
+    // One past the last line of the block whose tag is at index: after its
+    // closing tag, or before the next block, or at the end of the list. A
+    // block that lost its closing tag does not take the records after it.
+    qsizetype blockEnd(qsizetype index, const QString &closeTag) const;
     // Number of lines beginning with "<BLOC".
     int countTags() const;
     // 1 + the largest code on the line after each opening tag, at least 10001.
     int nextCode() const;
 
-    // Deletes from the line at index through the first line equal to
-    // closeTag, or up to the next opening tag or the end of the list.
+    // Deletes the block whose tag is at index, up to blockEnd.
     void deleteBlockAt(qsizetype index, const QString &closeTag);
     // Deletes the first block carrying that number; false when it is absent.
     bool SupBloc(int block);

@@ -110,14 +110,14 @@ bool DataSet::Sauve(const QString &name) {
     write(Kind::DayAction);
     m_lists[0].Squize();
 
-    const QString paths[3] = {m_fileName, m_operationFileName, m_dayActionFileName};
-    for (int i = 0; i < 3; ++i) {
-        QString error;
-        if (!TextFile::write(paths[i], m_lists[i].lines(), &error)) {
-            message(QStringLiteral("Impossible d'enregistrer le fichier ") + paths[i] +
-                    QLatin1Char('\n') + error);
-            return false;
-        }
+    QString failed, error;
+    if (!TextFile::writeAll({{m_fileName, m_lists[0].lines()},
+                             {m_operationFileName, m_lists[1].lines()},
+                             {m_dayActionFileName, m_lists[2].lines()}},
+                            &failed, &error)) {
+        message(QStringLiteral("Impossible d'enregistrer le fichier ") + failed +
+                QStringLiteral(" : ") + error);
+        return false;
     }
     m_modified = false;
     m_recordModified = {false, false, false};

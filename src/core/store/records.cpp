@@ -6,59 +6,57 @@ namespace {
 
 const QLatin1String Memo("MEMO"), Text("TEXT"), Mem3("MEM3"), Mem4("MEM4"), Data("DATA");
 
-// Reads one block by offsets from its opening tag. Fixed fields stop at the
-// closing tag: a short block never borrows the lines of the block after it.
+// Reads one block by offsets from its opening tag, within the block's end:
+// its closing tag, or the next block when the closing tag was lost.
 class BlockReader {
 public:
-    BlockReader(const BlocList &list, int block)
-        : m_list(list), m_tag(list.findBlock(block)), m_close(list.closeTag(block)) {}
+    BlockReader(const BlocList &list, int block) : m_list(list), m_tag(list.findBlock(block)) {
+        if (m_tag < 0)
+            return;
+        const QString close = list.closeTag(block);
+        const qsizetype end = list.blockEnd(m_tag, close);
+        m_contentEnd = end > m_tag + 1 && list.lines().at(end - 1) == close ? end - 1 : end;
+    }
 
     bool found() const { return m_tag >= 0; }
 
-    QString field(int offset) {
-        if (m_ended)
-            return {};
+    // The line at offset, empty beyond the block's content.
+    QString field(int offset) const {
         const qsizetype index = m_tag + offset;
-        if (index >= m_list.size())
-            return {};
-        if (m_list.lines().at(index) == m_close) {
-            m_ended = true;
-            return {};
-        }
-        return m_list.lines().at(index);
+        return index < m_contentEnd ? m_list.lines().at(index) : QString();
     }
 
-    // Visits the lines from offset `first` to `limit` until the closing tag;
-    // the list's last line is not examined. Lines of a closed block beyond the
-    // limit go to `tail` so that writing the record back keeps them.
+    // Visits the content lines from offset `first` up to offset `limit`; the
+    // list's last line is not examined. What the walk leaves of the block goes
+    // to `tail`, so that writing the record back keeps it.
     template <typename Visit> void walk(int first, int limit, Visit visit, QStringList &tail) {
-        if (m_ended)
-            return;
         const QStringList &lines = m_list.lines();
-        int offset = first;
-        for (; offset <= limit; ++offset) {
-            const qsizetype index = m_tag + offset;
-            if (index >= lines.size() - 1 || lines.at(index) == m_close)
-                return;
+        qsizetype index = m_tag + first;
+        for (; index <= m_tag + limit && index < m_contentEnd && index < lines.size() - 1; ++index)
             visit(lines.at(index));
-        }
-        const qsizetype from = m_tag + offset;
-        for (qsizetype j = from; j < lines.size(); ++j) {
-            if (lines.at(j) == m_close) {
-                tail = lines.mid(from, j - from);
-                return;
-            }
-            if (BlocList::isOpenTag(lines.at(j)))
-                return;
-        }
+        if (index < m_contentEnd)
+            tail = lines.mid(index, m_contentEnd - index);
     }
 
 private:
     const BlocList &m_list;
     qsizetype m_tag;
-    QString m_close;
-    bool m_ended = false;
+    qsizetype m_contentEnd = 0;
 };
+
+// A field line that would read as a tag is written with a look-alike first
+// character, so that typed text can never break the file's blocks.
+QString safeField(const QString &text) {
+    if (BlocList::isOpenTag(text) || BlocList::isCloseTag(text))
+        return QChar(0x2039) + text.mid(1);
+    return text;
+}
+
+QStringList safeFields(QStringList fields) {
+    for (QString &field : fields)
+        field = safeField(field);
+    return fields;
+}
 
 QString codeOrNext(const QString &code, const BlocList &list) {
     return code.isEmpty() ? QString::number(list.nextCode()) : code;
@@ -173,13 +171,8 @@ Company Company::read(const BlocList &list, int block, const QDate &today) {
 }
 
 QStringList Company::lines() const {
-    QStringList out{code,     Dates::format(date),
-                    name,     address1,
-                    address2, postalCode,
-                    town,     phone,
-                    fax,      email,
-                    contact,  web,
-                    activity};
+    QStringList out = safeFields({code, Dates::format(date), name, address1, address2, postalCode,
+                                  town, phone, fax, email, contact, web, activity});
     out += TextLines::prefixed(Memo, notice);
     out += TextLines::prefixed(Text, observations);
     out += FollowUp::lines(followUps);
@@ -230,14 +223,9 @@ Operation Operation::read(const BlocList &list, int block, const QDate &today) {
 }
 
 QStringList Operation::lines() const {
-    QStringList out{code,
-                    type,
-                    summary,
-                    fixedCost,
-                    unitCost,
-                    Dates::format(start),
-                    Dates::format(end),
-                    urgent ? QStringLiteral("Y") : QStringLiteral("N")};
+    QStringList out =
+        safeFields({code, type, summary, fixedCost, unitCost, Dates::format(start),
+                    Dates::format(end), urgent ? QStringLiteral("Y") : QStringLiteral("N")});
     out += TextLines::prefixed(Mem3, description);
     out += TextLines::prefixed(Mem4, highlights);
     out += FollowUp::lines(followUps);
@@ -289,20 +277,10 @@ DayAction DayAction::read(const BlocList &list, int block, const QDateTime &now)
 }
 
 QStringList DayAction::lines() const {
-    QStringList out{code,
-                    Dates::format(date),
-                    Dates::formatTime(time),
-                    action,
-                    companyCode,
-                    companyName,
-                    result,
-                    validated ? QStringLiteral("Y") : QStringLiteral("N"),
-                    groupName,
-                    groupAddress1,
-                    groupAddress2,
-                    groupPostalCode,
-                    groupTown,
-                    groupPhone};
+    QStringList out = safeFields(
+        {code, Dates::format(date), Dates::formatTime(time), action, companyCode, companyName,
+         result, validated ? QStringLiteral("Y") : QStringLiteral("N"), groupName, groupAddress1,
+         groupAddress2, groupPostalCode, groupTown, groupPhone});
     out += TextLines::prefixed(Memo, comment);
     out += tail;
     return out;

@@ -4,6 +4,9 @@
 #include <QHash>
 #include <QSaveFile>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 // Windows-1252 over 0x80..0x9F; 0 marks the five undefined bytes, which keep
@@ -100,7 +103,9 @@ QStringList read(const QString &path, bool *ok) {
     return lines;
 }
 
-bool write(const QString &path, const QStringList &lines, QString *error) {
+namespace {
+
+QByteArray encodeLines(const QStringList &lines) {
     qsizetype size = 0;
     for (const QString &line : lines)
         size += line.size() + 2;
@@ -110,13 +115,53 @@ bool write(const QString &path, const QStringList &lines, QString *error) {
         text += line;
         text += QLatin1String("\r\n");
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encode(text)) != size || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
+    return encode(text);
+}
+
+QString frenchError(QFileDevice::FileError error) {
+    switch (error) {
+    case QFileDevice::OpenError:
+        return QStringLiteral("le fichier ne peut pas être créé à cet endroit");
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("accès refusé");
+    case QFileDevice::WriteError:
+    case QFileDevice::ResizeError:
+        return QStringLiteral("erreur d'écriture (disque plein ?)");
+    case QFileDevice::RenameError:
+        return QStringLiteral("l'ancien fichier ne peut pas être remplacé");
+    default:
+        return QStringLiteral("erreur d'entrée/sortie");
     }
+}
+
+} // namespace
+
+bool write(const QString &path, const QStringList &lines, QString *error) {
+    return writeAll({{path, lines}}, nullptr, error);
+}
+
+bool writeAll(const QList<File> &files, QString *failedPath, QString *error) {
+    std::vector<std::unique_ptr<QSaveFile>> saves;
+    auto fail = [&](QSaveFile &file, const QString &path) {
+        if (failedPath)
+            *failedPath = path;
+        if (error)
+            *error = frenchError(file.error());
+        for (auto &save : saves)
+            save->cancelWriting();
+        return false;
+    };
+    for (const File &f : files) {
+        saves.push_back(std::make_unique<QSaveFile>(f.path));
+        QSaveFile &file = *saves.back();
+        const QByteArray bytes = encodeLines(f.lines);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
+            return fail(file, f.path);
+    }
+    // Every file is written; only now are the old ones replaced.
+    for (qsizetype i = 0; i < files.size(); ++i)
+        if (!saves[i]->commit())
+            return fail(*saves[i], files[i].path);
     return true;
 }
 

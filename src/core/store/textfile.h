@@ -24,7 +24,15 @@ QStringList read(const QString &path, bool *ok = nullptr);
 
 // Writes every line followed by CR LF, through a temporary file renamed over
 // the target: a failed write leaves the old file as it was. Returns false and
-// fills error (when given) on failure.
+// fills error (when given, in French) on failure.
 bool write(const QString &path, const QStringList &lines, QString *error = nullptr);
+
+// Writes several files that belong together: none is replaced unless every
+// one could be written in full. On failure, failedPath names the file.
+struct File {
+    QString path;
+    QStringList lines;
+};
+bool writeAll(const QList<File> &files, QString *failedPath = nullptr, QString *error = nullptr);
 
 } // namespace TextFile

@@ -102,6 +102,19 @@ private Q_SLOTS:
         QCOMPARE(list.at(at + 3), QStringLiteral("</BLOC00001>"));
     }
 
+    void repairKeepsALineThatOnlyLooksLikeATag() {
+        BlocList list(5);
+        list.append(blockLines(5, 0, {"10001", "<BLOC promo>", "suite"}));
+        list.append(blockLines(5, 1, {"10002", "B"})); // three "<BLOC" lines, two closing
+        int count = list.countTags();
+        QVERIFY(list.Verif(count));
+        list.Doublons(count);
+        const qsizetype a = list.findBlock(0);
+        QCOMPARE(list.lines().mid(a, 5),
+                 (QStringList{"<BLOC00000>", "10001", "<BLOC promo>", "suite", "</BLOC00000>"}));
+        QCOMPARE(list.at(list.findBlock(1) + 2), QStringLiteral("B"));
+    }
+
     void repairKeepsTheCopyWrittenLast() {
         // Block 1 twice, and block 2 lost its closing tag.
         BlocList list(5);

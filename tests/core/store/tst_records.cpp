@@ -150,6 +150,34 @@ private Q_SLOTS:
         QCOMPARE(c.lines(), content);
     }
 
+    void blockThatLostItsClosingTagEndsAtTheNextBlock() {
+        BlocList list(5);
+        QStringList open{"<BLOC00000>", "10001", "01/12/2026", "A"};
+        open += QStringList(10, QString()) + prefixed("MEMO", 200);
+        list.append(open);
+        list.append(blockLines(
+            5, 1, {"10002", "01/12/2026", "B", "", "", "", "", "", "", "", "", "", "", "MEMOà B"}));
+        const Company a = Company::read(list, 0, today);
+        QCOMPARE(a.notice.size(), 187);
+        QVERIFY(!a.notice.contains("à B"));
+        // What the scan limit leaves is kept, up to the next block.
+        QCOMPARE(a.tail.size(), 13);
+        QCOMPARE(a.lines().size(), open.size() - 1);
+        QVERIFY(list.findBlock(100001) < 0); // a number too wide for the tags
+    }
+
+    void typedTextNeverReadsAsATag() {
+        Company c;
+        c.name = "<BLOC promo>";
+        c.town = "</BLOC00000>";
+        c.notice = {"<BLOC dans le texte>"};
+        const QStringList lines = c.lines();
+        QCOMPARE(lines[2], QStringLiteral("‹BLOC promo>"));
+        QCOMPARE(lines[6], QStringLiteral("‹/BLOC00000>"));
+        for (const QString &line : lines)
+            QVERIFY(!BlocList::isOpenTag(line) && !BlocList::isCloseTag(line));
+    }
+
     void longTextLinesAreNotCut() {
         Company c;
         c.notice = {QString(300, u'a') + "b"};
