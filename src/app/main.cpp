@@ -9,7 +9,6 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Tavrin"));
-    app.setApplicationDisplayName(QStringLiteral("Tavrin"));
     app.setApplicationVersion(QStringLiteral("1.0"));
     app.setDesktopFileName(QStringLiteral("tavrin"));
     const QIcon icon(QStringLiteral(":/tavrin.png"));

@@ -101,7 +101,6 @@ void TMainForm::buildCommands() {
 }
 
 void TMainForm::Valide() {
-    m_hasDataSet = true;
     for (const Command &command : commandTable()) {
         if (command.name && command.needsDataSet)
             m_actions.value(QLatin1String(command.name))->setEnabled(true);
@@ -114,7 +113,7 @@ void TMainForm::applyTabs(Kind kind) {
     for (const Command &command : commandTable()) {
         if (!command.name || !command.tabs)
             continue;
-        const bool on = command.tabs[int(kind)] == '1' && (m_hasDataSet || !command.needsDataSet);
+        const bool on = command.tabs[int(kind)] == '1';
         m_actions.value(QLatin1String(command.name))->setEnabled(on);
     }
 }

@@ -108,7 +108,6 @@ private:
     QString m_startDir;
     QString m_fileName;
     QStringList m_notepad;
-    bool m_hasDataSet = false;
     bool m_shown = false;
     bool m_closed = false;
 };

@@ -34,6 +34,8 @@ CompanyPage::CompanyPage(QWidget *parent) : CardPage(parent) {
     m_inputDate = dateEdit("dateSuivi");
     m_inputAction = lineEdit("editSuiviAction", 15);
     m_inputText = lineEdit("editSuiviTexte", 10);
+    m_inputAction->setPlaceholderText(QStringLiteral("Action"));
+    m_inputText->setPlaceholderText(QStringLiteral("Suivi"));
     m_inputOk = new QPushButton(QStringLiteral("OK"), this);
     m_inputOk->setObjectName(QStringLiteral("buttonSuiviOk"));
     m_grid = new FollowUpGrid(QStringLiteral("Action"), 86, 170, 100, this);

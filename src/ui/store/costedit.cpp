@@ -15,13 +15,16 @@ CostEdit::CostEdit(QWidget *parent) : QLineEdit(parent) {
 void CostEdit::keyPressEvent(QKeyEvent *event) {
     const QString text = event->text();
     const bool control = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-    // Keys without a character (arrows, Delete, Tab) and shortcuts keep their meaning.
-    if (text.size() != 1 || control) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // Keys that type no character (arrows, Delete, Escape, Tab) and shortcuts
+    // keep their meaning; X11 gives Delete and Escape a control character.
+    if (text.size() != 1 || control ||
+        (text.at(0).category() == QChar::Other_Control && !enter && text.at(0) != u'\b')) {
         QLineEdit::keyPressEvent(event);
         return;
     }
     const QChar accepted = Cost::filterKey(text.at(0));
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || accepted.isNull()) {
+    if (enter || accepted.isNull()) {
         event->accept();
         return;
     }

@@ -25,6 +25,7 @@ FollowUpGrid::FollowUpGrid(const QString &actionHeader, int dateWidth, int actio
 }
 
 void FollowUpGrid::setRows(const QList<FollowUpRow> &rows) {
+    clearSelection(); // a row chosen on the last record means nothing on this one
     for (int r = 0; r < rowCount(); ++r) {
         const FollowUpRow row = r < rows.size() ? rows.at(r) : FollowUpRow{};
         item(r, 0)->setText(row.date);

@@ -37,6 +37,8 @@ OperationPage::OperationPage(QWidget *parent) : CardPage(parent) {
     m_inputDate = dateEdit("dateSuiviOperation");
     m_inputLabel = lineEdit("editLibelle");
     m_inputText = lineEdit("editSuiviOperation");
+    m_inputLabel->setPlaceholderText(QStringLiteral("Libellé"));
+    m_inputText->setPlaceholderText(QStringLiteral("Suivi"));
     m_inputOk = new QPushButton(QStringLiteral("OK"), this);
     m_inputOk->setObjectName(QStringLiteral("buttonSuiviOperationOk"));
     m_inputOk->setFixedWidth(40);

@@ -13,6 +13,11 @@ TListeSoc::TListeSoc(QWidget *parent) : SmallDialog(QStringLiteral("Liste des so
     auto *content = new QVBoxLayout;
     content->addWidget(m_list);
     finish(content);
+    // The picker keeps its fixed client area of 344 x 314.
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    layout()->setContentsMargins(10, 10, 10, 10);
+    layout()->setSpacing(0);
+    setFixedSize(344, 314);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 }
 

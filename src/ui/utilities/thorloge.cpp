@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTime>
 #include <QVBoxLayout>
 
 THorloge::THorloge(SystemClock &clock, QWidget *parent, const QTimeZone &zone)
@@ -85,6 +86,9 @@ THorloge::THorloge(SystemClock &clock, QWidget *parent, const QTimeZone &zone)
     connect(m_set, &QPushButton::clicked, this, &THorloge::toggleSet);
     auto *close = new QPushButton(QStringLiteral("Fermer"), this);
     close->setObjectName(QStringLiteral("closeButton"));
+    // Enter must not press "Set" (it would set the computer's clock) nor close.
+    m_set->setAutoDefault(false);
+    close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *controls = new QHBoxLayout;
@@ -105,7 +109,6 @@ THorloge::THorloge(SystemClock &clock, QWidget *parent, const QTimeZone &zone)
     // Show the time at once; activation starts the ticking.
     m_face.refresh();
     showLines();
-    m_timer.setInterval(1000);
     connect(&m_timer, &QTimer::timeout, this, &THorloge::tick);
 }
 
@@ -115,7 +118,7 @@ bool THorloge::event(QEvent *event) {
         // Coming back always shows the running clock, even in the middle of an edit.
         m_face.activate();
         showLines();
-        m_timer.start();
+        restartTicking();
         break;
     case QEvent::WindowDeactivate:
         m_timer.stop();
@@ -129,6 +132,12 @@ bool THorloge::event(QEvent *event) {
 void THorloge::tick() {
     m_face.refresh();
     showLines();
+    restartTicking();
+}
+
+void THorloge::restartTicking() {
+    // Tick just after each change of second, in step with the status bar.
+    m_timer.start(1005 - QTime::currentTime().msec());
 }
 
 void THorloge::toggleSet() {
@@ -136,7 +145,7 @@ void THorloge::toggleSet() {
     if (m_face.editMode())
         m_timer.stop(); // freeze the lines while they are edited
     else
-        m_timer.start();
+        restartTicking();
     showLines();
 }
 

@@ -26,6 +26,7 @@ protected:
 
 private:
     void tick();
+    void restartTicking();
     void toggleSet();
     void showLines();
 

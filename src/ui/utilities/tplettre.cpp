@@ -91,6 +91,7 @@ TPLettre::TPLettre(QWidget *parent) : QDialog(parent) {
     }
 
     auto *close = new QPushButton(QStringLiteral("Fermer"), this);
+    close->setAutoDefault(false); // Enter in a quantity box must not close the window
     close->setObjectName(QStringLiteral("closeButton"));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -89,6 +89,13 @@ private Q_SLOTS:
         QVERIFY(action("actionNouvelleFiche")->isEnabled());
         QVERIFY(action("actionIdentite")->isEnabled());
         QVERIFY(action("actionToutesSocietes")->isChecked());
+        // The page rules hold with or without a data set.
+        m_form->Operations1Click();
+        QVERIFY(action("actionType")->isEnabled());
+        m_form->Societes1Click();
+        QVERIFY(action("actionCodePostal")->isEnabled());
+        QVERIFY(!action("actionType")->isEnabled());
+        QVERIFY(!action("actionSuivant")->isEnabled());
         // Menus whose commands all come later are not shown.
         QVERIFY(!m_form->menu("menuOutils")->menuAction()->isVisible());
         QCOMPARE(m_form->menu("menuEdition")->title(), QStringLiteral("&Ediiton"));

@@ -50,6 +50,12 @@ private Q_SLOTS:
         QTest::keyClicks(cost, QStringLiteral("a b-"));
         QTest::keyClick(cost, Qt::Key_Return);
         QCOMPARE(cost->text(), QStringLiteral("1,5"));
+        // Editing keys keep working: Delete after Home removes the first digit.
+        QTest::keyClick(cost, Qt::Key_Home);
+        QTest::keyClick(cost, Qt::Key_Delete);
+        QCOMPARE(cost->text(), QStringLiteral(",5"));
+        QTest::keyClick(cost, Qt::Key_1);
+        QTest::keyClick(cost, Qt::Key_End);
         QGuiApplication::clipboard()->setText(QStringLiteral("9x"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("9x"));
         cost->paste();

@@ -71,6 +71,8 @@ private Q_SLOTS:
         w.findChild<QSpinBox *>(QStringLiteral("extraGrams"))->setValue(10);
         QCOMPARE(label(w, "weightLabel"), QStringLiteral("20 g"));
         QCOMPARE(label(w, "francsLabel"), QStringLiteral("3,00 F"));
+        QTest::keyClick(sheets, Qt::Key_Return); // Enter in a quantity does not close
+        QVERIFY(w.isVisible());
         QTest::mouseClick(w.findChild<QRadioButton *>(QStringLiteral("serviceEcopli")),
                           Qt::LeftButton);
         QCOMPARE(label(w, "francsLabel"), QStringLiteral("2,70 F"));

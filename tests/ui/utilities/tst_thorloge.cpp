@@ -118,6 +118,19 @@ private Q_SLOTS:
         QCOMPARE(c.clock.set, (QList<SystemTime>{{2026, 12, 5, 13, 30, 42, 0}}));
     }
 
+    void enterSetsNothing() {
+        Clock c;
+        QVERIFY(c.active);
+        c.click("fieldDay");
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        for (int i = 0; i < 2; ++i)
+            QTest::keyClick(focused, Qt::Key_Return);
+        QVERIFY(!c.window.editMode());
+        QVERIFY(c.clock.set.isEmpty());
+        QVERIFY(c.window.isVisible());
+    }
+
     void reactivationLeavesEditMode() {
         Clock c;
         QVERIFY(c.active);
