@@ -410,17 +410,14 @@ void BlocList::Squize() {
 
 int BlocList::findMatching(Step step, int current, int offset,
                            const std::function<bool(const QString &)> &matches) const {
+    // Numbers compare in their padded form, which is numeric order.
     const QString here = number(current);
-    QString bestKey;
+    QStringView bestKey;
     int best = -1;
     for (const qsizetype i : index().opens) {
-        const QString &line = m_lines.at(i);
         if (i + offset >= m_lines.size())
             continue;
-        const int n = tagNumber(line);
-        if (n < 0)
-            continue;
-        const QString key = line.mid(5, m_width);
+        const QStringView key = QStringView(m_lines.at(i)).mid(5, m_width);
         bool better = false;
         switch (step) {
         case Step::Previous:
@@ -436,7 +433,10 @@ int BlocList::findMatching(Step step, int current, int offset,
             better = best < 0 || key > bestKey;
             break;
         }
-        if (better && matches(m_lines.at(i + offset))) {
+        if (!better)
+            continue;
+        const int n = tagNumber(m_lines.at(i));
+        if (n >= 0 && matches(m_lines.at(i + offset))) {
             bestKey = key;
             best = n;
         }
