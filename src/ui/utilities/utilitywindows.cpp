@@ -11,14 +11,22 @@
 #include "utilities/tpocket.h"
 #include "utilities/tprenoms.h"
 
-void showCalendrier(QWidget *parent) {
-    TCalendrier window(parent);
+namespace {
+
+// Each utility is created for the call, shown modally and freed after it.
+template <typename Window> void run(QWidget *parent) {
+    Window window(parent);
     window.exec();
 }
 
+} // namespace
+
+void showCalendrier(QWidget *parent) {
+    run<TCalendrier>(parent);
+}
+
 void showCalculatrice(QWidget *parent) {
-    TPocket window(parent);
-    window.exec();
+    run<TPocket>(parent);
 }
 
 void showHorloge(QWidget *parent) {
@@ -27,8 +35,7 @@ void showHorloge(QWidget *parent) {
 }
 
 void showEuro(QWidget *parent) {
-    TEurof window(parent);
-    window.exec();
+    run<TEurof>(parent);
 }
 
 void showBlocnotes(QWidget *parent, QStringList &notes) {
@@ -39,21 +46,17 @@ void showBlocnotes(QWidget *parent, QStringList &notes) {
 }
 
 void showDepartements(QWidget *parent) {
-    TDepart window(parent);
-    window.exec();
+    run<TDepart>(parent);
 }
 
 void showPeseLettres(QWidget *parent) {
-    TPLettre window(parent);
-    window.exec();
+    run<TPLettre>(parent);
 }
 
 void showPrenoms(QWidget *parent) {
-    TPrenoms window(parent);
-    window.exec();
+    run<TPrenoms>(parent);
 }
 
 void showCodesApe(QWidget *parent) {
-    TNaf window(parent);
-    window.exec();
+    run<TNaf>(parent);
 }
