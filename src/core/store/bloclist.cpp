@@ -109,6 +109,18 @@ const BlocList::Index &BlocList::index() const {
     return m_index;
 }
 
+const std::vector<int> &BlocList::tagNumbers() const {
+    if (m_numbersRevision != m_revision) {
+        const Index &tags = index();
+        m_numbers.clear();
+        m_numbers.reserve(tags.opens.size());
+        for (const qsizetype i : tags.opens)
+            m_numbers.push_back(exactTagNumber(m_lines.at(i), m_width));
+        m_numbersRevision = m_revision;
+    }
+    return m_numbers;
+}
+
 QString BlocList::number(int block) const {
     const QString padded = QString(m_width - 1, QLatin1Char('0')) + QString::number(block);
     return padded.right(m_width);
@@ -133,7 +145,16 @@ QString BlocList::prefixedText(const QString &line) {
 }
 
 qsizetype BlocList::find(const QString &text, qsizetype from) const {
-    // Tags are looked up among the tag lines only.
+    // Tags are looked up among the tag lines only, opening tags by number.
+    if (const int n = exactTagNumber(text, m_width); n >= 0) {
+        const Index &tags = index();
+        const std::vector<int> &numbers = tagNumbers();
+        const auto first = std::lower_bound(tags.opens.begin(), tags.opens.end(), from);
+        for (auto k = std::size_t(first - tags.opens.begin()); k < numbers.size(); ++k)
+            if (numbers[k] == n)
+                return tags.opens[k];
+        return -1;
+    }
     if (isOpenTag(text) || isCloseTag(text)) {
         const auto &lines = isOpenTag(text) ? index().opens : index().closes;
         for (auto it = std::lower_bound(lines.begin(), lines.end(), from); it != lines.end(); ++it)
@@ -410,34 +431,53 @@ void BlocList::Squize() {
 
 int BlocList::findMatching(Step step, int current, int offset,
                            const std::function<bool(const QString &)> &matches) const {
-    // Numbers compare in their padded form, which is numeric order.
+    // Numbers compare in their padded form, which is numeric order; exact tags
+    // compare by number without touching their lines.
     const QString here = number(current);
-    QStringView bestKey;
+    const int hereNumber = exactTagNumber(openTag(current), m_width);
+    const Index &tags = index();
+    const std::vector<int> &numbers = tagNumbers();
+    auto key = [&](std::size_t k) {
+        return QStringView(m_lines.at(tags.opens[k])).mid(5, m_width);
+    };
+    // -1, 0 or 1 as the key of tag k is below, equal to or above the other.
+    auto compareToHere = [&](std::size_t k) {
+        if (numbers[k] >= 0)
+            return numbers[k] < hereNumber ? -1 : numbers[k] > hereNumber ? 1 : 0;
+        return key(k).compare(here);
+    };
+    auto compareTags = [&](std::size_t a, std::size_t b) {
+        if (numbers[a] >= 0 && numbers[b] >= 0)
+            return numbers[a] < numbers[b] ? -1 : numbers[a] > numbers[b] ? 1 : 0;
+        return key(a).compare(key(b));
+    };
+
+    std::size_t bestTag = 0;
     int best = -1;
-    for (const qsizetype i : index().opens) {
+    for (std::size_t k = 0; k < numbers.size(); ++k) {
+        const qsizetype i = tags.opens[k];
         if (i + offset >= m_lines.size())
             continue;
-        const QStringView key = QStringView(m_lines.at(i)).mid(5, m_width);
         bool better = false;
         switch (step) {
         case Step::Previous:
-            better = key < here && (best < 0 || key > bestKey);
+            better = compareToHere(k) < 0 && (best < 0 || compareTags(k, bestTag) > 0);
             break;
         case Step::Next:
-            better = key > here && (best < 0 || key < bestKey);
+            better = compareToHere(k) > 0 && (best < 0 || compareTags(k, bestTag) < 0);
             break;
         case Step::First:
-            better = best < 0 || key < bestKey;
+            better = best < 0 || compareTags(k, bestTag) < 0;
             break;
         case Step::Last:
-            better = best < 0 || key > bestKey;
+            better = best < 0 || compareTags(k, bestTag) > 0;
             break;
         }
         if (!better)
             continue;
-        const int n = tagNumber(m_lines.at(i));
+        const int n = numbers[k] >= 0 ? numbers[k] : tagNumber(m_lines.at(i));
         if (n >= 0 && matches(m_lines.at(i + offset))) {
-            bestKey = key;
+            bestTag = k;
             best = n;
         }
     }

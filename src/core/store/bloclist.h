@@ -93,6 +93,9 @@ public:
         std::vector<qsizetype> closes; // lines beginning with "</BLOC"
     };
     const Index &index() const;
+    // For each opening tag of the index, its number when the line is exactly
+    // a tag of this width, else -1; lets lookups compare numbers, not lines.
+    const std::vector<int> &tagNumbers() const;
 
 private:
     void touch() { ++m_revision; }
@@ -104,6 +107,8 @@ private:
     quint64 m_revision = 0;
     mutable quint64 m_indexRevision = ~quint64(0);
     mutable Index m_index;
+    mutable quint64 m_numbersRevision = ~quint64(0);
+    mutable std::vector<int> m_numbers;
     mutable quint64 m_codeRevision = ~quint64(0);
     mutable int m_nextCode = 10001;
 };

@@ -242,6 +242,7 @@ private Q_SLOTS:
             BlocList fresh(5);
             fresh.setLines(list.lines());
             QCOMPARE(list.index().opens, fresh.index().opens);
+            QCOMPARE(list.tagNumbers(), fresh.tagNumbers());
             QCOMPARE(list.index().closes, fresh.index().closes);
         }
         QCOMPARE(list.find(list.openTag(3)), list.lines().indexOf(list.openTag(3)));
@@ -267,6 +268,11 @@ private Q_SLOTS:
         list.append(blockLines(5, 3, {"1", "2", "3", "4", "5", "75011"}));
         QCOMPARE(list.findMatching(S::First, 8, 6, cp), 3);
         QCOMPARE(list.findMatching(S::Previous, 8, 6, cp), 3);
+        // A tag with trailing text still counts by the number it carries.
+        list.append(QStringList{"<BLOC00014>x", "1", "2", "3", "4", "5", "75011"});
+        QCOMPARE(list.findMatching(S::Last, 0, 6, cp), 14);
+        QCOMPARE(list.findMatching(S::Previous, 14, 6, cp), 12);
+        QCOMPARE(list.findMatching(S::Next, 12, 6, cp), 14);
     }
 };
 
