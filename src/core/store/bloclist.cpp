@@ -1,5 +1,7 @@
 #include "store/bloclist.h"
 
+#include "store/textfile.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -33,6 +35,24 @@ QString BlocList::at(qsizetype index) const {
 void BlocList::setLines(QStringList lines) {
     m_lines = std::move(lines);
     touch();
+}
+
+bool BlocList::load(const QString &path) {
+    Index tags;
+    bool ok = false;
+    // The tag prefixes are ASCII: the raw bytes tell what the decoded line is.
+    QStringList lines = TextFile::read(path, &ok, [&tags](qsizetype i, QByteArrayView line) {
+        if (line.startsWith("<BLOC"))
+            tags.opens.push_back(i);
+        else if (line.startsWith("</BLOC"))
+            tags.closes.push_back(i);
+    });
+    if (!ok) {
+        clear();
+        return false;
+    }
+    replace(std::move(lines), std::move(tags));
+    return true;
 }
 
 void BlocList::replace(QStringList lines, Index index) {

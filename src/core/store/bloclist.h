@@ -26,6 +26,9 @@ public:
     QString at(qsizetype index) const;
 
     void setLines(QStringList lines);
+    // Reads a record file, indexing its tags on the way; false when the file
+    // cannot be read (the list is then empty).
+    bool load(const QString &path);
     void clear();
     void append(const QString &line);
     void append(const QStringList &lines);

@@ -59,14 +59,8 @@ void DataSet::loadSibling(Kind kind, const QString &path) {
     // A missing sibling means an empty list, never the one of the last data set.
     BlocList &list = m_lists[idx(kind)];
     list.clear();
-    if (QFileInfo::exists(path)) {
-        bool ok = false;
-        QStringList lines = TextFile::read(path, &ok);
-        if (ok)
-            list.setLines(std::move(lines));
-        else
-            message(QStringLiteral("Impossible de lire le fichier ") + path);
-    }
+    if (QFileInfo::exists(path) && !list.load(path))
+        message(QStringLiteral("Impossible de lire le fichier ") + path);
     m_currents[idx(kind)] = 0;
     repair(kind);
     read(kind);
@@ -78,14 +72,13 @@ bool DataSet::Charge(const QString &name) {
         m_fileName.clear();
         return false;
     }
-    bool ok = false;
-    QStringList lines = TextFile::read(name, &ok);
-    if (!ok) {
+    BlocList companies(5);
+    if (!companies.load(name)) {
         message(QStringLiteral("Impossible de lire le fichier ") + name);
         m_fileName.clear();
         return false;
     }
-    m_lists[0].setLines(std::move(lines));
+    m_lists[0] = std::move(companies);
     m_modified = false;
     repair(Kind::Company);
 

@@ -83,7 +83,8 @@ QStringList splitLines(const QString &text) {
     return lines;
 }
 
-QStringList read(const QString &path, bool *ok) {
+QStringList read(const QString &path, bool *ok,
+                 const std::function<void(qsizetype, QByteArrayView)> &inspect) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (ok)
@@ -98,7 +99,10 @@ QStringList read(const QString &path, bool *ok) {
     lines.reserve(bytes.count('\n') + 1);
     const char *data = bytes.constData();
     forEachLine(data, bytes.size(), [&](qsizetype start, qsizetype length) {
-        lines.append(decode(QByteArrayView(data + start, length)));
+        const QByteArrayView line(data + start, length);
+        if (inspect)
+            inspect(lines.size(), line);
+        lines.append(decode(line));
     });
     return lines;
 }

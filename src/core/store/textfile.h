@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Whole-file text I/O in Windows-1252 with CR LF line ends.
 //
 // Every byte other than CR and LF survives a read and a write: the five bytes
@@ -20,7 +22,10 @@ QByteArray encode(const QString &text);
 QStringList splitLines(const QString &text);
 
 // Reads the whole file; ok (when given) tells whether it could be read.
-QStringList read(const QString &path, bool *ok = nullptr);
+// inspect (when given) sees each line's bytes as it is split off, so that a
+// caller can index the lines without reading them a second time.
+QStringList read(const QString &path, bool *ok = nullptr,
+                 const std::function<void(qsizetype, QByteArrayView)> &inspect = {});
 
 // Writes every line followed by CR LF, through a temporary file renamed over
 // the target: a failed write leaves the old file as it was. Returns false and

@@ -2,7 +2,9 @@
 
 #include "store/bloclist.h"
 
+#include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestBlocList : public QObject {
@@ -246,6 +248,24 @@ private Q_SLOTS:
             QCOMPARE(list.index().closes, fresh.index().closes);
         }
         QCOMPARE(list.find(list.openTag(3)), list.lines().indexOf(list.openTag(3)));
+    }
+
+    void loadingIndexesTheTags() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("suivi.tvr");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\xe9<BLOC00000>\r\n<BLOC00000>\r\n</BLOC00000>\n<BLOC\r </BLOC\r\n</BLOCx\r\n");
+        file.close();
+        BlocList list(5);
+        QVERIFY(list.load(path));
+        BlocList fresh(5);
+        fresh.setLines(list.lines());
+        QCOMPARE(list.index().opens, fresh.index().opens);
+        QCOMPARE(list.index().closes, fresh.index().closes);
+        QCOMPARE(list.countTags(), 2);
+        QVERIFY(!list.load(dir.filePath("absent.tvr")));
+        QVERIFY(list.isEmpty());
     }
 
     void filteredMoves() {
