@@ -83,7 +83,7 @@ int main(int argc, char **argv) {
     volatile qsizetype sink = 0;
     for (const int size : sizes) {
         // Best of several runs: the smaller sizes are quick enough for more.
-        const int runs = size > 10000 ? 7 : 15;
+        const int runs = size > 10000 ? 15 : 25;
         const QString tvr = Generate::dataSet(dir.path(), "bench" + QString::number(size), size);
         const QString stem = tvr.left(tvr.size() - 3);
         const QStringList all{tvr, stem + "opr", stem + "jnr"};
