@@ -2,6 +2,7 @@
 
 #include "utilities/clockface.h"
 
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -72,6 +73,12 @@ TCalendrier::TCalendrier(QWidget *parent) : QDialog(parent) {
     m_calendar->setStyleSheet(
         QStringLiteral("QCalendarWidget QAbstractItemView { background-color: #00ff00; "
                        "selection-background-color: #000080; selection-color: white; }"));
+    // Days of the months around stay readable on the lime grid.
+    if (auto *view = m_calendar->findChild<QAbstractItemView *>()) {
+        QPalette colours = view->palette();
+        colours.setColor(QPalette::Disabled, QPalette::Text, QColor(0, 96, 0));
+        view->setPalette(colours);
+    }
     m_calendar->setMinimumSize(560, 260);
     connect(m_calendar, &QCalendarWidget::currentPageChanged, this, &TCalendrier::showTitle);
 
