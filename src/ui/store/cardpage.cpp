@@ -1,6 +1,7 @@
 #include "store/cardpage.h"
 
 #include "store/records.h"
+#include "store/tableavingedit.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -18,7 +19,7 @@ QLineEdit *CardPage::lineEdit(const char *name, int maxLength) {
 }
 
 QDateEdit *CardPage::dateEdit(const char *name) {
-    auto *edit = new QDateEdit(this);
+    auto *edit = new DateField(this);
     edit->setObjectName(QLatin1String(name));
     edit->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     edit->setCalendarPopup(true);

@@ -1,5 +1,7 @@
 #include "store/dayactionpage.h"
 
+#include "store/tableavingedit.h"
+
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,7 +18,7 @@ DayActionPage::DayActionPage(QWidget *parent) : CardPage(parent) {
 
     m_code = lineEdit("editCodeJournee");
     m_date = dateEdit("dateJournee");
-    m_time = new QTimeEdit(this);
+    m_time = new TimeField(this);
     m_time->setObjectName(QStringLiteral("heureJournee"));
     m_time->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     connect(m_time, &QTimeEdit::timeChanged, this, &DayActionPage::changed);

@@ -67,6 +67,17 @@ private Q_SLOTS:
         }
     }
 
+    void tabLeavesADateFieldAtOnce() {
+        f.fiche->Nouveau();
+        f.fiche->window()->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.fiche->window()));
+        auto *date = f.field<QDateEdit>("dateFiche");
+        date->setFocus();
+        QTest::keyClick(date, Qt::Key_Tab);
+        QVERIFY(!date->hasFocus());
+        QCOMPARE(date->date(), f.fiche->dataSet().today());
+    }
+
     void recordIsShownAndOnlyTypingMarksIt() {
         open(companies(2) +
              companyBlock(2, QStringLiteral("10057"), QStringLiteral("Dupont"),
