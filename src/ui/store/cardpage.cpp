@@ -1,7 +1,7 @@
 #include "store/cardpage.h"
 
+#include "store/datefields.h"
 #include "store/records.h"
-#include "store/tableavingedit.h"
 
 #include <QComboBox>
 #include <QDateEdit>

@@ -1,6 +1,6 @@
 #include "store/dayactionpage.h"
 
-#include "store/tableavingedit.h"
+#include "store/datefields.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
