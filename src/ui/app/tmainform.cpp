@@ -366,6 +366,9 @@ void TMainForm::FormShow() {
         resize(800, 600);
         move(screen->availableGeometry().center() - rect().center());
     } else {
+        // Fill the screen even where no window manager honours the state.
+        if (screen)
+            setGeometry(screen->availableGeometry());
         setWindowState(windowState() | Qt::WindowMaximized);
     }
 
