@@ -6,10 +6,9 @@ QStringList items(const BlocList &companies) {
     QStringList out;
     const QStringList &lines = companies.lines();
     // A block too near the end to have its name line gets no item.
-    for (qsizetype i = 0; i + 3 < lines.size(); ++i) {
-        if (BlocList::isOpenTag(lines.at(i)))
+    for (const qsizetype i : companies.index().opens)
+        if (i + 3 < lines.size())
             out.append(lines.at(i + 1) + u' ' + lines.at(i + 3));
-    }
     return out;
 }
 

@@ -307,8 +307,8 @@ void DataSet::pickCompany(const QString &code) {
     markEdited(Kind::DayAction);
     const BlocList &companies = m_lists[idx(Kind::Company)];
     const QStringList &lines = companies.lines();
-    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
-        if (!BlocList::isOpenTag(lines.at(i)) || lines.at(i + 1) != code)
+    for (const qsizetype i : companies.index().opens) {
+        if (i + 1 >= lines.size() || lines.at(i + 1) != code)
             continue;
         if (lines.size() > i + 8) {
             DayAction &d = m_dayAction;
@@ -336,10 +336,8 @@ void DataSet::Valider() {
         return;
     const BlocList &companies = m_lists[idx(Kind::Company)];
     const QStringList &lines = companies.lines();
-    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
-        if (!BlocList::isOpenTag(lines.at(i)))
-            continue;
-        if (lines.at(i + 1).left(wanted.size()).toUpper() != wanted)
+    for (const qsizetype i : companies.index().opens) {
+        if (i + 1 >= lines.size() || lines.at(i + 1).left(wanted.size()).toUpper() != wanted)
             continue;
         const int block = companies.tagNumber(lines.at(i));
         if (block < 0)
