@@ -1,5 +1,6 @@
 #include "utilities/teurof.h"
 
+#include "utilities/deskcolours.h"
 #include "utilities/updownbuttons.h"
 
 #include <QGridLayout>
@@ -11,13 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
-
-const QColor navy(0, 0, 128);
-const QColor teal(0, 128, 128);
-const QColor silver(192, 192, 192);
-
-} // namespace
+using namespace DeskColours;
 
 TEurof::TEurof(QWidget *parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Euro convertisseur"));

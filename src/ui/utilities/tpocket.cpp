@@ -1,6 +1,7 @@
 #include "utilities/tpocket.h"
 
 #include "common/dialogs.h"
+#include "utilities/deskcolours.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -8,13 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-const QColor navy(0, 0, 128);
-const QColor teal(0, 128, 128);
-const QColor silver(192, 192, 192);
-
-} // namespace
+using namespace DeskColours;
 
 TPocket::TPocket(QWidget *parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Calculatrice"));
