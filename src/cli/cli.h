@@ -1,0 +1,45 @@
+#pragma once
+
+#include "store/dataset.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+#include <optional>
+
+// What every verb of tavrin-cli shares: UTF-8 output, one item a line,
+// message boxes on standard error, and opening a data set as the program does.
+namespace Cli {
+
+// Exit statuses.
+enum Status { Done = 0, FileError = 1, BadInput = 2, Usage = 64 };
+
+void out(FILE *stream, const QString &text);
+inline void out(const QString &text) {
+    out(stdout, text);
+}
+// A message box of the program: one line of standard error per line.
+void err(const QString &text);
+// Prints the usage of every verb; returns Usage.
+int usage();
+
+// Opens as the Open command does: extension check, existence, then Charge,
+// with the repair messages on standard error. Done, BadInput or FileError.
+int open(DataSet &data, const QString &name);
+
+// "societe", "operation" or "journee".
+std::optional<Kind> kindFromWord(const QString &word);
+
+} // namespace Cli
+
+// One family of verbs: its name, its usage lines and what runs it.
+struct CliVerb {
+    const char *name;
+    const char *usage; // one or more lines, without "usage: "
+    int (*run)(const QStringList &args);
+};
+
+// Verbs by family; each family has its own file.
+int checkVerb(const QStringList &args);
+int showVerb(const QStringList &args);
