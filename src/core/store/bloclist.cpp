@@ -2,26 +2,59 @@
 
 #include "store/textfile.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <limits>
 
 namespace {
 
-enum LineKind : quint8 { Other, Open, ExactOpen, Close };
+char16_t at(QStringView line, qsizetype i) {
+    return line[i].unicode();
+}
+char16_t at(QByteArrayView line, qsizetype i) {
+    return static_cast<unsigned char>(line[i]);
+}
 
-// The number of a line that is exactly an opening tag of the given width
-// ("<BLOC" + digits + ">"), or -1; no string is built to compare.
-int exactTagNumber(const QString &line, int width) {
-    if (line.size() != width + 6 || !line.startsWith(QLatin1String("<BLOC")) || line.back() != u'>')
+// The number of a line that is exactly a tag of the given width: "<BLOC" (or
+// "</BLOC" when closing) + digits + ">"; else -1. No string is built.
+template <typename View> int exactTag(View line, int width, bool closing) {
+    const char *head = closing ? "</BLOC" : "<BLOC";
+    const int headSize = closing ? 6 : 5;
+    if (line.size() != headSize + width + 1 || at(line, headSize + width) != u'>')
         return -1;
+    for (int i = 0; i < headSize; ++i)
+        if (at(line, i) != char16_t(head[i]))
+            return -1;
     int n = 0;
-    for (int i = 5; i < 5 + width; ++i) {
-        const char16_t c = line.at(i).unicode();
+    for (int i = headSize; i < headSize + width; ++i) {
+        const char16_t c = at(line, i);
         if (c < u'0' || c > u'9')
             return -1;
         n = n * 10 + (c - u'0');
     }
     return n;
+}
+
+template <typename View> bool beginsLikeTag(View line) {
+    if (line.size() < 5 || at(line, 0) != u'<')
+        return false;
+    const int from = at(line, 1) == u'/' ? 2 : 1;
+    if (line.size() < from + 4)
+        return false;
+    for (int i = 0; i < 4; ++i)
+        if (at(line, from + i) != char16_t("BLOC"[i]))
+            return false;
+    return true;
+}
+
+// The number of an opening tag that stands at the head of a longer line
+// whose rest is not blank (a file whose line ends were lost), else -1.
+int tagAtHead(QStringView line, int width) {
+    const qsizetype tag = width + 6;
+    if (line.size() <= tag || line.mid(tag).trimmed().isEmpty())
+        return -1;
+    return exactTag(line.left(tag), width, false);
 }
 
 } // namespace
@@ -37,16 +70,23 @@ void BlocList::setLines(QStringList lines) {
     touch();
 }
 
-bool BlocList::load(const QString &path) {
+bool BlocList::load(const QString &path, TextFile::Encoding *encoding) {
     Index tags;
     bool ok = false;
-    // The tag prefixes are ASCII: the raw bytes tell what the decoded line is.
-    QStringList lines = TextFile::read(path, &ok, [&tags](qsizetype i, QByteArrayView line) {
-        if (line.startsWith("<BLOC"))
-            tags.opens.push_back(i);
-        else if (line.startsWith("</BLOC"))
-            tags.closes.push_back(i);
-    });
+    // The tags are ASCII: the raw bytes tell what the decoded line is.
+    QStringList lines = TextFile::read(
+        path, &ok,
+        [&](qsizetype i, QByteArrayView line) {
+            if (!beginsLikeTag(line))
+                return;
+            if (exactTag(line, m_width, false) >= 0)
+                tags.opens.push_back(i);
+            else if (exactTag(line, m_width, true) >= 0)
+                tags.closes.push_back(i);
+            else
+                tags.lookAlikes.push_back(i);
+        },
+        encoding);
     if (!ok) {
         clear();
         return false;
@@ -84,15 +124,18 @@ void BlocList::insert(qsizetype index, const QStringList &lines) {
     touch();
     if (!indexed)
         return;
-    for (auto *tags : {&m_index.opens, &m_index.closes}) {
-        auto at = std::lower_bound(tags->begin(), tags->end(), index);
-        for (auto it = at; it != tags->end(); ++it)
+    const TagKind kinds[] = {TagKind::Open, TagKind::Close, TagKind::LookAlike};
+    std::vector<qsizetype> *vectors[] = {&m_index.opens, &m_index.closes, &m_index.lookAlikes};
+    for (int v = 0; v < 3; ++v) {
+        std::vector<qsizetype> *tags = vectors[v];
+        auto from = std::lower_bound(tags->begin(), tags->end(), index);
+        for (auto it = from; it != tags->end(); ++it)
             *it += lines.size();
         std::vector<qsizetype> added;
         for (qsizetype i = 0; i < lines.size(); ++i)
-            if (tags == &m_index.opens ? isOpenTag(lines.at(i)) : isCloseTag(lines.at(i)))
+            if (classify(lines.at(i)) == kinds[v])
                 added.push_back(index + i);
-        tags->insert(at, added.begin(), added.end());
+        tags->insert(from, added.begin(), added.end());
     }
     m_indexRevision = m_revision;
 }
@@ -103,7 +146,7 @@ void BlocList::removeLines(qsizetype from, qsizetype count) {
     touch();
     if (!indexed)
         return;
-    for (auto *tags : {&m_index.opens, &m_index.closes}) {
+    for (auto *tags : {&m_index.opens, &m_index.closes, &m_index.lookAlikes}) {
         auto first = std::lower_bound(tags->begin(), tags->end(), from);
         auto last = std::lower_bound(first, tags->end(), from + count);
         for (auto it = last; it != tags->end(); ++it)
@@ -115,14 +158,21 @@ void BlocList::removeLines(qsizetype from, qsizetype count) {
 
 const BlocList::Index &BlocList::index() const {
     if (m_indexRevision != m_revision) {
-        m_index.opens.clear();
-        m_index.closes.clear();
+        m_index = {};
         for (qsizetype i = 0; i < m_lines.size(); ++i) {
-            const QString &line = m_lines.at(i);
-            if (isOpenTag(line))
+            switch (classify(m_lines.at(i))) {
+            case TagKind::Open:
                 m_index.opens.push_back(i);
-            else if (isCloseTag(line))
+                break;
+            case TagKind::Close:
                 m_index.closes.push_back(i);
+                break;
+            case TagKind::LookAlike:
+                m_index.lookAlikes.push_back(i);
+                break;
+            case TagKind::None:
+                break;
+            }
         }
         m_indexRevision = m_revision;
     }
@@ -135,7 +185,7 @@ const std::vector<int> &BlocList::tagNumbers() const {
         m_numbers.clear();
         m_numbers.reserve(tags.opens.size());
         for (const qsizetype i : tags.opens)
-            m_numbers.push_back(exactTagNumber(m_lines.at(i), m_width));
+            m_numbers.push_back(exactTag(QStringView(m_lines.at(i)), m_width, false));
         m_numbersRevision = m_revision;
     }
     return m_numbers;
@@ -154,6 +204,16 @@ QString BlocList::closeTag(int block) const {
     return QLatin1String("</BLOC") + number(block) + QLatin1Char('>');
 }
 
+BlocList::TagKind BlocList::classify(QStringView line) const {
+    if (!beginsLikeTag(line))
+        return TagKind::None;
+    if (exactTag(line, m_width, false) >= 0)
+        return TagKind::Open;
+    if (exactTag(line, m_width, true) >= 0)
+        return TagKind::Close;
+    return TagKind::LookAlike;
+}
+
 int BlocList::tagNumber(const QString &openTagLine) const {
     bool ok = false;
     const int n = QStringView(openTagLine).mid(5, m_width).toInt(&ok);
@@ -166,7 +226,7 @@ QString BlocList::prefixedText(const QString &line) {
 
 qsizetype BlocList::find(const QString &text, qsizetype from) const {
     // Tags are looked up among the tag lines only, opening tags by number.
-    if (const int n = exactTagNumber(text, m_width); n >= 0) {
+    if (const int n = exactTag(QStringView(text), m_width, false); n >= 0) {
         const Index &tags = index();
         const std::vector<int> &numbers = tagNumbers();
         const auto first = std::lower_bound(tags.opens.begin(), tags.opens.end(), from);
@@ -175,8 +235,9 @@ qsizetype BlocList::find(const QString &text, qsizetype from) const {
                 return tags.opens[k];
         return -1;
     }
-    if (isOpenTag(text) || isCloseTag(text)) {
-        const auto &lines = isOpenTag(text) ? index().opens : index().closes;
+    if (const TagKind kind = classify(text); kind != TagKind::None) {
+        const Index &tags = index();
+        const auto &lines = kind == TagKind::Close ? tags.closes : tags.lookAlikes;
         for (auto it = std::lower_bound(lines.begin(), lines.end(), from); it != lines.end(); ++it)
             if (m_lines.at(*it) == text)
                 return *it;
@@ -215,7 +276,7 @@ qsizetype BlocList::findBlock(int block) const {
 }
 
 bool BlocList::isBlockStart(const QString &line) const {
-    return exactTagNumber(line, m_width) >= 0;
+    return exactTag(QStringView(line), m_width, false) >= 0;
 }
 
 qsizetype BlocList::blockEnd(qsizetype index, const QString &closeTag) const {
@@ -240,180 +301,194 @@ bool BlocList::SupBloc(int block) {
     return true;
 }
 
-bool BlocList::Verif(int &count) {
-    const Index &found = index();
-    if (found.opens.size() == found.closes.size())
-        return false;
+BlocList::Health BlocList::health() const {
+    const Index &tags = index();
+    const std::vector<int> &numbers = tagNumbers();
+    // Sound tags pair up: every opening tag is followed by its own closing
+    // tag before any other tag.
+    if (tags.opens.size() != tags.closes.size())
+        return Health::Damaged;
+    for (std::size_t k = 0; k < tags.opens.size(); ++k) {
+        if (tags.closes[k] < tags.opens[k] ||
+            (k + 1 < tags.opens.size() && tags.closes[k] > tags.opens[k + 1]) ||
+            exactTag(QStringView(m_lines.at(tags.closes[k])), m_width, true) != numbers[k])
+            return Health::Damaged;
+    }
+    // A tag at the head of a longer line outside the blocks starts a block
+    // whose line ends were lost.
+    std::size_t k = 0;
+    for (const qsizetype i : tags.lookAlikes) {
+        while (k < tags.closes.size() && tags.closes[k] < i)
+            ++k;
+        const bool inside = k < tags.opens.size() && tags.opens[k] < i;
+        if (!inside && tagAtHead(m_lines.at(i), m_width) >= 0)
+            return Health::Damaged;
+    }
+    // Numbers: 0 to count - 1, each once.
+    std::vector<quint8> seen(tags.opens.size(), 0);
+    Health health = Health::Sound;
+    std::size_t distinct = 0;
+    for (const int n : numbers) {
+        if (std::size_t(n) >= seen.size())
+            return Health::Renumber;
+        if (seen[n]++)
+            health = Health::Renumber;
+        else
+            ++distinct;
+    }
+    for (std::size_t n = 0; n < distinct; ++n)
+        if (!seen[n])
+            return Health::Renumber;
+    return health;
+}
 
-    const qsizetype size = m_lines.size();
-    std::vector<quint8> kind(size, Other);
-    for (const qsizetype i : found.opens)
-        kind[i] = isBlockStart(m_lines.at(i)) ? ExactOpen : Open;
-    for (const qsizetype i : found.closes)
-        kind[i] = Close;
+// Rebuilds the list so that every block is an exact opening tag, its lines
+// and its exact closing tag, numbered 0 to count - 1, and no line is lost
+// but tag debris:
+// - a block ends at its closing tag, at a closing tag of another number
+//   (which takes its number), at the next opening tag or at the end of the
+//   list; it is given its closing tag there;
+// - an opening tag at the head of a longer line outside the blocks starts a
+//   block, the rest of the line being its first line;
+// - a closing tag outside the blocks closes a block that lost its opening
+//   tag: the stray lines before it (blank ones at their head aside);
+// - a number written more than once keeps its newest intact copy; older
+//   intact copies go, damaged copies are kept under free numbers;
+// - lines that only look like tags, and stray lines, stay where they are.
+void BlocList::normalise() {
+    struct Block {
+        int number;
+        bool exactOpen;
+        bool intact = false;
+        QStringList content;
+    };
+    std::vector<Block> blocks;
+    QStringList strays;
+    std::vector<qsizetype> items; // a block's index, or -1 - a stray line's index
+    qsizetype open = -1;
 
-    // First line of every opening tag in range.
-    std::vector<qsizetype> firstTag(std::max(count, 0), -1);
-    for (const qsizetype i : found.opens) {
-        const int n = exactTagNumber(m_lines.at(i), m_width);
-        if (n >= 0 && n < count && firstTag[n] < 0)
-            firstTag[n] = i;
+    auto end = [&](bool intact) {
+        blocks[open].intact = intact;
+        open = -1;
+    };
+    auto start = [&](int number, bool exactOpen) {
+        if (open >= 0)
+            end(false);
+        open = qsizetype(blocks.size());
+        blocks.push_back({number, exactOpen, false, {}});
+        items.push_back(open);
+    };
+
+    for (const QString &whole : std::as_const(m_lines)) {
+        QString line = whole;
+        for (bool again = true; again;) {
+            again = false;
+            const QStringView view(line);
+            if (const int n = exactTag(view, m_width, false); n >= 0) {
+                start(n, true);
+            } else if (const int m = exactTag(view, m_width, true); m >= 0) {
+                if (open >= 0) {
+                    end(blocks[open].exactOpen && blocks[open].number == m);
+                    continue;
+                }
+                qsizetype first = qsizetype(items.size());
+                while (first > 0 && items[first - 1] < 0)
+                    --first;
+                while (first < qsizetype(items.size()) &&
+                       strays.at(-1 - items[first]).trimmed().isEmpty())
+                    ++first;
+                if (first == qsizetype(items.size()))
+                    continue; // a lone closing tag holds nothing
+                QStringList content;
+                for (qsizetype k = first; k < qsizetype(items.size()); ++k)
+                    content.append(strays.at(-1 - items[k]));
+                items.resize(first);
+                start(m, false);
+                blocks[open].content = std::move(content);
+                end(false);
+            } else if (open >= 0) {
+                blocks[open].content.append(line);
+            } else if (const int h = tagAtHead(view, m_width); h >= 0) {
+                // The rest of the line is read as the block's next line.
+                start(h, false);
+                line = line.mid(m_width + 6);
+                again = true;
+            } else {
+                items.push_back(-1 - strays.size());
+                strays.append(line);
+            }
+        }
+    }
+    if (open >= 0)
+        end(false);
+
+    // Which copy of a number keeps it.
+    QHash<int, qsizetype> lastIntact, lastAny;
+    for (qsizetype b = 0; b < qsizetype(blocks.size()); ++b) {
+        const Block &block = blocks[b];
+        if (!block.intact && block.content.isEmpty())
+            continue; // tag debris
+        lastAny.insert(block.number, b);
+        if (block.intact)
+            lastIntact.insert(block.number, b);
+    }
+    std::vector<int> assigned(blocks.size(), -2); // -2 dropped, -1 a free number
+    int kept = 0;
+    for (qsizetype b = 0; b < qsizetype(blocks.size()); ++b) {
+        const Block &block = blocks[b];
+        const qsizetype keeper = lastIntact.value(block.number, lastAny.value(block.number, -1));
+        if (keeper == b)
+            assigned[b] = block.number;
+        else if (!block.intact && !block.content.isEmpty())
+            assigned[b] = -1;
+        else
+            continue;
+        ++kept;
+    }
+    std::vector<bool> used(kept, false);
+    for (int &number : assigned) {
+        if (number >= kept)
+            number = -1;
+        else if (number >= 0)
+            used[number] = true;
+    }
+    int free = 0;
+    for (int &number : assigned) {
+        if (number != -1)
+            continue;
+        while (used[free])
+            ++free;
+        number = free++;
     }
 
     QStringList rebuilt;
-    rebuilt.reserve(size);
-    Index rebuiltIndex;
-    auto copy = [&](qsizetype j) {
-        if (kind[j] == Open || kind[j] == ExactOpen)
-            rebuiltIndex.opens.push_back(rebuilt.size());
-        else if (kind[j] == Close)
-            rebuiltIndex.closes.push_back(rebuilt.size());
-        rebuilt.append(m_lines.at(j));
-    };
-    auto tag = [&](const QString &text, bool open) {
-        (open ? rebuiltIndex.opens : rebuiltIndex.closes).push_back(rebuilt.size());
-        rebuilt.append(text);
-    };
-
-    std::vector<bool> copied(size, false);
-    std::vector<bool> present(std::max(count, 0), false);
-    for (int n = 0; n < count; ++n) {
-        const qsizetype start = firstTag[n];
-        if (start < 0)
-            continue;
-        present[n] = true;
-        const QString close = closeTag(n);
-        for (qsizetype j = start; j < size; ++j) {
-            if (j != start && kind[j] == ExactOpen)
-                break; // a block without its closing tag ends at the next one
-            copy(j);
-            copied[j] = true;
-            if (kind[j] == Close && m_lines.at(j) == close)
-                break;
+    rebuilt.reserve(m_lines.size() + 2 * qsizetype(blocks.size()));
+    for (const qsizetype item : items) {
+        if (item < 0) {
+            rebuilt.append(strays.at(-1 - item));
+        } else if (const int number = assigned[item]; number >= 0) {
+            rebuilt.append(openTag(number));
+            rebuilt.append(blocks[item].content);
+            rebuilt.append(closeTag(number));
         }
     }
+    setLines(std::move(rebuilt));
+}
 
-    // Blocks the walk above did not reach must not be lost: a later copy of a
-    // number keeps it (the duplicate removal then keeps that copy, the one
-    // written last); a number out of range or not decimal takes a free one.
-    // Each is copied up to its closing tag or the next opening tag.
-    int free = 0;
-    auto nextFree = [&] {
-        while (free < count && present[free])
-            ++free;
-        return free++;
-    };
-    for (const qsizetype i : found.opens) {
-        if (copied[i])
-            continue;
-        const QString &line = m_lines.at(i);
-        const int n = tagNumber(line);
-        const int number = n >= 0 && n < count && present[n] ? n : nextFree();
-        const QString oldClose = QLatin1String("</") + line.mid(1);
-        tag(openTag(number), true);
-        for (qsizetype j = i + 1; j < size && kind[j] != ExactOpen; ++j) {
-            copied[j] = true;
-            if (kind[j] == Close && m_lines.at(j) == oldClose)
-                break;
-            copy(j);
-        }
-        tag(closeTag(number), false);
-    }
-
-    count = int(rebuiltIndex.opens.size());
-    replace(std::move(rebuilt), std::move(rebuiltIndex));
+bool BlocList::Verif(int &count) {
+    if (health() != Health::Damaged)
+        return false;
+    normalise();
+    count = countTags();
     return true;
 }
 
 bool BlocList::Doublons(int &count) {
-    const Index &found = index();
-    if (count <= 0) {
-        count = countTags();
-        return false;
-    }
-    // One counter per number in range, over every line beginning "<BLOC".
-    std::vector<int> numbers;
-    numbers.reserve(found.opens.size());
-    std::vector<int> counter(count, 0);
-    bool duplicated = false;
-    for (const qsizetype i : found.opens) {
-        const int n = tagNumber(m_lines.at(i));
-        numbers.push_back(n);
-        if (n >= 0 && n < count && ++counter[n] == 2)
-            duplicated = true;
-    }
-    if (!duplicated) {
-        count = countTags();
-        return false;
-    }
-    // Where the exact tags of the duplicated numbers stand, in list order.
-    std::vector<std::vector<qsizetype>> places(count);
-    for (std::size_t k = 0; k < numbers.size(); ++k) {
-        const int n = numbers[k];
-        if (n >= 0 && n < count && counter[n] >= 2 &&
-            exactTagNumber(m_lines.at(found.opens[k]), m_width) == n)
-            places[n].push_back(found.opens[k]);
-    }
-
-    // Deletions are marked, not applied, so that each one costs only the lines
-    // it removes; skipNext jumps over runs already deleted.
-    const qsizetype size = m_lines.size();
-    std::vector<qsizetype> skipNext(size + 1);
-    for (qsizetype i = 0; i <= size; ++i)
-        skipNext[i] = i;
-    auto live = [&](qsizetype i) {
-        qsizetype root = i;
-        while (skipNext[root] != root)
-            root = skipNext[root];
-        while (skipNext[i] != root) {
-            const qsizetype next = skipNext[i];
-            skipNext[i] = root;
-            i = next;
-        }
-        return root;
-    };
-    bool removed = false;
-    for (int n = 0; n < count; ++n) {
-        qsizetype start = -1;
-        for (const qsizetype p : places[n]) {
-            if (live(p) == p) {
-                start = p;
-                break;
-            }
-        }
-        if (start < 0)
-            continue;
-        const QString close = closeTag(n);
-        for (qsizetype j = start; (j = live(j)) < size;) {
-            if (j != start && isBlockStart(m_lines.at(j)))
-                break; // same end of block as blockEnd
-            skipNext[j] = j + 1;
-            removed = true;
-            if (m_lines.at(j) == close)
-                break;
-        }
-    }
-
-    // Keep the live lines; the index follows them without rereading any line.
-    QStringList kept;
-    kept.reserve(size);
-    Index keptIndex;
-    auto open = found.opens.begin();
-    auto closing = found.closes.begin();
-    for (qsizetype i = live(0); i < size; i = live(i + 1)) {
-        while (open != found.opens.end() && *open < i)
-            ++open;
-        while (closing != found.closes.end() && *closing < i)
-            ++closing;
-        if (open != found.opens.end() && *open == i)
-            keptIndex.opens.push_back(kept.size());
-        else if (closing != found.closes.end() && *closing == i)
-            keptIndex.closes.push_back(kept.size());
-        kept.append(m_lines.at(i));
-    }
-    count = int(keptIndex.opens.size());
-    replace(std::move(kept), std::move(keptIndex));
-    return removed;
+    const bool renumber = health() == Health::Renumber;
+    if (renumber)
+        normalise();
+    count = countTags();
+    return renumber;
 }
 
 void BlocList::Renum(int k, int &count) {
@@ -439,12 +514,17 @@ void BlocList::Renum(int k, int &count) {
 }
 
 void BlocList::Squize() {
+    // Only lines before the first block may go: blank ones, and at most one
+    // stray line that is not blank.
     while (m_lines.size() >= 3) {
-        const QString first = m_lines.first().trimmed();
-        if (isOpenTag(first))
+        const Index &tags = index();
+        if (!tags.opens.empty() && tags.opens.front() == 0)
+            break;
+        const QString head = m_lines.first().trimmed();
+        if (isOpenTag(head))
             break;
         removeLines(0, 1);
-        if (!first.isEmpty())
+        if (!head.isEmpty())
             break;
     }
 }
@@ -454,7 +534,7 @@ int BlocList::findMatching(Step step, int current, int offset,
     // Numbers compare in their padded form, which is numeric order; exact tags
     // compare by number without touching their lines.
     const QString here = number(current);
-    const int hereNumber = exactTagNumber(openTag(current), m_width);
+    const int hereNumber = exactTag(QStringView(openTag(current)), m_width, false);
     const Index &tags = index();
     const std::vector<int> &numbers = tagNumbers();
     auto key = [&](std::size_t k) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/textfile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,8 +29,9 @@ public:
 
     void setLines(QStringList lines);
     // Reads a record file, indexing its tags on the way; false when the file
-    // cannot be read (the list is then empty).
-    bool load(const QString &path);
+    // cannot be read (the list is then empty). encoding, when given, tells
+    // what the file was written in.
+    bool load(const QString &path, TextFile::Encoding *encoding = nullptr);
     void clear();
     void append(const QString &line);
     void append(const QStringList &lines);
@@ -39,6 +42,8 @@ public:
     QString openTag(int block) const;
     QString closeTag(int block) const;
 
+    // A line that begins like a tag (exact or not): the writers never put
+    // one into a record's lines.
     static bool isOpenTag(const QString &line) { return line.startsWith(QLatin1String("<BLOC")); }
     static bool isCloseTag(const QString &line) { return line.startsWith(QLatin1String("</BLOC")); }
     // The number written in an opening tag, or -1 when it is not decimal.
@@ -58,7 +63,7 @@ public:
     // closing tag, or before the next block, or at the end of the list. A
     // block that lost its closing tag does not take the records after it.
     qsizetype blockEnd(qsizetype index, const QString &closeTag) const;
-    // Number of lines beginning with "<BLOC".
+    // Number of exact opening tags.
     int countTags() const;
     // 1 + the largest code on the line after each opening tag, at least 10001.
     int nextCode() const;
@@ -68,13 +73,18 @@ public:
     // Deletes the first block carrying that number; false when it is absent.
     bool SupBloc(int block);
 
-    // Checks that opening and closing tags balance. If they do not, rebuilds
-    // the list block by block and returns true (the caller reports it);
-    // count is the number of opening tags at load and becomes the new count.
+    // What the load check found: a sound list; one whose blocks are sound but
+    // carry a number twice or leave a gap; or damaged tags.
+    enum class Health { Sound, Renumber, Damaged };
+    Health health() const;
+
+    // Repairs a list whose tags are damaged (see normalise) and returns true;
+    // false, with nothing changed, when they are not. count becomes the
+    // number of blocks.
     bool Verif(int &count);
-    // Removes one copy of every block number found more than once (the copy
-    // nearest the head); count becomes the number of opening tags left.
-    // Returns true when something was removed.
+    // Keeps only the newest copy of a number written more than once and
+    // closes the gaps between numbers; true when something changed. count
+    // becomes the number of blocks.
     bool Doublons(int &count);
     // After block k was deleted: renumbers the blocks above k and decreases
     // count, unless count is below 2.
@@ -90,20 +100,27 @@ public:
                      const std::function<bool(const QString &)> &matches) const;
 
     // Where the tags stand, found in one pass and kept until the list
-    // changes, so that the checks and scans touch only the tag lines.
+    // changes, so that the checks and scans touch only the tag lines. Only
+    // exact tags of this list's width are tags; a line that merely begins
+    // like one is content (or a stray line) and claims no number.
     struct Index {
-        std::vector<qsizetype> opens;  // lines beginning with "<BLOC"
-        std::vector<qsizetype> closes; // lines beginning with "</BLOC"
+        std::vector<qsizetype> opens;      // exact opening tags
+        std::vector<qsizetype> closes;     // exact closing tags
+        std::vector<qsizetype> lookAlikes; // other lines beginning "<BLOC" or "</BLOC"
     };
     const Index &index() const;
-    // For each opening tag of the index, its number when the line is exactly
-    // a tag of this width, else -1; lets lookups compare numbers, not lines.
+    // The number of each opening tag of the index; lets lookups compare
+    // numbers, not lines.
     const std::vector<int> &tagNumbers() const;
 
 private:
     void touch() { ++m_revision; }
     // Replaces the lines together with an index that is already known.
     void replace(QStringList lines, Index index);
+    // Rebuilds the list so that it is sound; see bloclist.cpp.
+    void normalise();
+    enum class TagKind { None, Open, Close, LookAlike };
+    TagKind classify(QStringView line) const;
 
     int m_width;
     QStringList m_lines;

@@ -10,10 +10,23 @@ QChar filterKey(QChar key) {
     return {};
 }
 
+bool acceptsText(const QString &text) {
+    qsizetype commas = 0;
+    for (const QChar c : text) {
+        if (c == u',')
+            ++commas;
+        else if (c != u' ' && (c < u'0' || c > u'9'))
+            return false;
+    }
+    return commas <= 1;
+}
+
 QString FormatCout(const QString &text) {
     const qsizetype comma = text.indexOf(u',');
     if (comma < 0)
         return text + QLatin1String(",00");
+    if (comma == 0)
+        return FormatCout(u'0' + text);
     QString decimals = text.mid(comma + 1, 2);
     while (decimals.size() < 2)
         decimals += u'0';

@@ -10,7 +10,11 @@ namespace Cost {
 // but a digit or "," is refused (a null QChar).
 QChar filterKey(QChar key);
 
-// "12,567" -> "12,56", "12,5" -> "12,50", "12," -> "12,00", "7" -> "7,00".
+// What a cost field may hold, typed or pasted: digits, at most one ",", and
+// the spaces of its padding.
+bool acceptsText(const QString &text);
+
+// ",5" -> "0,50", "12,567" -> "12,56", "12,5" -> "12,50", "12," -> "12,00", "7" -> "7,00".
 QString FormatCout(const QString &text);
 
 // Right-aligns text in a column `width` pixels wide by putting spaces in front

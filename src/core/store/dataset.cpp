@@ -40,51 +40,65 @@ void DataSet::Synchro() {
     m_dayActionFileName = stem + QLatin1String("jnr");
 }
 
+QString DataSet::journalName() const {
+    return m_fileName + QLatin1String("-journal");
+}
+
 bool DataSet::repair(Kind kind) {
     BlocList &list = m_lists[idx(kind)];
     int &count = m_counts[idx(kind)];
     count = list.countTags();
-    bool changed = false;
-    if (list.Verif(count)) {
-        message(AlteredMessage);
-        changed = true;
-    }
-    changed = list.Doublons(count) || changed;
-    if (changed)
+    const bool damaged = list.Verif(count);
+    const bool renumbered = list.Doublons(count);
+    if (damaged || renumbered)
         m_modified = true;
-    return changed;
+    return damaged;
 }
 
-void DataSet::loadSibling(Kind kind, const QString &path) {
-    // A missing sibling means an empty list, never the one of the last data set.
-    BlocList &list = m_lists[idx(kind)];
-    list.clear();
-    if (QFileInfo::exists(path) && !list.load(path))
+bool DataSet::load(Kind kind, const QString &path) {
+    BlocList list(kind == Kind::Company ? 5 : 4);
+    TextFile::Encoding encoding = TextFile::Encoding::Windows1252;
+    if (!list.load(path, &encoding)) {
         message(QStringLiteral("Impossible de lire le fichier ") + path);
-    m_currents[idx(kind)] = 0;
-    repair(kind);
-    read(kind);
+        return false;
+    }
+    m_lists[idx(kind)] = std::move(list);
+    // Saved again in the program's own encoding.
+    if (encoding != TextFile::Encoding::Windows1252)
+        m_modified = true;
+    return true;
 }
 
 bool DataSet::Charge(const QString &name) {
     m_fileName = name;
+    Synchro();
+    // A save cut short by a crash is finished, or its leftovers removed,
+    // before anything is read.
+    TextFile::recover({m_fileName, m_operationFileName, m_dayActionFileName}, journalName());
     if (!QFileInfo::exists(name) || QFileInfo(name).isDir()) {
         m_fileName.clear();
         return false;
     }
-    BlocList companies(5);
-    if (!companies.load(name)) {
-        message(QStringLiteral("Impossible de lire le fichier ") + name);
+    m_modified = false;
+    if (!load(Kind::Company, name)) {
         m_fileName.clear();
         return false;
     }
-    m_lists[0] = std::move(companies);
-    m_modified = false;
-    repair(Kind::Company);
+    bool damaged = repair(Kind::Company);
 
-    Synchro();
-    loadSibling(Kind::Operation, m_operationFileName);
-    loadSibling(Kind::DayAction, m_dayActionFileName);
+    // A missing sibling means an empty list, never the one of the last data set.
+    for (const Kind kind : {Kind::Operation, Kind::DayAction}) {
+        const QString &path = kind == Kind::Operation ? m_operationFileName : m_dayActionFileName;
+        m_lists[idx(kind)].clear();
+        if (QFileInfo::exists(path))
+            load(kind, path);
+        m_currents[idx(kind)] = 0;
+        damaged = repair(kind) || damaged;
+        read(kind);
+    }
+    // Once per opening, whichever files were repaired.
+    if (damaged)
+        message(AlteredMessage);
 
     m_currents[0] = 0;
     LitFiche();
@@ -103,15 +117,20 @@ bool DataSet::Sauve(const QString &name) {
     write(Kind::DayAction);
     m_lists[0].Squize();
 
+    // The files the user opened are kept as backups at the first save of
+    // the run, damaged or not.
+    const bool backups = !m_backedUp.contains(m_fileName);
     QString failed, error;
     if (!TextFile::writeAll({{m_fileName, m_lists[0].lines()},
                              {m_operationFileName, m_lists[1].lines()},
                              {m_dayActionFileName, m_lists[2].lines()}},
-                            &failed, &error)) {
+                            {journalName(), backups}, &failed, &error)) {
         message(QStringLiteral("Impossible d'enregistrer le fichier ") + failed +
                 QStringLiteral(" : ") + error);
         return false;
     }
+    if (backups)
+        m_backedUp.insert(m_fileName);
     m_modified = false;
     m_recordModified = {false, false, false};
     return true;

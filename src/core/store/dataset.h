@@ -4,6 +4,7 @@
 #include "store/records.h"
 
 #include <QDateTime>
+#include <QSet>
 #include <QString>
 
 #include <array>
@@ -118,7 +119,8 @@ public:
 private:
     static int idx(Kind kind) { return int(kind); }
     void message(const QString &text) const;
-    void loadSibling(Kind kind, const QString &path);
+    bool load(Kind kind, const QString &path);
+    QString journalName() const;
     bool repair(Kind kind);
     int step(Kind kind, Move move) const;
 
@@ -126,6 +128,7 @@ private:
     std::function<QDateTime()> m_clock;
 
     QString m_fileName, m_operationFileName, m_dayActionFileName;
+    QSet<QString> m_backedUp; // data files saved once in this run
     std::array<BlocList, 3> m_lists{BlocList(5), BlocList(4), BlocList(4)};
     std::array<int, 3> m_counts{0, 0, 0};
     std::array<int, 3> m_currents{0, 0, 0};

@@ -132,8 +132,19 @@ QStringList prefixed(const QString &prefix, const QStringList &lines) {
             out.append(prefix + line);
             continue;
         }
-        for (qsizetype i = 0; i < line.size(); i += BlocList::PrefixedTextLength)
-            out.append(prefix + line.mid(i, BlocList::PrefixedTextLength));
+        // Cut after the last space that fits, so that no word is split; a
+        // word longer than a whole line is cut where the line is full.
+        const int limit = BlocList::PrefixedTextLength;
+        for (qsizetype i = 0; i < line.size();) {
+            qsizetype length = std::min<qsizetype>(limit, line.size() - i);
+            if (i + length < line.size()) {
+                const qsizetype space = line.lastIndexOf(u' ', i + length - 1);
+                if (space >= i)
+                    length = space + 1 - i;
+            }
+            out.append(prefix + line.mid(i, length));
+            i += length;
+        }
     }
     return out;
 }

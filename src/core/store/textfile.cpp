@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QHash>
-#include <QSaveFile>
 
 #include <memory>
 #include <vector>
@@ -41,9 +40,75 @@ template <typename Char, typename Line> void forEachLine(const Char *data, qsize
         line(start, n - start);
 }
 
+const QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
+
+// True when bytes are well-formed UTF-8 (no overlong forms, surrogates or
+// values past U+10FFFF); multiByte tells whether any sequence is longer than
+// one byte.
+bool validUtf8(QByteArrayView bytes, bool &multiByte) {
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    multiByte = false;
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra;
+        unsigned char low = 0x80, high = 0xBF; // bounds of the second byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            extra = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            extra = 2;
+            if (c == 0xE0)
+                low = 0xA0;
+            else if (c == 0xED)
+                high = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            extra = 3;
+            if (c == 0xF0)
+                low = 0x90;
+            else if (c == 0xF4)
+                high = 0x8F;
+        } else {
+            return false;
+        }
+        if (i + extra >= n)
+            return false;
+        if (p[i + 1] < low || p[i + 1] > high)
+            return false;
+        for (int k = 2; k <= extra; ++k)
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+        multiByte = true;
+        i += extra + 1;
+    }
+    return true;
+}
+
 } // namespace
 
 namespace TextFile {
+
+Encoding detect(QByteArrayView bytes) {
+    const bool mark = bytes.startsWith(ByteOrderMark);
+    bool multiByte = false;
+    if (validUtf8(mark ? bytes.sliced(ByteOrderMark.size()) : bytes, multiByte) &&
+        (mark || multiByte))
+        return Encoding::Utf8;
+    // A mark before bytes that are no UTF-8: the bytes are kept as they are.
+    return mark ? Encoding::MarkedWindows1252 : Encoding::Windows1252;
+}
+
+QString decodeText(QByteArrayView bytes, Encoding *encoding) {
+    const Encoding found = detect(bytes);
+    if (encoding)
+        *encoding = found;
+    if (bytes.startsWith(ByteOrderMark))
+        bytes = bytes.sliced(ByteOrderMark.size());
+    return found == Encoding::Utf8 ? QString::fromUtf8(bytes) : decode(bytes);
+}
 
 QString decode(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
@@ -84,7 +149,8 @@ QStringList splitLines(const QString &text) {
 }
 
 QStringList read(const QString &path, bool *ok,
-                 const std::function<void(qsizetype, QByteArrayView)> &inspect) {
+                 const std::function<void(qsizetype, QByteArrayView)> &inspect,
+                 Encoding *encoding) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (ok)
@@ -94,20 +160,26 @@ QStringList read(const QString &path, bool *ok,
     const QByteArray bytes = file.readAll();
     if (ok)
         *ok = file.error() == QFileDevice::NoError;
+    const Encoding found = detect(bytes);
+    if (encoding)
+        *encoding = found;
+    const bool utf8 = found == Encoding::Utf8;
     // Decoded line by line: no second copy of a large file in memory.
     QStringList lines;
     lines.reserve(bytes.count('\n') + 1);
     const char *data = bytes.constData();
     forEachLine(data, bytes.size(), [&](qsizetype start, qsizetype length) {
-        const QByteArrayView line(data + start, length);
+        QByteArrayView line(data + start, length);
+        // A mark heads the file, or a file that was pasted into it: it is no
+        // text of the line.
+        if (line.startsWith(ByteOrderMark))
+            line = line.sliced(ByteOrderMark.size());
         if (inspect)
             inspect(lines.size(), line);
-        lines.append(decode(line));
+        lines.append(utf8 ? QString::fromUtf8(line) : decode(line));
     });
     return lines;
 }
-
-namespace {
 
 QByteArray encodeLines(const QStringList &lines) {
     qsizetype size = 0;
@@ -120,53 +192,6 @@ QByteArray encodeLines(const QStringList &lines) {
         text += QLatin1String("\r\n");
     }
     return encode(text);
-}
-
-QString frenchError(QFileDevice::FileError error) {
-    switch (error) {
-    case QFileDevice::OpenError:
-        return QStringLiteral("le fichier ne peut pas être créé à cet endroit");
-    case QFileDevice::PermissionsError:
-        return QStringLiteral("accès refusé");
-    case QFileDevice::WriteError:
-    case QFileDevice::ResizeError:
-        return QStringLiteral("erreur d'écriture (disque plein ?)");
-    case QFileDevice::RenameError:
-        return QStringLiteral("l'ancien fichier ne peut pas être remplacé");
-    default:
-        return QStringLiteral("erreur d'entrée/sortie");
-    }
-}
-
-} // namespace
-
-bool write(const QString &path, const QStringList &lines, QString *error) {
-    return writeAll({{path, lines}}, nullptr, error);
-}
-
-bool writeAll(const QList<File> &files, QString *failedPath, QString *error) {
-    std::vector<std::unique_ptr<QSaveFile>> saves;
-    auto fail = [&](QSaveFile &file, const QString &path) {
-        if (failedPath)
-            *failedPath = path;
-        if (error)
-            *error = frenchError(file.error());
-        for (auto &save : saves)
-            save->cancelWriting();
-        return false;
-    };
-    for (const File &f : files) {
-        saves.push_back(std::make_unique<QSaveFile>(f.path));
-        QSaveFile &file = *saves.back();
-        const QByteArray bytes = encodeLines(f.lines);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
-            return fail(file, f.path);
-    }
-    // Every file is written; only now are the old ones replaced.
-    for (qsizetype i = 0; i < files.size(); ++i)
-        if (!saves[i]->commit())
-            return fail(*saves[i], files[i].path);
-    return true;
 }
 
 } // namespace TextFile

@@ -18,26 +18,67 @@ QString decode(QByteArrayView bytes);
 // A character Windows-1252 cannot hold is written as "?".
 QByteArray encode(const QString &text);
 
+// How a text read from outside is encoded. The program writes Windows-1252;
+// a text that starts with the UTF-8 byte-order mark, or that is valid UTF-8
+// holding at least one multi-byte sequence, was written in UTF-8 by another
+// program (a text editor, a spreadsheet) and is read as such. A mark before
+// bytes that are not UTF-8 is dropped and the rest read as Windows-1252.
+// Reading a file also drops a mark at the head of any line.
+enum class Encoding { Windows1252, Utf8, MarkedWindows1252 };
+Encoding detect(QByteArrayView bytes);
+// Decodes a whole text by that rule, without the byte-order mark.
+QString decodeText(QByteArrayView bytes, Encoding *encoding = nullptr);
+
 // Splits on CR LF, LF or CR. A final line end does not start another line.
 QStringList splitLines(const QString &text);
 
-// Reads the whole file; ok (when given) tells whether it could be read.
+// Reads the whole file, in the encoding detect() finds; ok (when given) tells
+// whether it could be read, encoding (when given) what it was written in.
 // inspect (when given) sees each line's bytes as it is split off, so that a
 // caller can index the lines without reading them a second time.
 QStringList read(const QString &path, bool *ok = nullptr,
-                 const std::function<void(qsizetype, QByteArrayView)> &inspect = {});
+                 const std::function<void(qsizetype, QByteArrayView)> &inspect = {},
+                 Encoding *encoding = nullptr);
+
+// Every line followed by CR LF, in Windows-1252.
+QByteArray encodeLines(const QStringList &lines);
 
 // Writes every line followed by CR LF, through a temporary file renamed over
 // the target: a failed write leaves the old file as it was. Returns false and
-// fills error (when given, in French) on failure.
+// fills error (when given, in French, after the system's error) on failure.
 bool write(const QString &path, const QStringList &lines, QString *error = nullptr);
 
-// Writes several files that belong together: none is replaced unless every
-// one could be written in full. On failure, failedPath names the file.
+// The French words for a system error number: "disque plein", "accès
+// refusé", ...
+QString systemError(int error);
+
+// Writes several files that belong together as one: either every file is
+// replaced or none is, even if the program is killed half-way.
+// - Each file is written in full to a temporary file beside it and flushed
+//   to the disk.
+// - The pending renames are recorded in the journal (when one is named),
+//   then carried out; a failed rename puts back the files already replaced.
+// - The journal is removed once every file is in place.
+// recover() finishes what the journal records, or cleans up a save that had
+// not reached it. On failure, failedPath names the file.
 struct File {
     QString path;
     QStringList lines;
 };
-bool writeAll(const QList<File> &files, QString *failedPath = nullptr, QString *error = nullptr);
+struct SaveOptions {
+    QString journal;      // empty: no journal (a single file's rename is enough)
+    bool backups = false; // keep each replaced file as path + ".bak"
+};
+bool writeAll(const QList<File> &files, const SaveOptions &options = {},
+              QString *failedPath = nullptr, QString *error = nullptr);
+// What recover() found: nothing pending, a save it finished, or leftovers of
+// a save that had not started replacing files, removed.
+enum class Recovery { Nothing, Finished, Cleaned };
+Recovery recover(const QStringList &paths, const QString &journal);
+
+// The names a save uses beside each file.
+QString temporaryName(const QString &path);
+QString previousName(const QString &path);
+QString backupName(const QString &path);
 
 } // namespace TextFile

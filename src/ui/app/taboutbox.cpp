@@ -1,5 +1,7 @@
 #include "app/taboutbox.h"
 
+#include "common/fixedframe.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
@@ -9,6 +11,7 @@
 
 TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("A propos"));
+    setFixedFrame(this);
 
     auto *picture = new QLabel;
     picture->setPixmap(QApplication::windowIcon().pixmap(64, 64));

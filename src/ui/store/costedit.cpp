@@ -3,13 +3,24 @@
 #include "store/costformat.h"
 
 #include <QKeyEvent>
-#include <QRegularExpressionValidator>
+#include <QValidator>
+
+namespace {
+
+// What the keys cannot bring in, pasting cannot either.
+class CostValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override {
+        return Cost::acceptsText(input) ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
 
 CostEdit::CostEdit(QWidget *parent) : QLineEdit(parent) {
     setFixedWidth(105);
-    // What the keys cannot bring in, pasting cannot either; spaces are the padding.
-    setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9, ]*")), this));
+    setValidator(new CostValidator(this));
 }
 
 void CostEdit::keyPressEvent(QKeyEvent *event) {

@@ -1,11 +1,14 @@
 #include "store/smalldialog.h"
 
+#include "common/fixedframe.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 SmallDialog::SmallDialog(const QString &caption, QWidget *parent) : QDialog(parent) {
     setWindowTitle(caption);
+    setFixedFrame(this);
     m_cancel = new QPushButton(QStringLiteral("Annuler"));
     m_cancel->setObjectName(QStringLiteral("buttonAnnuler"));
     m_cancel->setAutoDefault(false);

@@ -46,8 +46,10 @@ TCombo::TCombo(const QString &caption, const QString &label, QWidget *parent) : 
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(valid, &QToolButton::clicked, this, &TCombo::validate);
     connect(m_edit, &QLineEdit::returnPressed, this, &TCombo::validate);
-    connect(m_list, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { m_edit->setText(item->text()); });
+    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        m_edit->setText(item->text());
+        m_edit->setFocus();
+    });
     m_edit->installEventFilter(this);
     m_list->installEventFilter(this);
 }

@@ -7,8 +7,12 @@
 #include <QVBoxLayout>
 
 ReferenceListWindow::ReferenceListWindow(const QString &caption, const QStringList &lines,
-                                         const QFont &font, QWidget *parent)
+                                         int pixelSize, QWidget *parent)
     : QDialog(parent) {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(pixelSize);
     setWindowTitle(caption);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("list"));

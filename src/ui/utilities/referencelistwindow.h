@@ -14,7 +14,8 @@ public:
     QListWidget *list() const { return m_list; }
 
 protected:
-    ReferenceListWindow(const QString &caption, const QStringList &lines, const QFont &font,
+    // The lines are columns of text: a fixed-pitch font lines them up.
+    ReferenceListWindow(const QString &caption, const QStringList &lines, int pixelSize,
                         QWidget *parent);
 
     QListWidget *m_list;

@@ -7,12 +7,6 @@
 
 namespace {
 
-QFont listFont() {
-    QFont font;
-    font.setPixelSize(17);
-    return font;
-}
-
 bool closesTheWindow(const QEvent *event) {
     if (event->type() != QEvent::KeyPress)
         return false;
@@ -23,7 +17,7 @@ bool closesTheWindow(const QEvent *event) {
 } // namespace
 
 TDepart::TDepart(QWidget *parent)
-    : ReferenceListWindow(QStringLiteral("Départements"), departementLines(), listFont(), parent) {
+    : ReferenceListWindow(QStringLiteral("Départements"), departementLines(), 17, parent) {
     setObjectName(QStringLiteral("TDepart"));
     m_list->installEventFilter(this);
     resize(340, 460);

@@ -1,5 +1,7 @@
 #include "utilities/teurof.h"
 
+#include "common/fixedframe.h"
+
 #include "utilities/deskcolours.h"
 #include "utilities/updownbuttons.h"
 
@@ -16,6 +18,7 @@ using namespace DeskColours;
 
 TEurof::TEurof(QWidget *parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Euro convertisseur"));
+    setFixedFrame(this);
     setObjectName(QStringLiteral("TEurof"));
     QFont windowFont = font();
     windowFont.setPixelSize(17);

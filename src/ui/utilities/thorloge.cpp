@@ -1,5 +1,7 @@
 #include "utilities/thorloge.h"
 
+#include "common/fixedframe.h"
+
 #include "utilities/updownbuttons.h"
 
 #include <QButtonGroup>
@@ -15,6 +17,7 @@
 THorloge::THorloge(SystemClock &clock, QWidget *parent, const QTimeZone &zone)
     : QDialog(parent), m_face(clock, zone) {
     setWindowTitle(QStringLiteral("Horloge"));
+    setFixedFrame(this);
     setObjectName(QStringLiteral("THorloge"));
 
     // The black face: the time, large, and the date below it.

@@ -2,19 +2,10 @@
 
 #include "utilities/referencelists.h"
 
-namespace {
-
-QFont listFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(13);
-    return font;
-}
-
-} // namespace
+namespace {} // namespace
 
 TNaf::TNaf(QWidget *parent)
-    : ReferenceListWindow(QStringLiteral("Codes APE"), nafLines(), listFont(), parent) {
+    : ReferenceListWindow(QStringLiteral("Codes APE"), nafLines(), 13, parent) {
     setObjectName(QStringLiteral("TNaf"));
     resize(620, 480);
 }

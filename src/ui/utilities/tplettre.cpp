@@ -1,5 +1,7 @@
 #include "utilities/tplettre.h"
 
+#include "common/fixedframe.h"
+
 #include "utilities/letterscale.h"
 
 #include <QFormLayout>
@@ -26,6 +28,7 @@ QSpinBox *quantityBox(QWidget *parent) {
 
 TPLettre::TPLettre(QWidget *parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Pèse-Lettres"));
+    setFixedFrame(this);
     setObjectName(QStringLiteral("TPLettre"));
 
     // One group box per kind of item, in the order of the item table.

@@ -1,5 +1,7 @@
 #include "utilities/tpocket.h"
 
+#include "common/fixedframe.h"
+
 #include "common/dialogs.h"
 #include "utilities/deskcolours.h"
 
@@ -13,6 +15,7 @@ using namespace DeskColours;
 
 TPocket::TPocket(QWidget *parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Calculatrice"));
+    setFixedFrame(this);
     setObjectName(QStringLiteral("TPocket"));
     setAutoFillBackground(true);
     QPalette colours = palette();

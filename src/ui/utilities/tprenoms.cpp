@@ -5,19 +5,10 @@
 #include <QKeyEvent>
 #include <QListWidget>
 
-namespace {
-
-QFont listFont() {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(17);
-    return font;
-}
-
-} // namespace
+namespace {} // namespace
 
 TPrenoms::TPrenoms(QWidget *parent)
-    : ReferenceListWindow(QStringLiteral("Liste des prénoms"), prenomLines(), listFont(), parent),
+    : ReferenceListWindow(QStringLiteral("Liste des prénoms"), prenomLines(), 17, parent),
       m_lines(prenomLines()) {
     setObjectName(QStringLiteral("TPrenoms"));
     m_list->installEventFilter(this);

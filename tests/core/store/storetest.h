@@ -13,8 +13,7 @@ inline QStringList blockLines(int width, int number, const QStringList &content)
 // Block numbers of the opening tags, in list order.
 inline QList<int> tagOrder(const BlocList &list) {
     QList<int> out;
-    for (const QString &line : list.lines())
-        if (BlocList::isOpenTag(line))
-            out << list.tagNumber(line);
+    for (const int n : list.tagNumbers())
+        out << n;
     return out;
 }

@@ -70,106 +70,60 @@ private Q_SLOTS:
         QCOMPARE(count, 3);
     }
 
-    void lostClosingTagIsRepaired() {
-        // Blocks 0, 1, 2 where block 1 lost its closing tag.
-        BlocList list = companies(3);
-        list.removeLines(list.find("</BLOC00001>"), 1);
+    // Load repairs: which blocks stay, under which number, and whether the
+    // damage is reported (Verif) or mended quietly (Doublons).
+    void repairs_data() {
+        QTest::addColumn<QStringList>("input");
+        QTest::addColumn<QStringList>("output");
+        QTest::addColumn<bool>("reported");
+        const auto b = [](int n, const QStringList &content) { return blockLines(5, n, content); };
+        QTest::newRow("sound, stray lines kept")
+            << b(0, {"A"}) + QStringList{" "} + b(1, {"B"})
+            << b(0, {"A"}) + QStringList{" "} + b(1, {"B"}) << false;
+        QTest::newRow("lost closing tag: closed before the next block")
+            << QStringList{"<BLOC00000>", "A", "<BLOC00001>", "B"} + b(2, {"C"})
+            << b(0, {"A"}) + b(1, {"B"}) + b(2, {"C"}) << true;
+        QTest::newRow("truncated stray tag claims no number")
+            << b(0, {"A"}) + b(1, {"B"}) + QStringList{"<BLOC00001"}
+            << b(0, {"A"}) + b(1, {"B"}) + QStringList{"<BLOC00001"} << false;
+        QTest::newRow("look-alike lines are no copies")
+            << b(0, {"A", "<BLOC00000-old>"}) + QStringList{"<BLOC0", "<BLOC00001> "} + b(1, {"B"})
+            << b(0, {"A", "<BLOC00000-old>"}) + QStringList{"<BLOC0", "<BLOC00001> "} + b(1, {"B"})
+            << false;
+        QTest::newRow("written three times: the newest copy only")
+            << b(0, {"v1"}) + b(1, {"B"}) + b(0, {"v2"}) + b(0, {"v3"})
+            << b(1, {"B"}) + b(0, {"v3"}) << false;
+        QTest::newRow("lost line ends: the rest of the tag's line is kept")
+            << QStringList{"<BLOC00000>10001 Dupont</BLOC00000>"}
+            << b(0, {"10001 Dupont</BLOC00000>"}) << true;
+        QTest::newRow("a tag after the tag that lost its line end")
+            << QStringList{"<BLOC00000><BLOC00001>", "B", "</BLOC00001>"} << b(0, {"B"}) << true;
+        QTest::newRow("lost opening tag: the lines before the closing tag")
+            << b(0, {"A"}) + QStringList{" ", "10002", "B", "</BLOC00001>"}
+            << b(0, {"A"}) + QStringList{" "} + b(1, {"10002", "B"}) << true;
+        QTest::newRow("closing tag of another number ends the block")
+            << QStringList{"<BLOC00000>", "A", "</BLOC00003>"} << b(0, {"A"}) << true;
+        QTest::newRow("gaps closed, numbers in range kept")
+            << b(0, {"A"}) + b(2, {"B"}) + b(7, {"C"}) << b(0, {"A"}) + b(2, {"B"}) + b(1, {"C"})
+            << false;
+        QTest::newRow("damaged older copy kept under a free number")
+            << QStringList{"<BLOC00000>", "old"} + b(0, {"new"}) + b(1, {"B"})
+            << b(2, {"old"}) + b(0, {"new"}) + b(1, {"B"}) << true;
+        QTest::newRow("tag debris dropped")
+            << QStringList{"<BLOC00004>", "</BLOC00009>"} + b(0, {"A"}) << b(0, {"A"}) << true;
+    }
+    void repairs() {
+        QFETCH(QStringList, input);
+        QFETCH(QStringList, output);
+        QFETCH(bool, reported);
+        BlocList list(5);
+        list.setLines(input);
         int count = list.countTags();
-        QVERIFY(list.Verif(count));
+        QCOMPARE(list.Verif(count), reported);
         list.Doublons(count);
-        QCOMPARE(count, 3);
-        QCOMPARE(tagOrder(list), (QList<int>{0, 1, 2}));
-        QCOMPARE(list.find("</BLOC00001>"), -1);
-        QCOMPARE(list.lines().count("10003"), 1);
-        QCOMPARE(list.lines().count("</BLOC00002>"), 1);
-    }
-
-    void repairKeepsBlocksWithoutAPlaceInTheWalk() {
-        // Tags 0, 2, 7: the walk over 0..count-1 never meets 7, and an extra
-        // closing tag unbalances the list.
-        BlocList list(5);
-        list.append(blockLines(5, 0, {"10001", "A"}));
-        list.append(blockLines(5, 2, {"10002", "B"}));
-        list.append(blockLines(5, 7, {"10003", "C"}));
-        list.append("</BLOC00009>");
-        int count = list.countTags();
-        QVERIFY(list.Verif(count));
-        QCOMPARE(count, 3);
-        QVERIFY(list.lines().contains("B"));
-        QVERIFY(list.lines().contains("C"));
-        // The rescued block takes the free number 1, so it can be reached.
-        QCOMPARE(tagOrder(list), (QList<int>{0, 2, 1}));
-        const qsizetype at = list.findBlock(1);
-        QCOMPARE(list.at(at + 2), QStringLiteral("C"));
-        QCOMPARE(list.at(at + 3), QStringLiteral("</BLOC00001>"));
-    }
-
-    void repairKeepsALineThatOnlyLooksLikeATag() {
-        BlocList list(5);
-        list.append(blockLines(5, 0, {"10001", "<BLOC promo>", "suite"}));
-        list.append(blockLines(5, 1, {"10002", "B"})); // three "<BLOC" lines, two closing
-        int count = list.countTags();
-        QVERIFY(list.Verif(count));
-        list.Doublons(count);
-        const qsizetype a = list.findBlock(0);
-        QCOMPARE(list.lines().mid(a, 5),
-                 (QStringList{"<BLOC00000>", "10001", "<BLOC promo>", "suite", "</BLOC00000>"}));
-        QCOMPARE(list.at(list.findBlock(1) + 2), QStringLiteral("B"));
-    }
-
-    void repairKeepsTheCopyWrittenLast() {
-        // Block 1 twice, and block 2 lost its closing tag.
-        BlocList list(5);
-        list.append(blockLines(5, 0, {"10001", "A"}));
-        list.append(blockLines(5, 1, {"10002", "B"}));
-        list.append(blockLines(5, 1, {"10002", "B bis"}));
-        list.append(QStringList{"<BLOC00002>", "10003", "C"});
-        int count = list.countTags();
-        QVERIFY(list.Verif(count));
-        list.Doublons(count);
-        QCOMPARE(count, 3);
-        QVERIFY(list.lines().contains("B bis"));
-        QVERIFY(!list.lines().contains("B"));
-        QVERIFY(list.lines().contains("C"));
-    }
-
-    void duplicatesKeepTheLaterCopy_data() {
-        QTest::addColumn<QList<int>>("tags");
-        QTest::addColumn<QList<int>>("after");
-        QTest::addColumn<int>("count");
-        QTest::newRow("block 1 twice") << QList<int>{0, 1, 1, 2} << QList<int>{0, 1, 2} << 3;
-        QTest::newRow("one copy only per number")
-            << QList<int>{0, 1, 1, 1} << QList<int>{0, 1, 1} << 3;
-        QTest::newRow("out of range ignored") << QList<int>{0, 9, 9} << QList<int>{0, 9, 9} << 3;
-        QTest::newRow("no duplicate") << QList<int>{0, 1} << QList<int>{0, 1} << 2;
-    }
-    void duplicatesKeepTheLaterCopy() {
-        QFETCH(QList<int>, tags);
-        QFETCH(QList<int>, after);
-        QFETCH(int, count);
-        BlocList list(5);
-        for (int i = 0; i < tags.size(); ++i)
-            list.append(blockLines(5, tags[i], {"code", "copy" + QString::number(i)}));
-        int n = list.countTags();
-        list.Doublons(n);
-        QCOMPARE(tagOrder(list), after);
-        QCOMPARE(n, count);
-        if (tags == QList<int>{0, 1, 1, 2}) {
-            QVERIFY(!list.lines().contains("copy1"));
-            QVERIFY(list.lines().contains("copy2"));
-        }
-    }
-
-    void duplicateWithoutClosingTagTakesOnlyItself() {
-        BlocList list(5);
-        list.append(QStringList{"<BLOC00000>", "10001", "ancien"});
-        list.append(blockLines(5, 0, {"10001", "récent"}));
-        list.append(blockLines(5, 1, {"10002", "autre"}));
-        int count = 2;
-        list.Doublons(count);
-        QCOMPARE(tagOrder(list), (QList<int>{0, 1}));
-        QVERIFY(list.lines().contains("récent"));
-        QVERIFY(!list.lines().contains("ancien"));
+        QCOMPARE(list.lines(), output);
+        QCOMPARE(count, list.countTags());
+        QCOMPARE(list.health(), BlocList::Health::Sound);
     }
 
     void supBlocDeletesTheFirstCopy() {
@@ -234,7 +188,7 @@ private Q_SLOTS:
                 list.insert(at, blockLines(5, random.bounded(30), {"10001", "x"}));
                 break;
             case 1:
-                list.insert(at, {"stray", "</BLOC00003>"});
+                list.insert(at, {"stray", "</BLOC00003>", "<BLOC0"});
                 break;
             default:
                 if (at < list.size())
@@ -246,6 +200,7 @@ private Q_SLOTS:
             QCOMPARE(list.index().opens, fresh.index().opens);
             QCOMPARE(list.tagNumbers(), fresh.tagNumbers());
             QCOMPARE(list.index().closes, fresh.index().closes);
+            QCOMPARE(list.index().lookAlikes, fresh.index().lookAlikes);
         }
         QCOMPARE(list.find(list.openTag(3)), list.lines().indexOf(list.openTag(3)));
     }
@@ -263,7 +218,8 @@ private Q_SLOTS:
         fresh.setLines(list.lines());
         QCOMPARE(list.index().opens, fresh.index().opens);
         QCOMPARE(list.index().closes, fresh.index().closes);
-        QCOMPARE(list.countTags(), 2);
+        QCOMPARE(list.index().lookAlikes, fresh.index().lookAlikes);
+        QCOMPARE(list.countTags(), 1);
         QVERIFY(!list.load(dir.filePath("absent.tvr")));
         QVERIFY(list.isEmpty());
     }
@@ -288,11 +244,9 @@ private Q_SLOTS:
         list.append(blockLines(5, 3, {"1", "2", "3", "4", "5", "75011"}));
         QCOMPARE(list.findMatching(S::First, 8, 6, cp), 3);
         QCOMPARE(list.findMatching(S::Previous, 8, 6, cp), 3);
-        // A tag with trailing text still counts by the number it carries.
+        // A line that only looks like a tag is no block.
         list.append(QStringList{"<BLOC00014>x", "1", "2", "3", "4", "5", "75011"});
-        QCOMPARE(list.findMatching(S::Last, 0, 6, cp), 14);
-        QCOMPARE(list.findMatching(S::Previous, 14, 6, cp), 12);
-        QCOMPARE(list.findMatching(S::Next, 12, 6, cp), 14);
+        QCOMPARE(list.findMatching(S::Last, 0, 6, cp), 12);
     }
 };
 

@@ -19,14 +19,26 @@ private Q_SLOTS:
         QTest::newRow("ending comma") << "12,"
                                       << "12,00";
         QTest::newRow("leading comma") << ",5"
-                                       << ",50";
-        QTest::newRow("second comma cut") << "1,2,3"
-                                          << "1,2,";
+                                       << "0,50";
     }
     void formatCout() {
         QFETCH(QString, in);
         QFETCH(QString, out);
         QCOMPARE(Cost::FormatCout(in), out);
+    }
+
+    void fieldText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("padded amount") << "     12,50" << true;
+        QTest::newRow("second comma") << "1,2,3" << false;
+        QTest::newRow("letter") << "1a" << false;
+        QTest::newRow("empty") << "" << true;
+    }
+    void fieldText() {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        QCOMPARE(Cost::acceptsText(text), accepted);
     }
 
     void keyFilter_data() {

@@ -1,25 +1,25 @@
+#include "intactblocks.h"
 #include "storetest.h"
 
 #include "store/dataset.h"
 #include "store/textfile.h"
 
 #include <QRandomGenerator>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Record files damaged at random: opening never fails, every record can be
-// read, and a repaired data set saved and opened again keeps every line.
+// Record files damaged at random: opening and saving keeps every intact
+// block, and the saved data set opens again with no repair.
 class TestDamagedFiles : public QObject {
     Q_OBJECT
 
-    static QStringList soundCompanies(int n) {
+    static QStringList soundList(int width, int n) {
         QStringList lines;
         for (int i = 0; i < n; ++i)
-            lines += blockLines(5, i,
-                                {QString::number(10001 + i), "01/12/2026", "S" + QString::number(i),
-                                 "", "", "75011", "Paris", "", "", "", "", "", "", "MEMOm",
-                                 "DATA01/12/2026\tAppel\tsuite"});
+            lines +=
+                blockLines(width, i,
+                           {QString::number(10001 + i), "01/12/2026", "S" + QString::number(i), "",
+                            "", "75011", "Paris", "MEMOm", "DATA01/12/2026\tAppel\tsuite"});
         return lines;
     }
 
@@ -27,20 +27,28 @@ class TestDamagedFiles : public QObject {
         const int edits = 1 + random.bounded(6);
         for (int e = 0; e < edits && !lines.isEmpty(); ++e) {
             const qsizetype at = random.bounded(lines.size());
-            switch (random.bounded(6)) {
+            switch (random.bounded(8)) {
             case 0: // a lost line, often a tag
                 lines.removeAt(at);
                 break;
-            case 1: // a block written twice
+            case 1: // a block written again
                 lines.append(lines.mid(at, 1 + random.bounded(20)));
                 break;
-            case 2: // a cut tag
+            case 2: // a cut line
                 lines[at] = lines[at].left(random.bounded(12));
                 break;
-            case 3: // a tag with another number
-                lines.insert(at, "<BLOC" + QString::number(random.bounded(100000)) + ">");
+            case 3: // a closing tag of any number
+                lines.insert(at, "</BLOC" + QString::number(random.bounded(100000)) + ">");
                 break;
-            case 4: // noise bytes
+            case 4: // look-alike tags
+                lines.insert(at, QStringList{"<BLOC0", "<BLOC00001-old>", "<BLOC00002> "}.at(
+                                     random.bounded(3)));
+                break;
+            case 5: // a lost line end
+                if (at + 1 < lines.size())
+                    lines[at] += lines.takeAt(at + 1);
+                break;
+            case 6: // noise bytes
                 lines[at] = TextFile::decode(
                     QByteArray(QByteArray::number(random.generate64(), 36) + "\x81\x9d\xff"));
                 break;
@@ -52,39 +60,39 @@ class TestDamagedFiles : public QObject {
     }
 
 private Q_SLOTS:
-    void damagedDataSetsOpenAndSettle() {
+    void damagedDataSetsKeepEveryIntactBlock() {
         QRandomGenerator random(2026);
-        for (int round = 0; round < 80; ++round) {
+        const char *endings[] = {"tvr", "opr", "jnr"};
+        for (int round = 0; round < 60; ++round) {
             QTemporaryDir dir;
-            const QString tvr = dir.filePath("suivi.tvr");
-            QVERIFY(TextFile::write(tvr, damage(soundCompanies(12), random)));
-            QVERIFY(TextFile::write(dir.filePath("suivi.opr"), damage(soundCompanies(5), random)));
-
-            // Open, read every record, save, three times over.
-            QList<QStringList> loads;
-            QSet<QString> names;
-            for (int pass = 0; pass < 3; ++pass) {
-                DataSet data;
-                data.setMessageHandler([](const QString &) {});
-                QVERIFY(data.Charge(tvr));
-                for (int k = 0; k < 3; ++k)
-                    for (int block = 0; block < data.count(Kind(k)); ++block)
-                        data.jumpTo(Kind(k), block);
-                const QStringList lines = data.list(Kind::Company).lines();
-                QSet<QString> present;
-                for (const QString &line : lines)
-                    if (line.startsWith('S'))
-                        present.insert(line);
-                // A repair drops a second copy of a block, never the last one.
-                QVERIFY2(present.contains(names), qPrintable(QString::number(round)));
-                names = present;
-                loads << lines;
-                data.SetModif();
-                QVERIFY(data.Sauve(tvr));
+            QList<QHash<int, QStringList>> intact;
+            for (int k = 0; k < 3; ++k) {
+                const int width = k == 0 ? 5 : 4;
+                const QStringList lines = damage(soundList(width, 6 + random.bounded(8)), random);
+                QVERIFY(TextFile::write(dir.filePath("in.") + endings[k], lines));
+                intact << Intact::newestBlocks(lines, width);
             }
-            // Repairs never make a file grow from one opening to the next.
-            QVERIFY(loads[2].size() <= loads[1].size());
-            QVERIFY(loads[1].size() <= loads[0].size());
+            DataSet first;
+            first.setMessageHandler([](const QString &) {});
+            QVERIFY(first.Charge(dir.filePath("in.tvr")));
+            first.SetModif();
+            QVERIFY(first.Sauve(dir.filePath("out.tvr")));
+
+            DataSet second;
+            QStringList messages;
+            second.setMessageHandler([&](const QString &m) { messages << m; });
+            QVERIFY(second.Charge(dir.filePath("out.tvr")));
+            QVERIFY2(messages.isEmpty(), qPrintable(QString::number(round)));
+            QVERIFY(!second.TestModif());
+            for (int k = 0; k < 3; ++k) {
+                QCOMPARE(second.count(Kind(k)), first.count(Kind(k)));
+                const BlocList &list = second.list(Kind(k));
+                QVERIFY2(Intact::firstMissing(intact[k], list.lines(), list.width()).isEmpty(),
+                         qPrintable(QString("round %1, file %2").arg(round).arg(k)));
+                // Every block can be read.
+                for (int block = 0; block < second.count(Kind(k)); ++block)
+                    QVERIFY(list.findBlock(block) >= 0);
+            }
         }
     }
 };

@@ -4,6 +4,7 @@
 #include "store/dates.h"
 #include "store/textfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -162,11 +163,12 @@ private Q_SLOTS:
 
     void damagedListsAreRepairedAtLoad() {
         Fixture f;
-        // Companies 0, 1, 1, 2 and operations 0, 1, 2 where 1 lost its closing tag.
+        // Companies 0, 1, 1, 2 where 2 lost its closing tag, and operations
+        // 0, 1, 2 where 1 lost its closing tag: one message for the opening.
         f.write("suivi.tvr", blockLines(5, 0, company(10001, "A")) +
                                  blockLines(5, 1, company(10002, "B")) +
                                  blockLines(5, 1, company(10002, "B bis")) +
-                                 blockLines(5, 2, company(10003, "C")));
+                                 QStringList{"<BLOC00002>"} + company(10003, "C"));
         QStringList ops;
         for (int i = 0; i < 3; ++i)
             ops += blockLines(4, i, {QString::number(10001 + i), "T"});
@@ -482,6 +484,102 @@ private Q_SLOTS:
         d.Valider();
         QVERIFY(d.dayAction().validated);
         QVERIFY(!companies.lines().join('\n').contains("rien"));
+    }
+
+    void utf8DataFileIsReadAndSavedInWindows1252() {
+        Fixture f;
+        QFile file(f.path("suivi.tvr"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\xEF\xBB\xBF<BLOC00000>\r\n10001\r\n01/12/2026\r\nSoci\xC3\xA9t\xC3\xA9\r\n"
+                   "</BLOC00000>\r\n");
+        file.close();
+        QVERIFY(f.open());
+        QCOMPARE(f.data.count(Kind::Company), 1);
+        QCOMPARE(f.data.company().name, QStringLiteral("Société"));
+        QVERIFY(f.data.TestModif());
+        QVERIFY(f.messages.isEmpty());
+        QVERIFY(f.data.Sauve(f.path("suivi.tvr")));
+        QVERIFY(bytes(f.path("suivi.tvr"))
+                    .startsWith("<BLOC00000>\r\n10001\r\n01/12/2026\r\nSoci\xE9t\xE9"));
+    }
+
+    // A save cut short: what Charge finds beside the data file.
+    void interruptedSavesAreFinishedOrUndone_data() {
+        QTest::addColumn<bool>("journal");
+        QTest::addColumn<int>("renamed"); // files already in place
+        QTest::addColumn<QString>("name");
+        QTest::newRow("before the journal: the old set") << false << 0 << "ancien";
+        QTest::newRow("journal written: the new set") << true << 0 << "nouveau";
+        QTest::newRow("half renamed: the new set") << true << 2 << "nouveau";
+    }
+    void interruptedSavesAreFinishedOrUndone() {
+        QFETCH(bool, journal);
+        QFETCH(int, renamed);
+        QFETCH(QString, name);
+        Fixture f;
+        const char *endings[] = {"tvr", "opr", "jnr"};
+        QString text = "TAVRIN-JOURNAL 1\r\n";
+        for (int k = 0; k < 3; ++k) {
+            const QString file = QStringLiteral("suivi.") + endings[k];
+            const QStringList old = blockLines(k ? 4 : 5, 0, company(10001, "ancien"));
+            const QStringList fresh = blockLines(k ? 4 : 5, 0, company(10001, "nouveau"));
+            f.write(file, k < renamed ? fresh : old);
+            if (k >= renamed)
+                f.write(file + ".tavrin-tmp", fresh);
+            text += file + ".tavrin-tmp\t" + file + "\t" +
+                    QString::number(TextFile::encodeLines(fresh).size()) + "\r\n";
+        }
+        if (journal) {
+            QFile j(f.path("suivi.tvr-journal"));
+            QVERIFY(j.open(QIODevice::WriteOnly));
+            j.write((text + "fin\r\n").toLatin1());
+        }
+        QVERIFY(f.open());
+        QCOMPARE(f.data.company().name, name);
+        for (const Kind kind : {Kind::Operation, Kind::DayAction})
+            QCOMPARE(f.data.list(kind).at(3), name);
+        QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files),
+                 (QStringList{"suivi.jnr", "suivi.opr", "suivi.tvr"}));
+    }
+
+    void firstSaveOfARunKeepsBackups() {
+        Fixture f;
+        f.companies(places(1));
+        const QByteArray opened = bytes(f.path("suivi.tvr"));
+        for (const QString &name : {"premier", "second"}) {
+            QVERIFY(f.open());
+            f.data.company().name = name;
+            f.data.markEdited(Kind::Company);
+            QVERIFY(f.data.Sauve(f.path("suivi.tvr")));
+        }
+        // What was opened at the start of the run, not what the run saved.
+        QCOMPARE(bytes(f.path("suivi.tvr.bak")), opened);
+        // The siblings did not exist when the set was opened.
+        QVERIFY(!QFile::exists(f.path("suivi.opr.bak")));
+        // The next run's first save replaces them.
+        DataSet next;
+        QVERIFY(next.Charge(f.path("suivi.tvr")));
+        next.SetModif();
+        const QByteArray second = bytes(f.path("suivi.tvr"));
+        QVERIFY(next.Sauve(f.path("suivi.tvr")));
+        QCOMPARE(bytes(f.path("suivi.tvr.bak")), second);
+    }
+
+    void failedRenamePutsBackTheFilesReplaced() {
+        Fixture f;
+        f.companies(places(1));
+        QVERIFY(QDir(f.dir.path()).mkpath("suivi.jnr/occupe"));
+        QVERIFY(f.open());
+        const QByteArray before = bytes(f.path("suivi.tvr"));
+        f.data.company().name = "changé";
+        f.data.markEdited(Kind::Company);
+        QVERIFY(!f.data.Sauve(f.path("suivi.tvr")));
+        QCOMPARE(f.messages.last(), "Impossible d'enregistrer le fichier " + f.path("suivi.jnr") +
+                                        " : un dossier porte ce nom");
+        QCOMPARE(bytes(f.path("suivi.tvr")), before);
+        QVERIFY(!QFile::exists(f.path("suivi.opr")));
+        QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList{"suivi.tvr"});
+        QVERIFY(f.data.TestModif());
     }
 
     void failedSaveIsReported() {

@@ -178,13 +178,23 @@ private Q_SLOTS:
             QVERIFY(!BlocList::isOpenTag(line) && !BlocList::isCloseTag(line));
     }
 
+    void longTextLinesAreNotCut_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("written");
+        const QString word(100, u'm');
+        QTest::newRow("at the last space that fits")
+            << word + " " + word + " " + word
+            << QStringList{"MEMO" + word + " " + word + " ", "MEMO" + word};
+        QTest::newRow("a word longer than a line")
+            << QString(300, u'a') + "b"
+            << QStringList{"MEMO" + QString(255, u'a'), "MEMO" + QString(45, u'a') + "b"};
+    }
     void longTextLinesAreNotCut() {
+        QFETCH(QString, line);
+        QFETCH(QStringList, written);
         Company c;
-        c.notice = {QString(300, u'a') + "b"};
-        const QStringList lines = c.lines().mid(13);
-        QCOMPARE(lines.size(), 2);
-        QCOMPARE(lines[0], "MEMO" + QString(255, u'a'));
-        QCOMPARE(lines[1], "MEMO" + QString(45, u'a') + "b");
+        c.notice = {line};
+        QCOMPARE(c.lines().mid(13), written);
     }
 
     void operationLayoutAndReader() {

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -88,9 +89,53 @@ private Q_SLOTS:
         std::signal(SIGXFSZ, previous);
 
         QVERIFY(!written);
-        QVERIFY(!error.isEmpty());
+        QCOMPARE(error, QStringLiteral("fichier trop volumineux"));
         QCOMPARE(readBytes(path), QByteArray("ancien\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"suivi.tvr"});
+    }
+
+    void outsideTextIsReadInItsEncoding_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("byte-order mark dropped")
+            << QByteArray("\xEF\xBB\xBF<BLOC00000>\r\n") << "<BLOC00000>" << true;
+        QTest::newRow("utf-8 accents")
+            << QByteArray("Soci\xC3\xA9t\xC3\xA9 \xE2\x82\xAC\r\n") << "Société €" << true;
+        QTest::newRow("windows-1252") << QByteArray("Soci\xE9t\xE9\r\n") << "Société" << false;
+        QTest::newRow("ascii") << QByteArray("abc\r\n") << "abc" << false;
+        QTest::newRow("mark before windows-1252")
+            << QByteArray("\xEF\xBB\xBFSoci\xE9t\xE9\r\n") << "Société" << false;
+        QTest::newRow("overlong form") << QByteArray("\xC0\xAF\r\n") << "À¯" << false;
+        QTest::newRow("cut sequence at the end") << QByteArray("\xC3\xA9\xC3") << "Ã©Ã" << false;
+        QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << "í\u00A0€" << false;
+    }
+    void outsideTextIsReadInItsEncoding() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(bool, utf8);
+        QTemporaryDir dir;
+        QFile f(dir.filePath("in.txt"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        TextFile::Encoding encoding;
+        QCOMPARE(TextFile::read(f.fileName(), nullptr, {}, &encoding).value(0), text);
+        QCOMPARE(encoding == TextFile::Encoding::Utf8, utf8);
+        QCOMPARE(TextFile::decodeText(bytes).split(QStringLiteral("\r\n")).value(0), text);
+    }
+
+    void systemErrorsInFrench_data() {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("full disk") << int(ENOSPC) << "disque plein";
+        QTest::newRow("read-only medium") << int(EROFS) << "accès refusé";
+        QTest::newRow("permission") << int(EACCES) << "accès refusé";
+    }
+    void systemErrorsInFrench() {
+        QFETCH(int, error);
+        QFETCH(QString, text);
+        QCOMPARE(TextFile::systemError(error), text);
     }
 
     void missingFileReadsEmpty() {
@@ -99,7 +144,7 @@ private Q_SLOTS:
         QVERIFY(!ok);
         QString error;
         QVERIFY(!TextFile::write("/nonexistent/dir/x.tvr", {"a"}, &error));
-        QVERIFY(!error.isEmpty());
+        QCOMPARE(error, QStringLiteral("dossier introuvable"));
     }
 };
 
