@@ -411,11 +411,17 @@ void TMainForm::FormClose() {
     // in the one it started from.
     if (!m_startDir.isEmpty())
         QDir::setCurrent(m_startDir);
-    m_fiche->SauveIni(m_fileName);
-    m_fiche->SauveSoc();
-    m_fiche->SauveCombo();
-    m_fiche->SauveMoi();
+    // One message names every file that could not be written.
+    QStringList failures;
+    m_fiche->SauveIni(m_fileName, &failures);
+    m_fiche->SauveSoc(&failures);
+    m_fiche->SauveCombo(&failures);
+    m_fiche->SauveMoi(&failures);
     QString error;
     if (!TextFile::write(QLatin1String(NotepadFileName), m_notepad, &error))
-        Dialogs::instance().message(this, error);
+        failures.append(QLatin1String(NotepadFileName) + QStringLiteral(" : ") + error);
+    if (!failures.isEmpty())
+        Dialogs::instance().message(
+            this, QStringLiteral("Impossible d'enregistrer les fichiers du programme :\n") +
+                      failures.join(u'\n'));
 }

@@ -282,34 +282,43 @@ void TFiche::SetIni(bool autoOpen) {
     m_settings.autoOpen = autoOpen ? 1 : 0;
 }
 
-bool TFiche::saveFile(bool ok, const QString &error) {
-    if (!ok)
-        Dialogs::instance().message(this, error);
-    return ok;
+bool TFiche::saveFile(bool ok, const QString &name, const QString &error, QStringList *failures) {
+    if (ok)
+        return true;
+    if (failures)
+        failures->append(name + QStringLiteral(" : ") + error);
+    else
+        Dialogs::instance().message(this, QStringLiteral("Impossible d'enregistrer le fichier ") +
+                                              name + QStringLiteral(" : ") + error);
+    return false;
 }
 
-bool TFiche::SauveIni(const QString &fileName) {
+bool TFiche::SauveIni(const QString &fileName, QStringList *failures) {
     m_settings.lastFile = fileName;
     m_settings.selectionMode = m_data.selectionMode(Kind::Company);
+    const QString name = QLatin1String(Settings::FileName);
     QString error;
-    return saveFile(m_settings.save(QLatin1String(Settings::FileName), &error), error);
+    return saveFile(m_settings.save(name, &error), name, error, failures);
 }
 
-bool TFiche::SauveSoc() {
+bool TFiche::SauveSoc(QStringList *failures) {
+    const QString name = QLatin1String(Identity::FileName);
     QString error;
-    return saveFile(m_identity.save(QLatin1String(Identity::FileName), &error), error);
+    return saveFile(m_identity.save(name, &error), name, error, failures);
 }
 
-bool TFiche::SauveCombo() {
+bool TFiche::SauveCombo(QStringList *failures) {
     m_lists.activities = m_company->activities();
     m_lists.operationTypes = m_operation->types();
+    const QString name = QLatin1String(ComboLists::FileName);
     QString error;
-    return saveFile(m_lists.save(QLatin1String(ComboLists::FileName), &error), error);
+    return saveFile(m_lists.save(name, &error), name, error, failures);
 }
 
-bool TFiche::SauveMoi() {
+bool TFiche::SauveMoi(QStringList *failures) {
+    const QString name = QLatin1String(ProfileFileName);
     QString error;
-    return saveFile(TextFile::write(QLatin1String(ProfileFileName), m_profile, &error), error);
+    return saveFile(TextFile::write(name, m_profile, &error), name, error, failures);
 }
 
 bool TFiche::eventFilter(QObject *watched, QEvent *event) {

@@ -71,10 +71,12 @@ public:
     Ini GetIni() const;
     void SetIni(bool autoOpen);
     // The save routines return false after reporting a file that could not be written.
-    bool SauveIni(const QString &fileName);
-    bool SauveSoc();
-    bool SauveCombo();
-    bool SauveMoi();
+    // Each writes a program file; a failure is added to failures when it is
+    // given ("name : reason"), else shown at once.
+    bool SauveIni(const QString &fileName, QStringList *failures = nullptr);
+    bool SauveSoc(QStringList *failures = nullptr);
+    bool SauveCombo(QStringList *failures = nullptr);
+    bool SauveMoi(QStringList *failures = nullptr);
 
     const Identity &identity() const { return m_identity; }
     QStringList &profile() { return m_profile; }
@@ -92,7 +94,7 @@ private:
     void addFollowUp(Kind kind);
     void pickCompany();
     void validateDayAction();
-    bool saveFile(bool ok, const QString &error);
+    bool saveFile(bool ok, const QString &name, const QString &error, QStringList *failures);
 
     DataSet m_data;
     Settings m_settings;

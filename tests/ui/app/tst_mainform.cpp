@@ -343,6 +343,20 @@ private Q_SLOTS:
                      .contains(QStringLiteral("Société 0 modif")));
     }
 
+    void unwritableProgramFilesAreNamedInOneMessage() {
+        // A folder in the way of two of the files.
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Tavrin.ini/x")));
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Tavrin.nte/x")));
+        m_form->close();
+        QCOMPARE(m_dialogs->messages,
+                 QStringList{QStringLiteral("Impossible d'enregistrer les fichiers du programme :\n"
+                                            "Tavrin.ini : un dossier porte ce nom\n"
+                                            "Tavrin.nte : un dossier porte ce nom")});
+        QVERIFY(QFile::exists(path(QStringLiteral("Tavrin.soc"))));
+        QDir(path(QStringLiteral("Tavrin.ini"))).removeRecursively();
+        QDir(path(QStringLiteral("Tavrin.nte"))).removeRecursively();
+    }
+
     void automaticOpeningRestoresTheSelectionMode() {
         writeLines(path(QStringLiteral("a.tvr")), companies(3, {}, [](int i) {
                        return i == 2 ? QString() : QStringLiteral("Nice");

@@ -247,6 +247,9 @@ private Q_SLOTS:
         QCOMPARE(f.fiche->identity().lines[0], QStringLiteral("Jean Dupont"));
 
         f.dialogs->scripts << [](QDialog *d) {
+            // A fixed-size dialog: no minimize or maximize button.
+            QVERIFY(!(d->windowFlags() & Qt::WindowMinMaxButtonsHint));
+            QVERIFY(d->windowFlags() & Qt::WindowCloseButtonHint);
             auto *name = d->findChild<QLineEdit *>(QStringLiteral("editIdentite1"));
             QCOMPARE(name->text(), QStringLiteral("Jean Dupont"));
             name->clear();
@@ -298,6 +301,7 @@ private Q_SLOTS:
             const QRect first = list->visualItemRect(list->item(0));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
             QCOMPARE(input->text(), QStringLiteral("Banque"));
+            QCOMPARE(d->focusWidget(), input);
             input->clear();
             QTest::keyClicks(input, QStringLiteral("Banques"));
             QTest::mouseClick(d->findChild<QToolButton *>(QStringLiteral("buttonValider")),

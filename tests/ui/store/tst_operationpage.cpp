@@ -60,10 +60,16 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("9x"));
         cost->paste();
         QCOMPARE(cost->text(), QStringLiteral("1,5"));
+        // One comma at most, typed or pasted.
+        QTest::keyClicks(cost, QStringLiteral(",2"));
+        QCOMPARE(cost->text(), QStringLiteral("1,52"));
+        QGuiApplication::clipboard()->setText(QStringLiteral(",3"));
+        cost->paste();
+        QCOMPARE(cost->text(), QStringLiteral("1,52"));
         QVERIFY(f.fiche->dataSet().isRecordModified(Kind::Operation));
 
         f.edit("editCoutUnitaire")->setFocus();
-        QCOMPARE(cost->text().trimmed(), QStringLiteral("1,50"));
+        QCOMPARE(cost->text().trimmed(), QStringLiteral("1,52"));
         QVERIFY(cost->text().startsWith(u' '));
         QVERIFY(cost->fontMetrics().horizontalAdvance(cost->text()) > 90);
         // The field is right-aligned by its padding, which is stored with the amount.

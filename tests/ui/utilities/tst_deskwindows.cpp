@@ -59,6 +59,7 @@ private Q_SLOTS:
     void letterScale() {
         TPLettre w;
         w.show();
+        QVERIFY(!(w.windowFlags() & Qt::WindowMinMaxButtonsHint));
         QCOMPARE(label(w, "weightLabel"), QStringLiteral("20 g"));
         QCOMPARE(label(w, "francsLabel"), QStringLiteral("3 F"));
         QCOMPARE(label(w, "eurosLabel"), QStringLiteral("0,46 E"));
@@ -128,6 +129,18 @@ private Q_SLOTS:
         QTest::keyClicks(w.list(), keys);
         QVERIFY(w.list()->currentItem());
         QTEST(w.list()->currentItem()->text(), "selected");
+    }
+
+    void referenceListsLineUpTheirColumns() {
+        TDepart departements;
+        TPrenoms prenoms;
+        TNaf naf;
+        for (QDialog *w : {static_cast<QDialog *>(&departements), static_cast<QDialog *>(&prenoms),
+                           static_cast<QDialog *>(&naf)}) {
+            const QFontMetrics metrics(w->findChild<QListWidget *>()->font());
+            QCOMPARE(metrics.horizontalAdvance(QStringLiteral("iiii")),
+                     metrics.horizontalAdvance(QStringLiteral("MMMM")));
+        }
     }
 
     void nafList() {
