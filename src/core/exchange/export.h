@@ -1,0 +1,31 @@
+#pragma once
+
+#include "store/bloclist.h"
+
+#include <QString>
+#include <QStringList>
+
+// Export of company addresses: every company block in list order, whatever
+// the selection, as tab-separated text, semicolon-separated text or XML.
+namespace Export {
+
+// In the order of the save dialog's file types.
+enum class Format { Txt = 1, Csv = 2, Xml = 3 };
+
+QString extension(Format format); // ".txt", ".csv", ".xml"
+// The name typed, with the type's extension appended when the file name
+// (its folders aside) holds no ".".
+QString withExtension(const QString &name, Format format);
+
+// A value as XML text: markup characters as entities, other than ASCII as
+// decimal references, controls other than TAB as "?".
+QString xmlText(const QString &value);
+
+// The lines of the export file.
+QStringList lines(const BlocList &companies, Format format);
+
+// Writes the file through a temporary one; on failure the old file is left
+// as it was and message holds "Impossible d'enregistrer le fichier ..." .
+bool write(const QString &path, const BlocList &companies, Format format, QString *message);
+
+} // namespace Export
