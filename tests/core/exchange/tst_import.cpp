@@ -193,7 +193,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("names");
         QTest::newRow("windows-1252, CR LF")
             << "l.txt"
-            << QByteArray("d\tSoci\xe9t\xe9\r\nd\t\x9c"
+            << QByteArray("d\tSoci\xe9t\xe9\r\nd\t\x8c"
                           "uvre\r\n")
             << int(Import::Status::Done) << QStringList{"Société", "Œuvre"};
         QTest::newRow("LF and CR") << "l.csv" << QByteArray("d;A\nd;B\rd;C")
