@@ -81,19 +81,27 @@ Result importLines(DataSet &data, const QStringList &lines, QChar separator,
     return result;
 }
 
-Status importFile(DataSet &data, const QString &path, Result &result, const Progress &progress) {
-    result = {};
+Status readFile(const QString &path, QStringList &lines, QChar &separator) {
+    lines.clear();
     if (!QFileInfo(path).isFile())
         return Status::Missing;
-    const std::optional<QChar> separator = separatorFor(path);
-    if (!separator)
+    const std::optional<QChar> found = separatorFor(path);
+    if (!found)
         return Status::BadType;
+    separator = *found;
     bool ok = false;
-    const QStringList lines = TextFile::read(path, &ok);
-    if (!ok)
-        return Status::Unreadable;
-    result = importLines(data, lines, *separator, progress);
-    return Status::Done;
+    lines = TextFile::read(path, &ok);
+    return ok ? Status::Done : Status::Unreadable;
+}
+
+Status importFile(DataSet &data, const QString &path, Result &result, const Progress &progress) {
+    result = {};
+    QStringList lines;
+    QChar separator;
+    const Status status = readFile(path, lines, separator);
+    if (status == Status::Done)
+        result = importLines(data, lines, separator, progress);
+    return status;
 }
 
 QString message(Status status, const QString &path) {

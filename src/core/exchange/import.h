@@ -46,8 +46,10 @@ Result importLines(DataSet &data, const QStringList &lines, QChar separator,
                    const Progress &progress = {});
 
 enum class Status { Done, Missing, BadType, Unreadable };
-// Checks the name (existence, then type), reads the file through the
-// text-file module and imports it; nothing changes unless Done.
+// Checks the name (existence, then type) and reads the file through the
+// text-file module.
+Status readFile(const QString &path, QStringList &lines, QChar &separator);
+// readFile, then importLines; nothing changes unless Done.
 Status importFile(DataSet &data, const QString &path, Result &result,
                   const Progress &progress = {});
 // The message of a status other than Done.
