@@ -4,19 +4,28 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 // The lines at offsets first..last from the opening tag at index, empty
 // beyond the block's end: its closing tag, or the next block when the closing
-// tag was lost (the card readers' rule).
+// tag was lost (the card readers' rule). Only the lines up to the last offset
+// are looked at: a whole-block scan would touch every line of the file.
 QStringList blockFields(const BlocList &list, qsizetype tag, int first, int last) {
-    const QString close = QLatin1String("</") + QStringView(list.at(tag)).mid(1);
-    const qsizetype end = list.blockEnd(tag, close);
-    const qsizetype contentEnd = end > tag + 1 && list.at(end - 1) == close ? end - 1 : end;
+    const QStringList &lines = list.lines();
+    const QString close = QLatin1String("</") + QStringView(lines.at(tag)).mid(1);
+    qsizetype end = std::min(tag + last + 1, lines.size());
+    for (qsizetype j = tag + 1; j < end; ++j) {
+        if (lines.at(j) == close || list.isBlockStart(lines.at(j))) {
+            end = j;
+            break;
+        }
+    }
     QStringList fields;
     fields.reserve(last - first + 1);
     for (int offset = first; offset <= last; ++offset)
-        fields.append(tag + offset < contentEnd ? list.at(tag + offset) : QString());
+        fields.append(tag + offset < end ? lines.at(tag + offset) : QString());
     return fields;
 }
 
@@ -45,8 +54,14 @@ QString withExtension(const QString &name, Format format) {
 }
 
 QString xmlText(const QString &value) {
+    const auto plain = [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0x20 && u < 0x7F && u != u'&' && u != u'<' && u != u'>') || u == u'\t';
+    };
+    if (std::all_of(value.begin(), value.end(), plain))
+        return value;
     QString out;
-    out.reserve(value.size());
+    out.reserve(value.size() + 16);
     for (const char32_t c : value.toUcs4()) {
         if (c == U'&')
             out += QLatin1String("&amp;");
