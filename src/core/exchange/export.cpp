@@ -53,61 +53,89 @@ QString withExtension(const QString &name, Format format) {
     return name + extension(format);
 }
 
-QString xmlText(const QString &value) {
-    const auto plain = [](QChar c) {
-        const char16_t u = c.unicode();
-        return (u >= 0x20 && u < 0x7F && u != u'&' && u != u'<' && u != u'>') || u == u'\t';
-    };
-    if (std::all_of(value.begin(), value.end(), plain))
-        return value;
-    QString out;
-    out.reserve(value.size() + 16);
-    for (const char32_t c : value.toUcs4()) {
-        if (c == U'&')
+namespace {
+
+// Appends the XML form of value to out, without a temporary per character.
+void appendXml(QString &out, QStringView value) {
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        char32_t c = value[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < value.size() &&
+            QChar::isLowSurrogate(value[i + 1].unicode()))
+            c = QChar::surrogateToUcs4(char16_t(c), value[++i].unicode());
+        if (c == U'&') {
             out += QLatin1String("&amp;");
-        else if (c == U'<')
+        } else if (c == U'<') {
             out += QLatin1String("&lt;");
-        else if (c == U'>')
+        } else if (c == U'>') {
             out += QLatin1String("&gt;");
-        else if (c == U'\t' || (c >= 0x20 && c < 0x7F))
+        } else if (c == U'\t' || (c >= 0x20 && c < 0x7F)) {
             out += QChar(char16_t(c));
-        else if (c < 0xA0)
+        } else if (c < 0xA0) {
             out += u'?'; // C0 and C1 controls, DEL
-        else
-            out += QLatin1String("&#") + QString::number(c) + u';';
+        } else {
+            char digits[16];
+            int n = 0;
+            for (char32_t v = c; v; v /= 10)
+                digits[n++] = char('0' + v % 10);
+            out += QLatin1String("&#");
+            while (n)
+                out += QLatin1Char(digits[--n]);
+            out += u';';
+        }
     }
+}
+
+} // namespace
+
+QString xmlText(const QString &value) {
+    QString out;
+    out.reserve(value.size());
+    appendXml(out, value);
     return out;
 }
 
-QStringList lines(const BlocList &companies, Format format) {
+QString text(const BlocList &companies, Format format) {
     const std::vector<qsizetype> &tags = companies.index().opens;
-    QStringList out;
+    const QLatin1String lineEnd("\r\n");
+    QString out;
     if (format == Format::Xml) {
-        out.reserve(qsizetype(tags.size()) * 9 + 3);
-        out << QStringLiteral("<?xml version=\"1.0\" ?>") << QStringLiteral("<racine>");
+        out.reserve(qsizetype(tags.size()) * 200 + 64);
+        out += QLatin1String("<?xml version=\"1.0\" ?>\r\n<racine>\r\n");
         for (const qsizetype tag : tags) {
             const QStringList fields = blockFields(companies, tag, 3, 9);
-            out << QStringLiteral("<record>");
+            out += QLatin1String("<record>\r\n");
             for (int i = 0; i < 7; ++i) {
                 const QLatin1String element(xmlElements[i]);
-                out << u'<' + element + u'>' + xmlText(fields.at(i)) + QLatin1String("</") +
-                           element + u'>';
+                out.append(u'<').append(element).append(u'>');
+                appendXml(out, fields.at(i));
+                out.append(QLatin1String("</")).append(element).append(u'>').append(lineEnd);
             }
-            out << QStringLiteral("</record>");
+            out += QLatin1String("</record>\r\n");
         }
-        out << QStringLiteral("</racine>");
+        out += QLatin1String("</racine>");
         return out;
     }
     const QChar separator = format == Format::Csv ? QChar(u';') : QChar(u'\t');
-    out.reserve(qsizetype(tags.size()));
-    for (const qsizetype tag : tags)
-        out << blockFields(companies, tag, 2, 8).join(separator);
+    out.reserve(qsizetype(tags.size()) * 120);
+    for (const qsizetype tag : tags) {
+        if (!out.isEmpty())
+            out += lineEnd;
+        const QStringList fields = blockFields(companies, tag, 2, 8);
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            if (i > 0)
+                out += separator;
+            out += fields.at(i);
+        }
+    }
     return out;
 }
 
 bool write(const QString &path, const BlocList &companies, Format format, QString *message) {
+    // The text goes to the text-file module as one line holding the inner
+    // line ends: no list of a million lines for the largest sets.
+    const QString all = text(companies, format);
     QString error;
-    if (TextFile::write(path, lines(companies, format), &error))
+    if (TextFile::write(path, all.isEmpty() ? QStringList() : QStringList{all}, &error))
         return true;
     if (message)
         *message = QStringLiteral("Impossible d'enregistrer le fichier ") + path +

@@ -21,8 +21,9 @@ QString withExtension(const QString &name, Format format);
 // decimal references, controls other than TAB as "?".
 QString xmlText(const QString &value);
 
-// The lines of the export file.
-QStringList lines(const BlocList &companies, Format format);
+// The export file's text: its lines separated by CR LF, the last one
+// without its line end.
+QString text(const BlocList &companies, Format format);
 
 // Writes the file through a temporary one; on failure the old file is left
 // as it was and message holds "Impossible d'enregistrer le fichier ..." .
