@@ -94,32 +94,33 @@ QString xmlText(const QString &value) {
     return out;
 }
 
-QString text(const BlocList &companies, Format format) {
+QString ExportXml(const BlocList &companies) {
     const std::vector<qsizetype> &tags = companies.index().opens;
-    const QLatin1String lineEnd("\r\n");
     QString out;
-    if (format == Format::Xml) {
-        out.reserve(qsizetype(tags.size()) * 200 + 64);
-        out += QLatin1String("<?xml version=\"1.0\" ?>\r\n<racine>\r\n");
-        for (const qsizetype tag : tags) {
-            const QStringList fields = blockFields(companies, tag, 3, 9);
-            out += QLatin1String("<record>\r\n");
-            for (int i = 0; i < 7; ++i) {
-                const QLatin1String element(xmlElements[i]);
-                out.append(u'<').append(element).append(u'>');
-                appendXml(out, fields.at(i));
-                out.append(QLatin1String("</")).append(element).append(u'>').append(lineEnd);
-            }
-            out += QLatin1String("</record>\r\n");
+    out.reserve(qsizetype(tags.size()) * 200 + 64);
+    out += QLatin1String("<?xml version=\"1.0\" ?>\r\n<racine>\r\n");
+    for (const qsizetype tag : tags) {
+        const QStringList fields = blockFields(companies, tag, 3, 9);
+        out += QLatin1String("<record>\r\n");
+        for (int i = 0; i < 7; ++i) {
+            const QLatin1String element(xmlElements[i]);
+            out.append(u'<').append(element).append(u'>');
+            appendXml(out, fields.at(i));
+            out.append(QLatin1String("</")).append(element).append(QLatin1String(">\r\n"));
         }
-        out += QLatin1String("</racine>");
-        return out;
+        out += QLatin1String("</record>\r\n");
     }
-    const QChar separator = format == Format::Csv ? QChar(u';') : QChar(u'\t');
+    out += QLatin1String("</racine>");
+    return out;
+}
+
+QString ExportTxt(const BlocList &companies, QChar separator) {
+    const std::vector<qsizetype> &tags = companies.index().opens;
+    QString out;
     out.reserve(qsizetype(tags.size()) * 120);
     for (const qsizetype tag : tags) {
-        if (!out.isEmpty())
-            out += lineEnd;
+        if (tag != tags.front())
+            out += QLatin1String("\r\n");
         const QStringList fields = blockFields(companies, tag, 2, 8);
         for (qsizetype i = 0; i < fields.size(); ++i) {
             if (i > 0)
@@ -128,6 +129,18 @@ QString text(const BlocList &companies, Format format) {
         }
     }
     return out;
+}
+
+QString text(const BlocList &companies, Format format) {
+    switch (format) {
+    case Format::Csv:
+        return ExportCsv(companies);
+    case Format::Xml:
+        return ExportXml(companies);
+    case Format::Txt:
+        break;
+    }
+    return ExportTxt(companies);
 }
 
 bool write(const QString &path, const BlocList &companies, Format format, QString *message) {

@@ -22,7 +22,13 @@ QString withExtension(const QString &name, Format format);
 QString xmlText(const QString &value);
 
 // The export file's text: its lines separated by CR LF, the last one
-// without its line end.
+// without its line end. The two text forms are one routine given the
+// separator (TAB for ExportTxt, ";" for ExportCsv).
+QString ExportTxt(const BlocList &companies, QChar separator = u'\t');
+inline QString ExportCsv(const BlocList &companies) {
+    return ExportTxt(companies, u';');
+}
+QString ExportXml(const BlocList &companies);
 QString text(const BlocList &companies, Format format);
 
 // Writes the file through a temporary one; on failure the old file is left

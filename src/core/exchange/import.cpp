@@ -27,8 +27,8 @@ std::optional<QChar> separatorFor(const QString &path) {
     return txt > csv ? QChar(u'\t') : QChar(u';');
 }
 
-Result importLines(DataSet &data, const QStringList &lines, QChar separator,
-                   const Progress &progress) {
+Result ImportTxt(DataSet &data, const QStringList &lines, QChar separator,
+                 const Progress &progress) {
     data.EcritFiche();
     const BlocList &list = data.list(Kind::Company);
     Result result;
@@ -100,7 +100,7 @@ Status importFile(DataSet &data, const QString &path, Result &result, const Prog
     QChar separator;
     const Status status = readFile(path, lines, separator);
     if (status == Status::Done)
-        result = importLines(data, lines, separator, progress);
+        result = ImportTxt(data, lines, separator, progress);
     return status;
 }
 

@@ -38,18 +38,22 @@ struct Result {
     bool cancelled = false;  // nothing was imported
 };
 
-// Writes the company card back, then appends one company per line. The
-// first one takes the number of a "Nouvelle fiche" card never written, else
-// numbering goes on after the last block; codes count up from the list's
-// next free code. The last imported company comes onto the card.
-Result importLines(DataSet &data, const QStringList &lines, QChar separator,
-                   const Progress &progress = {});
+// The text import, one routine whatever the separator (TAB for ImportTxt,
+// ";" for ImportCsv). Writes the company card back, then appends one company
+// per line. The first one takes the number of a "Nouvelle fiche" card never
+// written, else numbering goes on after the last block; codes count up from
+// the list's next free code. The last imported company comes onto the card.
+Result ImportTxt(DataSet &data, const QStringList &lines, QChar separator = u'\t',
+                 const Progress &progress = {});
+inline Result ImportCsv(DataSet &data, const QStringList &lines, const Progress &progress = {}) {
+    return ImportTxt(data, lines, u';', progress);
+}
 
 enum class Status { Done, Missing, BadType, Unreadable };
 // Checks the name (existence, then type) and reads the file through the
 // text-file module.
 Status readFile(const QString &path, QStringList &lines, QChar &separator);
-// readFile, then importLines; nothing changes unless Done.
+// readFile, then ImportTxt; nothing changes unless Done.
 Status importFile(DataSet &data, const QString &path, Result &result,
                   const Progress &progress = {});
 // The message of a status other than Done.

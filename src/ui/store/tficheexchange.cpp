@@ -38,7 +38,7 @@ int TFiche::Importer() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TImportProgress progress(path, this);
     const Import::Result result =
-        Import::importLines(m_data, lines, separator, [&progress](qsizetype done, qsizetype total) {
+        Import::ImportTxt(m_data, lines, separator, [&progress](qsizetype done, qsizetype total) {
             return progress.step(done, total);
         });
     progress.hide();

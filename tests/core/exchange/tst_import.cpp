@@ -94,7 +94,7 @@ private Q_SLOTS:
         QFETCH(QChar, separator);
         QFETCH(QStringList, fields);
         DataSet data = emptySet();
-        const Import::Result r = Import::importLines(data, {line}, separator);
+        const Import::Result r = Import::ImportTxt(data, {line}, separator);
         QCOMPARE(r.imported, 1);
         QCOMPARE(block(data, 0), padded(QStringList{"10001"} + fields));
     }
@@ -129,7 +129,7 @@ private Q_SLOTS:
             QVERIFY(data.Charge(tvr));
         while (data.count(Kind::Company) < count)
             data.Ajout(Kind::Company); // a new card, never written
-        const Import::Result r = Import::importLines(data, {"a", "b", "c"}, u'\t');
+        const Import::Result r = Import::ImportTxt(data, {"a", "b", "c"}, u'\t');
         QCOMPARE(r.firstBlock, firstBlock);
         QCOMPARE(data.count(Kind::Company), firstBlock + 3);
         for (int i = 0; i < 3; ++i)
@@ -156,7 +156,7 @@ private Q_SLOTS:
         QFETCH(bool, truncated);
         DataSet data = emptySet();
         const Import::Result r =
-            Import::importLines(data, QStringList(lines, QStringLiteral("x\ty")), u'\t');
+            Import::ImportTxt(data, QStringList(lines, QStringLiteral("x\ty")), u'\t');
         QCOMPARE(r.imported, imported);
         QCOMPARE(r.truncated, truncated);
         QCOMPARE(data.count(Kind::Company), imported);
@@ -166,8 +166,8 @@ private Q_SLOTS:
     void cancelLeavesTheSetAsItWas() {
         DataSet data = emptySet();
         const Import::Result r =
-            Import::importLines(data, QStringList(3000, QStringLiteral("a")), u'\t',
-                                [](qsizetype done, qsizetype) { return done < 2000; });
+            Import::ImportTxt(data, QStringList(3000, QStringLiteral("a")), u'\t',
+                              [](qsizetype done, qsizetype) { return done < 2000; });
         QVERIFY(r.cancelled);
         QCOMPARE(data.list(Kind::Company).size(), 0);
         QCOMPARE(data.count(Kind::Company), 0);
@@ -179,7 +179,7 @@ private Q_SLOTS:
         DataSet data = emptySet();
         data.company().name = QStringLiteral("Tapée");
         data.markEdited(Kind::Company);
-        Import::importLines(data, {"01/02/2024\tImportée"}, u'\t');
+        Import::ImportTxt(data, {"01/02/2024\tImportée"}, u'\t');
         QCOMPARE(block(data, 0).value(2), QStringLiteral("Tapée"));
         QCOMPARE(block(data, 1).value(2), QStringLiteral("Importée"));
         QCOMPARE(data.company().name, QStringLiteral("Importée"));
