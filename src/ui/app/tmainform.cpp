@@ -237,7 +237,10 @@ void TMainForm::Importer1Click() {
         Valide1();
     if (imported < 0)
         return;
+    // As after Open: every company, the first one on the card.
     Valide();
+    Valide1();
+    m_fiche->Societes();
     Touteslesfiches1Click();
     m_hint->setText(imported > 1 ? QStringLiteral("%1 sociétés importées").arg(imported)
                                  : QStringLiteral("%1 société importée").arg(imported));
