@@ -105,6 +105,8 @@ private Q_SLOTS:
         QTest::newRow("missing") << QStringList{"absent.txt"} << 2 << "Le ficher %1n'existe pas";
         QTest::newRow("neither extension")
             << QStringList{"a.tvr"} << 2 << "Type de fichier non valide";
+        QTest::newRow("unreadable")
+            << QStringList{"mem.txt"} << 1 << "Impossible de lire le fichier %1";
         QTest::newRow("save fails")
             << QStringList{"l.csv", "--write"} << 1 << "Impossible d'enregistrer le fichier %2";
         QTest::newRow("wrong word") << QStringList{"l.csv", "--ecrire"} << 64 << "usage: ";
@@ -114,6 +116,8 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QString, message);
         QVERIFY(QDir(m_dir.path()).mkpath("a.jnr")); // the day-action file cannot be written
+        // A name that exists but whose reading fails.
+        QFile::link("/proc/self/mem", path("mem.txt"));
         const Run r = cli(QStringList{"import", path("a.tvr"), path(args[0])} + args.mid(1));
         QCOMPARE(r.status, status);
         QVERIFY2(r.err.contains(message.replace("%1", path(args[0])).replace("%2", path("a.jnr"))),
