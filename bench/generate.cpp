@@ -46,6 +46,30 @@ QStringList companies(int count) {
     return out;
 }
 
+QString importFile(const QString &directory, const QString &name, int lines) {
+    QStringList out;
+    out.reserve(lines);
+    for (int i = 0; i < lines; ++i) {
+        const QString n = QString::number(i);
+        out << QStringList{"05/12/2026",
+                           pick(names, 6, i) + " " + n,
+                           n + " rue de la République",
+                           "Bâtiment " + QString(QChar('A' + i % 26)),
+                           QString::number(75001 + i % 900),
+                           pick(towns, 6, i),
+                           "01 42 00 " + n.right(4),
+                           "01 42 99 " + n.right(4),
+                           "contact" + n + "@exemple.fr",
+                           "Mme Hélène Dupré",
+                           "www.exemple" + n + ".fr",
+                           "Informatique"}
+                   .join(u'\t');
+    }
+    const QString path = QDir(directory).filePath(name + ".txt");
+    TextFile::write(path, out);
+    return path;
+}
+
 QStringList operations(int count) {
     const BlocList list(4);
     QStringList out;

@@ -11,6 +11,10 @@ QStringList companies(int count);
 QStringList operations(int count);
 QStringList dayActions(int count, int companies);
 
+// A tab-separated import file of that many 12-field lines, as a
+// spreadsheet writes it; returns its path.
+QString importFile(const QString &directory, const QString &name, int lines);
+
 // Writes name.tvr, name.opr and name.jnr; returns the .tvr path.
 QString dataSet(const QString &directory, const QString &name, int companies);
 

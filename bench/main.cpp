@@ -2,12 +2,16 @@
 // compares each with a plain read-and-split of the same files.
 #include "generate.h"
 
+#include "exchange/export.h"
+#include "exchange/import.h"
 #include "store/dataset.h"
 #include "store/textfile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -55,6 +59,13 @@ qsizetype plainReadSplit(const QStringList &paths) {
         lines += QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n")).size();
     }
     return lines;
+}
+
+// An outside program's run, the reference of the exchange rows.
+void runProgram(const QString &program, const QStringList &args) {
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(-1);
 }
 
 struct Row {
@@ -159,6 +170,49 @@ int main(int argc, char **argv) {
                             },
                             [&] { sink = sink + list.nextCode(); }),
                         readCompanies});
+
+        // Exchange: an import of 12-field lines into an empty data set, file
+        // read to card shown, against sqlite3 importing the same file; each
+        // export of the set against copying its data file.
+        const QString txt = Generate::importFile(dir.path(), "import" + QString::number(size),
+                                                 std::min(size, Import::MaxCount));
+        const bool sqlite = !QStandardPaths::findExecutable("sqlite3").isEmpty();
+        const double sqliteImport =
+            sqlite ? best(runs, {},
+                          [&] {
+                              runProgram("sqlite3",
+                                         {":memory:", ".mode tabs", ".import " + txt + " t"});
+                          })
+                   : 0;
+        if (!sqlite)
+            std::printf("sqlite3 absent: import rows without reference\n");
+        DataSet imported;
+        rows.push_back({"Import .txt (référence sqlite3)", size,
+                        best(
+                            runs, [&] { imported.Nouveau(); },
+                            [&] {
+                                Import::Result result;
+                                Import::importFile(imported, txt, result);
+                                sink = sink + imported.company().name.size();
+                            }),
+                        sqliteImport});
+        const double copyFile = best(runs, {}, [&] {
+            runProgram("cp", {tvr, dir.filePath("copie-cp.tvr")});
+        });
+        data.Charge(tvr);
+        const std::pair<const char *, Export::Format> forms[] = {
+            {"Export txt (référence cp)", Export::Format::Txt},
+            {"Export csv (référence cp)", Export::Format::Csv},
+            {"Export xml (référence cp)", Export::Format::Xml}};
+        for (const auto &[label, format] : forms)
+            rows.push_back({label, size,
+                            best(runs, {},
+                                 [&] {
+                                     sink = sink + Export::write(dir.filePath("export"),
+                                                                 data.list(Kind::Company), format,
+                                                                 nullptr);
+                                 }),
+                            copyFile});
     }
 
     std::printf("%-38s %8s %12s %14s %7s\n", "opération", "sociétés", "ms", "lecture ms", "ratio");

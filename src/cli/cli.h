@@ -43,3 +43,5 @@ struct CliVerb {
 // Verbs by family; each family has its own file.
 int checkVerb(const QStringList &args);
 int showVerb(const QStringList &args);
+int exportVerb(const QStringList &args);
+int importVerb(const QStringList &args);

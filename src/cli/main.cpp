@@ -10,6 +10,8 @@ namespace {
 const CliVerb verbs[] = {
     {"check", "check FICHIER.tvr [--write]", checkVerb},
     {"show", "show FICHIER.tvr societe|operation|journee N", showVerb},
+    {"export", "export FICHIER.tvr txt|csv|xml SORTIE", exportVerb},
+    {"import", "import FICHIER.tvr ENTREE [--write]", importVerb},
 };
 
 } // namespace

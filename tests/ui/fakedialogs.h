@@ -17,6 +17,9 @@ public:
     QQueue<QMessageBox::StandardButton> answers; // replies to warnings, in order
     QQueue<QString> files;                       // replies to file dialogs, "" = cancel
     int fileDialogs = 0;                         // how many file dialogs were opened
+    QQueue<int> types;                           // file types chosen in save dialogs, 1 if none
+    QStringList filters;                         // the filters of the file dialogs, in order
+    QStringList suggestions;                     // the names the save dialogs suggested
 
     void message(QWidget *, const QString &text) override { messages << text; }
     QMessageBox::StandardButton warning(QWidget *, const QString &text,
@@ -26,12 +29,20 @@ public:
             return answers.dequeue();
         return (buttons & QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::Ok;
     }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override {
+    QString openFileName(QWidget *, const QString &, const QString &filter,
+                         const QString &) override {
         ++fileDialogs;
+        filters << filter;
         return files.isEmpty() ? QString() : files.dequeue();
     }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override {
+    QString saveFileName(QWidget *, const QString &, const QString &filter,
+                         const QString &suggested, int *type) override {
         ++fileDialogs;
+        filters << filter;
+        suggestions << suggested;
+        const int chosen = types.isEmpty() ? 1 : types.dequeue();
+        if (type)
+            *type = chosen;
         return files.isEmpty() ? QString() : files.dequeue();
     }
 };

@@ -221,6 +221,14 @@ bool DataSet::Ajout(Kind kind) {
     return true;
 }
 
+void DataSet::appendCompanies(const QStringList &blocks, int count) {
+    m_lists[idx(Kind::Company)].append(blocks);
+    m_counts[idx(Kind::Company)] = count;
+    m_currents[idx(Kind::Company)] = std::max(count - 1, 0);
+    m_modified = true;
+    read(Kind::Company);
+}
+
 void DataSet::Supprime(Kind kind) {
     BlocList &list = m_lists[idx(kind)];
     int &current = m_currents[idx(kind)];

@@ -86,6 +86,10 @@ public:
     bool Ajout(Kind kind);
     // Deletes the record on the card (no confirmation here).
     void Supprime(Kind kind);
+    // Appends whole company blocks after the last line (an import): the count
+    // becomes count, the last block comes onto the card without the card being
+    // written again, and the data set is marked modified.
+    void appendCompanies(const QStringList &blocks, int count);
     // Precedent, Suivant, Premier, Dernier; false when a guard stopped it.
     bool move(Kind kind, Move move);
     // Writes the card and shows another block (list window, search, planning).

@@ -44,14 +44,6 @@ private:
     qsizetype m_contentEnd = 0;
 };
 
-// A field line that would read as a tag is written with a look-alike first
-// character, so that typed text can never break the file's blocks.
-QString safeField(const QString &text) {
-    if (BlocList::isOpenTag(text) || BlocList::isCloseTag(text))
-        return QChar(0x2039) + text.mid(1);
-    return text;
-}
-
 QStringList safeFields(QStringList fields) {
     for (QString &field : fields)
         field = safeField(field);
@@ -63,6 +55,12 @@ QString codeOrNext(const QString &code, const BlocList &list) {
 }
 
 } // namespace
+
+QString safeField(const QString &text) {
+    if (BlocList::isOpenTag(text) || BlocList::isCloseTag(text))
+        return QChar(0x2039) + text.mid(1);
+    return text;
+}
 
 namespace FollowUp {
 

@@ -8,6 +8,10 @@
 #include <QStringList>
 #include <QTime>
 
+// A field line that would read as a tag is written with a look-alike first
+// character, so that typed or imported text can never break the file's blocks.
+QString safeField(const QString &text);
+
 // One row of a follow-up grid: date, action (or label) and follow-up text.
 struct FollowUpRow {
     QString date;

@@ -34,6 +34,8 @@ const QList<Command> &commandTable() {
         {Fichier, "actionOuvrir", QStringLiteral("&Ouvrir..."), QStringLiteral("Ouvrir un fichier"), &F::OpenItemClick},
         {Fichier, "actionEnregistrer", QStringLiteral("&Enregistrer"), QStringLiteral("Enregistrer le fichier en cours"), &F::SaveItemClick, false, true},
         {Fichier, "actionEnregistrerSous", QStringLiteral("Enregistrer &sous..."), {}, &F::Enregistrersous1Click, false, true},
+        {Fichier, "actionImporter", QStringLiteral("I&mporter..."), QStringLiteral("Importer fichier"), &F::Importer1Click},
+        {Fichier, "actionExporter", QStringLiteral("E&xporter..."), QStringLiteral("Exporter fichier"), &F::Exporter1Click, false, true},
         separator(Fichier),
         {Fichier, "actionQuitter", QStringLiteral("&Quitter"), QStringLiteral("Quitter l'application"), &F::ExitItemClick, true, false, nullptr, 0, false, false, QKeySequence(Qt::ALT | Qt::Key_X)},
 

@@ -230,6 +230,26 @@ void TMainForm::ExitItemClick() {
     close();
 }
 
+void TMainForm::Importer1Click() {
+    const Kind shown = m_fiche->currentKind();
+    const int imported = m_fiche->Importer();
+    if (m_fiche->currentKind() != shown)
+        Valide1();
+    if (imported < 0)
+        return;
+    // As after Open: every company, the first one on the card.
+    Valide();
+    Valide1();
+    m_fiche->Societes();
+    Touteslesfiches1Click();
+    m_hint->setText(imported > 1 ? QStringLiteral("%1 sociétés importées").arg(imported)
+                                 : QStringLiteral("%1 société importée").arg(imported));
+}
+
+void TMainForm::Exporter1Click() {
+    m_fiche->Exporter();
+}
+
 void TMainForm::Copier1Click() {
     m_fiche->Copier();
 }

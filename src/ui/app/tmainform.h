@@ -44,6 +44,8 @@ public:
     void SaveItemClick() { save(); }
     void Enregistrersous1Click() { SaveAs(); }
     void ExitItemClick();
+    void Importer1Click();
+    void Exporter1Click();
     void Copier1Click();
     void Coller1Click();
     void Societes1Click();

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QFileDialog>
 
+#include <algorithm>
+
 namespace {
 RealDialogs realDialogs;
 Dialogs *current = &realDialogs;
@@ -39,7 +41,11 @@ QString RealDialogs::openFileName(QWidget *parent, const QString &caption, const
 }
 
 QString RealDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter,
-                                  const QString &suggested) {
-    return QFileDialog::getSaveFileName(parent, caption, suggested, filter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+                                  const QString &suggested, int *type) {
+    QString selected;
+    const QString name = QFileDialog::getSaveFileName(parent, caption, suggested, filter, &selected,
+                                                      QFileDialog::DontConfirmOverwrite);
+    if (type)
+        *type = std::max(int(filter.split(QLatin1String(";;")).indexOf(selected)), 0) + 1;
+    return name;
 }

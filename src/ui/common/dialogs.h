@@ -21,11 +21,13 @@ public:
     virtual QMessageBox::StandardButton warning(QWidget *parent, const QString &text,
                                                 QMessageBox::StandardButtons buttons) = 0;
 
-    // File dialogs; an empty result means the dialog was cancelled.
+    // File dialogs; an empty result means the dialog was cancelled. The save
+    // dialog sets type (when given) to the file type chosen, counted from 1 in
+    // the order of the ";;"-separated filter.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
                                  const QString &directory = {}) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
-                                 const QString &suggested = {}) = 0;
+                                 const QString &suggested = {}, int *type = nullptr) = 0;
 
     // Runs a program dialog modally and returns its result code; tests
     // override it to fill the dialog and press its buttons without a loop.
@@ -45,5 +47,5 @@ public:
     QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
                          const QString &directory) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
-                         const QString &suggested) override;
+                         const QString &suggested, int *type) override;
 };

@@ -57,6 +57,11 @@ public:
     void SetOpr(int mode);
     void SetJnr(int mode);
 
+    // Address exchange. Importer returns the number of companies imported,
+    // or -1 when nothing was (a cancel, a refused or unreadable file).
+    int Importer();
+    void Exporter();
+
     // Settings dialogs.
     void Psoc();
     void Activite();

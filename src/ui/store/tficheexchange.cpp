@@ -1,0 +1,69 @@
+// The record card's import and export commands: dialogs and messages around
+// the exchange rules of the core.
+#include "store/tfiche.h"
+
+#include "common/dialogs.h"
+#include "exchange/export.h"
+#include "exchange/import.h"
+#include "exchange/timportprogress.h"
+
+#include <QApplication>
+
+namespace {
+
+const QString ImportFilter =
+    QStringLiteral("Ficher texte+tabulations (*.txt);;Fichier texte+point-virgule (*.csv)");
+const QString ExportFilter = QStringLiteral(
+    "Fichier texte+tabulation (*.txt);;Fichier texte+point-virgule (*.csv);;Fichier xml (*.xml)");
+
+} // namespace
+
+int TFiche::Importer() {
+    const QString path =
+        Dialogs::instance().openFileName(this, QStringLiteral("Importer"), ImportFilter);
+    if (path.isEmpty())
+        return -1;
+    QStringList lines;
+    QChar separator;
+    const Import::Status status = Import::readFile(path, lines, separator);
+    if (status != Import::Status::Done) {
+        Dialogs::instance().message(this, Import::message(status, path));
+        return -1;
+    }
+    // Companies are imported from any page; the company page then shows them.
+    if (m_kind != Kind::Company)
+        Societes();
+    collect();
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TImportProgress progress(path, this);
+    const Import::Result result =
+        Import::ImportTxt(m_data, lines, separator, [&progress](qsizetype done, qsizetype total) {
+            return progress.step(done, total);
+        });
+    progress.hide();
+    QApplication::restoreOverrideCursor();
+
+    display(Kind::Company);
+    if (result.truncated)
+        Dialogs::instance().message(this, Import::TruncatedMessage);
+    return result.cancelled ? -1 : result.imported;
+}
+
+void TFiche::Exporter() {
+    collect();
+    m_data.EcritFiche();
+    int type = 1;
+    const QString chosen = Dialogs::instance().saveFileName(
+        this, QStringLiteral("Exporter"), ExportFilter, QStringLiteral("Export.txt"), &type);
+    if (chosen.isEmpty())
+        return;
+    const auto format = Export::Format(std::clamp(type, 1, 3));
+    const QString name = Export::withExtension(chosen, format);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString message;
+    const bool written = Export::write(name, m_data.list(Kind::Company), format, &message);
+    QApplication::restoreOverrideCursor();
+    if (!written)
+        Dialogs::instance().message(this, message);
+}

@@ -1,0 +1,130 @@
+// tavrin-cli export and import: the files byte for byte, what is printed,
+// the exit statuses.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList &args) {
+    QProcess p;
+    p.start(TAVRIN_CLI, args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString data(const QString &name) {
+    return QStringLiteral(TAVRIN_TEST_DATA "/") + name;
+}
+
+QByteArray bytes(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestCliExchange : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private Q_SLOTS:
+    // A copy of a sound data set and a list to import, fresh for each case.
+    void init() {
+        for (const char *name : {"a.tvr", "a.opr", "a.jnr"})
+            QFile::remove(path(name));
+        QVERIFY(QFile::copy(data("cli/sain.tvr"), path("a.tvr")));
+        QFile list(path("l.csv"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("12/05/2025;Durand;3 rue Neuve\r\n\r\nx;Soci\xe9t\xe9\r\n");
+    }
+
+    void exportEachForm_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("txt") << "txt"
+                             << "export.txt"
+                             << "export.txt";
+        QTest::newRow("csv, extension added") << "csv"
+                                              << "export"
+                                              << "export.csv";
+        QTest::newRow("xml into .dat") << "xml"
+                                       << "export.dat"
+                                       << "export.dat";
+    }
+    void exportEachForm() {
+        QFETCH(QString, word);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        // The source lost a closing tag: the open repairs it, the export is the same.
+        const Run r = cli({"export", data("exchange/source.tvr"), word, path(typed)});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, path(written) + "\n");
+        QCOMPARE(bytes(path(written)),
+                 bytes(data("exchange/export." + (word == "xml" ? word : written.right(3)))));
+    }
+
+    void exportFailures() {
+        QFile(path("vide.tvr")).open(QIODevice::WriteOnly);
+        QCOMPARE(cli({"export", path("vide.tvr"), "txt", path("v")}).status, 0);
+        QVERIFY(QFileInfo(path("v.txt")).isFile() && QFileInfo(path("v.txt")).size() == 0);
+        const Run r = cli({"export", path("vide.tvr"), "txt", path("absent/v.txt")});
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.err.startsWith("Impossible d'enregistrer le fichier " + path("absent/v.txt")));
+        QCOMPARE(cli({"export", path("vide.tvr"), "pdf", path("v")}).status, 64);
+    }
+
+    void importPrintsEachCompanyThenWrites() {
+        Run r = cli({"import", path("a.tvr"), path("l.csv")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QStringLiteral("00002\t10003\tDurand\n00003\t10004\t\n"
+                                       "00004\t10005\tSociété\nsociétés: 5\n"));
+        QCOMPARE(bytes(path("a.tvr")), bytes(data("cli/sain.tvr")));
+        QCOMPARE(cli({"import", path("a.tvr"), path("l.csv"), "--write"}).status, 0);
+        QCOMPARE(cli({"check", path("a.tvr")}).out.section('\n', 0, 0),
+                 QStringLiteral("sociétés: 5"));
+    }
+
+    void importRefusals_data() {
+        QTest::addColumn<QStringList>("args"); // after the data set
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message"); // %1 = the list named
+        QTest::newRow("missing") << QStringList{"absent.txt"} << 2 << "Le ficher %1n'existe pas";
+        QTest::newRow("neither extension")
+            << QStringList{"a.tvr"} << 2 << "Type de fichier non valide";
+        QTest::newRow("unreadable")
+            << QStringList{"mem.txt"} << 1 << "Impossible de lire le fichier %1";
+        QTest::newRow("save fails")
+            << QStringList{"l.csv", "--write"} << 1 << "Impossible d'enregistrer le fichier %2";
+        QTest::newRow("wrong word") << QStringList{"l.csv", "--ecrire"} << 64 << "usage: ";
+    }
+    void importRefusals() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QVERIFY(QDir(m_dir.path()).mkpath("a.jnr")); // the day-action file cannot be written
+        // A name that exists but whose reading fails.
+        QFile::link("/proc/self/mem", path("mem.txt"));
+        const Run r = cli(QStringList{"import", path("a.tvr"), path(args[0])} + args.mid(1));
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.err.contains(message.replace("%1", path(args[0])).replace("%2", path("a.jnr"))),
+                 qPrintable(r.err));
+        QCOMPARE(bytes(path("a.tvr")), bytes(data("cli/sain.tvr")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliExchange)
+#include "tst_cliexchange.moc"
