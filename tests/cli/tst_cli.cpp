@@ -1,3 +1,5 @@
+#include "cli/clitest.h"
+
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -7,31 +9,12 @@
 
 namespace {
 
-struct Run {
-    int status;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList &args) {
-    QProcess p;
-    p.start(TAVRIN_CLI, args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
 QString data(const QString &name) {
     return QStringLiteral(TAVRIN_TEST_DATA "/cli/") + name;
 }
 
 QString today() {
     return QDate::currentDate().toString("dd/MM/yyyy");
-}
-
-QByteArray bytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // tavrin-cli export and import: the files byte for byte, what is printed,
 // the exit statuses.
 
+#include "cli/clitest.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -9,27 +11,8 @@
 
 namespace {
 
-struct Run {
-    int status;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList &args) {
-    QProcess p;
-    p.start(TAVRIN_CLI, args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
 QString data(const QString &name) {
     return QStringLiteral(TAVRIN_TEST_DATA "/") + name;
-}
-
-QByteArray bytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace

@@ -175,8 +175,6 @@ private Q_SLOTS:
         QStringList found;
         for (int i = 0; i < r.imported; ++i)
             found << block(data, i).value(2);
-        if (QByteArray(QTest::currentDataTag()) == "utf-8 from a spreadsheet")
-            QEXPECT_FAIL("", "UTF-8 detection comes with the text-file module's reader", Continue);
         QCOMPARE(found, names);
         QCOMPARE(data.TestModif(), !names.isEmpty());
     }
