@@ -43,3 +43,6 @@ struct CliVerb {
 // Verbs by family; each family has its own file.
 int checkVerb(const QStringList &args);
 int showVerb(const QStringList &args);
+int searchVerb(const QStringList &args);
+int sortVerb(const QStringList &args);
+int listVerb(const QStringList &args);

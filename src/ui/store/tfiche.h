@@ -10,6 +10,7 @@ class CardPage;
 class CompanyPage;
 class DayActionPage;
 class OperationPage;
+class QDialog;
 class QStackedWidget;
 
 // The record card: one page per record kind, without visible tabs. It owns
@@ -57,6 +58,19 @@ public:
     void SetOpr(int mode);
     void SetJnr(int mode);
 
+    // Searches, sorts and the list window of the page shown (defined with
+    // their windows, in find/).
+    void RechNom();
+    void RechTel();
+    void RechNum();
+    void RechDeci();
+    void RechResume();
+    void RechAction();
+    void Trier();
+    void TriOperation();
+    void Trijournee();
+    void Liste();
+
     // Settings dialogs.
     void Psoc();
     void Activite();
@@ -93,6 +107,8 @@ private:
     void pickCompany();
     void validateDayAction();
     bool saveFile(bool ok, const QString &error);
+    void search(int which, QDialog &dialog);
+    void sort(Kind kind, QDialog &dialog);
 
     DataSet m_data;
     Settings m_settings;
