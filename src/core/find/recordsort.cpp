@@ -88,6 +88,11 @@ std::vector<QStringList> sortedBlocks(const BlocList &list, Kind kind, int index
             continue;
         const qsizetype end = BlockField::contentEnd(list, tag);
         QStringList content = lines.mid(tag + 1, end - tag - 1);
+        // A stray tag line inside a block could end it once renumbered: it
+        // is kept, made harmless as the card writers do.
+        for (QString &line : content)
+            if (line.startsWith(u'<'))
+                line = BlockField::safeLine(line);
         QString text = key(kind, index, BlockField::at(list, tag, end, offset));
         for (const QString &line : std::as_const(content))
             text += u'\t' + line;

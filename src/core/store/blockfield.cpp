@@ -23,6 +23,12 @@ QString at(const BlocList &list, qsizetype tag, int offset) {
     return at(list, tag, contentEnd(list, tag, offset), offset);
 }
 
+QString safeLine(const QString &line) {
+    if (BlocList::isOpenTag(line) || BlocList::isCloseTag(line))
+        return QChar(0x2039) + line.mid(1);
+    return line;
+}
+
 QString upperAscii(QString text) {
     for (QChar &c : text)
         if (c >= u'a' && c <= u'z')

@@ -30,6 +30,10 @@ inline QString at(const BlocList &list, qsizetype tag, qsizetype end, int offset
 // The field at offset of the block whose opening tag is at tag.
 QString at(const BlocList &list, qsizetype tag, int offset);
 
+// A line that would read as a tag, written with a look-alike first character
+// so that no content can break the file's blocks; other lines as they are.
+QString safeLine(const QString &line);
+
 // Upper-cases the letters a to z only: é stays é.
 QString upperAscii(QString text);
 

@@ -42,9 +42,7 @@ private:
 // A field line that would read as a tag is written with a look-alike first
 // character, so that typed text can never break the file's blocks.
 QString safeField(const QString &text) {
-    if (BlocList::isOpenTag(text) || BlocList::isCloseTag(text))
-        return QChar(0x2039) + text.mid(1);
-    return text;
+    return BlockField::safeLine(text);
 }
 
 QStringList safeFields(QStringList fields) {

@@ -101,12 +101,14 @@ private Q_SLOTS:
     void damagedListIsRebuiltWithoutLosingABlock() {
         QStringList a = operation(1, "10001", "A");
         a.insert(a.size() - 1, "DATA01/01/2025\tAppel\tRappeler");
-        const QStringList b = operation(5, "10002", "B");
+        QStringList b = operation(5, "10002", "B");
+        b.insert(4, "</BLOC0001>"); // would end the block once it is block 1
         // Stray lines around the blocks; block 3 lost its closing tag.
         const BlocList list = listOf(4, QStringList{"", "égaré"} + b + QStringList{"perdu"} +
                                             QStringList{"<BLOC0003>", "10003", "Sans fin"} + a);
         const QStringList rebuilt =
             RecordSort::tagged(list, RecordSort::sortedBlocks(list, Kind::Operation, 0));
+        b[4] = QStringLiteral("\u2039/BLOC0001>");
         QCOMPARE(rebuilt, block(4, 0, a.mid(1, a.size() - 2)) +
                               block(4, 1, b.mid(1, b.size() - 2)) +
                               block(4, 2, {"10003", "Sans fin"}));
