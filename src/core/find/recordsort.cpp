@@ -93,9 +93,17 @@ std::vector<QStringList> sortedBlocks(const BlocList &list, Kind kind, int index
         for (QString &line : content)
             if (line.startsWith(u'<'))
                 line = BlockField::safeLine(line);
-        QString text = key(kind, index, BlockField::at(list, tag, end, offset));
+        const QString k = key(kind, index, BlockField::at(list, tag, end, offset));
+        qsizetype length = k.size();
         for (const QString &line : std::as_const(content))
-            text += u'\t' + line;
+            length += 1 + line.size();
+        QString text;
+        text.reserve(length);
+        text += k;
+        for (const QString &line : std::as_const(content)) {
+            text += u'\t';
+            text += line;
+        }
         blocks.push_back(std::move(content));
         texts.push_back(std::move(text));
         next = end < lines.size() && lines.at(end) == BlockField::closeTagOf(lines.at(tag))
@@ -121,10 +129,19 @@ QStringList tagged(const BlocList &list, const std::vector<QStringList> &blocks)
     for (const QStringList &block : blocks)
         size += block.size() + 2;
     lines.reserve(size);
+    // "<BLOC" + number + ">" and "</BLOC" + number + ">", the digits written in
+    // place: a sort writes as many tags as there are blocks, twice.
+    const int width = list.width();
+    QString open = list.openTag(0);
+    QString close = list.closeTag(0);
     for (std::size_t i = 0; i < blocks.size(); ++i) {
-        lines.append(list.openTag(int(i)));
+        for (int d = 0, n = int(i); d < width; ++d, n /= 10) {
+            open[5 + width - 1 - d] = QChar(u'0' + n % 10);
+            close[6 + width - 1 - d] = QChar(u'0' + n % 10);
+        }
+        lines.append(open);
         lines += blocks[i];
-        lines.append(list.closeTag(int(i)));
+        lines.append(close);
     }
     return lines;
 }
