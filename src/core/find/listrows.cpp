@@ -51,19 +51,18 @@ QStringList headings(Kind kind) {
 
 QList<QStringList> rows(const BlocList &list, Kind kind) {
     const QList<Column> &cols = columns(kind);
-    int last = 0;
-    for (const Column &column : cols)
-        last = std::max(last, column.offset);
+    const std::size_t count = list.index().opens.size();
     QList<QStringList> out;
-    out.reserve(qsizetype(list.index().opens.size()));
-    for (const qsizetype tag : list.index().opens) {
-        const qsizetype end = BlockField::contentEnd(list, tag, last);
+    out.reserve(qsizetype(count));
+    BlockField::Cursor cursor(list);
+    for (std::size_t k = 0; k < count; ++k) {
+        cursor.seek(k);
         QStringList row;
         row.reserve(2 + cols.size());
-        row.append(list.lines().at(tag).mid(5, list.width()));
-        row.append(QString::number(out.size() + 1));
+        row.append(list.lines().at(cursor.tag()).mid(5, list.width()));
+        row.append(QString::number(k + 1));
         for (const Column &column : cols)
-            row.append(BlockField::at(list, tag, end, column.offset));
+            row.append(cursor.at(column.offset));
         out.append(std::move(row));
     }
     return out;

@@ -36,6 +36,42 @@ QString upperAscii(QString text) {
     return text;
 }
 
+Cursor::Cursor(const BlocList &list) : m_list(list), m_index(list.index()) {}
+
+void Cursor::seek(std::size_t k) {
+    m_tag = m_index.opens[k];
+    const qsizetype size = m_list.size();
+    const std::vector<qsizetype> &closes = m_index.closes;
+    while (m_nextClose < closes.size() && closes[m_nextClose] <= m_tag)
+        ++m_nextClose;
+    const qsizetype nextOpen = k + 1 < m_index.opens.size() ? m_index.opens[k + 1] : size;
+    const qsizetype nextClose = m_nextClose < closes.size() ? closes[m_nextClose] : size;
+    m_nextTag = std::min(nextOpen, nextClose);
+}
+
+QString Cursor::at(int offset) const {
+    // Lines that are not tag lines cannot end a block.
+    if (offset > 0 && m_tag + offset < m_nextTag)
+        return m_list.lines().at(m_tag + offset);
+    return BlockField::at(m_list, m_tag, offset);
+}
+
+bool matches(QStringView field, QStringView text, Match match) {
+    auto upper = [](QChar c) { return c >= u'a' && c <= u'z' ? QChar(c.unicode() - 32) : c; };
+    auto at = [&](qsizetype from) {
+        for (qsizetype i = 0; i < text.size(); ++i)
+            if (upper(field[from + i]) != text[i])
+                return false;
+        return true;
+    };
+    if (match == Match::Prefix)
+        return field.size() >= text.size() && at(0);
+    for (qsizetype from = 0; from + text.size() <= field.size(); ++from)
+        if (at(from))
+            return true;
+    return false;
+}
+
 int findFirst(const BlocList &list, int offset, const QString &text, Match match) {
     int block = -1;
     forEachMatch(list, offset, text, match, [&block](qsizetype, int number) {

@@ -39,20 +39,42 @@ QString upperAscii(QString text);
 
 enum class Match { Prefix, Anywhere };
 
+// Reads the fields of every block in list order, by the rule of at(), without
+// touching the lines between a tag and a field when no tag line stands
+// between them (the tag index says so): the walks over a whole list.
+class Cursor {
+public:
+    explicit Cursor(const BlocList &list);
+
+    // Moves to the k-th opening tag of the index; k only grows.
+    void seek(std::size_t k);
+    qsizetype tag() const { return m_tag; }
+    QString at(int offset) const;
+
+private:
+    const BlocList &m_list;
+    const BlocList::Index &m_index;
+    std::size_t m_nextClose = 0;
+    qsizetype m_tag = -1;
+    qsizetype m_nextTag = 0; // the first tag line after the tag
+};
+
+// True when text stands in field, upper-cased a to z, at its start or anywhere.
+// Texts compare as they are, never as patterns.
+bool matches(QStringView field, QStringView text, Match match);
+
 // Walks the exact opening tags in list order; for each block whose field at
-// offset, upper-cased a to z, holds text (at its start or anywhere), calls
-// found with the tag's line index and block number. Stops when found returns
-// false. Texts compare as they are, never as patterns.
+// offset matches text, calls found with the tag's line index and block number.
+// Stops when found returns false.
 template <typename Found>
 void forEachMatch(const BlocList &list, int offset, const QString &text, Match match, Found found) {
-    const std::vector<qsizetype> &opens = list.index().opens;
     const std::vector<int> &numbers = list.tagNumbers();
-    for (std::size_t k = 0; k < opens.size(); ++k) {
+    Cursor cursor(list);
+    for (std::size_t k = 0; k < numbers.size(); ++k) {
         if (numbers[k] < 0)
             continue;
-        const QString field = upperAscii(at(list, opens[k], offset));
-        const bool hit = match == Match::Prefix ? field.startsWith(text) : field.contains(text);
-        if (hit && !found(opens[k], numbers[k]))
+        cursor.seek(k);
+        if (matches(cursor.at(offset), text, match) && !found(cursor.tag(), numbers[k]))
             return;
     }
 }
