@@ -18,10 +18,12 @@ void TFiche::search(int which, QDialog &dialog) {
     const auto w = Search::Which(which);
     collect();
     const QString message = Search::run(m_data, w, text);
+    if (!message.isEmpty()) {
+        Dialogs::instance().message(this, message);
+        return;
+    }
     // The card of the searched kind changes; the page shown stays.
     display(Search::rule(w).kind);
-    if (!message.isEmpty())
-        Dialogs::instance().message(this, message);
 }
 
 void TFiche::RechNom() {
