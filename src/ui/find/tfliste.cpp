@@ -3,6 +3,7 @@
 #include "find/listrows.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -106,7 +107,9 @@ void ListWindow::Init(const BlocList &list) {
     m_model = new ListModel(ListRows::headings(m_kind), ListRows::rows(list, m_kind), this);
     m_grid->setModel(m_model);
     m_frozen->setModel(m_model);
+    QItemSelectionModel *own = m_frozen->selectionModel();
     m_frozen->setSelectionModel(m_grid->selectionModel());
+    delete own;
     delete old;
 
     const QList<ListRows::Column> &columns = ListRows::columns(m_kind);
