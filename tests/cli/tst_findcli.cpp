@@ -80,18 +80,10 @@ private Q_SLOTS:
             << QStringList{"search", "operation", "resume", "vente"} << 0
             << "0001\t10002\tSalon de la VENTE\n0000\t10001\tVente directe\n"
             << QString();
-        QTest::newRow("action") << QStringList{"search", "journee", "action", "durand"} << 0
-                                << "0000\t10001\tAppeler M. Durand\n"
-                                << QString();
         QTest::newRow("sort companies by date")
             << QStringList{"sort", "societe", "date"} << 0
             << "00000\t10001\t15/06/2024\n00001\t100000\t31/12/2024\n"
                "00002\t99999\t01/01/2025\n00003\t10002\t02/03/2025\n"
-            << QString();
-        QTest::newRow("sort companies by code, by value")
-            << QStringList{"sort", "societe", "code"} << 0
-            << "00000\t10001\t10001\n00001\t10002\t10002\n00002\t99999\t99999\n"
-               "00003\t100000\t100000\n"
             << QString();
         QTest::newRow("list of operations")
             << QStringList{"list", "operation"} << 0

@@ -28,16 +28,12 @@ private Q_SLOTS:
                                       << "20241231";
         QTest::newRow("operation date, year first") << int(Kind::Operation) << 1 << "02/03/2025"
                                                     << "20250302";
-        QTest::newRow("day-action date") << int(Kind::DayAction) << 1 << "15/01/2025"
-                                         << "20250115";
         QTest::newRow("short date, short key") << int(Kind::Company) << 4 << "1/2"
                                                << "1/";
         QTest::newRow("code padded") << int(Kind::Company) << 3 << "100000"
                                      << "0000100000";
         QTest::newRow("code not only digits") << int(Kind::Operation) << 0 << "12a"
                                               << "12a";
-        QTest::newRow("name as it is") << int(Kind::Company) << 0 << "martin"
-                                       << "martin";
     }
     void keys() {
         QFETCH(int, kind);
