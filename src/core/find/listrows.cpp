@@ -49,22 +49,46 @@ QStringList headings(Kind kind) {
     return row;
 }
 
-QList<QStringList> rows(const BlocList &list, Kind kind) {
-    const QList<Column> &cols = columns(kind);
+Table::Table(const BlocList &list, Kind kind) : m_list(list), m_kind(kind) {
     const std::size_t count = list.index().opens.size();
-    QList<QStringList> out;
-    out.reserve(qsizetype(count));
+    m_tags.reserve(count);
+    m_nextTags.reserve(count);
     BlockField::Cursor cursor(list);
     for (std::size_t k = 0; k < count; ++k) {
         cursor.seek(k);
-        QStringList row;
-        row.reserve(2 + cols.size());
-        row.append(list.lines().at(cursor.tag()).mid(5, list.width()));
-        row.append(QString::number(k + 1));
-        for (const Column &column : cols)
-            row.append(cursor.at(column.offset));
-        out.append(std::move(row));
+        m_tags.push_back(cursor.tag());
+        m_nextTags.push_back(cursor.nextTag());
     }
+}
+
+int Table::columnCount() const {
+    return 2 + int(columns(m_kind).size());
+}
+
+QString Table::cell(int row, int column) const {
+    const qsizetype tag = m_tags[std::size_t(row)];
+    if (column == 0)
+        return m_list.lines().at(tag).mid(5, m_list.width());
+    if (column == 1)
+        return QString::number(row + 1);
+    return BlockField::atBefore(m_list, tag, m_nextTags[std::size_t(row)],
+                                columns(m_kind).at(column - 2).offset);
+}
+
+QStringList Table::row(int row) const {
+    QStringList cells;
+    cells.reserve(columnCount());
+    for (int c = 0; c < columnCount(); ++c)
+        cells.append(cell(row, c));
+    return cells;
+}
+
+QList<QStringList> rows(const BlocList &list, Kind kind) {
+    const Table table(list, kind);
+    QList<QStringList> out;
+    out.reserve(table.rowCount());
+    for (int r = 0; r < table.rowCount(); ++r)
+        out.append(table.row(r));
     return out;
 }
 

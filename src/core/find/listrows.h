@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 // The rows of the list windows: one per block in list order, the tag's number
 // and a running number, then the block's lines at the offsets of the columns.
 namespace ListRows {
@@ -23,8 +25,28 @@ const QList<Column> &columns(Kind kind);
 QString caption(Kind kind);
 // Row 0: empty cells over the two first columns, then the headings.
 QStringList headings(Kind kind);
-// Column 0 the tag's digits as written, column 1 the running number from 1,
-// then the fields as they stand (empty beyond the block's end).
+// The rows of a list, read when asked: building it walks the tag index only,
+// so that a window over 90 000 records opens at once. Column 0 holds the
+// tag's digits as written, column 1 the running number from 1, then the
+// fields as they stand (empty beyond the block's end). The list must outlive
+// the table and stay unchanged.
+class Table {
+public:
+    Table(const BlocList &list, Kind kind);
+
+    int rowCount() const { return int(m_tags.size()); }
+    int columnCount() const;
+    QString cell(int row, int column) const;
+    QStringList row(int row) const;
+
+private:
+    const BlocList &m_list;
+    Kind m_kind;
+    std::vector<qsizetype> m_tags;
+    std::vector<qsizetype> m_nextTags;
+};
+
+// Every row of the table, in list order.
 QList<QStringList> rows(const BlocList &list, Kind kind);
 // The block number a row's column 0 names, or -1 when it is not decimal.
 int blockNumber(const QString &cell);

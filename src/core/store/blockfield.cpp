@@ -49,11 +49,10 @@ void Cursor::seek(std::size_t k) {
     m_nextTag = std::min(nextOpen, nextClose);
 }
 
-QString Cursor::at(int offset) const {
-    // Lines that are not tag lines cannot end a block.
-    if (offset > 0 && m_tag + offset < m_nextTag)
-        return m_list.lines().at(m_tag + offset);
-    return BlockField::at(m_list, m_tag, offset);
+QString atBefore(const BlocList &list, qsizetype tag, qsizetype nextTag, int offset) {
+    if (offset > 0 && tag + offset < nextTag)
+        return list.lines().at(tag + offset);
+    return at(list, tag, offset);
 }
 
 bool matches(QStringView field, QStringView text, Match match) {

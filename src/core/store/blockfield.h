@@ -39,6 +39,11 @@ QString upperAscii(QString text);
 
 enum class Match { Prefix, Anywhere };
 
+// The field at offset, knowing the first tag line after the tag: lines that
+// are not tag lines cannot end a block, so only a tag line within reach asks
+// for the block's end.
+QString atBefore(const BlocList &list, qsizetype tag, qsizetype nextTag, int offset);
+
 // Reads the fields of every block in list order, by the rule of at(), without
 // touching the lines between a tag and a field when no tag line stands
 // between them (the tag index says so): the walks over a whole list.
@@ -49,7 +54,9 @@ public:
     // Moves to the k-th opening tag of the index; k only grows.
     void seek(std::size_t k);
     qsizetype tag() const { return m_tag; }
-    QString at(int offset) const;
+    // The first tag line after the tag (or the list's size).
+    qsizetype nextTag() const { return m_nextTag; }
+    QString at(int offset) const { return atBefore(m_list, m_tag, m_nextTag, offset); }
 
 private:
     const BlocList &m_list;

@@ -9,11 +9,11 @@
 #include <QScrollBar>
 #include <QTableView>
 
-ListModel::ListModel(QStringList headings, QList<QStringList> rows, QObject *parent)
-    : QAbstractTableModel(parent), m_headings(std::move(headings)), m_rows(std::move(rows)) {}
+ListModel::ListModel(const BlocList &list, Kind kind, QObject *parent)
+    : QAbstractTableModel(parent), m_headings(ListRows::headings(kind)), m_rows(list, kind) {}
 
 int ListModel::rowCount(const QModelIndex &parent) const {
-    return parent.isValid() ? 0 : int(std::max<qsizetype>(m_rows.size(), MinimumRows));
+    return parent.isValid() ? 0 : std::max(m_rows.rowCount(), MinimumRows);
 }
 
 int ListModel::columnCount(const QModelIndex &parent) const {
@@ -21,9 +21,9 @@ int ListModel::columnCount(const QModelIndex &parent) const {
 }
 
 QVariant ListModel::data(const QModelIndex &index, int role) const {
-    if (role != Qt::DisplayRole || index.row() >= m_rows.size())
+    if (role != Qt::DisplayRole || index.row() >= m_rows.rowCount())
         return {};
-    return m_rows.at(index.row()).value(index.column());
+    return m_rows.cell(index.row(), index.column());
 }
 
 QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -33,7 +33,7 @@ QVariant ListModel::headerData(int section, Qt::Orientation orientation, int rol
 }
 
 int ListModel::block(int row) const {
-    return row >= 0 && row < m_rows.size() ? ListRows::blockNumber(m_rows.at(row).value(0)) : -1;
+    return row >= 0 && row < m_rows.rowCount() ? ListRows::blockNumber(m_rows.cell(row, 0)) : -1;
 }
 
 namespace {
@@ -104,7 +104,7 @@ ListWindow::ListWindow(Kind kind, QWidget *parent) : QDialog(parent), m_kind(kin
 
 void ListWindow::Init(const BlocList &list) {
     ListModel *old = m_model;
-    m_model = new ListModel(ListRows::headings(m_kind), ListRows::rows(list, m_kind), this);
+    m_model = new ListModel(list, m_kind, this);
     m_grid->setModel(m_model);
     m_frozen->setModel(m_model);
     QItemSelectionModel *own = m_frozen->selectionModel();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "find/listrows.h"
 #include "store/dataset.h"
 
 #include <QAbstractTableModel>
@@ -9,14 +10,14 @@
 class QPushButton;
 class QTableView;
 
-// The rows of a list window over the core's rows; at least MinimumRows rows,
-// empty ones below the last record.
+// The rows of a list window over the core's table, read as they are shown; at
+// least MinimumRows rows, empty ones below the last record.
 class ListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr int MinimumRows = 19;
 
-    ListModel(QStringList headings, QList<QStringList> rows, QObject *parent);
+    ListModel(const BlocList &list, Kind kind, QObject *parent);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -28,7 +29,7 @@ public:
 
 private:
     QStringList m_headings;
-    QList<QStringList> m_rows;
+    ListRows::Table m_rows;
 };
 
 // The list windows: every record of one kind in list order; a double-click
