@@ -165,6 +165,10 @@ private Q_SLOTS:
         QCOMPARE(window.findChild<QPushButton *>("buttonFermer")->geometry().left(), 784 - 100);
         QTableView *grid = window.grid();
         QCOMPARE(grid->model()->rowCount(), rows);
+        if (records > 0)
+            QCOMPARE(grid->model()->index(records - 1, 3).data().toString(),
+                     QStringLiteral("Société %1").arg(records - 1));
+        QCOMPARE(grid->model()->index(records, 3).data(), QVariant());
         QVERIFY(grid->isColumnHidden(0));
         QCOMPARE(grid->columnWidth(1), 40);
         QCOMPARE(grid->columnWidth(3), 198);
