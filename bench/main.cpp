@@ -4,6 +4,9 @@
 
 #include "exchange/export.h"
 #include "exchange/import.h"
+#include "find/listrows.h"
+#include "find/recordsort.h"
+#include "find/search.h"
 #include "store/dataset.h"
 #include "store/textfile.h"
 
@@ -213,6 +216,42 @@ int main(int argc, char **argv) {
                                                                  nullptr);
                                  }),
                             copyFile});
+        // Finding: a search that matches nothing walks the whole list.
+        data.Charge(tvr);
+        rows.push_back(
+            {"Recherche nom (aucune)", size,
+             best(runs, {}, [&] { sink = sink + Search::run(data, Search::Nom, "zzz").size(); }),
+             readCompanies});
+        rows.push_back(
+            {"Recherche résumé (aucune)", size,
+             best(runs, {}, [&] { sink = sink + Search::run(data, Search::Resume, "zzz").size(); }),
+             readCompanies});
+        rows.push_back(
+            {"Liste des sociétés (lignes)", size,
+             best(runs, {},
+                  [&] {
+                      sink = sink + ListRows::rows(data.list(Kind::Company), Kind::Company).size();
+                  }),
+             readCompanies});
+        // What the list window does when it opens: the rows are read as shown.
+        rows.push_back({"Liste des sociétés (ouverture)", size,
+                        best(runs, {},
+                             [&] {
+                                 const ListRows::Table table(data.list(Kind::Company),
+                                                             Kind::Company);
+                                 sink = sink + table.rowCount();
+                             }),
+                        readCompanies});
+        const std::pair<const char *, int> sorts[] = {{"Tri sociétés par Société", 0},
+                                                      {"Tri sociétés par Date", 4},
+                                                      {"Tri sociétés par Code", 3}};
+        for (const auto &[label, item] : sorts)
+            rows.push_back(
+                {label, size,
+                 best(
+                     std::min(runs, 7), [&] { data.rearrange(Kind::Company, companies); },
+                     [&, item = item] { RecordSort::run(data, Kind::Company, item); }),
+                 readCompanies});
     }
 
     std::printf("%-38s %8s %12s %14s %7s\n", "opération", "sociétés", "ms", "lecture ms", "ratio");

@@ -45,3 +45,6 @@ int checkVerb(const QStringList &args);
 int showVerb(const QStringList &args);
 int exportVerb(const QStringList &args);
 int importVerb(const QStringList &args);
+int searchVerb(const QStringList &args);
+int sortVerb(const QStringList &args);
+int listVerb(const QStringList &args);

@@ -12,6 +12,16 @@ const CliVerb verbs[] = {
     {"show", "show FICHIER.tvr societe|operation|journee N", showVerb},
     {"export", "export FICHIER.tvr txt|csv|xml SORTIE", exportVerb},
     {"import", "import FICHIER.tvr ENTREE [--write]", importVerb},
+    {"search",
+     "search FICHIER.tvr societe nom|telephone|code|decideur TEXTE\n"
+     "search FICHIER.tvr operation resume TEXTE\n"
+     "search FICHIER.tvr journee action TEXTE",
+     searchVerb},
+    {"sort",
+     "sort FICHIER.tvr societe nom|code-postal|ville|code|date [--write]\n"
+     "sort FICHIER.tvr operation|journee code|date [--write]",
+     sortVerb},
+    {"list", "list FICHIER.tvr societe|operation|journee", listVerb},
 };
 
 } // namespace

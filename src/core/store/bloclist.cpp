@@ -354,8 +354,10 @@ BlocList::Health BlocList::health() const {
 //   tag: the stray lines before it (blank ones at their head aside);
 // - a number written more than once keeps its newest intact copy; older
 //   intact copies go, damaged copies are kept under free numbers;
-// - lines that only look like tags, and stray lines, stay where they are.
-void BlocList::normalise() {
+// - lines that only look like tags, and stray lines, stay where they are;
+//   or, in number order, the blocks come in the order of their numbers and
+//   the stray lines that are not blank after them.
+void BlocList::normalise(bool numberOrder) {
     struct Block {
         int number;
         bool exactOpen;
@@ -463,14 +465,28 @@ void BlocList::normalise() {
 
     QStringList rebuilt;
     rebuilt.reserve(m_lines.size() + 2 * qsizetype(blocks.size()));
-    for (const qsizetype item : items) {
-        if (item < 0) {
-            rebuilt.append(strays.at(-1 - item));
-        } else if (const int number = assigned[item]; number >= 0) {
-            rebuilt.append(openTag(number));
-            rebuilt.append(blocks[item].content);
-            rebuilt.append(closeTag(number));
+    auto appendBlock = [&](qsizetype b) {
+        rebuilt.append(openTag(assigned[b]));
+        rebuilt.append(blocks[b].content);
+        rebuilt.append(closeTag(assigned[b]));
+    };
+    if (!numberOrder) {
+        for (const qsizetype item : items) {
+            if (item < 0)
+                rebuilt.append(strays.at(-1 - item));
+            else if (assigned[item] >= 0)
+                appendBlock(item);
         }
+    } else {
+        std::vector<qsizetype> byNumber(kept, -1);
+        for (qsizetype b = 0; b < qsizetype(blocks.size()); ++b)
+            if (assigned[b] >= 0)
+                byNumber[assigned[b]] = b;
+        for (const qsizetype b : byNumber)
+            appendBlock(b);
+        for (const qsizetype item : items)
+            if (item < 0 && !strays.at(-1 - item).trimmed().isEmpty())
+                rebuilt.append(strays.at(-1 - item));
     }
     setLines(std::move(rebuilt));
 }
@@ -478,7 +494,7 @@ void BlocList::normalise() {
 bool BlocList::Verif(int &count) {
     if (health() != Health::Damaged)
         return false;
-    normalise();
+    normalise(true);
     count = countTags();
     return true;
 }
@@ -486,7 +502,7 @@ bool BlocList::Verif(int &count) {
 bool BlocList::Doublons(int &count) {
     const bool renumber = health() == Health::Renumber;
     if (renumber)
-        normalise();
+        normalise(false);
     count = countTags();
     return renumber;
 }

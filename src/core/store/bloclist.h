@@ -79,8 +79,8 @@ public:
     Health health() const;
 
     // Repairs a list whose tags are damaged (see normalise) and returns true;
-    // false, with nothing changed, when they are not. count becomes the
-    // number of blocks.
+    // false, with nothing changed, when they are not. The blocks are put in
+    // the order of their numbers. count becomes the number of blocks.
     bool Verif(int &count);
     // Keeps only the newest copy of a number written more than once and
     // closes the gaps between numbers; true when something changed. count
@@ -118,7 +118,7 @@ private:
     // Replaces the lines together with an index that is already known.
     void replace(QStringList lines, Index index);
     // Rebuilds the list so that it is sound; see bloclist.cpp.
-    void normalise();
+    void normalise(bool numberOrder);
     enum class TagKind { None, Open, Close, LookAlike };
     TagKind classify(QStringView line) const;
 

@@ -1,5 +1,6 @@
 #include "store/dataset.h"
 
+#include "store/blockfield.h"
 #include "store/dates.h"
 #include "store/textfile.h"
 
@@ -361,19 +362,21 @@ void DataSet::Valider() {
     const QString wanted = m_dayAction.companyCode;
     if (wanted.isEmpty())
         return;
-    const BlocList &companies = m_lists[idx(Kind::Company)];
-    const QStringList &lines = companies.lines();
-    for (const qsizetype i : companies.index().opens) {
-        if (i + 1 >= lines.size() || lines.at(i + 1).left(wanted.size()).toUpper() != wanted)
-            continue;
-        const int block = companies.tagNumber(lines.at(i));
-        if (block < 0)
-            continue;
-        jumpTo(Kind::Company, block);
-        FollowUpInput &input = m_inputs[idx(Kind::Company)];
-        input = {today(), m_dayAction.action, m_dayAction.result};
-        addFollowUp(Kind::Company);
-        write(Kind::Company);
+    const int block =
+        BlockField::findFirst(m_lists[idx(Kind::Company)], 1, wanted, BlockField::Match::Prefix);
+    if (block < 0)
         return;
-    }
+    jumpTo(Kind::Company, block);
+    FollowUpInput &input = m_inputs[idx(Kind::Company)];
+    input = {today(), m_dayAction.action, m_dayAction.result};
+    addFollowUp(Kind::Company);
+    write(Kind::Company);
+}
+
+void DataSet::rearrange(Kind kind, QStringList lines) {
+    BlocList &list = m_lists[idx(kind)];
+    list.setLines(std::move(lines));
+    m_counts[idx(kind)] = list.countTags();
+    m_modified = true;
+    read(kind);
 }

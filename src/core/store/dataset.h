@@ -94,6 +94,10 @@ public:
     bool move(Kind kind, Move move);
     // Writes the card and shows another block (list window, search, planning).
     void jumpTo(Kind kind, int block);
+    // Puts a list rearranged whole (a sort) in place of the old one: the count
+    // follows, the current number stays, the card is read again and the data
+    // set is modified.
+    void rearrange(Kind kind, QStringList lines);
 
     // Selections: mode 2 (postal code, operation type, day) or 3 (town);
     // any other value means all records.

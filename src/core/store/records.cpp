@@ -1,5 +1,6 @@
 #include "store/records.h"
 
+#include "store/blockfield.h"
 #include "store/dates.h"
 
 namespace {
@@ -11,20 +12,14 @@ const QLatin1String Memo("MEMO"), Text("TEXT"), Mem3("MEM3"), Mem4("MEM4"), Data
 class BlockReader {
 public:
     BlockReader(const BlocList &list, int block) : m_list(list), m_tag(list.findBlock(block)) {
-        if (m_tag < 0)
-            return;
-        const QString close = list.closeTag(block);
-        const qsizetype end = list.blockEnd(m_tag, close);
-        m_contentEnd = end > m_tag + 1 && list.lines().at(end - 1) == close ? end - 1 : end;
+        if (m_tag >= 0)
+            m_contentEnd = BlockField::contentEnd(list, m_tag);
     }
 
     bool found() const { return m_tag >= 0; }
 
     // The line at offset, empty beyond the block's content.
-    QString field(int offset) const {
-        const qsizetype index = m_tag + offset;
-        return index < m_contentEnd ? m_list.lines().at(index) : QString();
-    }
+    QString field(int offset) const { return BlockField::at(m_list, m_tag, m_contentEnd, offset); }
 
     // Visits the content lines from offset `first` up to offset `limit`; the
     // list's last line is not examined. What the walk leaves of the block goes
@@ -56,10 +51,10 @@ QString codeOrNext(const QString &code, const BlocList &list) {
 
 } // namespace
 
+// A field line that would read as a tag is written with a look-alike first
+// character, so that typed text can never break the file's blocks.
 QString safeField(const QString &text) {
-    if (BlocList::isOpenTag(text) || BlocList::isCloseTag(text))
-        return QChar(0x2039) + text.mid(1);
-    return text;
+    return BlockField::safeLine(text);
 }
 
 namespace FollowUp {

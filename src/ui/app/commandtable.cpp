@@ -41,6 +41,18 @@ const QList<Command> &commandTable() {
 
         {Edition, "actionCopier", QStringLiteral("C&opier"), QStringLiteral("Copier"), &F::Copier1Click, false, true},
         {Edition, "actionColler", QStringLiteral("Co&ller"), QStringLiteral("Coller"), &F::Coller1Click, false, true},
+        separator(Edition),
+        {.place = Edition, .name = "actionRechercheSociete", .caption = QStringLiteral("Recherche &Société..."), .hint = QStringLiteral("Recherche par nom"), .handler = &F::RechercheSociete1Click, .enabled = false, .needsDataSet = true, .tabs = "100"},
+        {.place = Edition, .name = "actionRechercheTelephone", .caption = QStringLiteral("Recherche &Télephone..."), .hint = QStringLiteral("Recherche par téléphone"), .handler = &F::RechercheTelephone1Click, .enabled = false, .needsDataSet = true, .tabs = "100"},
+        {.place = Edition, .name = "actionRechercheNumero", .caption = QStringLiteral("Recherche Numéro &fiche..."), .hint = QStringLiteral("Recherche par numéro de fiche"), .handler = &F::RechercheNumero1Click, .enabled = false, .needsDataSet = true, .tabs = "100"},
+        {.place = Edition, .name = "actionRechercheDecideur", .caption = QStringLiteral("Recherche nom &décideur..."), .hint = QStringLiteral("Recherche par nom de décideur"), .handler = &F::RechercheDecideur1Click, .enabled = false, .needsDataSet = true, .tabs = "100"},
+        {.place = Edition, .name = "actionTrier", .caption = QStringLiteral("&Trier..."), .hint = QStringLiteral("Trier les fiches"), .handler = &F::Trier1Click, .enabled = false, .needsDataSet = true, .tabs = "100"},
+        separator(Edition),
+        {.place = Edition, .name = "actionRechercheResume", .caption = QStringLiteral("Rechercher &résumé..."), .hint = QStringLiteral("Rechercher résumé opération"), .handler = &F::RechercheResume1Click, .enabled = false, .tabs = "010"},
+        {.place = Edition, .name = "actionTrierOperations", .caption = QStringLiteral("Trier &opérations..."), .hint = QStringLiteral("Trier opérations"), .handler = &F::TrierOperations1Click, .enabled = false, .tabs = "010"},
+        separator(Edition),
+        {.place = Edition, .name = "actionRechercheAction", .caption = QStringLiteral("Rechercher &action..."), .hint = QStringLiteral("Rechercher action"), .handler = &F::RechercheAction1Click, .enabled = false, .tabs = "001"},
+        {.place = Edition, .name = "actionTrierJournees", .caption = QStringLiteral("Trier &journées..."), .hint = QStringLiteral("Trier journées"), .handler = &F::TrierJournees1Click, .enabled = false, .tabs = "001"},
 
         {Base, "actionSocietes", QStringLiteral("&Sociétés"), QStringLiteral("Fiche contacts"), &F::Societes1Click},
         {Base, "actionOperations", QStringLiteral("&Opérations"), QStringLiteral("Fiche opérations"), &F::Operations1Click, true, false, "101"},
@@ -53,6 +65,7 @@ const QList<Command> &commandTable() {
         separator(Base),
         {Base, "actionNouvelleFiche", QStringLiteral("&Nouvelle fiche"), QStringLiteral("Nouvelle fiche"), &F::Nouvellefiche1Click},
         {Base, "actionSupprimerFiche", QStringLiteral("S&upprimer fiche"), QStringLiteral("Supprimer fiche"), &F::Supprimerfiche1Click, false, true},
+        {.place = Base, .name = "actionListe", .caption = QStringLiteral("&Listre                           F2"), .hint = QStringLiteral("Liste des contacts"), .handler = &F::Liste1Click, .enabled = false, .needsDataSet = true},
 
         {Selection, "actionToutesSocietes", QStringLiteral("&Toutes les fiches"), QStringLiteral("Montrer toutes les fiches"), &F::Touteslesfiches1Click, false, true, "100", 1, true, true},
         {Selection, "actionCodePostal", QStringLiteral("&Code postal..."), QStringLiteral("Montrer par code postal"), &F::Codepostal1Click, false, true, "100", 1, true},

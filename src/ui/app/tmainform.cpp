@@ -300,6 +300,46 @@ void TMainForm::Supprimerfiche1Click() {
         m_fiche->Supprime();
 }
 
+void TMainForm::RechercheSociete1Click() {
+    m_fiche->RechNom();
+}
+
+void TMainForm::RechercheTelephone1Click() {
+    m_fiche->RechTel();
+}
+
+void TMainForm::RechercheNumero1Click() {
+    m_fiche->RechNum();
+}
+
+void TMainForm::RechercheDecideur1Click() {
+    m_fiche->RechDeci();
+}
+
+void TMainForm::Trier1Click() {
+    m_fiche->Trier();
+}
+
+void TMainForm::RechercheResume1Click() {
+    m_fiche->RechResume();
+}
+
+void TMainForm::TrierOperations1Click() {
+    m_fiche->TriOperation();
+}
+
+void TMainForm::RechercheAction1Click() {
+    m_fiche->RechAction();
+}
+
+void TMainForm::TrierJournees1Click() {
+    m_fiche->Trijournee();
+}
+
+void TMainForm::Liste1Click() {
+    m_fiche->Liste();
+}
+
 void TMainForm::Identite1Click() {
     m_fiche->Psoc();
 }

@@ -57,6 +57,16 @@ public:
     void Dernier1Click();
     void Nouvellefiche1Click();
     void Supprimerfiche1Click();
+    void RechercheSociete1Click();
+    void RechercheTelephone1Click();
+    void RechercheNumero1Click();
+    void RechercheDecideur1Click();
+    void Trier1Click();
+    void RechercheResume1Click();
+    void TrierOperations1Click();
+    void RechercheAction1Click();
+    void TrierJournees1Click();
+    void Liste1Click();
     void Touteslesfiches1Click() { selectCompanies("actionToutesSocietes", 1); }
     void Codepostal1Click() { selectCompanies("actionCodePostal", 2); }
     void Ville1Click() { selectCompanies("actionVille", 3); }

@@ -335,6 +335,8 @@ bool TFiche::eventFilter(QObject *watched, QEvent *event) {
         action = &TFiche::Premier;
     else if (modifiers == Qt::ControlModifier && key->key() == Qt::Key_End)
         action = &TFiche::Dernier;
+    else if (modifiers == Qt::NoModifier && key->key() == Qt::Key_F2)
+        action = &TFiche::Liste;
     if (!action)
         return QWidget::eventFilter(watched, event);
     (this->*action)();

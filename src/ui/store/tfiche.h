@@ -10,6 +10,7 @@ class CardPage;
 class CompanyPage;
 class DayActionPage;
 class OperationPage;
+class QDialog;
 class QStackedWidget;
 
 // The record card: one page per record kind, without visible tabs. It owns
@@ -61,6 +62,18 @@ public:
     // or -1 when nothing was (a cancel, a refused or unreadable file).
     int Importer();
     void Exporter();
+    // Searches, sorts and the list window of the page shown (defined with
+    // their windows, in find/).
+    void RechNom();
+    void RechTel();
+    void RechNum();
+    void RechDeci();
+    void RechResume();
+    void RechAction();
+    void Trier();
+    void TriOperation();
+    void Trijournee();
+    void Liste();
 
     // Settings dialogs.
     void Psoc();
@@ -100,6 +113,8 @@ private:
     void pickCompany();
     void validateDayAction();
     bool saveFile(bool ok, const QString &name, const QString &error, QStringList *failures);
+    void search(int which, QDialog &dialog);
+    void sort(Kind kind, QDialog &dialog);
 
     DataSet m_data;
     Settings m_settings;

@@ -80,6 +80,9 @@ private Q_SLOTS:
         QTest::newRow("sound, stray lines kept")
             << b(0, {"A"}) + QStringList{" "} + b(1, {"B"})
             << b(0, {"A"}) + QStringList{" "} + b(1, {"B"}) << false;
+        QTest::newRow("repaired blocks in the order of their numbers")
+            << b(2, {"C"}) + QStringList{"<BLOC00000>", "A"} + b(1, {"B"})
+            << b(0, {"A"}) + b(1, {"B"}) + b(2, {"C"}) << true;
         QTest::newRow("lost closing tag: closed before the next block")
             << QStringList{"<BLOC00000>", "A", "<BLOC00001>", "B"} + b(2, {"C"})
             << b(0, {"A"}) + b(1, {"B"}) + b(2, {"C"}) << true;
@@ -99,8 +102,8 @@ private Q_SLOTS:
         QTest::newRow("a tag after the tag that lost its line end")
             << QStringList{"<BLOC00000><BLOC00001>", "B", "</BLOC00001>"} << b(0, {"B"}) << true;
         QTest::newRow("lost opening tag: the lines before the closing tag")
-            << b(0, {"A"}) + QStringList{" ", "10002", "B", "</BLOC00001>"}
-            << b(0, {"A"}) + QStringList{" "} + b(1, {"10002", "B"}) << true;
+            << b(1, {"A"}) + QStringList{" ", "10002", "B", "</BLOC00000>", "note"}
+            << b(0, {"10002", "B"}) + b(1, {"A"}) + QStringList{"note"} << true;
         QTest::newRow("closing tag of another number ends the block")
             << QStringList{"<BLOC00000>", "A", "</BLOC00003>"} << b(0, {"A"}) << true;
         QTest::newRow("gaps closed, numbers in range kept")
@@ -108,7 +111,7 @@ private Q_SLOTS:
             << false;
         QTest::newRow("damaged older copy kept under a free number")
             << QStringList{"<BLOC00000>", "old"} + b(0, {"new"}) + b(1, {"B"})
-            << b(2, {"old"}) + b(0, {"new"}) + b(1, {"B"}) << true;
+            << b(0, {"new"}) + b(1, {"B"}) + b(2, {"old"}) << true;
         QTest::newRow("tag debris dropped")
             << QStringList{"<BLOC00004>", "</BLOC00009>"} + b(0, {"A"}) << b(0, {"A"}) << true;
     }

@@ -546,7 +546,7 @@ private Q_SLOTS:
         Fixture f;
         f.companies(places(1));
         const QByteArray opened = bytes(f.path("suivi.tvr"));
-        for (const QString &name : {"premier", "second"}) {
+        for (const char *name : {"premier", "second"}) {
             QVERIFY(f.open());
             f.data.company().name = name;
             f.data.markEdited(Kind::Company);

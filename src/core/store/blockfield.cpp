@@ -1,0 +1,83 @@
+#include "store/blockfield.h"
+
+namespace BlockField {
+
+QString closeTagOf(const QString &openTag) {
+    return QLatin1String("</") + QStringView(openTag).mid(1);
+}
+
+qsizetype contentEnd(const BlocList &list, qsizetype tag, qsizetype limit) {
+    const QStringList &lines = list.lines();
+    const QString close = closeTagOf(lines.at(tag));
+    const qsizetype last = limit < lines.size() - tag ? tag + limit : lines.size() - 1;
+    for (qsizetype j = tag + 1; j <= last; ++j) {
+        const QString &line = lines.at(j);
+        // Only tag lines can end a block: skip the others at a glance.
+        if (line.startsWith(u'<') && (line == close || list.isBlockStart(line)))
+            return j;
+    }
+    return last + 1;
+}
+
+QString at(const BlocList &list, qsizetype tag, int offset) {
+    return at(list, tag, contentEnd(list, tag, offset), offset);
+}
+
+QString safeLine(const QString &line) {
+    if (BlocList::isOpenTag(line) || BlocList::isCloseTag(line))
+        return QChar(0x2039) + line.mid(1);
+    return line;
+}
+
+QString upperAscii(QString text) {
+    for (QChar &c : text)
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - 'a' + 'A');
+    return text;
+}
+
+Cursor::Cursor(const BlocList &list) : m_list(list), m_index(list.index()) {}
+
+void Cursor::seek(std::size_t k) {
+    m_tag = m_index.opens[k];
+    const qsizetype size = m_list.size();
+    const std::vector<qsizetype> &closes = m_index.closes;
+    while (m_nextClose < closes.size() && closes[m_nextClose] <= m_tag)
+        ++m_nextClose;
+    const qsizetype nextOpen = k + 1 < m_index.opens.size() ? m_index.opens[k + 1] : size;
+    const qsizetype nextClose = m_nextClose < closes.size() ? closes[m_nextClose] : size;
+    m_nextTag = std::min(nextOpen, nextClose);
+}
+
+QString atBefore(const BlocList &list, qsizetype tag, qsizetype nextTag, int offset) {
+    if (offset > 0 && tag + offset < nextTag)
+        return list.lines().at(tag + offset);
+    return at(list, tag, offset);
+}
+
+bool matches(QStringView field, QStringView text, Match match) {
+    auto upper = [](QChar c) { return c >= u'a' && c <= u'z' ? QChar(c.unicode() - 32) : c; };
+    auto at = [&](qsizetype from) {
+        for (qsizetype i = 0; i < text.size(); ++i)
+            if (upper(field[from + i]) != text[i])
+                return false;
+        return true;
+    };
+    if (match == Match::Prefix)
+        return field.size() >= text.size() && at(0);
+    for (qsizetype from = 0; from + text.size() <= field.size(); ++from)
+        if (at(from))
+            return true;
+    return false;
+}
+
+int findFirst(const BlocList &list, int offset, const QString &text, Match match) {
+    int block = -1;
+    forEachMatch(list, offset, text, match, [&block](qsizetype, int number) {
+        block = number;
+        return false;
+    });
+    return block;
+}
+
+} // namespace BlockField

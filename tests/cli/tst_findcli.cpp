@@ -1,0 +1,156 @@
+// tavrin-cli search, sort and list on a damaged data set kept for the purpose:
+// stray lines, a block without its closing tag, names differing in case.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList &args) {
+    QProcess p;
+    p.start(TAVRIN_CLI, args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString data(const QString &name) {
+    return QStringLiteral(TAVRIN_TEST_DATA "/find/") + name;
+}
+
+QByteArray bytes(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const QString Altered =
+    "Des fichiers ont été altérés\nVérifiez s'il n'y a pas eu perte de données\n";
+
+} // namespace
+
+class TestFindCli : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString file;
+
+private Q_SLOTS:
+    void init() {
+        for (const char *ext : {"tvr", "opr", "jnr"}) {
+            QFile::remove(dir.filePath(QStringLiteral("trier.") + ext));
+            QVERIFY(QFile::copy(data(QStringLiteral("trier.") + ext),
+                                dir.filePath(QStringLiteral("trier.") + ext)));
+        }
+        file = dir.filePath("trier.tvr");
+    }
+
+    void verbs_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+
+        QTest::newRow("name prefix, every match in list order")
+            << QStringList{"search", "societe", "nom", "dup"} << 0 << "00001\t10002\tDupont SA\n"
+            << QString();
+        QTest::newRow("code prefix")
+            << QStringList{"search", "societe", "code", "1000"} << 0
+            << "00001\t10002\t10002\n00002\t10001\t10001\n00003\t100000\t100000\n"
+            << QString();
+        QTest::newRow("telephone keeps the digits typed")
+            << QStringList{"search", "societe", "telephone", "0-1"} << 0
+            << "00001\t10002\t01 40 00 00 00\n00003\t100000\t01 23 45 67 89\n"
+            << QString();
+        QTest::newRow("telephone spaces are not typed")
+            << QStringList{"search", "societe", "telephone", "0123"} << 1 << QString()
+            << "Fiche 0123 non trouvée\n";
+        QTest::newRow("nothing but digits: nothing")
+            << QStringList{"search", "societe", "telephone", "- -"} << 0 << QString() << QString();
+        QTest::newRow("not found") << QStringList{"search", "societe", "decideur", "zoé"} << 1
+                                   << QString() << "Fiche ZOé non trouvée\n";
+        QTest::newRow("summary anywhere")
+            << QStringList{"search", "operation", "resume", "vente"} << 0
+            << "0001\t10002\tSalon de la VENTE\n0000\t10001\tVente directe\n"
+            << QString();
+        QTest::newRow("sort companies by date")
+            << QStringList{"sort", "societe", "date"} << 0
+            << "00000\t10001\t15/06/2024\n00001\t100000\t31/12/2024\n"
+               "00002\t99999\t01/01/2025\n00003\t10002\t02/03/2025\n"
+            << QString();
+        QTest::newRow("list of operations")
+            << QStringList{"list", "operation"} << 0
+            << "\t\tType\tRésumé\tCoût fixe\tCoût unitaire\tDate début\tDate fin\n"
+               "0001\t1\tSalon\tSalon de la VENTE\t12,50\t1,00\t15/01/2025\t20/01/2025\n"
+               "0000\t2\tAnnonce\tVente directe\t\t\t02/03/2025\t02/03/2025\n"
+            << QString();
+        QTest::newRow("unknown search item")
+            << QStringList{"search", "operation", "nom", "x"} << 64 << QString() << QString();
+        QTest::newRow("unknown sort item")
+            << QStringList{"sort", "journee", "ville"} << 64 << QString() << QString();
+        QTest::newRow("argument count") << QStringList{"list"} << 64 << QString() << QString();
+    }
+    void verbs() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        if (args.size() > 1)
+            args.insert(1, file);
+        const Run r = cli(args);
+        QCOMPARE(r.status, status);
+        QCOMPARE(r.out, out);
+        if (status == 64)
+            QVERIFY(r.err.startsWith("usage: tavrin-cli "));
+        else // the load repairs the block that lost its closing tag, and says so
+            QCOMPARE(r.err, Altered + err);
+    }
+
+    void sortWritesAsSaveDoes_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("golden");
+        QTest::newRow("companies by name") << QStringList{"societe", "nom"} << "trier.tvr"
+                                           << "trier-nom.tvr";
+        QTest::newRow("operations by date") << QStringList{"operation", "date"} << "trier.opr"
+                                            << "trier-date.opr";
+    }
+    void sortWritesAsSaveDoes() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, written);
+        QFETCH(QString, golden);
+        Run r = cli(QStringList{"sort", file} + args);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(bytes(dir.filePath(written)), bytes(data(written))); // not without --write
+        r = cli(QStringList{"sort", file} + args + QStringList{"--write"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(bytes(dir.filePath(written)), bytes(data(golden)));
+    }
+
+    void badFiles() {
+        Run r = cli({"list", dir.filePath("trier.txt"), "societe"});
+        QCOMPARE(r.status, 2);
+        QCOMPARE(r.err, QStringLiteral("Type de fichier non valide\n"));
+        r = cli({"sort", dir.filePath("absent.tvr"), "societe", "nom"});
+        QCOMPARE(r.status, 2);
+        QCOMPARE(r.err, QStringLiteral("Le fichier n'existe pas\n"));
+
+        // A folder where the operation file should be written: the save fails.
+        QVERIFY(QFile::remove(dir.filePath("trier.opr")));
+        QVERIFY(QDir(dir.path()).mkdir("trier.opr"));
+        r = cli({"sort", file, "societe", "ville", "--write"});
+        QDir(dir.path()).rmdir("trier.opr");
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.err.contains("Impossible d'enregistrer le fichier "));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFindCli)
+#include "tst_findcli.moc"
