@@ -171,8 +171,9 @@ QStringList read(const QString &path, bool *ok,
     forEachLine(data, bytes.size(), [&](qsizetype start, qsizetype length) {
         QByteArrayView line(data + start, length);
         // A mark heads the file, or a file that was pasted into it: it is no
-        // text of the line.
-        if (line.startsWith(ByteOrderMark))
+        // text of the line. All of them go, so that the bytes the caller sees
+        // are the text (the UTF-8 decoder would drop one more).
+        while (line.startsWith(ByteOrderMark))
             line = line.sliced(ByteOrderMark.size());
         if (inspect)
             inspect(lines.size(), line);

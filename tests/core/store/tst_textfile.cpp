@@ -100,6 +100,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("utf8");
         QTest::newRow("byte-order mark dropped")
             << QByteArray("\xEF\xBB\xBF<BLOC00000>\r\n") << "<BLOC00000>" << true;
+        QTest::newRow("marks at the head of a line")
+            << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF<BLOC00000>\r\n") << "<BLOC00000>" << true;
         QTest::newRow("utf-8 accents")
             << QByteArray("Soci\xC3\xA9t\xC3\xA9 \xE2\x82\xAC\r\n") << "Société €" << true;
         QTest::newRow("windows-1252") << QByteArray("Soci\xE9t\xE9\r\n") << "Société" << false;
