@@ -131,6 +131,15 @@ private Q_SLOTS:
         f.data.SetModif();
         QVERIFY(f.data.Sauve(f.path("suivi.tvr")));
         QCOMPARE(TextFile::read(f.path("suivi.tvr")).first(), QStringLiteral("<BLOC00000>"));
+
+        // The head of a file whose first block lost its opening tag is that
+        // block, not blank lines to trim.
+        f.write("suivi.tvr", company(10001, "A") + QStringList{"</BLOC00000>"} +
+                                 blockLines(5, 1, company(10002, "B")));
+        QVERIFY(f.open());
+        QVERIFY(f.data.Sauve(f.path("suivi.tvr")));
+        QCOMPARE(TextFile::read(f.path("suivi.tvr")).mid(0, 4),
+                 (QStringList{"<BLOC00000>", "10001", "01/12/2026", "A"}));
     }
 
     void missingSiblingGivesAnEmptyList() {
