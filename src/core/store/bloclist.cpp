@@ -383,11 +383,12 @@ void BlocList::normalise(bool numberOrder) {
 
     for (const QString &whole : std::as_const(m_lines)) {
         QString line = whole;
-        for (bool again = true; again;) {
+        bool rest = false; // the line is what followed a tag on its line
+        for (bool again = true; again; rest = true) {
             again = false;
             const QStringView view(line);
             if (const int n = exactTag(view, m_width, false); n >= 0) {
-                start(n, true);
+                start(n, !rest);
             } else if (const int m = exactTag(view, m_width, true); m >= 0) {
                 if (open >= 0) {
                     end(blocks[open].exactOpen && blocks[open].number == m);

@@ -100,7 +100,8 @@ private Q_SLOTS:
             << QStringList{"<BLOC00000>10001 Dupont</BLOC00000>"}
             << b(0, {"10001 Dupont</BLOC00000>"}) << true;
         QTest::newRow("a tag after the tag that lost its line end")
-            << QStringList{"<BLOC00000><BLOC00001>", "B", "</BLOC00001>"} << b(0, {"B"}) << true;
+            << b(1, {"A"}) + QStringList{"<BLOC00000><BLOC00001>", "B", "</BLOC00001>"}
+            << b(0, {"B"}) + b(1, {"A"}) << true;
         QTest::newRow("lost opening tag: the lines before the closing tag")
             << b(1, {"A"}) + QStringList{" ", "10002", "B", "</BLOC00000>", "note"}
             << b(0, {"10002", "B"}) + b(1, {"A"}) + QStringList{"note"} << true;
