@@ -1,5 +1,7 @@
 #include "store/blockfield.h"
 
+#include "store/textfile.h"
+
 namespace BlockField {
 
 QString closeTagOf(const QString &openTag) {
@@ -24,8 +26,11 @@ QString at(const BlocList &list, qsizetype tag, int offset) {
 }
 
 QString safeLine(const QString &line) {
-    if (BlocList::isOpenTag(line) || BlocList::isCloseTag(line))
-        return QChar(0x2039) + line.mid(1);
+    // Marks at the head of a line are dropped when it is read back: what
+    // follows them must not read as a tag either.
+    const QString text = TextFile::withoutMarks(line).toString();
+    if (BlocList::isOpenTag(text) || BlocList::isCloseTag(text))
+        return QChar(0x2039) + text.mid(1);
     return line;
 }
 

@@ -414,7 +414,7 @@ void BlocList::normalise(bool numberOrder) {
             } else if (const int h = tagAtHead(view, m_width); h >= 0) {
                 // The rest of the line is read as the block's next line.
                 start(h, false);
-                line = line.mid(m_width + 6);
+                line = TextFile::withoutMarks(QStringView(line).mid(m_width + 6)).toString();
                 again = true;
             } else {
                 items.push_back(-1 - strays.size());

@@ -101,13 +101,28 @@ Encoding detect(QByteArrayView bytes) {
     return mark ? Encoding::MarkedWindows1252 : Encoding::Windows1252;
 }
 
+QStringView withoutMarks(QStringView line) {
+    for (bool more = true; more;) {
+        more = false;
+        if (line.startsWith(u'\uFEFF')) {
+            line = line.sliced(1);
+            more = true;
+        } else if (line.startsWith(QStringLiteral("\u00EF\u00BB\u00BF"))) {
+            line = line.sliced(3);
+            more = true;
+        }
+    }
+    return line;
+}
+
 QString decodeText(QByteArrayView bytes, Encoding *encoding) {
     const Encoding found = detect(bytes);
     if (encoding)
         *encoding = found;
     if (bytes.startsWith(ByteOrderMark))
         bytes = bytes.sliced(ByteOrderMark.size());
-    return found == Encoding::Utf8 ? QString::fromUtf8(bytes) : decode(bytes);
+    const QString text = found == Encoding::Utf8 ? QString::fromUtf8(bytes) : decode(bytes);
+    return withoutMarks(text).toString();
 }
 
 QString decode(QByteArrayView bytes) {
@@ -172,9 +187,21 @@ QStringList read(const QString &path, bool *ok,
         QByteArrayView line(data + start, length);
         // A mark heads the file, or a file that was pasted into it: it is no
         // text of the line. All of them go, so that the bytes the caller sees
-        // are the text (the UTF-8 decoder would drop one more).
-        while (line.startsWith(ByteOrderMark))
-            line = line.sliced(ByteOrderMark.size());
+        // are the text (the UTF-8 decoder would drop one more). So does a
+        // mark read once as Windows-1252 and saved as UTF-8 ("ï»¿"): what
+        // the program writes must read back the same, and it writes such a
+        // mark as the mark's bytes.
+        const QByteArrayView misread("\xC3\xAF\xC2\xBB\xC2\xBF");
+        for (bool more = true; more;) {
+            more = false;
+            if (line.startsWith(ByteOrderMark)) {
+                line = line.sliced(ByteOrderMark.size());
+                more = true;
+            } else if (utf8 && line.startsWith(misread)) {
+                line = line.sliced(misread.size());
+                more = true;
+            }
+        }
         if (inspect)
             inspect(lines.size(), line);
         lines.append(utf8 ? QString::fromUtf8(line) : decode(line));

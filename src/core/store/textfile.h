@@ -26,6 +26,9 @@ QByteArray encode(const QString &text);
 // Reading a file also drops a mark at the head of any line.
 enum class Encoding { Windows1252, Utf8, MarkedWindows1252 };
 Encoding detect(QByteArrayView bytes);
+// A line without the marks at its head, as read() leaves every line: the
+// mark itself, or its bytes read as Windows-1252 ("ï»¿").
+QStringView withoutMarks(QStringView line);
 // Decodes a whole text by that rule, without the byte-order mark.
 QString decodeText(QByteArrayView bytes, Encoding *encoding = nullptr);
 

@@ -171,8 +171,11 @@ private Q_SLOTS:
         c.name = "<BLOC promo>";
         c.town = "</BLOC00000>";
         c.notice = {"<BLOC dans le texte>"};
+        c.address1 =
+            QStringLiteral("\u00EF\u00BB\u00BF<BLOC00001>"); // a mark is dropped at reading
         const QStringList lines = c.lines();
         QCOMPARE(lines[2], QStringLiteral("‹BLOC promo>"));
+        QCOMPARE(lines[3], QStringLiteral("‹BLOC00001>"));
         QCOMPARE(lines[6], QStringLiteral("‹/BLOC00000>"));
         for (const QString &line : lines)
             QVERIFY(!BlocList::isOpenTag(line) && !BlocList::isCloseTag(line));

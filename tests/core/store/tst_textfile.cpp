@@ -102,6 +102,9 @@ private Q_SLOTS:
             << QByteArray("\xEF\xBB\xBF<BLOC00000>\r\n") << "<BLOC00000>" << true;
         QTest::newRow("marks at the head of a line")
             << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF<BLOC00000>\r\n") << "<BLOC00000>" << true;
+        QTest::newRow("mark misread then saved as utf-8")
+            << QByteArray("\xC3\xAF\xC2\xBB\xC2\xBF<BLOC00000> \xC3\xA9\r\n") << "<BLOC00000> é"
+            << true;
         QTest::newRow("utf-8 accents")
             << QByteArray("Soci\xC3\xA9t\xC3\xA9 \xE2\x82\xAC\r\n") << "Société €" << true;
         QTest::newRow("windows-1252") << QByteArray("Soci\xE9t\xE9\r\n") << "Société" << false;
