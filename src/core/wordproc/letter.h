@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+class QTextDocument;
+
+namespace WordProc {
+
+// Adds each line as a paragraph at the end of the document, the first filling
+// the last paragraph when it is empty, then an empty paragraph for the caret;
+// returns a cursor there. The document counts as changed.
+QTextCursor appendLines(QTextDocument &document, const QStringList &lines,
+                        const QTextCharFormat &format = {});
+
+} // namespace WordProc
