@@ -38,8 +38,11 @@ struct CliVerb {
     const char *name;
     const char *usage; // one or more lines, without "usage: "
     int (*run)(const QStringList &args);
+    bool gui = false; // needs Qt's GUI module (fonts, rich text)
 };
 
 // Verbs by family; each family has its own file.
 int checkVerb(const QStringList &args);
 int showVerb(const QStringList &args);
+int rtf2htmlVerb(const QStringList &args);
+int rtfRoundtripVerb(const QStringList &args);

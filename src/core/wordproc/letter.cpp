@@ -5,6 +5,19 @@
 
 namespace WordProc {
 
+QFont editorFont() {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(17);
+    return font;
+}
+
+QTextCharFormat typingFormat() {
+    QTextCharFormat format;
+    format.setFontFamilies(QStringList{QStringLiteral("Times New Roman")});
+    format.setFontPointSize(10);
+    return format;
+}
+
 QTextCursor appendLines(QTextDocument &document, const QStringList &lines,
                         const QTextCharFormat &format) {
     QTextCursor cursor(&document);
