@@ -70,6 +70,12 @@ void appendText(QString &line, QStringView text) {
     }
 }
 
+// A font name as the font table can hold it: no ";" nor control character.
+QString fontName(QString name) {
+    name.removeIf([](QChar c) { return c == u';' || c.unicode() < 32; });
+    return name.trimmed();
+}
+
 class Writer {
 public:
     explicit Writer(const QTextDocument &document) : m_document(document) {
@@ -77,7 +83,7 @@ public:
         m_fontIndex.insert(QStringLiteral("Symbol"), 1);
         m_colourIndex.insert(qRgb(0, 0, 0), 0);
         const QFont font = document.defaultFont();
-        m_defaultFamily = font.family();
+        m_defaultFamily = fontName(font.family());
         m_defaultHalfPoints =
             font.pointSizeF() > 0 ? qRound(font.pointSizeF() * 2) : qRound(font.pixelSize() * 1.5);
     }
@@ -91,8 +97,12 @@ public:
         for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next(), ++k) {
             const bool emptyLast = !block.next().isValid() && block.length() <= 1;
             const Paragraph paragraph = paragraphOf(block);
-            if (k == 0 || !(paragraph == previous))
+            // A paragraph word right before text needs its delimiting space.
+            bool delimit = false;
+            if (k == 0 || !(paragraph == previous)) {
                 appendParagraph(line, paragraph);
+                delimit = !paragraph.bullet;
+            }
             previous = paragraph;
             if (emptyLast)
                 break;
@@ -102,12 +112,21 @@ public:
                 const QTextFragment fragment = it.fragment();
                 if (!fragment.isValid())
                     continue;
+                // Text with nothing to write (Qt's object markers) changes nothing.
+                QString text;
+                appendText(text, fragment.text());
+                if (text.isEmpty())
+                    continue;
                 const Run attributes = runOf(fragment.charFormat());
                 if (!lastRun || !(attributes == *lastRun)) {
                     appendRun(line, attributes);
                     lastRun = attributes;
+                    delimit = false;
                 }
-                appendText(line, fragment.text());
+                if (delimit)
+                    line += QLatin1Char(' ');
+                delimit = false;
+                line += text;
             }
             lines.append(line);
             line = QStringLiteral("\\par ");
@@ -153,7 +172,7 @@ private:
 
     Run runOf(const QTextCharFormat &format) {
         Run r;
-        QString family = format.fontFamilies().toStringList().value(0);
+        QString family = fontName(format.fontFamilies().toStringList().value(0));
         if (family.isEmpty())
             family = m_defaultFamily;
         auto font = m_fontIndex.constFind(family);
@@ -197,8 +216,7 @@ private:
         QString line = QStringLiteral("{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS "
                                       "Sans Serif;}{\\f1\\froman\\fcharset2 Symbol;}");
         for (qsizetype i = 0; i < m_fonts.size(); ++i) {
-            QString name = m_fonts[i];
-            name.remove(QLatin1Char(';'));
+            const QString &name = m_fonts[i];
             line += QLatin1String("{\\f") + QString::number(i + 2) + QLatin1String("\\fnil ");
             appendText(line, name);
             line += QLatin1String(";}");

@@ -115,6 +115,28 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(writeRtf(doc)), bytes(file));
     }
 
+    // What the writer makes of any file reads back to the same writing.
+    void rewriteIsStable_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("paragraph words before text in the same run")
+            << QByteArray("{\\rtf1 a\\par\\qc b\\par\\pard\\li20 c}") << "a|b|c";
+        QTest::newRow("a font name of control characters")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0 \\'01;}{\\f1 Arial;}}\\f1 x\\f0 y}") << "xy";
+        QTest::newRow("a run of nothing writable")
+            << QByteArray("{\\rtf1 x\\fs40 \\'01\\par y}") << "x|y";
+    }
+    void rewriteIsStable() {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        QTextDocument doc;
+        readRtf(doc, rtf);
+        const QStringList first = writeRtf(doc);
+        readRtf(doc, fileBytes(first));
+        QCOMPARE(writeRtf(doc), first);
+        QCOMPARE(texts(doc), text);
+    }
+
     void readsTheAttributes() {
         QTextDocument doc;
         readRtf(doc, bytes("complet.rtf"));
