@@ -2,8 +2,13 @@
 
 #include "common/dialogs.h"
 
+#include <QColor>
+#include <QFont>
 #include <QQueue>
 #include <QStringList>
+
+#include <functional>
+#include <tuple>
 
 // Answers message boxes and file dialogs from queued replies and records what
 // was asked, so window tests never block on a modal box.
@@ -17,6 +22,10 @@ public:
     QQueue<QMessageBox::StandardButton> answers; // replies to warnings, in order
     QQueue<QString> files;                       // replies to file dialogs, "" = cancel
     int fileDialogs = 0;                         // how many file dialogs were opened
+    QQueue<bool> printAnswers;                   // replies to print dialogs, none = cancel
+    std::function<void(QPrinter &)> onPrint;     // sets up the printer when OK is answered
+    QQueue<std::pair<QFont, QColor>> fonts;      // replies to font dialogs, none = cancel
+    QFont fontShown;                             // what the last font dialog opened with
 
     void message(QWidget *, const QString &text) override { messages << text; }
     QMessageBox::StandardButton warning(QWidget *, const QString &text,
@@ -33,5 +42,18 @@ public:
     QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override {
         ++fileDialogs;
         return files.isEmpty() ? QString() : files.dequeue();
+    }
+    bool print(QWidget *, QPrinter &printer) override {
+        const bool ok = !printAnswers.isEmpty() && printAnswers.dequeue();
+        if (ok && onPrint)
+            onPrint(printer);
+        return ok;
+    }
+    bool font(QWidget *, QFont &font, QColor &colour) override {
+        fontShown = font;
+        if (fonts.isEmpty())
+            return false;
+        std::tie(font, colour) = fonts.dequeue();
+        return true;
     }
 };

@@ -280,6 +280,10 @@ void TMainForm::Supprimerfiche1Click() {
         m_fiche->Supprime();
 }
 
+void TMainForm::Traitementdetexte1Click() {
+    m_fiche->TrTexte();
+}
+
 void TMainForm::Identite1Click() {
     m_fiche->Psoc();
 }
