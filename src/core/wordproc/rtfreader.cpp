@@ -11,6 +11,8 @@
 #include <QTextList>
 
 #include <limits>
+#include <map>
+#include <tuple>
 #include <vector>
 
 namespace WordProc {
@@ -28,6 +30,10 @@ struct CharState {
     bool bold = false, italic = false, underline = false;
     friend bool operator==(const CharState &, const CharState &) = default;
 };
+
+size_t qHash(const CharState &s, size_t seed = 0) {
+    return qHashMulti(seed, s.font, s.halfPoints, s.colour, s.bold, s.italic, s.underline);
+}
 
 struct Group {
     CharState chars;
@@ -54,43 +60,140 @@ int hexDigit(char c) {
     return 0;
 }
 
-// Destinations whose whole group is left out of the text.
-bool skipsGroup(QByteArrayView word) {
-    static const char *const words[] = {"pntext",
-                                        "listtext",
-                                        "info",
-                                        "stylesheet",
-                                        "pict",
-                                        "object",
-                                        "header",
-                                        "headerl",
-                                        "headerr",
-                                        "headerf",
-                                        "footer",
-                                        "footerl",
-                                        "footerr",
-                                        "footerf",
-                                        "footnote",
-                                        "fldinst",
-                                        "filetbl",
-                                        "revtbl",
-                                        "listtable",
-                                        "xe",
-                                        "tc",
-                                        "template",
-                                        "annotation",
-                                        "atnid",
-                                        "atnauthor",
-                                        "nonshppict",
-                                        "shpinst",
-                                        "falt",
-                                        "listoverridetable",
-                                        "rsidtbl",
-                                        "generator"};
-    for (const char *w : words)
-        if (word == w)
-            return true;
-    return false;
+enum class Word {
+    Other,
+    SkipGroup, // a destination left out whole
+    b,
+    bin,
+    blue,
+    bullet,
+    cell,
+    cf,
+    colortbl,
+    deff,
+    emdash,
+    emspace,
+    endash,
+    enspace,
+    f,
+    fi,
+    fonttbl,
+    fs,
+    green,
+    i,
+    ldblquote,
+    li,
+    line,
+    lquote,
+    ls,
+    page,
+    par,
+    pard,
+    plain,
+    pn,
+    pnlvlblt,
+    qc,
+    qj,
+    ql,
+    qmspace,
+    qr,
+    rdblquote,
+    red,
+    ri,
+    row,
+    rquote,
+    sect,
+    tab,
+    u,
+    uc,
+    ul,
+    ulnone,
+};
+
+// One lookup per control word instead of a comparison with every known one.
+Word wordOf(QByteArrayView text) {
+    static const QHash<QByteArray, Word> words = [] {
+        QHash<QByteArray, Word> t;
+        t.insert("b", Word::b);
+        t.insert("bin", Word::bin);
+        t.insert("blue", Word::blue);
+        t.insert("bullet", Word::bullet);
+        t.insert("cell", Word::cell);
+        t.insert("cf", Word::cf);
+        t.insert("colortbl", Word::colortbl);
+        t.insert("deff", Word::deff);
+        t.insert("emdash", Word::emdash);
+        t.insert("emspace", Word::emspace);
+        t.insert("endash", Word::endash);
+        t.insert("enspace", Word::enspace);
+        t.insert("f", Word::f);
+        t.insert("fi", Word::fi);
+        t.insert("fonttbl", Word::fonttbl);
+        t.insert("fs", Word::fs);
+        t.insert("green", Word::green);
+        t.insert("i", Word::i);
+        t.insert("ldblquote", Word::ldblquote);
+        t.insert("li", Word::li);
+        t.insert("line", Word::line);
+        t.insert("lquote", Word::lquote);
+        t.insert("ls", Word::ls);
+        t.insert("page", Word::page);
+        t.insert("par", Word::par);
+        t.insert("pard", Word::pard);
+        t.insert("plain", Word::plain);
+        t.insert("pn", Word::pn);
+        t.insert("pnlvlblt", Word::pnlvlblt);
+        t.insert("qc", Word::qc);
+        t.insert("qj", Word::qj);
+        t.insert("ql", Word::ql);
+        t.insert("qmspace", Word::qmspace);
+        t.insert("qr", Word::qr);
+        t.insert("rdblquote", Word::rdblquote);
+        t.insert("red", Word::red);
+        t.insert("ri", Word::ri);
+        t.insert("row", Word::row);
+        t.insert("rquote", Word::rquote);
+        t.insert("sect", Word::sect);
+        t.insert("tab", Word::tab);
+        t.insert("u", Word::u);
+        t.insert("uc", Word::uc);
+        t.insert("ul", Word::ul);
+        t.insert("ulnone", Word::ulnone);
+        for (const char *skipped : {"pntext",
+                                    "listtext",
+                                    "info",
+                                    "stylesheet",
+                                    "pict",
+                                    "object",
+                                    "header",
+                                    "headerl",
+                                    "headerr",
+                                    "headerf",
+                                    "footer",
+                                    "footerl",
+                                    "footerr",
+                                    "footerf",
+                                    "footnote",
+                                    "fldinst",
+                                    "filetbl",
+                                    "revtbl",
+                                    "listtable",
+                                    "xe",
+                                    "tc",
+                                    "template",
+                                    "annotation",
+                                    "atnid",
+                                    "atnauthor",
+                                    "nonshppict",
+                                    "shpinst",
+                                    "falt",
+                                    "listoverridetable",
+                                    "rsidtbl",
+                                    "generator"})
+            t.insert(skipped, Word::SkipGroup);
+        return t;
+    }();
+    return words.value(QByteArray::fromRawData(text.data(), text.size()), Word::Other);
 }
 
 class Reader {
@@ -99,6 +202,10 @@ public:
         : m_document(document), m_in(bytes.data()), m_n(bytes.size()), m_cursor(&document) {}
 
     void run() {
+        // A file read is no step to undo, and keeping every insertion for it
+        // would cost as much as the reading.
+        const bool undo = m_document.isUndoRedoEnabled();
+        m_document.setUndoRedoEnabled(false);
         m_document.clear();
         m_cursor = QTextCursor(&m_document);
         m_cursor.beginEditBlock();
@@ -126,6 +233,7 @@ public:
         }
         endParagraph();
         m_cursor.endEditBlock();
+        m_document.setUndoRedoEnabled(undo);
     }
 
 private:
@@ -143,6 +251,7 @@ private:
     }
 
     void storeFont() {
+        m_charFormats.clear();
         if (m_fontNumber >= 0)
             m_fonts.insert(m_fontNumber, m_fontName.trimmed());
         m_fontName.clear();
@@ -172,6 +281,7 @@ private:
                 if (c != ';')
                     continue;
                 m_colours.append(m_colourSet ? QColor(m_red, m_green, m_blue) : QColor());
+                m_charFormats.clear();
                 m_red = m_green = m_blue = 0;
                 m_colourSet = false;
             }
@@ -219,7 +329,7 @@ private:
         const qsizetype start = i;
         while (i < m_n && isLetter(m_in[i]))
             ++i;
-        const QByteArrayView word(m_in + start, i - start);
+        const Word word = wordOf(QByteArrayView(m_in + start, i - start));
         bool negative = false;
         if (i < m_n && m_in[i] == '-') {
             negative = true;
@@ -239,7 +349,7 @@ private:
         const int param = hasParam ? int(negative ? -value : value) : 0;
         if (i < m_n && m_in[i] == ' ')
             ++i;
-        if (word == "bin") {
+        if (word == Word::bin) {
             // Raw bytes, whatever the destination.
             return hasParam && param > 0 ? qMin<qsizetype>(m_n, i + param) : i;
         }
@@ -288,130 +398,139 @@ private:
         return i + 1;
     }
 
-    void word(QByteArrayView w, bool hasParam, int param) {
+    void word(Word w, bool hasParam, int param) {
         const bool starred = m_starred;
         m_starred = false;
         Dest &dest = m_group.dest;
         if (dest == Dest::Skip)
             return;
         if (starred) {
-            dest = w == "pn" ? Dest::Bullet : Dest::Skip;
+            dest = w == Word::pn ? Dest::Bullet : Dest::Skip;
             return;
         }
         if (dest == Dest::FontTable) {
-            if (w == "f") {
+            if (w == Word::f) {
                 if (!m_fontName.isEmpty())
                     storeFont();
                 m_fontNumber = param;
-            } else if (skipsGroup(w)) {
+            } else if (w == Word::SkipGroup) {
                 dest = Dest::Skip;
             }
             return;
         }
         if (dest == Dest::ColourTable) {
             const int v = qBound(0, param, 255);
-            if (w == "red")
+            if (w == Word::red)
                 m_red = v, m_colourSet = true;
-            else if (w == "green")
+            else if (w == Word::green)
                 m_green = v, m_colourSet = true;
-            else if (w == "blue")
+            else if (w == Word::blue)
                 m_blue = v, m_colourSet = true;
             return;
         }
         if (dest == Dest::Bullet) {
-            if (w == "pnlvlblt")
+            if (w == Word::pnlvlblt)
                 m_bullet = true;
             return;
         }
-        if (w == "fonttbl") {
+        if (w == Word::fonttbl) {
             dest = Dest::FontTable;
             m_fontNumber = -1;
             m_fontName.clear();
             return;
         }
-        if (w == "colortbl") {
+        if (w == Word::colortbl) {
             dest = Dest::ColourTable;
             m_colourSet = false;
             m_red = m_green = m_blue = 0;
             return;
         }
-        if (w == "pn") {
+        if (w == Word::pn) {
             dest = Dest::Bullet;
             return;
         }
-        if (skipsGroup(w)) {
+        if (w == Word::SkipGroup) {
             dest = Dest::Skip;
             return;
         }
         CharState &ch = m_group.chars;
         auto on = [&] { return !hasParam || param != 0; };
-        if (w == "par" || w == "sect" || w == "page" || w == "row")
+        if (w == Word::par || w == Word::sect || w == Word::page || w == Word::row)
             endParagraph();
-        else if (w == "line")
+        else if (w == Word::line)
             addChar(QChar::LineSeparator);
-        else if (w == "tab" || w == "cell")
+        else if (w == Word::tab || w == Word::cell)
             addChar(QLatin1Char('\t'));
-        else if (w == "lquote")
+        else if (w == Word::lquote)
             addChar(QChar(0x2018));
-        else if (w == "rquote")
+        else if (w == Word::rquote)
             addChar(QChar(0x2019));
-        else if (w == "ldblquote")
+        else if (w == Word::ldblquote)
             addChar(QChar(0x201C));
-        else if (w == "rdblquote")
+        else if (w == Word::rdblquote)
             addChar(QChar(0x201D));
-        else if (w == "emdash")
+        else if (w == Word::emdash)
             addChar(QChar(0x2014));
-        else if (w == "endash")
+        else if (w == Word::endash)
             addChar(QChar(0x2013));
-        else if (w == "bullet")
+        else if (w == Word::bullet)
             addChar(QChar(0x2022));
-        else if (w == "emspace" || w == "enspace" || w == "qmspace")
+        else if (w == Word::emspace || w == Word::enspace || w == Word::qmspace)
             addChar(QLatin1Char(' '));
-        else if (w == "u" && hasParam) {
+        else if (w == Word::u && hasParam) {
             m_ucSkip = 0;
             addText(QString(QChar(char16_t(param < 0 ? param + 65536 : param))));
             m_ucSkip = m_group.uc;
-        } else if (w == "uc" && hasParam)
+        } else if (w == Word::uc && hasParam)
             m_group.uc = qBound(0, param, 16);
-        else if (w == "pard") {
+        else if (w == Word::pard) {
             m_align = Qt::AlignLeft;
             m_fi = m_li = m_ri = 0;
             m_bullet = false;
-        } else if (w == "ql" || w == "qj")
+        } else if (w == Word::ql || w == Word::qj)
             m_align = Qt::AlignLeft;
-        else if (w == "qc")
+        else if (w == Word::qc)
             m_align = Qt::AlignHCenter;
-        else if (w == "qr")
+        else if (w == Word::qr)
             m_align = Qt::AlignRight;
-        else if (w == "fi")
+        else if (w == Word::fi)
             m_fi = param;
-        else if (w == "li")
+        else if (w == Word::li)
             m_li = param;
-        else if (w == "ri")
+        else if (w == Word::ri)
             m_ri = param;
-        else if (w == "ls")
+        else if (w == Word::ls)
             m_bullet = true;
-        else if (w == "plain")
+        else if (w == Word::plain)
             ch = CharState{};
-        else if (w == "b")
+        else if (w == Word::b)
             ch.bold = on();
-        else if (w == "i")
+        else if (w == Word::i)
             ch.italic = on();
-        else if (w == "ul")
+        else if (w == Word::ul)
             ch.underline = on();
-        else if (w == "ulnone")
+        else if (w == Word::ulnone)
             ch.underline = false;
-        else if (w == "f")
+        else if (w == Word::f)
             ch.font = param;
-        else if (w == "fs")
+        else if (w == Word::fs)
             ch.halfPoints = qBound(2, hasParam ? param : 24, 2 * 1638);
-        else if (w == "cf")
+        else if (w == Word::cf)
             ch.colour = param;
-        else if (w == "deff")
+        else if (w == Word::deff)
             m_defaultFont = param;
     }
 
-    QTextCharFormat charFormat(const CharState &ch) const {
+    // One format object per set of attributes: the document then finds it
+    // again without hashing its properties each time.
+    const QTextCharFormat &charFormat(const CharState &ch) {
+        auto it = m_charFormats.constFind(ch);
+        if (it == m_charFormats.constEnd())
+            it = m_charFormats.insert(ch, makeCharFormat(ch));
+        return it.value();
+    }
+
+    QTextCharFormat makeCharFormat(const CharState &ch) const {
         QTextCharFormat format;
         const QString family = m_fonts.value(ch.font < 0 ? m_defaultFont : ch.font);
         if (!family.isEmpty())
@@ -430,10 +549,21 @@ private:
         return int(qBound(qint64(-MaxIndent), twips / 20, qint64(MaxIndent)));
     }
 
+    const QTextBlockFormat &blockFormat() {
+        const Indents in{points(qint64(m_li) + m_fi), points(-qint64(m_fi)), points(m_ri)};
+        const auto key = std::make_tuple(int(m_align), in.first, in.left, in.right);
+        auto it = m_blockFormats.find(key);
+        if (it == m_blockFormats.end()) {
+            QTextBlockFormat format;
+            format.setAlignment(m_align);
+            setIndents(format, in);
+            it = m_blockFormats.emplace(key, format).first;
+        }
+        return it->second;
+    }
+
     void endParagraph() {
-        QTextBlockFormat format;
-        format.setAlignment(m_align);
-        setIndents(format, {points(qint64(m_li) + m_fi), points(-qint64(m_fi)), points(m_ri)});
+        const QTextBlockFormat &format = blockFormat();
         if (m_paragraphs++ == 0)
             m_cursor.setBlockFormat(format);
         else
@@ -473,6 +603,9 @@ private:
     Qt::Alignment m_align = Qt::AlignLeft;
     int m_fi = 0, m_li = 0, m_ri = 0;
     bool m_bullet = false;
+
+    QHash<CharState, QTextCharFormat> m_charFormats;
+    std::map<std::tuple<int, int, int, int>, QTextBlockFormat> m_blockFormats;
 
     std::vector<Run> m_runs;
     int m_paragraphs = 0;

@@ -4,6 +4,8 @@
 
 #include <QStringView>
 
+#include <limits>
+
 namespace WordProc {
 
 namespace {
@@ -42,6 +44,29 @@ int htmlSize(int points) {
     if (points >= 14 && points <= 15)
         return 5;
     return 6;
+}
+
+// A whole number in 32 bits with an optional minus sign, as a parameter.
+int parameter(QStringView text, bool *ok) {
+    *ok = false;
+    qsizetype k = 0;
+    const bool negative = !text.isEmpty() && text[0] == u'-';
+    if (negative)
+        ++k;
+    if (k == text.size())
+        return 0;
+    qint64 value = 0;
+    for (; k < text.size(); ++k) {
+        if (!isDigit(text[k]))
+            return 0;
+        value = value * 10 + (text[k].unicode() - '0');
+        if (value > qint64(std::numeric_limits<int>::max()) + 1)
+            return 0;
+    }
+    if (!negative && value > std::numeric_limits<int>::max())
+        return 0;
+    *ok = true;
+    return int(negative ? -value : value);
 }
 
 QString hex2(int value) {
@@ -128,7 +153,7 @@ private:
         while (i < m_n && (m_in[i] == u'-' || isDigit(m_in[i])))
             ++i;
         bool hasParam = false;
-        const int param = QStringView(m_in).mid(paramStart, i - paramStart).toInt(&hasParam);
+        const int param = parameter(QStringView(m_in).mid(paramStart, i - paramStart), &hasParam);
         const auto value = [&](int fallback) { return hasParam ? param : fallback; };
 
         if (word == u"f" && m_fontTable)

@@ -117,7 +117,7 @@ public:
                 appendText(text, fragment.text());
                 if (text.isEmpty())
                     continue;
-                const Run attributes = runOf(fragment.charFormat());
+                const Run attributes = runOf(fragment);
                 if (!lastRun || !(attributes == *lastRun)) {
                     appendRun(line, attributes);
                     lastRun = attributes;
@@ -139,7 +139,24 @@ public:
     }
 
 private:
-    Paragraph paragraphOf(const QTextBlock &block) const {
+    // Formats are looked at once each: a long letter has few of them.
+    Paragraph paragraphOf(const QTextBlock &block) {
+        const int index = block.blockFormatIndex();
+        auto it = m_paragraphs.constFind(index);
+        if (it == m_paragraphs.constEnd())
+            it = m_paragraphs.insert(index, makeParagraph(block));
+        return it.value();
+    }
+
+    Run runOf(const QTextFragment &fragment) {
+        const int index = fragment.charFormatIndex();
+        auto it = m_runs.constFind(index);
+        if (it == m_runs.constEnd())
+            it = m_runs.insert(index, runOf(fragment.charFormat()));
+        return it.value();
+    }
+
+    Paragraph makeParagraph(const QTextBlock &block) const {
         const QTextBlockFormat format = block.blockFormat();
         Paragraph p;
         const Qt::Alignment align = format.alignment() & Qt::AlignHorizontal_Mask;
@@ -240,6 +257,8 @@ private:
     QHash<QString, int> m_fontIndex;
     QStringList m_fonts;
     QHash<QRgb, int> m_colourIndex;
+    QHash<int, Paragraph> m_paragraphs;
+    QHash<int, Run> m_runs;
     QList<QRgb> m_colours;
 };
 
