@@ -344,8 +344,6 @@ private:
                 tooLong = true, value = 0;
             ++i;
         }
-        if (tooLong)
-            hasParam = false; // a parameter beyond 32 bits is ignored
         const int param = hasParam ? int(negative ? -value : value) : 0;
         if (i < m_n && m_in[i] == ' ')
             ++i;
@@ -353,7 +351,8 @@ private:
             // Raw bytes, whatever the destination.
             return hasParam && param > 0 ? qMin<qsizetype>(m_n, i + param) : i;
         }
-        this->word(word, hasParam, param);
+        if (!tooLong) // a word whose parameter goes beyond 32 bits is ignored
+            this->word(word, hasParam, param);
         return i;
     }
 

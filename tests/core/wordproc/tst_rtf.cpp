@@ -161,6 +161,30 @@ private Q_SLOTS:
         QVERIFY(!second.next().next().next().textList());
     }
 
+    void readsWithinLimits() {
+        QTextDocument doc;
+        // Beyond 256 groups a "{" saves nothing more: the text stays, the
+        // bold set deep inside ends with the outermost group.
+        readRtf(doc, QByteArray("{\\rtf1 " + QByteArray(300, '{') + "\\b a" + QByteArray(300, '}') +
+                                "b}"));
+        QCOMPARE(texts(doc), QStringLiteral("ab"));
+        QTextCursor probe(&doc);
+        probe.setPosition(1);
+        QCOMPARE(probe.charFormat().fontWeight(), int(QFont::Bold));
+        probe.setPosition(2);
+        QCOMPARE(probe.charFormat().fontWeight(), int(QFont::Normal));
+
+        readRtf(doc, "{\\rtf1{\\fonttbl{\\f1 Arial;}}\\f1\\fs99999 a\\fs1 b"
+                     "\\f99999999999 c\\li99999999\\fi-99999999\\ri-99999}");
+        probe.setPosition(1);
+        QCOMPARE(probe.charFormat().fontPointSize(), 1638.0);
+        probe.setPosition(2);
+        QCOMPARE(probe.charFormat().fontPointSize(), 1.0);
+        probe.setPosition(3); // a parameter beyond 32 bits is ignored
+        QCOMPARE(probe.charFormat().fontFamilies().toStringList(), QStringList{"Arial"});
+        QCOMPARE(indents(doc.begin().blockFormat()), (Indents{0, MaxIndent, -MaxIndent}));
+    }
+
     void readsOtherRtf_data() {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<QString>("text");
