@@ -69,8 +69,105 @@ int parameter(QStringView text, bool *ok) {
     return int(negative ? -value : value);
 }
 
+// The character a Windows-1252 byte stands for, as the text files read it.
+QChar windows1252(int byte) {
+    static const QString table = [] {
+        QByteArray all(256, Qt::Uninitialized);
+        for (int b = 0; b < 256; ++b)
+            all[b] = char(b);
+        return TextFile::decode(all);
+    }();
+    return table.at(byte & 0xFF);
+}
+
 QString hex2(int value) {
     return QStringLiteral("%1").arg(qBound(0, value, 255), 2, 16, QLatin1Char('0')).toUpper();
+}
+
+enum class Word {
+    Other,
+    par,
+    pard,
+    qc,
+    qr,
+    fi,
+    pntext,
+    b,
+    i,
+    ul,
+    plain,
+    f,
+    fs,
+    cf,
+    tab,
+    red,
+    green,
+    blue,
+    deff,
+    fonttbl,
+    deflang
+};
+
+// The words the converter knows, found by length first: a long letter holds
+// hundreds of thousands of them.
+Word wordOf(QStringView w) {
+    switch (w.size()) {
+    case 1:
+        if (w == u"b")
+            return Word::b;
+        if (w == u"i")
+            return Word::i;
+        if (w == u"f")
+            return Word::f;
+        break;
+    case 2:
+        if (w == u"qc")
+            return Word::qc;
+        if (w == u"qr")
+            return Word::qr;
+        if (w == u"fi")
+            return Word::fi;
+        if (w == u"ul")
+            return Word::ul;
+        if (w == u"fs")
+            return Word::fs;
+        if (w == u"cf")
+            return Word::cf;
+        break;
+    case 3:
+        if (w == u"par")
+            return Word::par;
+        if (w == u"tab")
+            return Word::tab;
+        if (w == u"red")
+            return Word::red;
+        break;
+    case 4:
+        if (w == u"pard")
+            return Word::pard;
+        if (w == u"blue")
+            return Word::blue;
+        if (w == u"deff")
+            return Word::deff;
+        break;
+    case 5:
+        if (w == u"plain")
+            return Word::plain;
+        if (w == u"green")
+            return Word::green;
+        break;
+    case 6:
+        if (w == u"pntext")
+            return Word::pntext;
+        break;
+    case 7:
+        if (w == u"fonttbl")
+            return Word::fonttbl;
+        if (w == u"deflang")
+            return Word::deflang;
+        break;
+    }
+    return Word::Other;
 }
 
 class Converter {
@@ -135,9 +232,7 @@ private:
         if (c == u'\'') {
             if (i + 2 >= m_n)
                 return m_n; // a cut escape is dropped
-            const int byte = hexDigit(m_in[i + 1]) * 16 + hexDigit(m_in[i + 2]);
-            const char raw = char(byte);
-            emit(TextFile::decode(QByteArrayView(&raw, 1)).at(0));
+            emit(windows1252(hexDigit(m_in[i + 1]) * 16 + hexDigit(m_in[i + 2])));
             return i + 3;
         }
         if (c == u'*')
@@ -148,7 +243,7 @@ private:
         const qsizetype wordStart = i;
         while (i < m_n && isLetter(m_in[i]))
             ++i;
-        const QStringView word = QStringView(m_in).mid(wordStart, i - wordStart);
+        const Word word = wordOf(QStringView(m_in).mid(wordStart, i - wordStart));
         const qsizetype paramStart = i;
         while (i < m_n && (m_in[i] == u'-' || isDigit(m_in[i])))
             ++i;
@@ -156,11 +251,11 @@ private:
         const int param = parameter(QStringView(m_in).mid(paramStart, i - paramStart), &hasParam);
         const auto value = [&](int fallback) { return hasParam ? param : fallback; };
 
-        if (word == u"f" && m_fontTable)
+        if (word == Word::f && m_fontTable)
             return fontEntry(i);
         if (i < m_n && m_in[i] == u' ')
             ++i;
-        if (word == u"pntext") {
+        if (word == Word::pntext) {
             m_paraOpen = false;
             m_list = 2;
             return skipGroup(i);
@@ -168,31 +263,31 @@ private:
         while (i < m_n && (m_in[i] == u';' || m_in[i] == u'{' || m_in[i] == u'}'))
             ++i;
 
-        if (word == u"par") {
+        if (word == Word::par) {
             if (m_list == 2)
                 m_list = 3;
             m_paraOpen = false;
-        } else if (word == u"pard") {
+        } else if (word == Word::pard) {
             m_align = 0;
             if (m_list > 0)
                 m_list = 4;
             m_paraOpen = false;
-        } else if (word == u"qc") {
+        } else if (word == Word::qc) {
             m_align = 2;
             m_paraOpen = false;
-        } else if (word == u"qr") {
+        } else if (word == Word::qr) {
             m_align = 1;
             m_paraOpen = false;
-        } else if (word == u"fi") {
+        } else if (word == Word::fi) {
             m_paraOpen = false;
             m_list = 1;
             flush();
-        } else if (word == u"b" || word == u"i" || word == u"ul") {
+        } else if (word == Word::b || word == Word::i || word == Word::ul) {
             m_synced = false;
-            int &style = word == u"b" ? m_bold : word == u"i" ? m_italic : m_underline;
+            int &style = word == Word::b ? m_bold : word == Word::i ? m_italic : m_underline;
             if (style == Off)
                 style = ToOpen;
-        } else if (word == u"plain") {
+        } else if (word == Word::plain) {
             for (int *style : {&m_bold, &m_italic, &m_underline})
                 if (*style == Open)
                     *style = ToClose;
@@ -202,41 +297,41 @@ private:
                 m_synced = false;
                 flush();
             }
-        } else if (word == u"f") {
+        } else if (word == Word::f) {
             const int n = value(0);
             if (n != m_font) {
                 m_fontChange = true;
                 m_synced = false;
                 m_font = n;
             }
-        } else if (word == u"fs") {
+        } else if (word == Word::fs) {
             const int s = htmlSize(value(11) / 2);
             if (s != m_size) {
                 m_synced = false;
                 m_size = s;
                 m_fontChange = true;
             }
-        } else if (word == u"cf") {
+        } else if (word == Word::cf) {
             const int n = value(0);
             if (n != m_colour) {
                 m_synced = false;
                 m_fontChange = true;
                 m_colour = n;
             }
-        } else if (word == u"tab") {
+        } else if (word == Word::tab) {
             emit(QLatin1Char('\t'));
-        } else if (word == u"red") {
+        } else if (word == Word::red) {
             m_accumulator = QLatin1Char('#') + hex2(value(255));
-        } else if (word == u"green" || word == u"blue") {
+        } else if (word == Word::green || word == Word::blue) {
             if (m_accumulator.size() + 2 <= 10)
                 m_accumulator += hex2(value(255));
-            if (word == u"blue")
+            if (word == Word::blue)
                 m_colours.append(m_accumulator);
-        } else if (word == u"deff") {
+        } else if (word == Word::deff) {
             m_defaultFont = value(0);
-        } else if (word == u"fonttbl") {
+        } else if (word == Word::fonttbl) {
             m_fontTable = true;
-        } else if (word == u"deflang") {
+        } else if (word == Word::deflang) {
             m_fontTable = false;
             m_align = 0;
             m_paraOpen = false;
@@ -385,9 +480,20 @@ QStringList htmlPage(const QString &body, const QString &identity1) {
     QStringList lines{QStringLiteral("<html>"), QStringLiteral("<head>"),
                       QStringLiteral("<title>cv de") + identity1 + QStringLiteral("</title>"),
                       QStringLiteral("</head>"), QStringLiteral("<body>")};
-    for (const QString &line : TextFile::splitLines(body))
-        lines.append(line.startsWith(QLatin1String("<P>")) ? line.mid(3) + QLatin1String("<br>")
-                                                           : line);
+    // Split at every CR LF, CR or LF; a final line end starts no line.
+    const qsizetype n = body.size();
+    qsizetype start = 0;
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && body[end] != u'\r' && body[end] != u'\n')
+            ++end;
+        const QStringView line = QStringView(body).mid(start, end - start);
+        if (line.startsWith(QLatin1String("<P>")))
+            lines.append(line.mid(3) + QLatin1String("<br>"));
+        else
+            lines.append(line.toString());
+        start = end + (end + 1 < n && body[end] == u'\r' && body[end + 1] == u'\n' ? 2 : 1);
+    }
     lines << QStringLiteral("</body>") << QStringLiteral("</html>");
     return lines;
 }
