@@ -104,6 +104,27 @@ QIcon page(const QString &mark) {
     });
 }
 
+QIcon copyIcon() {
+    return drawn([](QPainter &p) {
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(2.5, 2.5, 9, 11));
+        p.drawRect(QRectF(8.5, 6.5, 9, 11));
+    });
+}
+
+QIcon pasteIcon() {
+    return drawn([](QPainter &p) {
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.setBrush(QColor(190, 150, 90));
+        p.drawRoundedRect(QRectF(2.5, 3.5, 12, 15), 1.5, 1.5);
+        p.setBrush(QColor(150, 150, 160));
+        p.drawRect(QRectF(5.5, 1.5, 6, 4));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(8.5, 8.5, 9, 10));
+    });
+}
+
 QIcon themed(const char *name, QStyle::StandardPixmap fallback, QWidget *widget) {
     const QIcon icon = QIcon::fromTheme(QLatin1String(name));
     return icon.isNull() ? widget->style()->standardIcon(fallback) : icon;
@@ -148,10 +169,8 @@ TTexte::TTexte(QWidget *parent) : QDialog(parent) {
     connect(exportButton, &QToolButton::clicked, this, &TTexte::exportFile);
     auto *print = toolButton("printButton", QStringLiteral("Imprimer"), printer());
     connect(print, &QToolButton::clicked, this, &TTexte::printDocument);
-    auto *copy = toolButton("copyButton", QStringLiteral("Copier"),
-                            themed("edit-copy", QStyle::SP_FileDialogDetailedView, this));
-    auto *paste = toolButton("pasteButton", QStringLiteral("Coller"),
-                             themed("edit-paste", QStyle::SP_FileDialogContentsView, this));
+    auto *copy = toolButton("copyButton", QStringLiteral("Copier"), copyIcon());
+    auto *paste = toolButton("pasteButton", QStringLiteral("Coller"), pasteIcon());
     bar->addSpacing(8);
 
     m_fontName = new QComboBox(m_bar);
