@@ -38,6 +38,7 @@ struct CliVerb {
     const char *name;
     const char *usage; // one or more lines, without "usage: "
     int (*run)(const QStringList &args);
+    bool gui = false; // needs Qt's GUI module (fonts, rich text)
 };
 
 // Verbs by family; each family has its own file.
@@ -48,3 +49,5 @@ int importVerb(const QStringList &args);
 int searchVerb(const QStringList &args);
 int sortVerb(const QStringList &args);
 int listVerb(const QStringList &args);
+int rtf2htmlVerb(const QStringList &args);
+int rtfRoundtripVerb(const QStringList &args);

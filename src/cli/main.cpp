@@ -3,6 +3,10 @@
 #include "cli.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -22,6 +26,8 @@ const CliVerb verbs[] = {
      "sort FICHIER.tvr operation|journee code|date [--write]",
      sortVerb},
     {"list", "list FICHIER.tvr societe|operation|journee", listVerb},
+    {"rtf2html", "rtf2html ENTREE.rtf SORTIE", rtf2htmlVerb},
+    {"rtf-roundtrip", "rtf-roundtrip ENTREE.rtf SORTIE.rtf", rtfRoundtripVerb, true},
 };
 
 } // namespace
@@ -37,7 +43,18 @@ int Cli::usage() {
 }
 
 int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
+    // A verb that needs fonts or rich text runs on the offscreen platform
+    // unless the user chose one.
+    std::unique_ptr<QCoreApplication> application;
+    for (const CliVerb &verb : verbs)
+        if (argc > 1 && verb.gui && std::strcmp(argv[1], verb.name) == 0) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            application = std::make_unique<QGuiApplication>(argc, argv);
+        }
+    if (!application)
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication &app = *application;
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return Cli::usage();

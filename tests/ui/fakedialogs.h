@@ -2,8 +2,13 @@
 
 #include "common/dialogs.h"
 
+#include <QColor>
+#include <QFont>
 #include <QQueue>
 #include <QStringList>
+
+#include <functional>
+#include <tuple>
 
 // Answers message boxes and file dialogs from queued replies and records what
 // was asked, so window tests never block on a modal box.
@@ -20,6 +25,10 @@ public:
     QQueue<int> types;                           // file types chosen in save dialogs, 1 if none
     QStringList filters;                         // the filters of the file dialogs, in order
     QStringList suggestions;                     // the names the save dialogs suggested
+    QQueue<bool> printAnswers;                   // replies to print dialogs, none = cancel
+    std::function<void(QPrinter &)> onPrint;     // sets up the printer when OK is answered
+    QQueue<std::pair<QFont, QColor>> fonts;      // replies to font dialogs, none = cancel
+    QFont fontShown;                             // what the last font dialog opened with
 
     void message(QWidget *, const QString &text) override { messages << text; }
     QMessageBox::StandardButton warning(QWidget *, const QString &text,
@@ -44,5 +53,18 @@ public:
         if (type)
             *type = chosen;
         return files.isEmpty() ? QString() : files.dequeue();
+    }
+    bool print(QWidget *, QPrinter &printer) override {
+        const bool ok = !printAnswers.isEmpty() && printAnswers.dequeue();
+        if (ok && onPrint)
+            onPrint(printer);
+        return ok;
+    }
+    bool font(QWidget *, QFont &font, QColor &colour) override {
+        fontShown = font;
+        if (fonts.isEmpty())
+            return false;
+        std::tie(font, colour) = fonts.dequeue();
+        return true;
     }
 };

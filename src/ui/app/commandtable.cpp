@@ -77,6 +77,8 @@ const QList<Command> &commandTable() {
         {Selection, "actionToutesJournees", QStringLiteral("Toutes les fiches"), QStringLiteral("Montrer toutes les fiches"), &F::Toutesjournees1Click, false, false, "001", 3, true, true},
         {Selection, "actionActionsDuJour", QStringLiteral("&Actions du jour..."), QStringLiteral("Montrer les choses à faire"), &F::Actionsdujour1Click, false, false, "001", 3, true},
 
+        {Outils, "actionTraitementTexte", QStringLiteral("&Traitement de texte"), QStringLiteral("Traitement de texte"), &F::Traitementdetexte1Click, false, true},
+
         {Parametres, "actionIdentite", QStringLiteral("&Identité"), QStringLiteral("Identification de la société"), &F::Identite1Click},
         {Parametres, "actionActivite", QStringLiteral("&Activité"), QStringLiteral("Secteur d'activité de la société"), &F::Activite1Click},
         {Parametres, "actionTypeOperation", QStringLiteral("&Type d'opération"), QStringLiteral("Types d'opération"), &F::Typedoperation1Click},

@@ -340,6 +340,10 @@ void TMainForm::Liste1Click() {
     m_fiche->Liste();
 }
 
+void TMainForm::Traitementdetexte1Click() {
+    m_fiche->TrTexte();
+}
+
 void TMainForm::Identite1Click() {
     m_fiche->Psoc();
 }

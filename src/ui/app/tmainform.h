@@ -74,6 +74,7 @@ public:
     void Type1Click() { selectOperations("actionType", 2); }
     void Toutesjournees1Click() { selectDayActions("actionToutesJournees", 1); }
     void Actionsdujour1Click() { selectDayActions("actionActionsDuJour", 2); }
+    void Traitementdetexte1Click();
     void Identite1Click();
     void Activite1Click();
     void Typedoperation1Click();

@@ -1,8 +1,11 @@
 #include "common/dialogs.h"
 
+#include "common/fontcolourdialog.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QPrintDialog>
 
 #include <algorithm>
 
@@ -21,6 +24,20 @@ void Dialogs::setInstance(Dialogs *dialogs) {
 
 int Dialogs::exec(QDialog *dialog) {
     return dialog->exec();
+}
+
+bool Dialogs::print(QWidget *parent, QPrinter &printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool Dialogs::font(QWidget *parent, QFont &font, QColor &colour) {
+    FontColourDialog dialog(font, colour, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    font = dialog.selectedFont();
+    colour = dialog.selectedColour();
+    return true;
 }
 
 void RealDialogs::message(QWidget *parent, const QString &text) {

@@ -4,7 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+class QColor;
 class QDialog;
+class QFont;
+class QPrinter;
 class QWidget;
 
 // Every message box and file dialog of the program goes through this interface,
@@ -32,6 +35,12 @@ public:
     // Runs a program dialog modally and returns its result code; tests
     // override it to fill the dialog and press its buttons without a loop.
     virtual int exec(QDialog *dialog);
+
+    // The print dialog on the printer; true on OK.
+    virtual bool print(QWidget *parent, QPrinter &printer);
+    // The font dialog, with a colour choice; on OK (true) font and colour
+    // hold what was chosen.
+    virtual bool font(QWidget *parent, QFont &font, QColor &colour);
 
     // The instance used by every window; tests install their own.
     static Dialogs &instance();

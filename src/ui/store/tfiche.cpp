@@ -13,6 +13,7 @@
 #include "store/tsociete.h"
 #include "store/tstyp.h"
 #include "store/tville.h"
+#include "wordproc/ttexte.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -272,6 +273,13 @@ void TFiche::TypeOperation() {
     dialog.Init(m_operation->types());
     Dialogs::instance().exec(&dialog);
     m_operation->setTypes(dialog.Result());
+}
+
+void TFiche::TrTexte() {
+    TTexte window(this);
+    window.Setsoc(m_identity.lines[0], m_identity.lines[1], m_identity.lines[2],
+                  m_identity.lines[3]);
+    Dialogs::instance().exec(&window);
 }
 
 TFiche::Ini TFiche::GetIni() const {

@@ -80,6 +80,10 @@ public:
     void Activite();
     void TypeOperation();
 
+    // The word processor with the letterhead (identity lines 1 to 4), the
+    // document empty.
+    void TrTexte();
+
     // Settings file.
     struct Ini {
         bool autoOpen = false;

@@ -96,8 +96,8 @@ private Q_SLOTS:
         QVERIFY(action("actionCodePostal")->isEnabled());
         QVERIFY(!action("actionType")->isEnabled());
         QVERIFY(!action("actionSuivant")->isEnabled());
-        // Menus whose commands all come later are not shown.
-        QVERIFY(!m_form->menu("menuOutils")->menuAction()->isVisible());
+        QVERIFY(m_form->menu("menuOutils")->menuAction()->isVisible());
+        QVERIFY(!action("actionTraitementTexte")->isEnabled());
         QCOMPARE(m_form->menu("menuEdition")->title(), QStringLiteral("&Ediiton"));
         QCOMPARE(m_form->menu("menuAide")->menuAction()->property("helpContext").toInt(), 10);
 
@@ -111,9 +111,10 @@ private Q_SLOTS:
         // "Nouvelle fiche" works without a data set and enables the rest.
         m_form->Nouvellefiche1Click();
         QCOMPARE(edit("editCode")->text(), QStringLiteral("10001"));
-        for (const char *name : {"actionEnregistrer", "actionEnregistrerSous", "actionCopier",
-                                 "actionSuivant", "actionSupprimerFiche", "toolDernier",
-                                 "toolColler", "actionCodePostal", "actionVille"})
+        for (const char *name :
+             {"actionEnregistrer", "actionEnregistrerSous", "actionCopier", "actionSuivant",
+              "actionSupprimerFiche", "toolDernier", "toolColler", "actionCodePostal",
+              "actionVille", "actionTraitementTexte"})
             QVERIFY2(action(name)->isEnabled(), name);
     }
 

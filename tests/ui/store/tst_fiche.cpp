@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextEdit>
 #include <QToolButton>
 
 class TestFiche : public QObject {
@@ -274,6 +275,26 @@ private Q_SLOTS:
         QCOMPARE(lines.size(), 7);
         QCOMPARE(lines.value(1), QStringLiteral("2 rue Haute"));
         QCOMPARE(lines.value(3), QStringLiteral("75011 Paris"));
+    }
+
+    void wordProcessorHasTheLetterhead() {
+        writeLines(f.path(QStringLiteral("Tavrin.soc")),
+                   {"Jean Dupont", "2 rue Haute", "", "75011 Paris", "01 02 03 04 05"});
+        delete f.fiche;
+        f.fiche = new TFiche;
+        f.fiche->activate();
+        QString shown;
+        f.dialogs->scripts << [&](QDialog *d) {
+            auto *editor = d->findChild<QTextEdit *>(QStringLiteral("editor"));
+            QVERIFY(editor->document()->isEmpty());
+            d->findChild<QToolButton *>(QStringLiteral("newButton"))->click();
+            shown = editor->toPlainText();
+            f.dialogs->answers << QMessageBox::No;
+            d->close();
+        };
+        f.fiche->TrTexte();
+        QCOMPARE(f.dialogs->titles.last(), QStringLiteral("Texte"));
+        QCOMPARE(shown, QStringLiteral("Jean Dupont\n2 rue Haute\n\n75011 Paris\n"));
     }
 
     void activityListEditor() {

@@ -1,0 +1,154 @@
+// Letters of 10 000 and 100 000 paragraphs through the word processor's RTF
+// reader, writer and HTML export, each against the plain work it cannot beat.
+#include "letters.h"
+
+#include "store/textfile.h"
+#include "wordproc/letter.h"
+#include "wordproc/paragraph.h"
+#include "wordproc/rtfreader.h"
+#include "wordproc/rtftohtml.h"
+#include "wordproc/rtfwriter.h"
+
+#include <QElapsedTimer>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextList>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace {
+
+// As the data-set rows do: every run starts from memory, not from a cache
+// that only the smaller letter fits in.
+void evictCaches() {
+    static std::vector<char> buffer(std::size_t(256) << 20, 1);
+    volatile char sum = 0;
+    for (std::size_t i = 0; i < buffer.size(); i += 64)
+        sum = sum + buffer[i];
+}
+
+double bestOf(int runs, const std::function<void()> &work) {
+    double fastest = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        evictCaches();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        fastest = std::min(fastest, timer.nsecsElapsed() / 1e6);
+    }
+    return fastest;
+}
+
+// Every attribute the editor gives, in turn: fonts, sizes, styles, colours,
+// alignments, indents, bulleted runs and accented text.
+void typeLetter(QTextDocument &doc, int paragraphs) {
+    const QString fonts[] = {QStringLiteral("Times New Roman"), QStringLiteral("Arial"),
+                             QStringLiteral("Courier New")};
+    const QColor colours[] = {Qt::black, Qt::red, QColor(0, 0, 128), QColor(0, 128, 0)};
+    QTextCursor c(&doc);
+    c.beginEditBlock();
+    QTextList *list = nullptr;
+    for (int k = 0; k < paragraphs; ++k) {
+        QTextBlockFormat block;
+        block.setAlignment(k % 7 == 3    ? Qt::AlignHCenter
+                           : k % 11 == 5 ? Qt::AlignRight
+                                         : Qt::AlignLeft);
+        WordProc::setIndents(block, {(k % 5) * 6, -(k % 3) * 6, (k % 4) * 3});
+        if (k == 0)
+            c.setBlockFormat(block);
+        else
+            c.insertBlock(block);
+        QTextCharFormat plain;
+        plain.setFontFamilies(QStringList{fonts[k % 3]});
+        plain.setFontPointSize(10 + k % 4);
+        QTextCharFormat styled = plain;
+        styled.setFontWeight(k % 2 ? QFont::Bold : QFont::Normal);
+        styled.setFontItalic(k % 3 == 0);
+        styled.setFontUnderline(k % 4 == 1);
+        styled.setForeground(colours[k % 4]);
+        c.insertText(QStringLiteral("Paragraphe %1 : la société a reçu ").arg(k), plain);
+        c.insertText(QStringLiteral("votre candidature\tdéjà "), styled);
+        c.insertText(QStringLiteral("{étudiée} à 95 € près, cœur ŝ."), plain);
+        if (k % 10 >= 7) {
+            if (list && k % 10 > 7)
+                list->add(c.block());
+            else
+                list = c.createList(QTextListFormat::ListDisc);
+        }
+    }
+    c.endEditBlock();
+}
+
+} // namespace
+
+void benchLetters() {
+    struct Row {
+        const char *operation;
+        int size;
+        double ms, reference;
+    };
+    std::vector<Row> rows;
+    volatile qsizetype sink = 0;
+    for (const int size : {10000, 100000}) {
+        const int runs = size > 10000 ? 5 : 11;
+        QTextDocument letter;
+        letter.setDefaultFont(WordProc::editorFont());
+        typeLetter(letter, size);
+        const QString plain = letter.toPlainText();
+        const QByteArray file = TextFile::encode(WordProc::writeRtf(letter).join("\r\n") + "\r\n");
+
+        const double setPlain = bestOf(runs, [&] {
+            QTextDocument doc;
+            doc.setPlainText(plain);
+            sink = sink + doc.blockCount();
+        });
+        const double decodeSplit = bestOf(
+            runs, [&] { sink = sink + TextFile::splitLines(TextFile::decode(file)).size(); });
+        rows.push_back({"Lecture RTF", size,
+                        bestOf(runs,
+                               [&] {
+                                   QTextDocument doc;
+                                   doc.setDefaultFont(WordProc::editorFont());
+                                   WordProc::readRtf(doc, file);
+                                   sink = sink + doc.blockCount();
+                               }),
+                        setPlain});
+        rows.push_back(
+            {"Ecriture RTF", size,
+             bestOf(
+                 runs,
+                 [&] {
+                     sink =
+                         sink +
+                         TextFile::encode(WordProc::writeRtf(letter).join("\r\n") + "\r\n").size();
+                 }),
+             setPlain});
+        rows.push_back({"Export HTML (en mémoire)", size,
+                        bestOf(runs,
+                               [&] {
+                                   const QString rtf =
+                                       TextFile::splitLines(TextFile::decode(file)).join("\r\n");
+                                   const QStringList page = WordProc::htmlPage(
+                                       WordProc::RtfToHtml(rtf), QStringLiteral("X"));
+                                   sink = sink + TextFile::encode(page.join("\r\n")).size();
+                               }),
+                        decodeSplit});
+    }
+    std::printf("\n%-38s %8s %12s %14s %7s\n", "traitement de texte", "paragr.", "ms",
+                "référence ms", "ratio");
+    std::map<QString, std::map<int, double>> bySize;
+    for (const Row &r : rows) {
+        std::printf("%-38s %8d %12.2f %14.2f %7.2f\n", r.operation, r.size, r.ms, r.reference,
+                    r.ms / r.reference);
+        bySize[QString::fromUtf8(r.operation)][r.size] = r.ms;
+    }
+    std::printf("(référence : setPlainText du même texte pour la lecture et l'écriture, "
+                "décodage et découpage du fichier pour l'export)\n");
+    std::printf("\n%-38s %12s\n", "traitement de texte", "100000/10000");
+    for (const auto &[operation, times] : bySize)
+        std::printf("%-38s %12.2f\n", qPrintable(operation), times.at(100000) / times.at(10000));
+}

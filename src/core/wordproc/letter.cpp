@@ -1,0 +1,39 @@
+#include "wordproc/letter.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+
+namespace WordProc {
+
+QFont editorFont() {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(17);
+    return font;
+}
+
+QTextCharFormat typingFormat() {
+    QTextCharFormat format;
+    format.setFontFamilies(QStringList{QStringLiteral("Times New Roman")});
+    format.setFontPointSize(10);
+    return format;
+}
+
+QTextCursor appendLines(QTextDocument &document, const QStringList &lines,
+                        const QTextCharFormat &format) {
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    bool fill = cursor.block().length() <= 1;
+    for (const QString &line : lines) {
+        if (!fill)
+            cursor.insertBlock(cursor.blockFormat(), format);
+        fill = false;
+        cursor.insertText(line, format);
+    }
+    cursor.insertBlock(cursor.blockFormat(), format);
+    cursor.endEditBlock();
+    document.setModified(true);
+    return cursor;
+}
+
+} // namespace WordProc

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QStringList>
+
+class QTextDocument;
+
+namespace WordProc {
+
+// Replaces the document's content with the file's: RTF when it starts with
+// "{\rtf", otherwise Windows-1252 text, a paragraph per line. Bad input is
+// read as far as it makes sense; it never stops the reading.
+void readRtf(QTextDocument &document, QByteArrayView bytes);
+
+// The document's text, a line per paragraph: a tab stays a tab, a line break
+// inside a paragraph becomes a space, bullets are not shown. An empty last
+// paragraph (where the caret waits) is left out.
+QStringList paragraphTexts(const QTextDocument &document);
+
+} // namespace WordProc

@@ -1,0 +1,271 @@
+#include "wordproc/rtfwriter.h"
+
+#include "store/textfile.h"
+#include "wordproc/paragraph.h"
+
+#include <QHash>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextList>
+
+#include <optional>
+
+namespace WordProc {
+
+namespace {
+
+struct Run {
+    int font = -1;
+    int halfPoints = 0;
+    int colour = 0;
+    bool bold = false, italic = false, underline = false;
+    friend bool operator==(const Run &, const Run &) = default;
+};
+
+struct Paragraph {
+    int align = 0; // 0 left, 1 centre, 2 right
+    Indents indents;
+    bool bullet = false;
+    friend bool operator==(const Paragraph &, const Paragraph &) = default;
+};
+
+// Windows-1252 bytes 128 to 255 by the character they stand for.
+const QHash<char16_t, uchar> &highBytes() {
+    static const QHash<char16_t, uchar> table = [] {
+        QHash<char16_t, uchar> t;
+        for (int b = 128; b < 256; ++b) {
+            const char raw = char(b);
+            t.insert(TextFile::decode(QByteArrayView(&raw, 1)).at(0).unicode(), uchar(b));
+        }
+        return t;
+    }();
+    return table;
+}
+
+void appendText(QString &line, QStringView text) {
+    static const char hex[] = "0123456789abcdef";
+    const auto &high = highBytes();
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u == '\\' || u == '{' || u == '}') {
+            line += QLatin1Char('\\');
+            line += ch;
+        } else if (u == '\t') {
+            line += QLatin1String("\\tab ");
+        } else if (u == QChar::LineSeparator) {
+            line += QLatin1String("\\line ");
+        } else if (u < 32 || u == QChar::ObjectReplacementCharacter || u == 0xFDD0 || u == 0xFDD1 ||
+                   u == QChar::ParagraphSeparator) {
+            // Control characters and Qt's object markers are not text.
+        } else if (u < 128) {
+            line += ch;
+        } else if (const auto it = high.constFind(u); it != high.constEnd()) {
+            line += QLatin1String("\\'");
+            line += QLatin1Char(hex[it.value() >> 4]);
+            line += QLatin1Char(hex[it.value() & 15]);
+        } else {
+            line += QLatin1String("\\u") + QString::number(u > 32767 ? int(u) - 65536 : int(u)) +
+                    QLatin1Char('?');
+        }
+    }
+}
+
+// A font name as the font table can hold it: no ";" nor control character.
+QString fontName(QString name) {
+    name.removeIf([](QChar c) { return c == u';' || c.unicode() < 32; });
+    return name.trimmed();
+}
+
+class Writer {
+public:
+    explicit Writer(const QTextDocument &document) : m_document(document) {
+        m_fontIndex.insert(QStringLiteral("MS Sans Serif"), 0);
+        m_fontIndex.insert(QStringLiteral("Symbol"), 1);
+        m_colourIndex.insert(qRgb(0, 0, 0), 0);
+        const QFont font = document.defaultFont();
+        m_defaultFamily = fontName(font.family());
+        m_defaultHalfPoints =
+            font.pointSizeF() > 0 ? qRound(font.pointSizeF() * 2) : qRound(font.pixelSize() * 1.5);
+    }
+
+    QStringList run() {
+        QStringList lines{QString(), QString()};
+        QString line = QStringLiteral("\\deflang1036");
+        Paragraph previous;
+        std::optional<Run> lastRun;
+        int k = 0;
+        for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next(), ++k) {
+            const bool emptyLast = !block.next().isValid() && block.length() <= 1;
+            const Paragraph paragraph = paragraphOf(block);
+            // A paragraph word right before text needs its delimiting space.
+            bool delimit = false;
+            if (k == 0 || !(paragraph == previous)) {
+                appendParagraph(line, paragraph);
+                delimit = !paragraph.bullet;
+            }
+            previous = paragraph;
+            if (emptyLast)
+                break;
+            if (paragraph.bullet)
+                line += QLatin1String("{\\pntext\\f1\\'b7\\tab}");
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                if (!fragment.isValid())
+                    continue;
+                // Text with nothing to write (Qt's object markers) changes nothing.
+                QString text;
+                appendText(text, fragment.text());
+                if (text.isEmpty())
+                    continue;
+                const Run attributes = runOf(fragment);
+                if (!lastRun || !(attributes == *lastRun)) {
+                    appendRun(line, attributes);
+                    lastRun = attributes;
+                    delimit = false;
+                }
+                if (delimit)
+                    line += QLatin1Char(' ');
+                delimit = false;
+                line += text;
+            }
+            lines.append(line);
+            line = QStringLiteral("\\par ");
+        }
+        line += QLatin1Char('}');
+        lines.append(line);
+        lines[0] = fontTable();
+        lines[1] = colourTable();
+        return lines;
+    }
+
+private:
+    // Formats are looked at once each: a long letter has few of them.
+    Paragraph paragraphOf(const QTextBlock &block) {
+        const int index = block.blockFormatIndex();
+        auto it = m_paragraphs.constFind(index);
+        if (it == m_paragraphs.constEnd())
+            it = m_paragraphs.insert(index, makeParagraph(block));
+        return it.value();
+    }
+
+    Run runOf(const QTextFragment &fragment) {
+        const int index = fragment.charFormatIndex();
+        auto it = m_runs.constFind(index);
+        if (it == m_runs.constEnd())
+            it = m_runs.insert(index, runOf(fragment.charFormat()));
+        return it.value();
+    }
+
+    Paragraph makeParagraph(const QTextBlock &block) const {
+        const QTextBlockFormat format = block.blockFormat();
+        Paragraph p;
+        const Qt::Alignment align = format.alignment() & Qt::AlignHorizontal_Mask;
+        p.align = align & Qt::AlignHCenter                       ? 1
+                  : align & (Qt::AlignRight | Qt::AlignTrailing) ? 2
+                                                                 : 0;
+        p.indents = indents(format);
+        p.bullet = block.textList() != nullptr;
+        return p;
+    }
+
+    static void appendParagraph(QString &line, const Paragraph &p) {
+        line += QLatin1String("\\pard");
+        if (p.align == 1)
+            line += QLatin1String("\\qc");
+        else if (p.align == 2)
+            line += QLatin1String("\\qr");
+        const int fi = -p.indents.left * 20;
+        const int li = (p.indents.first + p.indents.left) * 20;
+        const int ri = p.indents.right * 20;
+        if (fi != 0 || p.bullet)
+            line += QLatin1String("\\fi") + QString::number(fi);
+        if (li != 0 || p.bullet)
+            line += QLatin1String("\\li") + QString::number(li);
+        if (ri != 0)
+            line += QLatin1String("\\ri") + QString::number(ri);
+        if (p.bullet)
+            line += QLatin1String("{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'b7}}");
+    }
+
+    Run runOf(const QTextCharFormat &format) {
+        Run r;
+        QString family = fontName(format.fontFamilies().toStringList().value(0));
+        if (family.isEmpty())
+            family = m_defaultFamily;
+        auto font = m_fontIndex.constFind(family);
+        if (font == m_fontIndex.constEnd()) {
+            font = m_fontIndex.insert(family, int(m_fontIndex.size()));
+            m_fonts.append(family);
+        }
+        r.font = font.value();
+        const double points = format.fontPointSize();
+        r.halfPoints = qBound(2, points > 0 ? qRound(points * 2) : m_defaultHalfPoints, 3276);
+        if (format.foreground().style() != Qt::NoBrush) {
+            const QRgb rgb = format.foreground().color().rgb() | 0xFF000000u;
+            auto colour = m_colourIndex.constFind(rgb);
+            if (colour == m_colourIndex.constEnd()) {
+                colour = m_colourIndex.insert(rgb, int(m_colourIndex.size()));
+                m_colours.append(rgb);
+            }
+            r.colour = colour.value();
+        }
+        r.bold = format.fontWeight() > QFont::Medium;
+        r.italic = format.fontItalic();
+        r.underline = format.fontUnderline();
+        return r;
+    }
+
+    static void appendRun(QString &line, const Run &r) {
+        line += QLatin1String("\\plain\\f") + QString::number(r.font) + QLatin1String("\\fs") +
+                QString::number(r.halfPoints);
+        if (r.colour != 0)
+            line += QLatin1String("\\cf") + QString::number(r.colour);
+        if (r.bold)
+            line += QLatin1String("\\b");
+        if (r.italic)
+            line += QLatin1String("\\i");
+        if (r.underline)
+            line += QLatin1String("\\ul");
+        line += QLatin1Char(' ');
+    }
+
+    QString fontTable() const {
+        QString line = QStringLiteral("{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS "
+                                      "Sans Serif;}{\\f1\\froman\\fcharset2 Symbol;}");
+        for (qsizetype i = 0; i < m_fonts.size(); ++i) {
+            const QString &name = m_fonts[i];
+            line += QLatin1String("{\\f") + QString::number(i + 2) + QLatin1String("\\fnil ");
+            appendText(line, name);
+            line += QLatin1String(";}");
+        }
+        return line + QLatin1Char('}');
+    }
+
+    QString colourTable() const {
+        QString line = QStringLiteral("{\\colortbl\\red0\\green0\\blue0;");
+        for (const QRgb rgb : m_colours)
+            line += QStringLiteral("\\red%1\\green%2\\blue%3;")
+                        .arg(qRed(rgb))
+                        .arg(qGreen(rgb))
+                        .arg(qBlue(rgb));
+        return line + QLatin1Char('}');
+    }
+
+    const QTextDocument &m_document;
+    QString m_defaultFamily;
+    int m_defaultHalfPoints = 20;
+    QHash<QString, int> m_fontIndex;
+    QStringList m_fonts;
+    QHash<QRgb, int> m_colourIndex;
+    QHash<int, Paragraph> m_paragraphs;
+    QHash<int, Run> m_runs;
+    QList<QRgb> m_colours;
+};
+
+} // namespace
+
+QStringList writeRtf(const QTextDocument &document) {
+    return Writer(document).run();
+}
+
+} // namespace WordProc

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextDocument;
+
+namespace WordProc {
+
+// The document as RTF in the layout the HTML export reads, a line per item
+// (the file ends each with CR LF). Only ASCII is written: the other
+// characters as \'hh when Windows-1252 has them, \uN? beyond.
+QStringList writeRtf(const QTextDocument &document);
+
+} // namespace WordProc

@@ -1,0 +1,133 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+QString data(const QString &name) {
+    return QStringLiteral(TAVRIN_TEST_DATA "/wordproc/") + name;
+}
+
+QByteArray bytes(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &content) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+}
+
+} // namespace
+
+class TestWordProcCli : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    // Runs in the temporary folder, as a user in their start directory.
+    Run cli(const QStringList &args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", m_dir.path()); // keeps Qt quiet about it
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(m_dir.path());
+        p.start(TAVRIN_CLI, args);
+        p.waitForFinished(60000);
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+
+private Q_SLOTS:
+    void init() { QFile::remove(m_dir.filePath("Tavrin.soc")); }
+
+    void exportsTheLetter_data() {
+        QTest::addColumn<QByteArray>("lineEnd");
+        QTest::newRow("CR LF") << QByteArray("\r\n");
+        QTest::newRow("LF") << QByteArray("\n");
+        QTest::newRow("CR") << QByteArray("\r");
+    }
+    void exportsTheLetter() {
+        QFETCH(QByteArray, lineEnd);
+        writeBytes(m_dir.filePath("Tavrin.soc"), "Jean Dupont\r\n1 rue\r\n");
+        writeBytes(m_dir.filePath("in.rtf"), bytes(data("lettre.rtf")).replace("\r\n", lineEnd));
+        QDir(m_dir.path()).mkpath("sortie.1");
+        const Run r = cli({"rtf2html", "in.rtf", "sortie.1/lettre.v2.rtf"});
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QStringLiteral("sortie.1/lettre.v2.htm\n"));
+        QCOMPARE(bytes(m_dir.filePath("sortie.1/lettre.v2.htm")), bytes(data("lettre.htm")));
+    }
+
+    void titleIsEmptyWithoutIdentity() {
+        const Run r = cli({"rtf2html", data("lettre.rtf"), "cv"});
+        QCOMPARE(r.status, 0);
+        QVERIFY(bytes(m_dir.filePath("cv.htm")).contains("\r\n<title>cv de</title>\r\n"));
+    }
+
+    void roundTripWritesTheSameBytesAndPrintsTheText() {
+        const Run r = cli({"rtf-roundtrip", data("complet.rtf"), "copie.rtf"});
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QString::fromUtf8("Élise Ŝarmont\t{à} \\ 5 €\nObjet : candidature "
+                                          "spontanée\nUn\nDeux\n\nFin\n"));
+        QCOMPARE(bytes(m_dir.filePath("copie.rtf")), bytes(data("complet.rtf")));
+    }
+
+    void roundTripOfPlainText() {
+        writeBytes(m_dir.filePath("note.txt"), "Ligne \xe9\r\nDeux\r\n");
+        const Run r = cli({"rtf-roundtrip", "note.txt", "note.rtf"});
+        QCOMPARE(r.out, QString::fromUtf8("Ligne é\nDeux\n"));
+        QVERIFY(bytes(m_dir.filePath("note.rtf")).contains("\r\n\\par Deux\r\n\\par }\r\n"));
+    }
+
+    void failures_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const QString letter = data("lettre.rtf");
+        QTest::newRow("missing input")
+            << QStringList{"rtf2html", "absent.rtf", "x"} << 2 << "Le fichier n'existe pas\n";
+        QTest::newRow("a folder as input")
+            << QStringList{"rtf-roundtrip", ".", "x.rtf"} << 2 << "Le fichier n'existe pas\n";
+        QTest::newRow("unwritable html")
+            << QStringList{"rtf2html", letter, "absent/lettre.rtf"} << 1
+            << "Impossible d'enregistrer le fichier absent/lettre.htm : dossier introuvable\n";
+        QTest::newRow("unwritable rtf")
+            << QStringList{"rtf-roundtrip", letter, "absent/lettre.rtf"} << 1
+            << "Impossible d'enregistrer le fichier absent/lettre.rtf : dossier introuvable\n";
+    }
+    void failures() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        const Run r = cli(args);
+        QCOMPARE(r.err, message);
+        QCOMPARE(r.status, status);
+        QCOMPARE(r.out, QString());
+    }
+
+    void usage_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("rtf2html alone") << QStringList{"rtf2html", "a.rtf"};
+        QTest::newRow("roundtrip with three") << QStringList{"rtf-roundtrip", "a", "b", "c"};
+    }
+    void usage() {
+        QFETCH(QStringList, args);
+        const Run r = cli(args);
+        QCOMPARE(r.status, 64);
+        QVERIFY(r.err.contains("tavrin-cli rtf-roundtrip ENTREE.rtf SORTIE.rtf\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWordProcCli)
+#include "tst_wordproccli.moc"
