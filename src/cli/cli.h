@@ -48,3 +48,6 @@ int importVerb(const QStringList &args);
 int searchVerb(const QStringList &args);
 int sortVerb(const QStringList &args);
 int listVerb(const QStringList &args);
+int profileVerb(const QStringList &args);
+int cvVerb(const QStringList &args);
+int interviewVerb(const QStringList &args);

@@ -22,6 +22,11 @@ const CliVerb verbs[] = {
      "sort FICHIER.tvr operation|journee code|date [--write]",
      sortVerb},
     {"list", "list FICHIER.tvr societe|operation|journee", listVerb},
+    {"profile", "profile FICHIER [--write SORTIE]", profileVerb},
+    {"cv", "cv FICHIER [IDENTITE]", cvVerb},
+    {"interview",
+     "interview SCRIPT --nom NOM [--prenom PRENOM] [--titre TITRE] [--draws a,b,...] [--end]",
+     interviewVerb},
 };
 
 } // namespace
