@@ -89,13 +89,18 @@ Employer Employer::read(const BlocList &list, int block) {
         for (QString *field : fields)
             *field = reader.field(offset++);
         e.stillEmployed = reader.field(10) == QLatin1String("Y");
+        // Lines that are not responsibilities are kept too, after them.
+        QStringList beyond;
         reader.walk(
             11, ScanLimit,
             [&e](const QString &line) {
                 if (line.startsWith(Memo))
                     e.responsibilities.append(BlocList::prefixedText(line));
+                else
+                    e.tail.append(line);
             },
-            e.tail);
+            beyond);
+        e.tail += beyond;
     }
     e.entry = dateOrBlank(e.entry);
     e.leaving = dateOrBlank(e.leaving);

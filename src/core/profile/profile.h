@@ -14,7 +14,7 @@ struct Employer {
     QString entry, leaving; // as typed in the date mask
     bool stillEmployed = false;
     QStringList responsibilities;
-    QStringList tail; // lines beyond the scan, written back as they were
+    QStringList tail; // the block's other lines, written back as they were
 
     static constexpr int ScanLimit = 200;
 
