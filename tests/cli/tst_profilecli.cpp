@@ -79,6 +79,10 @@ private Q_SLOTS:
                "votre dernier poste.\n\nVotre score\nVous avez réalisé 105 points\nLongueur "
                "moyenne d'une réponse : 3 mots\n"
             << "";
+        QTest::newRow("script in UTF-8")
+            << QStringList{"interview", "utf8.scp", "--nom", "X"} << QByteArray("argent\n") << 0
+            << "X \nBonjour Monsieur.\nargent\nQuelles sont vos prétentions de salaire ?\n"
+            << "";
         QTest::newRow("interview without name")
             << QStringList{"interview", "Recrut.scp", "--nom", "  "} << none << 2 << ""
             << "Il manque le nom\n";
@@ -102,6 +106,7 @@ private Q_SLOTS:
         write("empty.moi", windows("PAGE2\n" + QString("\n").repeated(18) + "note\n"));
         write("Tavrin.soc", windows("Jean Dupont\n1 rue Haute\n\n75001 Paris\n01\n\n\n"));
         write("Recrut.scp", windows(Script));
+        write("utf8.scp", QString(Script).replace("\n", "\r\n").toUtf8());
         write("short.scp", windows("Le DRH\n- Bonjour\n"));
         write("noclosing.scp", windows(QString(Script).replace("- Au revoir.\n", "")));
         for (QString &arg : args)

@@ -156,14 +156,16 @@ private Q_SLOTS:
         d.setScript(script({Q1}));
         QCOMPARE(d.Nouveaudial("Dupont", "", "Monsieur"), Dialogue::Start::Started);
         QCOMPARE(d.turnLimit(), 15);
-        for (int i = 0; i < 16; ++i)
+        for (int i = 0; i < 15; ++i)
             d.submit("abcdefghi");
+        d.submit("un deux trois quatre cinq six sept");
         QVERIFY(!d.running());
         d.submit("ignored");
         const QStringList t = d.transcript();
-        QCOMPARE(t.mid(t.size() - 6), (QStringList{"abcdefghi", "Au revoir.", "", "Votre score",
-                                                   "Vous aavez réalisé 100 points",
-                                                   "Longueur moyenne d'une réponse : 1 mots"}));
+        QCOMPARE(t.mid(t.size() - 6),
+                 (QStringList{"un deux trois quatre cinq six sept", "Au revoir.", "", "Votre score",
+                              "Vous aavez réalisé 110 points",
+                              "Longueur moyenne d'une réponse : 1 mots"}));
     }
 
     void refusedStarts_data() {
