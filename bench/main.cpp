@@ -8,6 +8,8 @@
 #include "find/listrows.h"
 #include "find/recordsort.h"
 #include "find/search.h"
+#include "profile/cv.h"
+#include "profile/profile.h"
 #include "store/dataset.h"
 #include "store/textfile.h"
 
@@ -78,6 +80,70 @@ struct Row {
     double ms;
     double reference;
 };
+
+// A profile of `employers` employers, each with two lines of responsibilities.
+QStringList generatedProfile(int employers) {
+    const BlocList tags(5);
+    QStringList lines{"PAGE1"};
+    lines += QStringList(14, "Valeur");
+    lines += "PAGE2";
+    lines += QStringList(18, "2001");
+    lines += "PAGE3";
+    for (int n = 0; n < employers; ++n) {
+        lines += tags.openTag(n);
+        lines += QStringList{"Société " + QString::number(n),
+                             "Chimie",
+                             "1 rue Haute",
+                             "75001",
+                             "Paris",
+                             "Chef de projet",
+                             "Études",
+                             "01/02/1990",
+                             "03/04/1999",
+                             "N",
+                             "MEMOEncadrer une équipe",
+                             "MEMOSuivre les budgets"};
+        lines += tags.closeTag(n);
+    }
+    lines += "PAGE4";
+    lines += QStringList(14, "5");
+    lines += "PAGE5";
+    lines += "Chimie : Pratique";
+    lines += "PAGE6";
+    lines += QStringList(24, "2");
+    return lines;
+}
+
+// Reading Tavrin.moi, the profile window's Init and Result, and the CV text.
+std::vector<Row> profileRows(const QString &dir, volatile qsizetype &sink) {
+    std::vector<Row> rows;
+    for (const int employers : {1000, 9000}) {
+        const int runs = 15;
+        const QString path = dir + "/Tavrin" + QString::number(employers) + ".moi";
+        TextFile::write(path, generatedProfile(employers));
+        const double read = best(runs, {}, [&] { sink = sink + plainReadSplit({path}); });
+        const QStringList lines = TextFile::read(path);
+        rows.push_back({"Profil : lecture", employers,
+                        best(runs, {}, [&] { sink = sink + TextFile::read(path).size(); }), read});
+        rows.push_back({"Profil : Init", employers,
+                        best(runs, {},
+                             [&] {
+                                 Profile p;
+                                 sink = sink + p.Init(lines);
+                             }),
+                        read});
+        Profile p;
+        p.Init(lines);
+        rows.push_back(
+            {"Profil : Result", employers,
+             best(
+                 runs, [&] { p.markChanged(); }, [&] { sink = sink + p.Result()->size(); }),
+             read});
+        rows.push_back({"CV : texte", employers,
+                        best(runs, {}, [&] { sink = sink + Cv::lines(lines).size(); }), read});
+    }
+    return rows;
+}
 
 } // namespace
 
@@ -269,6 +335,15 @@ int main(int argc, char **argv) {
                     r.reference, r.ms / r.reference);
         bySize[r.operation][r.size] = r.ms;
     }
+    const std::vector<Row> profile = profileRows(dir.path(), sink);
+    std::printf("\n%-38s %8s %12s %14s %7s\n", "opération", "employeurs", "ms", "lecture ms",
+                "ratio");
+    for (const Row &r : profile)
+        std::printf("%-38s %8d %12.2f %14.2f %7.2f\n", qPrintable(r.operation), r.size, r.ms,
+                    r.reference, r.ms / r.reference);
+    for (std::size_t i = 0; i + 4 < profile.size(); ++i)
+        std::printf("%-38s 9000/1000 %8.2f\n", qPrintable(profile[i].operation),
+                    profile[i + 4].ms / profile[i].ms);
     if (sizes.size() == 3) {
         std::printf("\n%-38s %12s\n", "opération", "90000/10000");
         for (const auto &[operation, times] : bySize)

@@ -51,3 +51,6 @@ int sortVerb(const QStringList &args);
 int listVerb(const QStringList &args);
 int rtf2htmlVerb(const QStringList &args);
 int rtfRoundtripVerb(const QStringList &args);
+int profileVerb(const QStringList &args);
+int cvVerb(const QStringList &args);
+int interviewVerb(const QStringList &args);

@@ -28,6 +28,11 @@ const CliVerb verbs[] = {
     {"list", "list FICHIER.tvr societe|operation|journee", listVerb},
     {"rtf2html", "rtf2html ENTREE.rtf SORTIE", rtf2htmlVerb},
     {"rtf-roundtrip", "rtf-roundtrip ENTREE.rtf SORTIE.rtf", rtfRoundtripVerb, true},
+    {"profile", "profile FICHIER [--write SORTIE]", profileVerb},
+    {"cv", "cv FICHIER [IDENTITE]", cvVerb},
+    {"interview",
+     "interview SCRIPT --nom NOM [--prenom PRENOM] [--titre TITRE] [--draws a,b,...] [--end]",
+     interviewVerb},
 };
 
 } // namespace

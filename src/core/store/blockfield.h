@@ -3,6 +3,7 @@
 #include "store/bloclist.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <limits>
 
@@ -88,5 +89,37 @@ void forEachMatch(const BlocList &list, int offset, const QString &text, Match m
 
 // The first block in list order whose field matches, or -1.
 int findFirst(const BlocList &list, int offset, const QString &text, Match match);
+
+// Reads one block by offsets from its opening tag, within the block's end:
+// its closing tag, or the next block when the closing tag was lost.
+class Reader {
+public:
+    Reader(const BlocList &list, int block) : m_list(list), m_tag(list.findBlock(block)) {
+        if (m_tag >= 0)
+            m_contentEnd = contentEnd(list, m_tag);
+    }
+
+    bool found() const { return m_tag >= 0; }
+
+    // The line at offset, empty beyond the block's content.
+    QString field(int offset) const { return at(m_list, m_tag, m_contentEnd, offset); }
+
+    // Visits the content lines from offset `first` up to offset `limit`; the
+    // list's last line is not examined. What the walk leaves of the block goes
+    // to `tail`, so that writing the record back keeps it.
+    template <typename Visit> void walk(int first, int limit, Visit visit, QStringList &tail) {
+        const QStringList &lines = m_list.lines();
+        qsizetype index = m_tag + first;
+        for (; index <= m_tag + limit && index < m_contentEnd && index < lines.size() - 1; ++index)
+            visit(lines.at(index));
+        if (index < m_contentEnd)
+            tail = lines.mid(index, m_contentEnd - index);
+    }
+
+private:
+    const BlocList &m_list;
+    qsizetype m_tag;
+    qsizetype m_contentEnd = 0;
+};
 
 } // namespace BlockField

@@ -7,38 +7,6 @@ namespace {
 
 const QLatin1String Memo("MEMO"), Text("TEXT"), Mem3("MEM3"), Mem4("MEM4"), Data("DATA");
 
-// Reads one block by offsets from its opening tag, within the block's end:
-// its closing tag, or the next block when the closing tag was lost.
-class BlockReader {
-public:
-    BlockReader(const BlocList &list, int block) : m_list(list), m_tag(list.findBlock(block)) {
-        if (m_tag >= 0)
-            m_contentEnd = BlockField::contentEnd(list, m_tag);
-    }
-
-    bool found() const { return m_tag >= 0; }
-
-    // The line at offset, empty beyond the block's content.
-    QString field(int offset) const { return BlockField::at(m_list, m_tag, m_contentEnd, offset); }
-
-    // Visits the content lines from offset `first` up to offset `limit`; the
-    // list's last line is not examined. What the walk leaves of the block goes
-    // to `tail`, so that writing the record back keeps it.
-    template <typename Visit> void walk(int first, int limit, Visit visit, QStringList &tail) {
-        const QStringList &lines = m_list.lines();
-        qsizetype index = m_tag + first;
-        for (; index <= m_tag + limit && index < m_contentEnd && index < lines.size() - 1; ++index)
-            visit(lines.at(index));
-        if (index < m_contentEnd)
-            tail = lines.mid(index, m_contentEnd - index);
-    }
-
-private:
-    const BlocList &m_list;
-    qsizetype m_tag;
-    qsizetype m_contentEnd = 0;
-};
-
 QStringList safeFields(QStringList fields) {
     for (QString &field : fields)
         field = safeField(field);
@@ -147,7 +115,7 @@ QStringList prefixed(const QString &prefix, const QStringList &lines) {
 Company Company::read(const BlocList &list, int block, const QDate &today) {
     Company c;
     c.date = today;
-    BlockReader reader(list, block);
+    BlockField::Reader reader(list, block);
     if (reader.found()) {
         c.code = reader.field(1);
         const QDate date = Dates::parse(reader.field(2));
@@ -187,7 +155,7 @@ QStringList Company::lines() const {
 Operation Operation::read(const BlocList &list, int block, const QDate &today) {
     Operation o;
     o.start = o.end = today;
-    BlockReader reader(list, block);
+    BlockField::Reader reader(list, block);
     if (reader.found()) {
         o.code = reader.field(1);
         o.type = reader.field(2);
@@ -241,7 +209,7 @@ DayAction DayAction::read(const BlocList &list, int block, const QDateTime &now)
     DayAction d;
     d.date = now.date();
     d.time = now.time();
-    BlockReader reader(list, block);
+    BlockField::Reader reader(list, block);
     if (reader.found()) {
         d.code = reader.field(1);
         const QString date = reader.field(2);

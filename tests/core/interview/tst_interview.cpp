@@ -1,0 +1,233 @@
+// The scripted recruiter: reading the script, reading the answers, scoring
+// them and the transcript a dialogue leaves.
+#include "interview/dialogue.h"
+#include "store/textfile.h"
+
+#include <QtTest>
+
+namespace {
+
+const QString Sep = "\\*";
+
+QStringList script(const QStringList &questions, const QStringList &positives = {},
+                   const QStringList &negatives = {}) {
+    return QStringList{"Le DRH", "- Bonjour [TITRE], asseyez-vous.", Sep} + questions +
+           QStringList{Sep, "- Au revoir.", Sep} + positives + QStringList{Sep} + negatives;
+}
+
+const QString Q1 = "Quelles sont vos prétentions de salaire ?";
+const QString Q2 = "Parlez-moi de votre dernier poste.";
+
+} // namespace
+
+class TestInterview : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void normalise_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("padded");
+        QTest::addColumn<QString>("folded");
+        QTest::addColumn<int>("words");
+
+        QTest::newRow("punctuation") << "  Je veux de l'Argent.\t"
+                                     << " je veux de l argent  "
+                                     << " je veux de l argent  " << 5;
+        QTest::newRow("accents, capitals kept") << "Été à Noël, ça!"
+                                                << " Été à noël  ça  "
+                                                << " Éte a noel  ca  " << 4;
+        QTest::newRow("all twelve marks") << "&#@,'?;:/!§."
+                                          << "              "
+                                          << "              " << 0;
+    }
+    void normalise() {
+        QFETCH(QString, padded);
+        QFETCH(QString, typed);
+        QCOMPARE(Dialogue::padded(typed), padded);
+        QFETCH(QString, folded);
+        QCOMPARE(SansAccents(padded), folded);
+        QFETCH(int, words);
+        QCOMPARE(NbMots(padded), words);
+    }
+
+    void questions_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("questions");
+        QTest::addColumn<QStringList>("keywords");
+
+        QTest::newRow("keywords") << QStringList{"1 - salaire,Expérience/ " + Q1 + " "}
+                                  << QStringList{Q1}
+                                  << QStringList{" salaire -1", " experience -1"};
+        QTest::newRow("20 characters dropped, keywords kept")
+            << QStringList{"1 - court/Quel âge avez-vous ?", "1 - paie/" + Q1} << QStringList{Q1}
+            << QStringList{" court -1", " paie -1"};
+        QTest::newRow("no slash: no keywords")
+            << QStringList{Q2} << QStringList{Q2} << QStringList();
+        QTest::newRow("no hyphen: keywords skipped")
+            << QStringList{"1 paie/" + Q1} << QStringList{Q1} << QStringList();
+        QTest::newRow("spaces become part of the keyword")
+            << QStringList{"12 - a, b/" + Q1} << QStringList{Q1}
+            << QStringList{" a -12", "  b -12"};
+    }
+    void questions() {
+        QFETCH(QStringList, lines);
+        const Script s = Script::parse(script(lines));
+        QFETCH(QStringList, questions);
+        QCOMPARE(s.questions, questions);
+        QFETCH(QStringList, keywords);
+        QCOMPARE(s.keywords, keywords);
+        QCOMPARE(s.openings, QStringList{"Bonjour [TITRE], asseyez-vous."});
+        QCOMPARE(s.closings, QStringList{"Au revoir."});
+    }
+
+    void score_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("score");
+
+        QTest::newRow("8 characters") << "abcdefgh" << 95;
+        QTest::newRow("9 characters") << "abcdefghi" << 100;
+        QTest::newRow("29 characters") << QString(29, u'a') << 110;
+        QTest::newRow("997 characters") << QString(997, u'a') << 120;
+        QTest::newRow("998 characters") << QString(998, u'a') << 100;
+        QTest::newRow("good word inside a word, once") << "bienvenue bien" << 110;
+        QTest::newRow("bad word") << "je suis nul" << 90;
+    }
+    void score() {
+        ScriptedRandom random;
+        Dialogue d(random);
+        d.setScript(script({Q1}, {"- bien", ""}, {"- nul"}));
+        QCOMPARE(d.Nouveaudial("Dupont", "", "Monsieur"), Dialogue::Start::Started);
+        QFETCH(QString, answer);
+        d.CalculScore(Dialogue::padded(answer));
+        QFETCH(int, score);
+        QCOMPARE(d.score(), score);
+    }
+
+    void keywords_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("said");
+
+        QTest::newRow("keyword") << "Je veux de l'argent." << Q1;
+        QTest::newRow("not inside a word") << "argentin" << Q2;
+        QTest::newRow("accent folded") << "Mon expérience..." << Q1;
+        QTest::newRow("too short") << " ab "
+                                   << "Je vous écoute...";
+    }
+    void keywords() {
+        ScriptedRandom random({0, 0, 1});
+        Dialogue d(random);
+        d.setScript(script({"1 - argent,experience/" + Q1, Q2}));
+        QCOMPARE(d.Nouveaudial(" Dupont ", " Jean ", "Madame"), Dialogue::Start::Started);
+        QCOMPARE(d.caption(), QString("Dupont Jean"));
+        QCOMPARE(d.recruiterLine(), QString("Bonjour Madame, asseyez-vous."));
+        QFETCH(QString, answer);
+        d.submit(answer);
+        QFETCH(QString, said);
+        QCOMPARE(d.recruiterLine(), said);
+    }
+
+    void averages_data() {
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("average");
+        QTest::newRow("4 5 6") << QStringList{"a b c d", "a b c d e", "a b c d e f"} << "5";
+        QTest::newRow("4 5: halves to even") << QStringList{"a b c d", "a b c d e"} << "4";
+        QTest::newRow("no answer") << QStringList() << "0";
+    }
+    void averages() {
+        ScriptedRandom random;
+        Dialogue d(random);
+        d.setScript(script({Q1}));
+        QCOMPARE(d.Nouveaudial("Dupont", "Jean", "Monsieur"), Dialogue::Start::Started);
+        QFETCH(QStringList, answers);
+        for (const QString &answer : answers)
+            d.submit(answer);
+        d.FinDial();
+        const QStringList tail = d.transcript().mid(d.transcript().size() - 4);
+        QCOMPARE(tail[2].left(18), QString("Vous avez réalisé "));
+        QFETCH(QString, average);
+        QCOMPARE(tail[3], "Longueur moyenne d'une réponse : " + average + " mots");
+    }
+
+    // The 16th answer of a dialogue limited to 15 turns brings the closing
+    // line and a summary that counts that answer too.
+    void closesAfterTheTurnLimit() {
+        ScriptedRandom random;
+        Dialogue d(random);
+        d.setScript(script({Q1}));
+        QCOMPARE(d.Nouveaudial("Dupont", "", "Monsieur"), Dialogue::Start::Started);
+        QCOMPARE(d.turnLimit(), 15);
+        for (int i = 0; i < 15; ++i)
+            d.submit("abcdefghi");
+        d.submit("un deux trois quatre cinq six sept");
+        QVERIFY(!d.running());
+        d.submit("ignored");
+        const QStringList t = d.transcript();
+        QCOMPARE(t.mid(t.size() - 6),
+                 (QStringList{"un deux trois quatre cinq six sept", "Au revoir.", "", "Votre score",
+                              "Vous aavez réalisé 110 points",
+                              "Longueur moyenne d'une réponse : 1 mots"}));
+    }
+
+    void refusedStarts_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("start");
+        QTest::newRow("two lines")
+            << QStringList{"a", "b"} << "X" << int(Dialogue::Start::NoScript);
+        QTest::newRow("name of spaces") << script({Q1}) << "  " << int(Dialogue::Start::NoName);
+        QTest::newRow("no question") << script({}) << "X" << int(Dialogue::Start::Incomplete);
+    }
+    void refusedStarts() {
+        ScriptedRandom random({3});
+        Dialogue d(random);
+        QFETCH(QStringList, lines);
+        d.setScript(lines);
+        QFETCH(QString, name);
+        QFETCH(int, start);
+        QCOMPARE(int(d.Nouveaudial(name, "", "Monsieur")), start);
+        QVERIFY(!d.running());
+        QVERIFY(d.transcript().isEmpty());
+    }
+
+    // A refused start leaves the running dialogue as it was.
+    void cancelKeepsTheDialogue() {
+        ScriptedRandom random;
+        Dialogue d(random);
+        d.setScript(script({Q1}));
+        QCOMPARE(d.Nouveaudial("Dupont", "", "Monsieur"), Dialogue::Start::Started);
+        d.submit("abcdefghi jklmnopqrstuvw");
+        QCOMPARE(d.Nouveaudial("", "", "Monsieur"), Dialogue::Start::NoName);
+        QCOMPARE(d.answers(), 1);
+        QCOMPARE(d.score(), 105);
+        QVERIFY(d.running());
+    }
+
+    void shippedScript() {
+        const QByteArray bytes = [] {
+            QFile f(TAVRIN_SCRIPT);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        QVERIFY(bytes.contains("\r\n"));
+        QVERIFY(!bytes.contains("\n\n") && bytes.count('\n') == bytes.count("\r\n"));
+        QCOMPARE(TextFile::detect(bytes), TextFile::Encoding::Windows1252);
+        const QStringList lines = TextFile::read(TAVRIN_SCRIPT);
+        QCOMPARE(lines.count("\\*"), 4);
+        const Script s = Script::parse(lines);
+        QVERIFY(s.complete() && !s.positives.isEmpty() && !s.negatives.isEmpty());
+        QVERIFY(s.questions.size() >= 20);
+        QVERIFY(s.openings.join(QString()).contains("[TITRE]"));
+        // Every line of the question section is retained.
+        const qsizetype first = lines.indexOf("\\*") + 1;
+        QCOMPARE(s.questions.size(), lines.indexOf("\\*", first) - first);
+        for (const QString &entry : s.keywords) {
+            const QStringList parts = entry.mid(1).split(u' ');
+            QCOMPARE(parts.size(), 2); // the keyword holds no space
+            QVERIFY2(!parts[0].isEmpty() && !parts[0].contains(u'-'), qPrintable(entry));
+            const int n = parts[1].mid(1).toInt();
+            QVERIFY2(n >= 1 && n <= s.questions.size(), qPrintable(entry));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInterview)
+#include "tst_interview.moc"

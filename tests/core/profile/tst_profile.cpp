@@ -1,0 +1,202 @@
+// The candidate's profile as Tavrin.moi holds it, and the CV written from it.
+#include "profile/cv.h"
+#include "profile/profile.h"
+
+#include <QtTest>
+
+namespace {
+
+QStringList block(int n, const QStringList &content, bool closed = true) {
+    const QString number = QString::number(n).rightJustified(5, u'0');
+    QStringList out{"<BLOC" + number + ">"};
+    out += content;
+    if (closed)
+        out.append("</BLOC" + number + ">");
+    return out;
+}
+
+QStringList employer(const QString &company, const QString &entry = "01/01/1995",
+                     const QString &leaving = "31/12/1999") {
+    return {company, "Chimie", "", "", "", "Chef", "", entry, leaving, "N", "MEMOGérer"};
+}
+
+QStringList filled(int count, const QString &value) {
+    return QStringList(count, value);
+}
+
+} // namespace
+
+class TestProfile : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sections_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("divers");
+        QTest::addColumn<QStringList>("knowledge");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("firstSkill");
+        QTest::addColumn<int>("lastCharacteristic");
+
+        const QStringList page2 = QStringList{"PAGE2"} + filled(18, "x");
+        QTest::newRow("no file") << QStringList() << QStringList() << QStringList() << "" << 0 << 1;
+        QTest::newRow("notes beginning PAGE are notes")
+            << page2 + QStringList{"PAGES ET PLUMES", "PAGE5", "Chimie : Pratique"}
+            << QStringList{"PAGES ET PLUMES"} << QStringList{"Chimie : Pratique"} << "" << 0 << 1;
+        QTest::newRow("short identity skipped") << QStringList{"PAGE1", "Madame", "Durand"}
+                                                << QStringList() << QStringList() << "" << 0 << 1;
+        QTest::newRow("identity") << QStringList{"PAGE1"} + filled(9, "Durand") + QStringList{""} +
+                                         filled(4, "Durand")
+                                  << QStringList() << QStringList() << "Durand" << 0 << 1;
+        QTest::newRow("ratings to nearest bound")
+            << QStringList{"PAGE4", "11"} + filled(13, "0") + QStringList{"PAGE6"} +
+                   filled(23, "1") + QStringList{"9"}
+            << QStringList() << QStringList() << "" << 10 << 4;
+        QTest::newRow("ratings headed by their marker skipped")
+            << QStringList{"PAGE4", "PAGE4"} + filled(13, "5") << QStringList() << QStringList()
+            << "" << 0 << 1;
+    }
+    void sections() {
+        QFETCH(QStringList, lines);
+        Profile p;
+        QVERIFY(p.Init(lines));
+        QFETCH(QStringList, divers);
+        QCOMPARE(p.divers, divers);
+        QFETCH(QStringList, knowledge);
+        QCOMPARE(p.knowledge, knowledge);
+        QFETCH(QString, name);
+        QCOMPARE(p.identity[1], name);
+        QFETCH(int, firstSkill);
+        QCOMPARE(p.skills[0], firstSkill);
+        QFETCH(int, lastCharacteristic);
+        QCOMPARE(p.characteristics[23], lastCharacteristic);
+        QCOMPARE(p.identity[9], Profile::BlankDate);
+        QCOMPARE(p.indicator(), QString("1/1"));
+        QVERIFY(!p.Result()); // nothing typed: the list is not rewritten
+    }
+
+    void ratingNotInteger() {
+        Profile p;
+        QString error;
+        QVERIFY(!p.Init(QStringList{"PAGE6"} + filled(23, "1") + QStringList{"abc"}, &error));
+        QCOMPARE(error, QString("'abc' n'est pas une valeur entière correcte"));
+    }
+
+    // Written back after a change, the profile reads the same and writes the
+    // same lines again: later lines of an employer and long lines survive.
+    void roundTrip() {
+        const QString longLine = QString(300, u'a');
+        QStringList lines = QStringList{"PAGE1"} + filled(14, "v") + QStringList{"PAGE2"} +
+                            filled(18, "1990") + QStringList{"PAGE1 note", "PAGE3"};
+        QStringList content = employer("ACME");
+        content += filled(189, "MEMOx") + QStringList{"kept"};
+        lines += block(0, content);
+        lines += QStringList{"PAGE5", "Arts : Initiation"};
+        Profile p;
+        QVERIFY(p.Init(lines));
+        Employer e = p.employer();
+        QCOMPARE(e.tail, QStringList{"kept"});
+        e.responsibilities = {longLine};
+        p.setEmployer(e);
+        const std::optional<QStringList> written = p.Result();
+        QVERIFY(written);
+        Profile again;
+        QVERIFY(again.Init(*written));
+        QCOMPARE(again.employer().responsibilities.join(QString()), longLine);
+        QCOMPARE(again.employer().tail, QStringList{"kept"});
+        QCOMPARE(again.divers, QStringList{"PAGE1 note"});
+        again.markChanged();
+        QCOMPARE(*again.Result(), *written);
+    }
+
+    // A new employer on an empty profile is stored past the count; read
+    // again, it is the first.
+    void newEmployerOnEmptyProfile() {
+        Profile p;
+        QVERIFY(p.Init({}));
+        QVERIFY(p.newEmployer());
+        QCOMPARE(p.indicator(), QString("2/2"));
+        Employer e;
+        e.company = "ACME";
+        p.setEmployer(e);
+        Profile again;
+        QVERIFY(again.Init(*p.Result()));
+        QCOMPARE(again.indicator(), QString("1/1"));
+        QCOMPARE(again.employer().company, QString("ACME"));
+        QCOMPARE(again.employer().entry, Profile::BlankDate);
+    }
+
+    void untouchedNewEmployerStoresNothing() {
+        Profile p;
+        QVERIFY(p.Init(QStringList{"PAGE3"} + block(0, employer("ACME"))));
+        QVERIFY(p.newEmployer());
+        p.markChanged();
+        Profile again;
+        QVERIFY(again.Init(*p.Result()));
+        QCOMPARE(again.count(), 1);
+    }
+
+    void deleteKeepsTheNextBlock_data() {
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("closed") << true;
+        QTest::newRow("closing tag lost") << false;
+    }
+    void deleteKeepsTheNextBlock() {
+        QFETCH(bool, closed);
+        Profile p;
+        QVERIFY(p.Init(QStringList{"PAGE3"} + block(0, employer("A"), closed) +
+                       block(1, employer("B"))));
+        QCOMPARE(p.employer().company, QString("A"));
+        QCOMPARE(p.employer().responsibilities, QStringList{"Gérer"});
+        p.deleteEmployer();
+        QCOMPARE(p.indicator(), QString("1/1"));
+        QCOMPARE(p.employer().company, QString("B"));
+        p.deleteEmployer();
+        QCOMPARE(p.indicator(), QString("1/1"));
+        QVERIFY(p.employer().company.isEmpty());
+    }
+
+    void moves() {
+        Profile p;
+        QVERIFY(p.Init(QStringList{"PAGE3"} + block(0, employer("A")) + block(1, employer("B"))));
+        p.previous();
+        QCOMPARE(p.indicator(), QString("1/2"));
+        p.next();
+        p.next();
+        QCOMPARE(p.indicator(), QString("2/2"));
+        QCOMPARE(p.employer().company, QString("B"));
+        QVERIFY(!p.changed());
+        p.addKnowledge("Chimie", "Pratique");
+        QCOMPARE(p.knowledge, QStringList{"Chimie : Pratique"});
+        QVERIFY(p.changed());
+    }
+
+    void cv_data() {
+        QTest::addColumn<QStringList>("profile");
+        QTest::addColumn<QStringList>("employers");
+        QTest::addColumn<QStringList>("studies");
+
+        QTest::newRow("empty") << QStringList() << QStringList() << QStringList();
+        QTest::newRow("employers in record order")
+            << QStringList{"PAGE3"} + block(1, employer("B", "01/02/2001", "")) +
+                   block(0, employer("A", Profile::BlankDate, "03/04/1999"))
+            << QStringList{"2001  \tB", "\t\tChef", "      1999\tA", "\t\tChef"} << QStringList();
+        QTest::newRow("courses without a year left out")
+            << QStringList{"PAGE2", "1990", "Bac", "", "BTS", "1995", ""} << QStringList()
+            << QStringList{"1990\tBac", "1995\t"};
+        QTest::newRow("truncated employer")
+            << QStringList{"<BLOC00000>", "A"} << QStringList{"  \tA", "\t\t"} << QStringList();
+    }
+    void cv() {
+        QFETCH(QStringList, employers);
+        QFETCH(QStringList, studies);
+        const QStringList expected =
+            QStringList{"1", "2", "3", "4", "", "", "Expérience professionnelle", ""} + employers +
+            QStringList{"", "", "Etudes", ""} + studies;
+        QFETCH(QStringList, profile);
+        QCOMPARE(Cv::document({"1", "2", "3", "4", "5"}, profile), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProfile)
+#include "tst_profile.moc"
