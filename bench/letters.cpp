@@ -1,6 +1,7 @@
 // Letters of 10 000 and 100 000 paragraphs through the word processor's RTF
 // reader, writer and HTML export, each against the plain work it cannot beat.
 #include "letters.h"
+#include "timing.h"
 
 #include "store/textfile.h"
 #include "wordproc/letter.h"
@@ -21,27 +22,6 @@
 #include <vector>
 
 namespace {
-
-// As the data-set rows do: every run starts from memory, not from a cache
-// that only the smaller letter fits in.
-void evictCaches() {
-    static std::vector<char> buffer(std::size_t(256) << 20, 1);
-    volatile char sum = 0;
-    for (std::size_t i = 0; i < buffer.size(); i += 64)
-        sum = sum + buffer[i];
-}
-
-double bestOf(int runs, const std::function<void()> &work) {
-    double fastest = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        evictCaches();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        fastest = std::min(fastest, timer.nsecsElapsed() / 1e6);
-    }
-    return fastest;
-}
 
 // Every attribute the editor gives, in turn: fonts, sizes, styles, colours,
 // alignments, indents, bulleted runs and accented text.
@@ -101,41 +81,40 @@ void benchLetters() {
         const QString plain = letter.toPlainText();
         const QByteArray file = TextFile::encode(WordProc::writeRtf(letter).join("\r\n") + "\r\n");
 
-        const double setPlain = bestOf(runs, [&] {
+        const double setPlain = best(runs, {}, [&] {
             QTextDocument doc;
             doc.setPlainText(plain);
             sink = sink + doc.blockCount();
         });
-        const double decodeSplit = bestOf(
-            runs, [&] { sink = sink + TextFile::splitLines(TextFile::decode(file)).size(); });
+        const double decodeSplit = best(
+            runs, {}, [&] { sink = sink + TextFile::splitLines(TextFile::decode(file)).size(); });
         rows.push_back({"Lecture RTF", size,
-                        bestOf(runs,
-                               [&] {
-                                   QTextDocument doc;
-                                   doc.setDefaultFont(WordProc::editorFont());
-                                   WordProc::readRtf(doc, file);
-                                   sink = sink + doc.blockCount();
-                               }),
+                        best(runs, {},
+                             [&] {
+                                 QTextDocument doc;
+                                 doc.setDefaultFont(WordProc::editorFont());
+                                 WordProc::readRtf(doc, file);
+                                 sink = sink + doc.blockCount();
+                             }),
                         setPlain});
         rows.push_back(
             {"Ecriture RTF", size,
-             bestOf(
-                 runs,
-                 [&] {
-                     sink =
-                         sink +
-                         TextFile::encode(WordProc::writeRtf(letter).join("\r\n") + "\r\n").size();
-                 }),
+             best(runs, {},
+                  [&] {
+                      sink =
+                          sink +
+                          TextFile::encode(WordProc::writeRtf(letter).join("\r\n") + "\r\n").size();
+                  }),
              setPlain});
         rows.push_back({"Export HTML (en mémoire)", size,
-                        bestOf(runs,
-                               [&] {
-                                   const QString rtf =
-                                       TextFile::splitLines(TextFile::decode(file)).join("\r\n");
-                                   const QStringList page = WordProc::htmlPage(
-                                       WordProc::RtfToHtml(rtf), QStringLiteral("X"));
-                                   sink = sink + TextFile::encode(page.join("\r\n")).size();
-                               }),
+                        best(runs, {},
+                             [&] {
+                                 const QString rtf =
+                                     TextFile::splitLines(TextFile::decode(file)).join("\r\n");
+                                 const QStringList page = WordProc::htmlPage(
+                                     WordProc::RtfToHtml(rtf), QStringLiteral("X"));
+                                 sink = sink + TextFile::encode(page.join("\r\n")).size();
+                             }),
                         decodeSplit});
     }
     std::printf("\n%-38s %8s %12s %14s %7s\n", "traitement de texte", "paragr.", "ms",
