@@ -1,5 +1,6 @@
 #include "exchange/export.h"
 
+#include "store/blockfield.h"
 #include "store/textfile.h"
 
 #include <QFileInfo>
@@ -9,23 +10,14 @@
 namespace {
 
 // The lines at offsets first..last from the opening tag at index, empty
-// beyond the block's end: its closing tag, or the next block when the closing
-// tag was lost (the card readers' rule). Only the lines up to the last offset
-// are looked at: a whole-block scan would touch every line of the file.
+// beyond the block's end. Only the lines up to the last offset are looked at:
+// a whole-block scan would touch every line of the file.
 QStringList blockFields(const BlocList &list, qsizetype tag, int first, int last) {
-    const QStringList &lines = list.lines();
-    const QString close = QLatin1String("</") + QStringView(lines.at(tag)).mid(1);
-    qsizetype end = std::min(tag + last + 1, lines.size());
-    for (qsizetype j = tag + 1; j < end; ++j) {
-        if (lines.at(j) == close || list.isBlockStart(lines.at(j))) {
-            end = j;
-            break;
-        }
-    }
+    const qsizetype end = BlockField::contentEnd(list, tag, last);
     QStringList fields;
     fields.reserve(last - first + 1);
     for (int offset = first; offset <= last; ++offset)
-        fields.append(tag + offset < end ? lines.at(tag + offset) : QString());
+        fields.append(BlockField::at(list, tag, end, offset));
     return fields;
 }
 
