@@ -1,5 +1,7 @@
 // tavrin-cli search, sort and list on a damaged data set kept for the purpose:
 // stray lines, a block without its closing tag, names differing in case.
+#include "cli/clitest.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -8,27 +10,8 @@
 
 namespace {
 
-struct Run {
-    int status;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList &args) {
-    QProcess p;
-    p.start(TAVRIN_CLI, args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
 QString data(const QString &name) {
     return QStringLiteral(TAVRIN_TEST_DATA "/find/") + name;
-}
-
-QByteArray bytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 const QString Altered =

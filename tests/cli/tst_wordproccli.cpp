@@ -1,3 +1,5 @@
+#include "cli/clitest.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -6,19 +8,8 @@
 
 namespace {
 
-struct Run {
-    int status;
-    QString out;
-    QString err;
-};
-
 QString data(const QString &name) {
     return QStringLiteral(TAVRIN_TEST_DATA "/wordproc/") + name;
-}
-
-QByteArray bytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void writeBytes(const QString &path, const QByteArray &content) {
