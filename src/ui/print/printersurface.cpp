@@ -1,13 +1,26 @@
 #include "print/printersurface.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPageLayout>
 
-PrinterSurface::PrinterSurface()
-    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+QPrinter &runPrinter() {
+    // Released with the application, while the print system is still there.
+    static std::unique_ptr<QPrinter> printer;
+    if (!printer) {
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        qAddPostRoutine([] { printer.reset(); });
+    }
+    return *printer;
+}
+
+PrinterSurface::PrinterSurface() : m_printer(&runPrinter()) {}
+
+PrinterSurface::PrinterSurface(QPrinter &printer) : m_printer(&printer) {}
 
 PrinterSurface::PrinterSurface(const QString &pdfFile)
-    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    : m_ownPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      m_printer(m_ownPrinter.get()) {
     m_printer->setOutputFormat(QPrinter::PdfFormat);
     m_printer->setOutputFileName(pdfFile);
 }
@@ -28,7 +41,7 @@ bool PrinterSurface::beginDocument(const QString &title) {
         return false;
     }
     m_printer->setDocName(title);
-    if (!m_painter.begin(m_printer.get())) {
+    if (!m_painter.begin(m_printer)) {
         m_error =
             m_printer->outputFormat() == QPrinter::PdfFormat
                 ? QStringLiteral("Impossible d'écrire le fichier %1.")
@@ -85,7 +98,7 @@ double PrinterSurface::printableHeightMm() const {
 
 void PrinterSurface::textOut(int x, int y, const QString &text) {
     // The canvas places a text by its top-left corner; QPainter by its baseline.
-    const QFontMetrics metrics(m_painter.font(), m_printer.get());
+    const QFontMetrics metrics(m_painter.font(), m_printer);
     m_painter.drawText(x, y + metrics.ascent(), text);
 }
 
@@ -109,11 +122,11 @@ void PrinterSurface::setFont(const Font &font) {
 }
 
 int PrinterSurface::textWidth(const QString &text) const {
-    return QFontMetrics(qfont(), m_printer.get()).horizontalAdvance(text);
+    return QFontMetrics(qfont(), m_printer).horizontalAdvance(text);
 }
 
 int PrinterSurface::textHeight(const QString &) const {
-    return QFontMetrics(qfont(), m_printer.get()).height();
+    return QFontMetrics(qfont(), m_printer).height();
 }
 
 QFont PrinterSurface::qfont() const {

@@ -7,12 +7,17 @@
 
 #include <memory>
 
-// Prints on the system's default printer, or into a PDF file, without any
+// The one printer of the run: the printer and settings chosen in a print
+// dialog stay for every later printout.
+QPrinter &runPrinter();
+
+// Prints on a printer, by default the run's, or into a PDF file, without any
 // dialog. Positions are printer pixels from the top-left corner of the
 // printable area.
 class PrinterSurface : public PrintSurface {
 public:
     PrinterSurface();
+    explicit PrinterSurface(QPrinter &printer);
     explicit PrinterSurface(const QString &pdfFile);
     ~PrinterSurface() override;
 
@@ -44,7 +49,8 @@ public:
 private:
     QFont qfont() const;
 
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPrinter> m_ownPrinter;
+    QPrinter *m_printer;
     QPainter m_painter;
     Font m_font;
     QPoint m_pen;
