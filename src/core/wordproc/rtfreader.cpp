@@ -10,6 +10,7 @@
 #include <QTextDocument>
 #include <QTextList>
 
+#include <algorithm>
 #include <limits>
 #include <map>
 #include <tuple>
@@ -297,18 +298,20 @@ private:
             bytes = bytes.sliced(1);
             --m_ucSkip;
         }
-        if (bytes.isEmpty())
+        if (bytes.isEmpty() || m_group.dest != Dest::Text)
             return;
-        addText(TextFile::decode(bytes));
+        // Text outside escapes is nearly always ASCII, the same in both encodings.
+        const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        if (ascii)
+            runText().append(QLatin1StringView(bytes.data(), bytes.size()));
+        else
+            runText().append(TextFile::decode(bytes));
     }
 
     void addText(const QString &text) {
-        if (m_group.dest != Dest::Text)
-            return;
-        if (!m_runs.empty() && m_runs.back().chars == m_group.chars)
-            m_runs.back().text += text;
-        else
-            m_runs.push_back({text, m_group.chars});
+        if (m_group.dest == Dest::Text)
+            runText().append(text);
     }
 
     void addChar(QChar c) {
@@ -316,7 +319,15 @@ private:
             --m_ucSkip;
             return;
         }
-        addText(QString(c));
+        if (m_group.dest == Dest::Text)
+            runText().append(c);
+    }
+
+    // The text of the run in the current attributes, started when they change.
+    QString &runText() {
+        if (m_runs.empty() || !(m_runs.back().chars == m_group.chars))
+            m_runs.push_back({QString(), m_group.chars});
+        return m_runs.back().text;
     }
 
     // What follows a backslash at i; returns where reading goes on.
@@ -562,7 +573,12 @@ private:
     }
 
     void endParagraph() {
-        const QTextBlockFormat &format = blockFormat();
+        // A paragraph that carries on a bulleted run joins the list as it is
+        // inserted, instead of being added to it afterwards.
+        const bool joins = m_bullet && m_list && m_lastBulleted;
+        QTextBlockFormat format = blockFormat();
+        if (joins)
+            format.setObjectIndex(m_list->objectIndex());
         if (m_paragraphs++ == 0)
             m_cursor.setBlockFormat(format);
         else
@@ -571,12 +587,8 @@ private:
         for (const Run &run : m_runs)
             m_cursor.insertText(run.text, charFormat(run.chars));
         m_runs.clear();
-        if (m_bullet) {
-            if (m_list && m_lastBulleted)
-                m_list->add(m_cursor.block());
-            else
-                m_list = m_cursor.createList(QTextListFormat::ListDisc);
-        }
+        if (m_bullet && !joins)
+            m_list = m_cursor.createList(QTextListFormat::ListDisc);
         m_lastBulleted = m_bullet;
     }
 
