@@ -97,7 +97,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
     splitter->addWidget(m_tabs);
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({220, 600});
+    splitter->setSizes({260, 600});
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tools);
