@@ -14,3 +14,7 @@ git ls-files -z '*.cpp' '*.h' | xargs -0 -r clang-format --dry-run --Werror
 echo "== tests"
 export QT_QPA_PLATFORM=offscreen
 ctest --preset default -j2
+
+echo "== package"
+./package.sh > /dev/null
+tests/package/check-deb.sh build/package/tavrin_*.deb

@@ -95,6 +95,10 @@ const QList<Command> &commandTable() {
         {Utilitaires, "actionPrenoms", QStringLiteral("P&rénoms"), QStringLiteral("Liste des prénoms"), &F::Prenoms1Click},
         {Utilitaires, "actionCodesActivite", QStringLiteral("C&odes activité"), QStringLiteral("Les codes APE des sociétés"), &F::Codesactivite1Click},
 
+        {Aide, "actionIndex", QStringLiteral("&Index"), QStringLiteral("Sommaire d el'aide"), &F::Index1Click},
+        {Aide, "actionRechercher", QStringLiteral("&Rechercher"), QStringLiteral("Rechercher dans l'aide"), &F::Rechercher1Click},
+        {Aide, "actionUtiliserAide", QStringLiteral("&Utiliser l'aide"), QStringLiteral("Comment utiliser l'aide"), &F::Utiliserlaide1Click},
+        separator(Aide),
         {Aide, "actionAPropos", QStringLiteral("&A propos"), QStringLiteral("Informations sur le programme, la version"), &F::About1Click},
 
         {Tools, "toolNouveau", QStringLiteral("Nouveau fichier"), {}, &F::Nouveau1Click, true, false, nullptr, 0, false, false, {}, NewFile},

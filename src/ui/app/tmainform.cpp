@@ -3,6 +3,8 @@
 #include "app/commandtable.h"
 #include "app/taboutbox.h"
 #include "common/dialogs.h"
+#include "help/helpbook.h"
+#include "help/helpwindow.h"
 #include "store/datafile.h"
 #include "store/dates.h"
 #include "store/textfile.h"
@@ -10,9 +12,11 @@
 #include "utilities/utilitywindows.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -20,6 +24,8 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
+
+#include <functional>
 
 namespace {
 const QString DataFilter = QStringLiteral("Fichiers tvr (*.tvr)");
@@ -50,6 +56,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent) {
     m_time->setText(Dates::formatTime(QTime::currentTime()));
 
     updateTitle();
+    qApp->installEventFilter(this); // F1, also while a menu is open
 }
 
 TMainForm::~TMainForm() = default;
@@ -437,6 +444,7 @@ void TMainForm::FormShow() {
     }
 
     m_startDir = QDir::currentPath();
+    m_helpFile = QLatin1String(HelpBook::HelpFile);
     if (QFileInfo::exists(QLatin1String(NotepadFileName)))
         m_notepad = TextFile::read(QLatin1String(NotepadFileName));
     m_fiche->activate();
@@ -488,4 +496,60 @@ void TMainForm::FormClose() {
         Dialogs::instance().message(
             this, QStringLiteral("Impossible d'enregistrer les fichiers du programme :\n") +
                       failures.join(u'\n'));
+}
+
+void TMainForm::Index1Click() {
+    helpWindow()->showContents();
+}
+
+void TMainForm::Rechercher1Click() {
+    helpWindow()->showSearch();
+}
+
+void TMainForm::Utiliserlaide1Click() {
+    helpWindow()->showPage(QLatin1String(HelpBook::UsingHelpPage));
+}
+
+HelpWindow *TMainForm::helpWindow() {
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    return m_help;
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier &&
+            contextHelp(static_cast<QWidget *>(watched)))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TMainForm::contextHelp(QWidget *target) {
+    QString page;
+    if (auto *open = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+        // A submenu belongs to the top-level menu it hangs from.
+        const std::function<bool(const QMenu *)> holds = [&](const QMenu *menu) {
+            if (menu == open)
+                return true;
+            for (const QAction *action : menu->actions())
+                if (action->menu() && holds(action->menu()))
+                    return true;
+            return false;
+        };
+        for (const QMenu *top : std::as_const(m_menus))
+            if (holds(top))
+                page = HelpBook::pageOfContext(top->menuAction()->property("helpContext").toInt());
+        if (page.isEmpty())
+            return false;
+        for (int depth = 0; depth < 8 && QApplication::activePopupWidget(); ++depth)
+            QApplication::activePopupWidget()->close();
+    } else if (target->window() == this) {
+        page = HelpBook::pageOfKind(m_fiche->currentKind());
+    }
+    if (page.isEmpty())
+        return false;
+    helpWindow()->showPage(page);
+    return true;
 }

@@ -10,6 +10,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
+class HelpWindow;
 class TFiche;
 
 // The main window: menus, tool bar and status bar around the record card.
@@ -89,11 +90,19 @@ public:
     void Prenoms1Click();
     void Codesactivite1Click();
     void About1Click();
+    void Index1Click();
+    void Rechercher1Click();
+    void Utiliserlaide1Click();
+
+    // The help: its location, and its window once a help command opened it.
+    QString helpFile() const { return m_helpFile; }
+    HelpWindow *helpWindow();
 
 protected:
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildCommands();
@@ -110,6 +119,8 @@ private:
     bool save();
     bool SaveAs();
     void updateTitle();
+    // F1: the page of the menu that is open, else of the card shown.
+    bool contextHelp(QWidget *target);
 
     TFiche *m_fiche;
     QHash<QString, QAction *> m_actions;
@@ -123,4 +134,6 @@ private:
     QStringList m_notepad;
     bool m_shown = false;
     bool m_closed = false;
+    QString m_helpFile;
+    HelpWindow *m_help = nullptr;
 };

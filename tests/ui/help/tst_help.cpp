@@ -1,0 +1,283 @@
+// The help: its pages load and link to pages that exist, it quotes only the
+// commands the menus really show, and F1 and the "Aide" menu open the right page.
+
+#include "app/tmainform.h"
+#include "help/helpbook.h"
+#include "help/helpwindow.h"
+#include "store/tfiche.h"
+#include "ui/fakedialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextDocumentFragment>
+#include <QToolBar>
+
+#include <algorithm>
+
+namespace {
+
+// Commands the help describes that other work is adding to the menus; each
+// leaves this list once its command is in place.
+const QStringList ExpectedFromOtherWork = {
+    QStringLiteral("Fichier > Imprimer... > Liste des sociétés..."),
+    QStringLiteral("Fichier > Imprimer... > Enveloppes"),
+    QStringLiteral("Fichier > Mise en page..."),
+    QStringLiteral("Fichier > Configurer l'imprimante..."),
+    QStringLiteral("Base > Imprimer fiche"),
+    QStringLiteral("Outils > Enveloppe courante"),
+    QStringLiteral("Outils > Rapport d'activité"),
+    QStringLiteral("Outils > Planning"),
+    QStringLiteral("Outils > Stats opérations"),
+    QStringLiteral("Outils > Entretien"),
+    QStringLiteral("Outils > Curriculum vitae"),
+    QStringLiteral("Paramètres > Vous décrire"),
+    QStringLiteral("Barre d'outils > Imprimer fiche"),
+    QStringLiteral("Barre d'outils > Imprimer enveloppe"),
+};
+
+const QString ToolBar = QStringLiteral("Barre d'outils");
+
+QString plain(const QString &html) {
+    return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
+}
+
+// A caption as the user reads it; an entry that shows its key after a run of
+// spaces is also quoted by its name alone.
+QStringList shown(const QString &caption) {
+    QString text = caption;
+    text.remove(u'&');
+    QStringList names{text.simplified()};
+    const int run = text.indexOf(QLatin1String("  "));
+    if (run > 0)
+        names << text.left(run).simplified();
+    return names;
+}
+
+void collect(const QList<QAction *> &actions, const QString &path, QSet<QString> &paths) {
+    for (QAction *action : actions) {
+        if (action->isSeparator() || !action->isVisible())
+            continue;
+        for (const QString &name : shown(action->text())) {
+            const QString entry = path.isEmpty() ? name : path + QStringLiteral(" > ") + name;
+            paths << entry;
+            if (action->menu())
+                collect(action->menu()->actions(), entry, paths);
+        }
+    }
+}
+
+// Every quote of a command in the pages: "Fichier > Ouvrir..." for a menu entry,
+// "Barre d'outils > Ouvrir" for a tool button.
+QList<std::pair<QString, QString>> quotedCommands() {
+    static const QRegularExpression quote(QStringLiteral("<span class=\"(cmd|btn)\">(.*?)</span>"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    QList<std::pair<QString, QString>> quotes;
+    for (const QString &page : HelpBook::instance().pages()) {
+        for (auto it = quote.globalMatch(HelpBook::html(page)); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const QString text = plain(m.captured(2));
+            quotes.append({page, m.captured(1) == QLatin1String("btn")
+                                     ? ToolBar + QStringLiteral(" > ") + text
+                                     : text});
+        }
+    }
+    return quotes;
+}
+
+} // namespace
+
+class TestHelp : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_startDir;
+    FakeDialogs *m_dialogs = nullptr;
+    TMainForm *m_form = nullptr;
+
+    HelpWindow *help() const { return m_form->helpWindow(); }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        m_startDir = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
+    }
+    void cleanupTestCase() { QDir::setCurrent(m_startDir); }
+    void init() {
+        m_dialogs = new FakeDialogs;
+        m_form = new TMainForm;
+        m_form->show();
+    }
+    void cleanup() {
+        m_form->close();
+        delete m_form;
+        delete m_dialogs;
+    }
+
+    void everyPageLoadsAndIsInTheContents() {
+        const HelpBook &book = HelpBook::instance();
+        QVERIFY(book.pages().size() > 20);
+        QCOMPARE(m_form->helpFile(), QLatin1String(HelpBook::HelpFile));
+        QSet<QString> listed{book.pages().first()};
+        for (const HelpBook::Entry &entry : book.contents())
+            listed << entry.page;
+        auto *browser = help()->findChild<QTextBrowser *>(QStringLiteral("helpBrowser"));
+        for (const QString &page : book.pages()) {
+            help()->showPage(page);
+            QVERIFY2(!browser->documentTitle().isEmpty(), qPrintable(page));
+            QVERIFY2(browser->toPlainText().size() > 200, qPrintable(page));
+            QVERIFY2(listed.contains(page), qPrintable(page + " is not in the contents"));
+            QVERIFY2(std::any_of(book.keywords().begin(), book.keywords().end(),
+                                 [&](const HelpBook::Entry &e) { return e.page == page; }),
+                     qPrintable(page + " has no keyword"));
+        }
+    }
+
+    void everyLinkResolves() {
+        static const QRegularExpression link(QStringLiteral("href=\"([^\"]*)\""));
+        const QStringList pages = HelpBook::instance().pages();
+        for (const QString &page : pages) {
+            for (auto it = link.globalMatch(HelpBook::html(page)); it.hasNext();) {
+                const QString target = it.next().captured(1);
+                const QString file = target.section(u'#', 0, 0);
+                const QString anchor = target.section(u'#', 1);
+                const QString where = page + " -> " + target;
+                QVERIFY2(pages.contains(file.isEmpty() ? page : file), qPrintable(where));
+                if (!anchor.isEmpty())
+                    QVERIFY2(HelpBook::html(file.isEmpty() ? page : file)
+                                 .contains(QStringLiteral("name=\"%1\"").arg(anchor)),
+                             qPrintable(where));
+            }
+        }
+    }
+
+    void everyQuotedCommandIsShown() {
+        QSet<QString> shownCommands;
+        collect(m_form->menuBar()->actions(), {}, shownCommands);
+        collect(m_form->findChild<QToolBar *>(QStringLiteral("toolBar"))->actions(), ToolBar,
+                shownCommands);
+        const auto quotes = quotedCommands();
+        QVERIFY(quotes.size() > 100);
+        for (const auto &[page, command] : quotes)
+            QVERIFY2(shownCommands.contains(command) || ExpectedFromOtherWork.contains(command),
+                     qPrintable(page + ": " + command));
+        // Once a command is in place it must leave the list, so the check holds for it.
+        for (const QString &command : ExpectedFromOtherWork)
+            QVERIFY2(!shownCommands.contains(command),
+                     qPrintable(command + " is now shown: drop it from the list"));
+    }
+
+    void f1OpensThePageOfTheOpenMenu_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("page");
+        // clang-format off
+        QTest::newRow("Fichier") << "menuFichier" << "menu-fichier.html";
+        QTest::newRow("Ediiton") << "menuEdition" << "menu-edition.html";
+        QTest::newRow("Base") << "menuBase" << "menu-base.html";
+        QTest::newRow("Sélection") << "menuSelection" << "menu-selection.html";
+        QTest::newRow("Outils") << "menuOutils" << "menu-outils.html";
+        QTest::newRow("Paramètres") << "menuParametres" << "menu-parametres.html";
+        QTest::newRow("Utilitaires") << "menuUtilitaires" << "menu-utilitaires.html";
+        QTest::newRow("Aide") << "menuAide" << "aide.html";
+        // clang-format on
+    }
+    void f1OpensThePageOfTheOpenMenu() {
+        QFETCH(QString, menu);
+        QFETCH(QString, page);
+        m_form->Operations1Click(); // the card's own page must not win over the menu
+        QMenu *open = m_form->menu(menu.toLatin1().constData());
+        open->popup(m_form->mapToGlobal(QPoint(10, 10)));
+        QVERIFY(QTest::qWaitForWindowExposed(open));
+        QCOMPARE(QApplication::activePopupWidget(), open);
+        QTest::keyClick(open, Qt::Key_F1);
+        QCOMPARE(help()->currentPage(), page);
+        QVERIFY(help()->isVisible());
+        QVERIFY(!open->isVisible());
+    }
+
+    void f1WithoutAMenuOpensThePageOfTheCard_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("sociétés") << int(Kind::Company) << "societes.html";
+        QTest::newRow("opérations") << int(Kind::Operation) << "operations.html";
+        QTest::newRow("journée") << int(Kind::DayAction) << "journee.html";
+    }
+    void f1WithoutAMenuOpensThePageOfTheCard() {
+        QFETCH(int, kind);
+        QFETCH(QString, page);
+        using Show = void (TMainForm::*)();
+        const Show show[] = {&TMainForm::Societes1Click, &TMainForm::Operations1Click,
+                             &TMainForm::Journee1Click};
+        (m_form->*show[kind])();
+        QTest::keyClick(m_form->fiche(), Qt::Key_F1);
+        QCOMPARE(help()->currentPage(), page);
+    }
+
+    void helpMenuEntries_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("tab"); // -1: either
+        QTest::addColumn<QString>("page");
+        QTest::newRow("Index") << "actionIndex" << 0 << "index.html";
+        QTest::newRow("Rechercher") << "actionRechercher" << 1 << "journee.html";
+        QTest::newRow("Utiliser l'aide") << "actionUtiliserAide" << -1 << "aide.html";
+    }
+    void helpMenuEntries() {
+        QFETCH(QString, action);
+        QFETCH(int, tab);
+        QFETCH(QString, page);
+        // Left on another page and tab, with a keyword typed.
+        help()->showPage(QStringLiteral("journee.html"));
+        auto *tabs = help()->findChild<QTabWidget *>(QStringLiteral("helpTabs"));
+        tabs->setCurrentIndex(tab == 0 ? 1 : 0);
+        auto *keyword = help()->findChild<QLineEdit *>(QStringLiteral("helpKeyword"));
+        keyword->setText(QStringLiteral("zzz"));
+
+        m_form->action(action.toLatin1().constData())->trigger();
+        QVERIFY(help()->isVisible());
+        if (tab >= 0)
+            QCOMPARE(tabs->currentIndex(), tab);
+        QCOMPARE(help()->currentPage(), page);
+        if (action == QLatin1String("actionRechercher")) {
+            QVERIFY(keyword->text().isEmpty());
+            QCOMPARE(help()->findChild<QListWidget *>(QStringLiteral("helpKeywords"))->count(),
+                     HelpBook::instance().keywords().size());
+        }
+    }
+
+    void keywordSearch_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("page");
+        // "choisir une société" comes first in the alphabet, "société" begins with it.
+        // clang-format off
+        QTest::newRow("accents and case ignored, beginning first") << "SOCIETE" << "societes.html";
+        QTest::newRow("inside a keyword") << "APE" << "utilitaires.html";
+        QTest::newRow("a file name") << "tavrin.moi" << "fichiers.html";
+        QTest::newRow("nothing found: the page stays") << "zzz" << "index.html";
+        // clang-format on
+    }
+    void keywordSearch() {
+        QFETCH(QString, typed);
+        QFETCH(QString, page);
+        m_form->Rechercher1Click();
+        help()->showPage(QStringLiteral("index.html"));
+        auto *keyword = help()->findChild<QLineEdit *>(QStringLiteral("helpKeyword"));
+        QTest::keyClicks(keyword, typed);
+        QTest::keyClick(keyword, Qt::Key_Return);
+        QCOMPARE(help()->currentPage(), page);
+    }
+};
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"
