@@ -3,6 +3,7 @@
 #include "app/commandtable.h"
 #include "app/taboutbox.h"
 #include "common/dialogs.h"
+#include "interview/scriptfile.h"
 #include "store/datafile.h"
 #include "store/dates.h"
 #include "store/textfile.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -401,6 +403,18 @@ void TMainForm::About1Click() {
     Dialogs::instance().exec(&box);
 }
 
+void TMainForm::Vousdecrire1Click() {
+    m_fiche->Vous();
+}
+
+void TMainForm::Entretien1Click() {
+    m_fiche->Nouveaudial();
+}
+
+void TMainForm::Curriculumvitae1Click() {
+    m_fiche->CV();
+}
+
 void TMainForm::updateTitle() {
     const QString caption = m_fiche->windowTitle();
     setWindowTitle(caption.isEmpty() ? QStringLiteral("Tavrin")
@@ -437,6 +451,8 @@ void TMainForm::FormShow() {
     }
 
     m_startDir = QDir::currentPath();
+    ScriptFile::installAtFirstRun(m_startDir,
+                                  ScriptFile::shipped(QCoreApplication::applicationDirPath()));
     if (QFileInfo::exists(QLatin1String(NotepadFileName)))
         m_notepad = TextFile::read(QLatin1String(NotepadFileName));
     m_fiche->activate();

@@ -89,6 +89,9 @@ public:
     void Prenoms1Click();
     void Codesactivite1Click();
     void About1Click();
+    void Vousdecrire1Click();
+    void Entretien1Click();
+    void Curriculumvitae1Click();
 
 protected:
     bool event(QEvent *event) override;
