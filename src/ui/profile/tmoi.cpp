@@ -57,6 +57,8 @@ TMoi::TMoi(QWidget *parent) : QDialog(parent) {
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("tabs"));
+    // Every tab's name in sight.
+    m_tabs->setUsesScrollButtons(false);
     m_tabs->addTab(identityTab(), QStringLiteral("Identité"));
     m_tabs->addTab(formationTab(), QStringLiteral("Formation"));
     m_tabs->addTab(employerTab(), QStringLiteral("Employeurs"));
@@ -122,6 +124,7 @@ QWidget *TMoi::identityTab() {
         grid->addWidget(label, k, 0);
         grid->addWidget(e, k, 1, Qt::AlignLeft);
     }
+    grid->setColumnStretch(1, 1);
     return page;
 }
 
@@ -208,6 +211,7 @@ QWidget *TMoi::employerTab() {
     buttons->addWidget(m_position);
     buttons->addStretch();
     grid->addLayout(buttons, row++, 0, 1, 4);
+    grid->setColumnStretch(1, 1);
 
     connect(previous, &QToolButton::clicked, this, [this] {
         m_profile.previous();
