@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTimer>
@@ -123,6 +124,8 @@ QPlainTextEdit *TDial::memo(const char *name) {
 
 void TDial::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
     if (!event->spontaneous())
         FormShow();
 }

@@ -71,6 +71,7 @@ private Q_SLOTS:
     void cleanup() {
         delete m_dial;
         m_dial = nullptr;
+        QDir(f.path("Recrut.scp")).removeRecursively();
         f.stop();
     }
 
@@ -78,10 +79,13 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("missing") << QStringList();
         QTest::newRow("two lines") << QStringList{"Mme Bertin", "- Bonjour"};
+        QTest::newRow("a folder of that name") << QStringList{"/"};
     }
     void noScriptNoDialogue() {
         QFETCH(QStringList, lines);
-        if (!lines.isEmpty())
+        if (lines == QStringList{"/"})
+            QVERIFY(QDir(f.dir.path()).mkdir("Recrut.scp"));
+        else if (!lines.isEmpty())
             writeLines(f.path("Recrut.scp"), lines);
         show();
         child<QToolButton>(m_dial, "buttonNouveau")->click();

@@ -115,14 +115,6 @@ private Q_SLOTS:
         QCOMPARE(profile().at(tag + 9), QStringLiteral("  /  /    "));
         QCOMPARE(profile().filter("<BLOC").size(), 1);
         QVERIFY(!profile().contains("Beta"));
-
-        // Read again: the one employer, shown first.
-        f.dialogs->scripts << [](QDialog *d) {
-            QCOMPARE(position(d), QStringLiteral("1/1"));
-            QCOMPARE(edit(d, "editSociete")->text(), QStringLiteral("Acme"));
-            QCOMPARE(edit(d, "editEntree")->displayText(), QStringLiteral("01/02/2003"));
-        };
-        f.fiche->Vous();
     }
 
     void knowledgeItems() {
