@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -89,6 +90,7 @@ QLineEdit *TMoi::dateEdit(const QString &name, bool onEmployer) {
     QLineEdit *e = edit(name, onEmployer);
     e->setInputMask(DateMask);
     e->setFixedWidth(90);
+    e->installEventFilter(this);
     return e;
 }
 
@@ -408,6 +410,14 @@ void TMoi::showEvent(QShowEvent *event) {
 }
 
 bool TMoi::eventFilter(QObject *watched, QEvent *event) {
+    // A click in an untyped date starts typing at its first digit, not where the
+    // mouse happened to land.
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto *date = qobject_cast<QLineEdit *>(watched);
+        if (date && !date->inputMask().isEmpty() &&
+            !date->displayText().contains(QRegularExpression(QStringLiteral("\\d"))))
+            date->setCursorPosition(0);
+    }
     if (watched == m_knowledge && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
         removeKnowledge();

@@ -89,7 +89,7 @@ private Q_SLOTS:
     void employerButtons() {
         f.dialogs->scripts << [](QDialog *d) {
             QTest::keyClicks(edit(d, "editSociete"), QStringLiteral("Acme"));
-            QTest::keyClick(edit(d, "editEntree"), Qt::Key_Home);
+            QTest::mouseClick(edit(d, "editEntree"), Qt::LeftButton, {}, QPoint(85, 10));
             QTest::keyClicks(edit(d, "editEntree"), QStringLiteral("01022003"));
             click(d, "buttonNouvelle");
             QCOMPARE(position(d), QStringLiteral("2/2"));
