@@ -57,6 +57,7 @@ const QList<Command> &commandTable() {
         {Base, "actionSocietes", QStringLiteral("&Sociétés"), QStringLiteral("Fiche contacts"), &F::Societes1Click},
         {Base, "actionOperations", QStringLiteral("&Opérations"), QStringLiteral("Fiche opérations"), &F::Operations1Click, true, false, "101"},
         {Base, "actionJournee", QStringLiteral("&Journée"), QStringLiteral("Actions à faire"), &F::Journee1Click, true, false, "110"},
+        {Base, "actionEntretien", QStringLiteral("&Entretien"), QStringLiteral("Préparation à l'entretien"), &F::Entretien1Click},
         separator(Base),
         {Base, "actionPrecedent", QStringLiteral("&Précédent                  PgUp"), QStringLiteral("Fiche précédente"), &F::Precedent1Click, false, true},
         {Base, "actionSuivant", QStringLiteral("Sui&vant                        PgDn"), QStringLiteral("Fiche suivante"), &F::Suivant1Click, false, true},
@@ -78,10 +79,13 @@ const QList<Command> &commandTable() {
         {Selection, "actionActionsDuJour", QStringLiteral("&Actions du jour..."), QStringLiteral("Montrer les choses à faire"), &F::Actionsdujour1Click, false, false, "001", 3, true},
 
         {Outils, "actionTraitementTexte", QStringLiteral("&Traitement de texte"), QStringLiteral("Traitement de texte"), &F::Traitementdetexte1Click, false, true},
+        {Outils, "actionOutilsEntretien", QStringLiteral("E&ntretien"), QStringLiteral("Simulation d'un entretien"), &F::Entretien1Click, false, true},
+        {Outils, "actionCurriculum", QStringLiteral("&Curriculum vitae"), QStringLiteral("Préparation du CV"), &F::Curriculumvitae1Click, false, true},
 
         {Parametres, "actionIdentite", QStringLiteral("&Identité"), QStringLiteral("Identification de la société"), &F::Identite1Click},
         {Parametres, "actionActivite", QStringLiteral("&Activité"), QStringLiteral("Secteur d'activité de la société"), &F::Activite1Click},
         {Parametres, "actionTypeOperation", QStringLiteral("&Type d'opération"), QStringLiteral("Types d'opération"), &F::Typedoperation1Click},
+        {Parametres, "actionVousDecrire", QStringLiteral("&Vous décrire"), QStringLiteral("Eléments pour votre CV"), &F::Vousdecrire1Click},
         separator(Parametres),
         {Parametres, "actionOuvrirAuto", QStringLiteral("&Ouvrir automatiquement"), QStringLiteral("Ouvrir le fichier en cours automatiquement"), &F::Ouvrirautomatiquement1Click, true, false, nullptr, 0, true},
 
@@ -118,6 +122,7 @@ const QList<Command> &commandTable() {
         {Tools, "toolSocietes", QStringLiteral("Sociétés"), {}, &F::Societes1Click, true, false, "011", 0, false, false, {}, Companies},
         {Tools, "toolOperations", QStringLiteral("Opérations"), {}, &F::Operations1Click, true, false, "101", 0, false, false, {}, Operations},
         {Tools, "toolJournee", QStringLiteral("Journée"), {}, &F::Journee1Click, true, false, "110", 0, false, false, {}, DayActions},
+        {Tools, "toolEntretien", QStringLiteral("Entretien"), {}, &F::Entretien1Click, true, false, nullptr, 0, false, false, {}, Interview},
         // clang-format on
     };
     return commands;

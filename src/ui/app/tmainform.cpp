@@ -5,6 +5,7 @@
 #include "common/dialogs.h"
 #include "help/helpbook.h"
 #include "help/helpwindow.h"
+#include "interview/scriptfile.h"
 #include "store/datafile.h"
 #include "store/dates.h"
 #include "store/textfile.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -408,6 +410,18 @@ void TMainForm::About1Click() {
     Dialogs::instance().exec(&box);
 }
 
+void TMainForm::Vousdecrire1Click() {
+    m_fiche->Vous();
+}
+
+void TMainForm::Entretien1Click() {
+    m_fiche->Nouveaudial();
+}
+
+void TMainForm::Curriculumvitae1Click() {
+    m_fiche->CV();
+}
+
 void TMainForm::updateTitle() {
     const QString caption = m_fiche->windowTitle();
     setWindowTitle(caption.isEmpty() ? QStringLiteral("Tavrin")
@@ -445,6 +459,8 @@ void TMainForm::FormShow() {
 
     m_startDir = QDir::currentPath();
     m_helpFile = QLatin1String(HelpBook::HelpFile);
+    ScriptFile::installAtFirstRun(m_startDir,
+                                  ScriptFile::shipped(QCoreApplication::applicationDirPath()));
     if (QFileInfo::exists(QLatin1String(NotepadFileName)))
         m_notepad = TextFile::read(QLatin1String(NotepadFileName));
     m_fiche->activate();

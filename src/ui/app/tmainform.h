@@ -93,6 +93,9 @@ public:
     void Index1Click();
     void Rechercher1Click();
     void Utiliserlaide1Click();
+    void Vousdecrire1Click();
+    void Entretien1Click();
+    void Curriculumvitae1Click();
 
     // The help: its location, and its window once a help command opened it.
     QString helpFile() const { return m_helpFile; }

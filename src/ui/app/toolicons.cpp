@@ -151,6 +151,18 @@ void draw(QPainter &p, Glyph glyph) {
             for (int col = 0; col < 4; ++col)
                 p.drawPoint(QPointF(6.5 + col * 4, 11.5 + row * 3));
         break;
+    case Glyph::Interview: {
+        // Two speech bubbles: the recruiter and the candidate.
+        p.setPen(QPen(Ink, 1));
+        p.setBrush(QColor(170, 200, 235));
+        p.drawRoundedRect(QRectF(2.5, 3.5, 13, 9), 3, 3);
+        QPolygonF tail;
+        tail << QPointF(5.5, 12) << QPointF(5.5, 16) << QPointF(9.5, 12);
+        p.drawPolygon(tail);
+        p.setBrush(Yellow);
+        p.drawRoundedRect(QRectF(9.5, 11.5, 12, 8), 3, 3);
+        break;
+    }
     }
 }
 

@@ -19,6 +19,7 @@ enum class Glyph {
     Companies,
     Operations,
     DayActions,
+    Interview,
 };
 
 QIcon toolIcon(Glyph glyph);

@@ -84,6 +84,12 @@ public:
     // document empty.
     void TrTexte();
 
+    // The candidate's profile window, writing the profile lines back when
+    // something changed; the first CV in the word processor; the interview.
+    void Vous();
+    void CV();
+    void Nouveaudial();
+
     // Settings file.
     struct Ini {
         bool autoOpen = false;

@@ -380,6 +380,35 @@ private Q_SLOTS:
         m_form->close();
         QCOMPARE(TextFile::read(path(QStringLiteral("Tavrin.ini"))).value(1), QStringLiteral("0"));
     }
+
+    void profileAndInterviewCommands_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("atStart");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("Vous décrire") << "actionVousDecrire" << true << "moi";
+        QTest::newRow("Base Entretien") << "actionEntretien" << true << "dial";
+        QTest::newRow("tool Entretien") << "toolEntretien" << true << "dial";
+        QTest::newRow("Outils Entretien") << "actionOutilsEntretien" << false << "dial";
+        QTest::newRow("Curriculum vitae") << "actionCurriculum" << false << "TTexte";
+    }
+    void profileAndInterviewCommands() {
+        QFETCH(QString, name);
+        QFETCH(bool, atStart);
+        QFETCH(QString, window);
+        QAction *a = action(name.toLatin1().constData());
+        QCOMPARE(a->isEnabled(), atStart);
+        m_form->Nouveau1Click();
+        QVERIFY(a->isEnabled());
+        QString opened;
+        m_dialogs->scripts << [&opened](QDialog *d) { opened = d->objectName(); };
+        a->trigger();
+        QCOMPARE(opened, window);
+
+        // The two Outils entries close the menu, in this order.
+        const QList<QAction *> tools = m_form->menu("menuOutils")->actions();
+        QCOMPARE(tools.mid(tools.size() - 2),
+                 (QList<QAction *>{action("actionOutilsEntretien"), action("actionCurriculum")}));
+    }
 };
 
 QTEST_MAIN(TestMainForm)

@@ -1,0 +1,169 @@
+// "Mon profil" on the record card: what every close keeps, the employer
+// buttons, the knowledge list, a profile that cannot be read, and the CV.
+
+#include "ui/store/cardtesting.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace {
+
+template <class T> T *child(QDialog *d, const char *name) {
+    auto *w = d->findChild<T *>(QLatin1String(name));
+    if (!w)
+        qFatal("no %s", name);
+    return w;
+}
+QLineEdit *edit(QDialog *d, const char *name) {
+    return child<QLineEdit>(d, name);
+}
+void click(QDialog *d, const char *name) {
+    child<QAbstractButton>(d, name)->click();
+}
+QString position(QDialog *d) {
+    return child<QLabel>(d, "labelPosition")->text();
+}
+
+} // namespace
+
+class TestProfileWindows : public QObject {
+    Q_OBJECT
+
+private:
+    CardFixture f;
+    QStringList &profile() { return f.fiche->profile(); }
+
+private Q_SLOTS:
+    void init() { f.start(); }
+    void cleanup() { f.stop(); }
+
+    void everyCloseKeepsTheEdits_data() {
+        QTest::addColumn<int>("how");
+        QTest::newRow("Fermer") << 0;
+        QTest::newRow("close box") << 1;
+        QTest::newRow("Escape") << 2;
+        QTest::newRow("nothing typed") << 3;
+    }
+    void everyCloseKeepsTheEdits() {
+        QFETCH(int, how);
+        f.dialogs->scripts << [how](QDialog *d) {
+            // A first use: empty fields and the initial values.
+            QCOMPARE(d->windowTitle(), QStringLiteral("Mon profil"));
+            QCOMPARE(child<QTabWidget>(d, "tabs")->currentIndex(), 0);
+            QCOMPARE(child<QComboBox>(d, "comboTitre")->currentText(), QStringLiteral("Monsieur"));
+            QCOMPARE(child<QSpinBox>(d, "spinCompetence14")->value(), 0);
+            QCOMPARE(child<QSpinBox>(d, "spinCaracteristique24")->value(), 1);
+            QCOMPARE(position(d), QStringLiteral("1/1"));
+            if (how == 3) {
+                click(d, "buttonFermer");
+                return;
+            }
+            QTest::keyClicks(edit(d, "editNom"), QStringLiteral("Dupont Jean"));
+            child<QSpinBox>(d, "spinCompetence1")->setValue(7);
+            if (how == 0)
+                click(d, "buttonFermer");
+            else if (how == 1)
+                d->close();
+            else
+                QTest::keyClick(d, Qt::Key_Escape);
+        };
+        f.fiche->Vous();
+        if (how == 3) {
+            QVERIFY(profile().isEmpty());
+            return;
+        }
+        QCOMPARE(profile().size(), 1 + 14 + 1 + 18 + 1 + 1 + 14 + 1 + 1 + 24);
+        QCOMPARE(profile().mid(0, 3), (QStringList{"PAGE1", "Monsieur", "Dupont Jean"}));
+        // An untyped birth date keeps the mask's blanks.
+        QCOMPARE(profile().at(10), QStringLiteral("  /  /    "));
+        QCOMPARE(profile().at(profile().indexOf("PAGE4") + 1), QStringLiteral("7"));
+    }
+
+    void employerButtons() {
+        f.dialogs->scripts << [](QDialog *d) {
+            QTest::keyClicks(edit(d, "editSociete"), QStringLiteral("Acme"));
+            QTest::mouseClick(edit(d, "editEntree"), Qt::LeftButton, {}, QPoint(85, 10));
+            QTest::keyClicks(edit(d, "editEntree"), QStringLiteral("01022003"));
+            click(d, "buttonNouvelle");
+            QCOMPARE(position(d), QStringLiteral("2/2"));
+            QCOMPARE(edit(d, "editSociete")->text(), QString());
+            QTest::keyClicks(edit(d, "editSociete"), QStringLiteral("Beta"));
+            click(d, "buttonPrecedent");
+            QCOMPARE(position(d), QStringLiteral("1/2"));
+            QCOMPARE(edit(d, "editSociete")->text(), QStringLiteral("Acme"));
+            click(d, "buttonSuivant");
+            QCOMPARE(edit(d, "editSociete")->text(), QStringLiteral("Beta"));
+            click(d, "buttonSupprimer");
+            QCOMPARE(position(d), QStringLiteral("1/1"));
+            QCOMPARE(edit(d, "editSociete")->text(), QStringLiteral("Acme"));
+            // An empty new employer is not stored.
+            click(d, "buttonNouvelle");
+            click(d, "buttonFermer");
+        };
+        f.fiche->Vous();
+        const qsizetype tag = profile().indexOf("<BLOC00000>");
+        QVERIFY(tag > 0);
+        QCOMPARE(profile().at(tag + 1), QStringLiteral("Acme"));
+        QCOMPARE(profile().at(tag + 8), QStringLiteral("01/02/2003"));
+        QCOMPARE(profile().at(tag + 9), QStringLiteral("  /  /    "));
+        QCOMPARE(profile().filter("<BLOC").size(), 1);
+        QVERIFY(!profile().contains("Beta"));
+    }
+
+    void knowledgeItems() {
+        f.dialogs->scripts << [](QDialog *d) {
+            child<QComboBox>(d, "comboConnaissances")->setCurrentText(QStringLiteral("Chimie"));
+            child<QComboBox>(d, "comboNiveau")->setCurrentText(QStringLiteral("Pratique"));
+            click(d, "buttonOk");
+            child<QComboBox>(d, "comboConnaissances")->setCurrentText(QStringLiteral("Arts"));
+            click(d, "buttonOk");
+            auto *list = child<QListWidget>(d, "listConnaissances");
+            QTest::keyClick(list, Qt::Key_Delete); // nothing selected
+            QCOMPARE(list->count(), 2);
+            list->setCurrentRow(1);
+            QTest::keyClick(list, Qt::Key_Delete);
+            QCOMPARE(list->count(), 1);
+        };
+        f.fiche->Vous();
+        const qsizetype page5 = profile().indexOf("PAGE5");
+        QCOMPARE(profile().mid(page5, 3), (QStringList{"PAGE5", "Chimie : Pratique", "PAGE6"}));
+    }
+
+    void aBadRatingShowsNoWindow() {
+        QStringList lines{"PAGE4"};
+        for (int k = 0; k < 14; ++k)
+            lines << (k == 3 ? QStringLiteral("5,5") : QStringLiteral("3"));
+        profile() = lines;
+        f.fiche->Vous();
+        QCOMPARE(f.dialogs->messages,
+                 QStringList{QStringLiteral("'5,5' n'est pas une valeur entière correcte")});
+        QVERIFY(f.dialogs->titles.isEmpty());
+        QCOMPARE(profile(), lines);
+    }
+
+    void cvInTheWordProcessor() {
+        profile() = {"PAGE2", "1998", "BTS Commerce", "", "Sans année"};
+        profile() += QStringList(14);
+        profile() += {
+            "PAGE3",      "<BLOC00000>", "Acme",        "", "", "", "", "Vendeur", "", "01/02/2003",
+            "  /  /    ", "N",           "</BLOC00000>"};
+        QString text;
+        f.dialogs->scripts <<
+            [&text](QDialog *d) { text = d->findChild<QTextEdit *>()->toPlainText(); };
+        f.fiche->CV();
+        QCOMPARE(text.split(u'\n'),
+                 (QStringList{"", "", "", "", "", "", "Expérience professionnelle", "",
+                              "2003      \tAcme", "\t\tVendeur", "", "", "Etudes", "",
+                              "1998\tBTS Commerce", ""}));
+    }
+};
+
+QTEST_MAIN(TestProfileWindows)
+#include "tst_profilewindows.moc"
