@@ -39,9 +39,6 @@ const QStringList ExpectedFromOtherWork = {
     QStringLiteral("Outils > Rapport d'activité"),
     QStringLiteral("Outils > Planning"),
     QStringLiteral("Outils > Stats opérations"),
-    QStringLiteral("Outils > Entretien"),
-    QStringLiteral("Outils > Curriculum vitae"),
-    QStringLiteral("Paramètres > Vous décrire"),
     QStringLiteral("Barre d'outils > Imprimer fiche"),
     QStringLiteral("Barre d'outils > Imprimer enveloppe"),
 };
