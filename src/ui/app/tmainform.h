@@ -89,6 +89,16 @@ public:
     void Prenoms1Click();
     void Codesactivite1Click();
     void About1Click();
+    void Listedessocietes1Click();
+    void Enveloppes1Click();
+    void ApercuFiche1Click();
+    void ApercuEnveloppe1Click();
+    void ApercuListe1Click();
+    void ApercuEnveloppes1Click();
+    void Miseenpage1Click();
+    void Configurerimprimante1Click();
+    void Imprimerfiche1Click();
+    void Enveloppecourante1Click();
 
 protected:
     bool event(QEvent *event) override;

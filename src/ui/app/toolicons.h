@@ -19,6 +19,8 @@ enum class Glyph {
     Companies,
     Operations,
     DayActions,
+    Printer,
+    Envelope,
 };
 
 QIcon toolIcon(Glyph glyph);
