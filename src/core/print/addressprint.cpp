@@ -10,16 +10,39 @@ namespace {
 // block. Offsets from the opening tag: name 3 to fax 9.
 class StoredCompany {
 public:
-    StoredCompany(const BlocList &list, qsizetype tag)
-        : m_list(list), m_tag(tag), m_end(BlockField::contentEnd(list, tag, 10)) {}
+    StoredCompany(const BlocList &list, RangeRecord record) : m_list(list), m_record(record) {}
 
-    QString at(int offset) const { return BlockField::at(m_list, m_tag, m_end, offset); }
+    // A reference into the list when the field stands before the next tag,
+    // which is what a sound block gives: no copy of a line per field.
+    const QString &at(int offset) const {
+        if (offset > 0 && m_record.tag + offset < m_record.nextTag)
+            return m_list.lines().at(m_record.tag + offset);
+        m_beyond = BlockField::at(m_list, m_record.tag, offset);
+        return m_beyond;
+    }
 
 private:
     const BlocList &m_list;
-    qsizetype m_tag;
-    qsizetype m_end;
+    RangeRecord m_record;
+    mutable QString m_beyond;
 };
+
+// line.toUpper() == upper, without making the upper-cased copy when the
+// lengths allow a letter-by-letter comparison: upper-casing never shortens a
+// text, and only the letters that grow (ß) or pairs of surrogates need it.
+bool upperEquals(const QString &line, const QString &upper) {
+    if (line.size() > upper.size())
+        return false;
+    if (line.size() < upper.size())
+        return line.toUpper() == upper;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i].isSurrogate())
+            return line.toUpper() == upper;
+        if (line[i].toUpper() != upper[i])
+            return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -62,24 +85,34 @@ PrintRange PrintRange::fromPages(int firstPage, int lastPage, int count) {
     return {int(first), int(last)};
 }
 
-std::vector<qsizetype> rangeTags(const BlocList &companies, PrintRange range) {
+std::vector<RangeRecord> rangeTags(const BlocList &companies, PrintRange range) {
     if (range.last < range.first)
         return {};
-    std::vector<qsizetype> slots(std::size_t(range.last - range.first) + 1, -1);
-    const std::vector<qsizetype> &opens = companies.index().opens;
+    std::vector<RangeRecord> slots(std::size_t(range.last - range.first) + 1, RangeRecord{-1, 0});
+    const BlocList::Index &index = companies.index();
     const std::vector<int> &numbers = companies.tagNumbers();
-    for (std::size_t k = 0; k < opens.size(); ++k) {
+    std::size_t close = 0;
+    for (std::size_t k = 0; k < index.opens.size(); ++k) {
+        const qsizetype tag = index.opens[k];
+        while (close < index.closes.size() && index.closes[close] <= tag)
+            ++close;
         const int n = numbers[k];
         // The first tag of a number is the record, as for findBlock.
-        if (n >= range.first && n <= range.last && slots[std::size_t(n - range.first)] < 0)
-            slots[std::size_t(n - range.first)] = opens[k];
+        if (n < range.first || n > range.last || slots[std::size_t(n - range.first)].tag >= 0)
+            continue;
+        const qsizetype nextOpen =
+            k + 1 < index.opens.size() ? index.opens[k + 1] : companies.size();
+        const qsizetype nextClose =
+            close < index.closes.size() ? index.closes[close] : companies.size();
+        slots[std::size_t(n - range.first)] = {tag, std::min(nextOpen, nextClose)};
     }
-    std::erase(slots, qsizetype(-1));
+    std::erase_if(slots, [](const RangeRecord &r) { return r.tag < 0; });
     return slots;
 }
 
-void Envelop2(Printout &p, const BlocList &companies, qsizetype tag, const EnvelopeSetup &setup) {
-    const StoredCompany c(companies, tag);
+void Envelop2(Printout &p, const BlocList &companies, RangeRecord record,
+              const EnvelopeSetup &setup) {
+    const StoredCompany c(companies, record);
     envelopeLayout(p, setup, {c.at(3), c.at(4), c.at(5), c.at(6), c.at(7)});
 }
 
@@ -89,17 +122,17 @@ bool Enveloppes(PrintSurface &surface, const BlocList &companies, PrintRange ran
     if (!p.begin(QStringLiteral("Enveloppes"), PrintSurface::Orientation::Landscape))
         return false;
     bool first = true;
-    for (const qsizetype tag : rangeTags(companies, range)) {
-        const StoredCompany c(companies, tag);
+    for (const RangeRecord record : rangeTags(companies, range)) {
+        const StoredCompany c(companies, record);
         if (setup.mode == 2 && c.at(6) != setup.postalCode)
             continue;
-        if (setup.mode == 3 && c.at(7).toUpper() != setup.town)
+        if (setup.mode == 3 && !upperEquals(c.at(7), setup.town))
             continue;
         // A new page only before a further envelope: none after the last.
         if (!first)
             p.newPage();
         first = false;
-        Envelop2(p, companies, tag, setup);
+        Envelop2(p, companies, record, setup);
     }
     return p.end();
 }
@@ -124,14 +157,14 @@ bool Imprime(PrintSurface &surface, const BlocList &companies, PrintRange range)
     int y = 10;
     Entete1(p);
     bool pageFull = false;
-    for (const qsizetype tag : rangeTags(companies, range)) {
+    for (const RangeRecord record : rangeTags(companies, range)) {
         // The break comes before a further row, never after the last one.
         if (pageFull) {
             p.newPage();
             y = 10;
             Entete1(p);
         }
-        const StoredCompany c(companies, tag);
+        const StoredCompany c(companies, record);
         for (int i = 0; i < 7; ++i)
             p.text(columns[i], y, c.at(3 + i));
         y += 5;

@@ -45,17 +45,25 @@ struct PrintRange {
     static PrintRange fromPages(int firstPage, int lastPage, int count);
 };
 
-// The opening tag lines of the records of the range, in increasing number;
-// a number without a tag has none. One pass over the tag index.
-std::vector<qsizetype> rangeTags(const BlocList &companies, PrintRange range);
+// A record of a range: its opening tag line, and the first tag line after it
+// (or the list's size), which lets its fields be read without a scan.
+struct RangeRecord {
+    qsizetype tag;
+    qsizetype nextTag;
+};
+
+// The records of the range, in increasing number; a number without a tag has
+// none. One pass over the tag index.
+std::vector<RangeRecord> rangeTags(const BlocList &companies, PrintRange range);
 
 // One envelope a page for the records of the range that the selection keeps;
 // landscape, titled "Enveloppes".
 bool Enveloppes(PrintSurface &surface, const BlocList &companies, PrintRange range,
                 const EnvelopeSetup &setup);
 
-// The envelope of the record whose tag is at line tag.
-void Envelop2(Printout &p, const BlocList &companies, qsizetype tag, const EnvelopeSetup &setup);
+// The envelope of a record.
+void Envelop2(Printout &p, const BlocList &companies, RangeRecord record,
+              const EnvelopeSetup &setup);
 
 // The listing's column heading and its rule.
 void Entete1(Printout &p);

@@ -245,23 +245,31 @@ private Q_SLOTS:
 
     void envelopeSelection_data() {
         QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("town");
         QTest::addColumn<QString>("printed");
-        QTest::newRow("all") << 1 << "p1:S0|p2:S1|p3:S2|p4:S3";
-        QTest::newRow("postal code, exact") << 2 << "p1:S0";
-        QTest::newRow("town, any case") << 3 << "p1:S2|p2:S3";
+        QTest::newRow("all") << 1 << "LYON"
+                             << "p1:S0|p2:S1|p3:S2|p4:S3|p5:S4";
+        QTest::newRow("postal code, exact") << 2 << "LYON"
+                                            << "p1:S0";
+        QTest::newRow("town, any case") << 3 << "LYON"
+                                        << "p1:S2|p2:S3";
+        QTest::newRow("town that grows upper-cased") << 3 << "STRASSE"
+                                                     << "p1:S4";
     }
 
     void envelopeSelection() {
         QFETCH(int, mode);
         const BlocList list =
             companies({block(0, "S0", "75011", "Paris"), block(1, "S1", "75011 ", "Paris"),
-                       block(2, "S2", "69000", "lyon"), block(3, "S3", "69000", "Lyon")});
+                       block(2, "S2", "69000", "lyon"), block(3, "S3", "69000", "Lyon"),
+                       block(4, "S4", "67000", "Straße")});
         EnvelopeSetup setup;
         setup.mode = mode;
         setup.postalCode = QStringLiteral("75011");
-        setup.town = QStringLiteral("LYON");
+        QFETCH(QString, town);
+        setup.town = town;
         RecordingSurface s;
-        QVERIFY(Enveloppes(s, list, PrintRange::fromPages(1, 4, 4), setup));
+        QVERIFY(Enveloppes(s, list, PrintRange::fromPages(1, 5, 5), setup));
         QTEST(namesByPage(s, 23 * 110), "printed");
     }
 
