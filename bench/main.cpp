@@ -9,6 +9,8 @@
 #include "find/listrows.h"
 #include "find/recordsort.h"
 #include "find/search.h"
+#include "print/addressprint.h"
+#include "print/pdfsurface.h"
 #include "profile/cv.h"
 #include "profile/profile.h"
 #include "store/dataset.h"
@@ -42,6 +44,33 @@ qsizetype plainReadSplit(const QStringList &paths) {
     }
     return lines;
 }
+
+// A printer that only counts what is drawn: the printouts' own cost.
+class CountingSurface : public PrintSurface {
+public:
+    qsizetype calls = 0;
+    bool beginDocument(const QString &) override { return true; }
+    bool endDocument() override { return true; }
+    void newPage() override { ++calls; }
+    QString errorString() const override { return {}; }
+    void setOrientation(Orientation o) override { m_orientation = o; }
+    Orientation orientation() const override { return m_orientation; }
+    int pageWidth() const override { return m_orientation == Orientation::Portrait ? 4724 : 6780; }
+    int pageHeight() const override { return m_orientation == Orientation::Portrait ? 6780 : 4724; }
+    double printableWidthMm() const override { return pageWidth() == 4724 ? 200 : 287; }
+    double printableHeightMm() const override { return pageHeight() == 4724 ? 200 : 287; }
+    void textOut(int, int, const QString &text) override { calls += text.size(); }
+    void moveTo(int, int) override {}
+    void lineTo(int, int) override { ++calls; }
+    void fillRect(const QRect &, const QColor &) override {}
+    void setFont(const Font &) override {}
+    Font font() const override { return {}; }
+    int textWidth(const QString &) const override { return 0; }
+    int textHeight(const QString &) const override { return 0; }
+
+private:
+    Orientation m_orientation = Orientation::Portrait;
+};
 
 // An outside program's run, the reference of the exchange rows.
 void runProgram(const QString &program, const QStringList &args) {
@@ -302,6 +331,38 @@ int main(int argc, char **argv) {
                      std::min(runs, 7), [&] { data.rearrange(Kind::Company, companies); },
                      [&, item = item] { RecordSort::run(data, Kind::Company, item); }),
                  readCompanies});
+        // Printing every record on a surface that only counts, and the listing
+        // of the largest set into a PDF file.
+        data.Charge(tvr);
+        const BlocList &printed = data.list(Kind::Company);
+        const PrintRange everything = PrintRange::fromPages(1, size, data.count(Kind::Company));
+        rows.push_back({"Liste des sociétés (impression)", size,
+                        best(runs, {},
+                             [&] {
+                                 CountingSurface surface;
+                                 Imprime(surface, printed, everything);
+                                 sink = sink + surface.calls;
+                             }),
+                        readCompanies});
+        EnvelopeSetup byTown;
+        byTown.mode = 3;
+        byTown.town = printed.at(7).toUpper();
+        rows.push_back({"Enveloppes (ville)", size,
+                        best(runs, {},
+                             [&] {
+                                 CountingSurface surface;
+                                 Enveloppes(surface, printed, everything, byTown);
+                                 sink = sink + surface.calls;
+                             }),
+                        readCompanies});
+        if (size == sizes.back()) {
+            QElapsedTimer timer;
+            timer.start();
+            PdfSurface pdf(dir.filePath("liste.pdf"));
+            Imprime(pdf, printed, everything);
+            rows.push_back(
+                {"Liste des sociétés (PDF)", size, double(timer.elapsed()), readCompanies});
+        }
     }
 
     std::printf("%-38s %8s %12s %14s %7s\n", "opération", "sociétés", "ms", "lecture ms", "ratio");

@@ -54,3 +54,4 @@ int rtfRoundtripVerb(const QStringList &args);
 int profileVerb(const QStringList &args);
 int cvVerb(const QStringList &args);
 int interviewVerb(const QStringList &args);
+int printVerb(const QStringList &args);

@@ -33,6 +33,15 @@ const CliVerb verbs[] = {
     {"interview",
      "interview SCRIPT --nom NOM [--prenom PRENOM] [--titre TITRE] [--draws a,b,...] [--end]",
      interviewVerb},
+    {"print",
+     "print FICHIER.tvr fiche societe|operation|journee N [--pdf SORTIE.pdf | --surface "
+     "LxH/LMMxHMM]\n"
+     "print FICHIER.tvr enveloppe societe|operation|journee N [--paysage] [--pdf SORTIE.pdf | "
+     "--surface LxH/LMMxHMM]\n"
+     "print FICHIER.tvr enveloppes DE A [--cp CODE | --ville VILLE] [--pdf SORTIE.pdf | --surface "
+     "LxH/LMMxHMM]\n"
+     "print FICHIER.tvr liste DE A [--pdf SORTIE.pdf | --surface LxH/LMMxHMM]",
+     printVerb, true},
 };
 
 } // namespace

@@ -29,6 +29,8 @@ public:
     std::function<void(QPrinter &)> onPrint;     // sets up the printer when OK is answered
     QQueue<std::pair<QFont, QColor>> fonts;      // replies to font dialogs, none = cancel
     QFont fontShown;                             // what the last font dialog opened with
+    int previews = 0;                            // how many print previews were opened
+    std::function<void(QPrinter &)> onPreview;   // readies the printer before the pages are drawn
 
     void message(QWidget *, const QString &text) override { messages << text; }
     QMessageBox::StandardButton warning(QWidget *, const QString &text,
@@ -66,5 +68,12 @@ public:
             return false;
         std::tie(font, colour) = fonts.dequeue();
         return true;
+    }
+    void preview(QWidget *, QPrinter &printer,
+                 const std::function<void(QPrinter &)> &paint) override {
+        ++previews;
+        if (onPreview)
+            onPreview(printer);
+        paint(printer);
     }
 };

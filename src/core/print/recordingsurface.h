@@ -3,6 +3,8 @@
 #include "print/printsurface.h"
 
 #include <QList>
+#include <QSize>
+#include <QStringList>
 
 // A surface that keeps every drawing call so that tests can check where a
 // printout puts things. Its metrics are simple and fixed: a character is half
@@ -13,16 +15,23 @@ public:
     enum class Kind { Begin, End, NewPage, Text, MoveTo, LineTo, Fill };
 
     struct Op {
-        Kind kind;
+        Kind kind = Kind::Begin;
         QPoint at;    // text position, pen target, or rectangle corner
         QString text; // text drawn, or document title
         Font font;    // font in use when the call was made
         QRect rect;   // filled rectangle
         QColor color; // fill colour
         int page = 0; // 1-based page number, 0 outside a document
+        // At the beginning of a document: the orientation and the page in
+        // units and millimetres.
+        Orientation orientation = Orientation::Portrait;
+        QSize size;
+        QSizeF sizeMm;
     };
 
     explicit RecordingSurface(int dotsPerInch = 600, double widthMm = 200, double heightMm = 287);
+    // A portrait page of the given units over the given millimetres.
+    static RecordingSurface fromUnits(int width, int height, double widthMm, double heightMm);
 
     // Makes the next beginDocument() fail with this message.
     void failNextBegin(const QString &error) { m_failure = error; }
@@ -32,6 +41,9 @@ public:
     QList<Op> texts() const; // the Text operations only, in order
     int pageCount() const { return m_page; }
     bool inDocument() const { return m_open; }
+    // The calls, one a line, fields separated by TAB: "document", "texte",
+    // "ligne" (from the pen position), "rectangle", "page", "fin".
+    QStringList trace() const;
 
     bool beginDocument(const QString &title) override;
     bool endDocument() override;
@@ -58,10 +70,11 @@ public:
 
 private:
     void record(Kind kind, QPoint at, const QString &text = {});
-    int units(double mm) const;
     int fontUnits(double factor) const;
 
-    int m_dpi;
+    double m_dpi;
+    int m_width;
+    int m_height;
     double m_widthMm;
     double m_heightMm;
     Orientation m_orientation = Orientation::Portrait;

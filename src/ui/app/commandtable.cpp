@@ -34,6 +34,16 @@ const QList<Command> &commandTable() {
         {Fichier, "actionOuvrir", QStringLiteral("&Ouvrir..."), QStringLiteral("Ouvrir un fichier"), &F::OpenItemClick},
         {Fichier, "actionEnregistrer", QStringLiteral("&Enregistrer"), QStringLiteral("Enregistrer le fichier en cours"), &F::SaveItemClick, false, true},
         {Fichier, "actionEnregistrerSous", QStringLiteral("Enregistrer &sous..."), {}, &F::Enregistrersous1Click, false, true},
+        {.place = Fichier, .name = "menuImprimer", .caption = QStringLiteral("&Imprimer..."), .hint = QStringLiteral("Imprimer"), .enabled = false, .needsDataSet = true, .opensSubmenu = true},
+        {.place = Fichier, .name = "actionListeSocietes", .caption = QStringLiteral("&Liste des sociétés..."), .hint = QStringLiteral("Imprime listing d'adresses"), .handler = &F::Listedessocietes1Click, .submenu = "menuImprimer"},
+        {.place = Fichier, .name = "actionEnveloppes", .caption = QStringLiteral("&Enveloppes"), .hint = QStringLiteral("Imprimer enveloppes à partir du fichier"), .handler = &F::Enveloppes1Click, .submenu = "menuImprimer"},
+        {.place = Fichier, .name = "menuApercu", .caption = QStringLiteral("Aperçu avant impression"), .hint = QStringLiteral("Aperçu avant impression"), .enabled = false, .needsDataSet = true, .opensSubmenu = true},
+        {.place = Fichier, .name = "actionApercuFiche", .caption = QStringLiteral("Fiche courante"), .hint = QStringLiteral("Aperçu de la fiche courante"), .handler = &F::ApercuFiche1Click, .enabled = false, .needsDataSet = true, .submenu = "menuApercu"},
+        {.place = Fichier, .name = "actionApercuEnveloppe", .caption = QStringLiteral("Enveloppe courante"), .hint = QStringLiteral("Aperçu de l'enveloppe courante"), .handler = &F::ApercuEnveloppe1Click, .enabled = false, .needsDataSet = true, .tabs = "101", .submenu = "menuApercu"},
+        {.place = Fichier, .name = "actionApercuListe", .caption = QStringLiteral("Liste des sociétés..."), .hint = QStringLiteral("Aperçu du listing d'adresses"), .handler = &F::ApercuListe1Click, .submenu = "menuApercu"},
+        {.place = Fichier, .name = "actionApercuEnveloppes", .caption = QStringLiteral("Enveloppes..."), .hint = QStringLiteral("Aperçu des enveloppes à partir du fichier"), .handler = &F::ApercuEnveloppes1Click, .submenu = "menuApercu"},
+        {.place = Fichier, .name = "actionMiseEnPage", .caption = QStringLiteral("&Mise en page..."), .hint = QStringLiteral("Mise en page"), .handler = &F::Miseenpage1Click},
+        {.place = Fichier, .name = "actionConfigurerImprimante", .caption = QStringLiteral("&Configurer l'imprimante..."), .hint = QStringLiteral("Confuguration de l'imprimante"), .handler = &F::Configurerimprimante1Click},
         {Fichier, "actionImporter", QStringLiteral("I&mporter..."), QStringLiteral("Importer fichier"), &F::Importer1Click},
         {Fichier, "actionExporter", QStringLiteral("E&xporter..."), QStringLiteral("Exporter fichier"), &F::Exporter1Click, false, true},
         separator(Fichier),
@@ -67,6 +77,7 @@ const QList<Command> &commandTable() {
         {Base, "actionNouvelleFiche", QStringLiteral("&Nouvelle fiche"), QStringLiteral("Nouvelle fiche"), &F::Nouvellefiche1Click},
         {Base, "actionSupprimerFiche", QStringLiteral("S&upprimer fiche"), QStringLiteral("Supprimer fiche"), &F::Supprimerfiche1Click, false, true},
         {.place = Base, .name = "actionListe", .caption = QStringLiteral("&Listre                           F2"), .hint = QStringLiteral("Liste des contacts"), .handler = &F::Liste1Click, .enabled = false, .needsDataSet = true},
+        {.place = Base, .name = "actionImprimerFiche", .caption = QStringLiteral("&Imprimer fiche"), .hint = QStringLiteral("Imprimer fiche courante"), .handler = &F::Imprimerfiche1Click, .enabled = false, .needsDataSet = true},
 
         {Selection, "actionToutesSocietes", QStringLiteral("&Toutes les fiches"), QStringLiteral("Montrer toutes les fiches"), &F::Touteslesfiches1Click, false, true, "100", 1, true, true},
         {Selection, "actionCodePostal", QStringLiteral("&Code postal..."), QStringLiteral("Montrer par code postal"), &F::Codepostal1Click, false, true, "100", 1, true},
@@ -79,6 +90,7 @@ const QList<Command> &commandTable() {
         {Selection, "actionActionsDuJour", QStringLiteral("&Actions du jour..."), QStringLiteral("Montrer les choses à faire"), &F::Actionsdujour1Click, false, false, "001", 3, true},
 
         {Outils, "actionTraitementTexte", QStringLiteral("&Traitement de texte"), QStringLiteral("Traitement de texte"), &F::Traitementdetexte1Click, false, true},
+        {.place = Outils, .name = "actionEnveloppeCourante", .caption = QStringLiteral("&Enveloppe courante"), .hint = QStringLiteral("Imprimer enveloppe"), .handler = &F::Enveloppecourante1Click, .enabled = false, .needsDataSet = true, .tabs = "101"},
         {Outils, "actionOutilsEntretien", QStringLiteral("E&ntretien"), QStringLiteral("Simulation d'un entretien"), &F::Entretien1Click, false, true},
         {Outils, "actionCurriculum", QStringLiteral("&Curriculum vitae"), QStringLiteral("Préparation du CV"), &F::Curriculumvitae1Click, false, true},
 
@@ -123,6 +135,9 @@ const QList<Command> &commandTable() {
         {Tools, "toolOperations", QStringLiteral("Opérations"), {}, &F::Operations1Click, true, false, "101", 0, false, false, {}, Operations},
         {Tools, "toolJournee", QStringLiteral("Journée"), {}, &F::Journee1Click, true, false, "110", 0, false, false, {}, DayActions},
         {Tools, "toolEntretien", QStringLiteral("Entretien"), {}, &F::Entretien1Click, true, false, nullptr, 0, false, false, {}, Interview},
+        separator(Tools),
+        {.place = Tools, .name = "toolImprimerFiche", .caption = QStringLiteral("Imprimer fiche"), .hint = {}, .handler = &F::Imprimerfiche1Click, .enabled = false, .needsDataSet = true, .glyph = Printer},
+        {.place = Tools, .name = "toolImprimerEnveloppe", .caption = QStringLiteral("Imprimer enveloppe"), .hint = {}, .handler = &F::Enveloppecourante1Click, .enabled = false, .needsDataSet = true, .tabs = "101", .glyph = Envelope},
         // clang-format on
     };
     return commands;

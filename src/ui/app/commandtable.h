@@ -46,6 +46,10 @@ struct Command {
     bool checked = false; // at start
     QKeySequence shortcut = {};
     Glyph glyph = Glyph::None;
+    // A submenu of its menu, named by name; the entries that name it as
+    // their submenu go into it, in table order.
+    bool opensSubmenu = false;
+    const char *submenu = nullptr;
 };
 
 const QList<TopMenu> &menuTable();

@@ -86,6 +86,19 @@ void TMainForm::buildCommands() {
                 menus.value(int(command.place))->addSeparator();
             continue;
         }
+        QMenu *into = command.submenu ? m_menus.value(QLatin1String(command.submenu))
+                                      : menus.value(int(command.place));
+        if (command.opensSubmenu) {
+            auto *submenu = into->addMenu(command.caption);
+            submenu->setObjectName(QLatin1String(command.name));
+            QAction *action = submenu->menuAction();
+            action->setObjectName(QLatin1String(command.name));
+            action->setStatusTip(command.hint);
+            action->setEnabled(command.enabled);
+            m_menus.insert(QLatin1String(command.name), submenu);
+            m_actions.insert(QLatin1String(command.name), action);
+            continue;
+        }
         auto *action = new QAction(command.caption, this);
         action->setObjectName(QLatin1String(command.name));
         action->setStatusTip(command.hint);
@@ -95,7 +108,7 @@ void TMainForm::buildCommands() {
             action->setStatusTip(command.caption);
             tools->addAction(action);
         } else {
-            menus.value(int(command.place))->addAction(action);
+            into->addAction(action);
         }
         action->setShortcut(command.shortcut);
         action->setEnabled(command.enabled);
@@ -568,4 +581,44 @@ bool TMainForm::contextHelp(QWidget *target) {
         return false;
     helpWindow()->showPage(page);
     return true;
+}
+
+void TMainForm::Listedessocietes1Click() {
+    m_fiche->Imprime();
+}
+
+void TMainForm::Enveloppes1Click() {
+    m_fiche->Enveloppes();
+}
+
+void TMainForm::ApercuFiche1Click() {
+    m_fiche->ApercuFiche();
+}
+
+void TMainForm::ApercuEnveloppe1Click() {
+    m_fiche->ApercuEnv();
+}
+
+void TMainForm::ApercuListe1Click() {
+    m_fiche->ApercuListe();
+}
+
+void TMainForm::ApercuEnveloppes1Click() {
+    m_fiche->ApercuEnveloppes();
+}
+
+void TMainForm::Miseenpage1Click() {
+    m_fiche->ParM();
+}
+
+void TMainForm::Configurerimprimante1Click() {
+    m_fiche->ConfigImprimante();
+}
+
+void TMainForm::Imprimerfiche1Click() {
+    m_fiche->ImpFiche();
+}
+
+void TMainForm::Enveloppecourante1Click() {
+    m_fiche->ImpEnv();
 }

@@ -96,6 +96,16 @@ public:
     void Vousdecrire1Click();
     void Entretien1Click();
     void Curriculumvitae1Click();
+    void Listedessocietes1Click();
+    void Enveloppes1Click();
+    void ApercuFiche1Click();
+    void ApercuEnveloppe1Click();
+    void ApercuListe1Click();
+    void ApercuEnveloppes1Click();
+    void Miseenpage1Click();
+    void Configurerimprimante1Click();
+    void Imprimerfiche1Click();
+    void Enveloppecourante1Click();
 
     // The help: its location, and its window once a help command opened it.
     QString helpFile() const { return m_helpFile; }

@@ -163,6 +163,28 @@ void draw(QPainter &p, Glyph glyph) {
         p.drawRoundedRect(QRectF(9.5, 11.5, 12, 8), 3, 3);
         break;
     }
+    case Glyph::Printer:
+        // A sheet going into a printer body with its output tray.
+        page(p, QRectF(6.5, 2.5, 11, 8));
+        p.setPen(QPen(Ink, 1));
+        p.setBrush(QColor(170, 180, 200));
+        p.drawRoundedRect(QRectF(2.5, 9.5, 19, 8), 1.5, 1.5);
+        p.setBrush(Paper);
+        p.drawRect(QRectF(6.5, 15.5, 11, 6));
+        p.setBrush(QColor(60, 150, 80));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(18.5, 12), 1, 1);
+        break;
+    case Glyph::Envelope:
+        p.setPen(QPen(Ink, 1));
+        p.setBrush(Paper);
+        p.drawRect(QRectF(2.5, 5.5, 19, 13));
+        p.drawLine(QPointF(2.5, 5.5), QPointF(12, 13));
+        p.drawLine(QPointF(21.5, 5.5), QPointF(12, 13));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(200, 70, 60));
+        p.drawRect(QRectF(16.5, 13.5, 3, 3));
+        break;
     }
 }
 

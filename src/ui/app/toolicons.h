@@ -20,6 +20,8 @@ enum class Glyph {
     Operations,
     DayActions,
     Interview,
+    Printer,
+    Envelope,
 };
 
 QIcon toolIcon(Glyph glyph);

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 #include <algorithm>
 
@@ -38,6 +40,14 @@ bool Dialogs::font(QWidget *parent, QFont &font, QColor &colour) {
     font = dialog.selectedFont();
     colour = dialog.selectedColour();
     return true;
+}
+
+void Dialogs::preview(QWidget *parent, QPrinter &printer,
+                      const std::function<void(QPrinter &)> &paint) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                     [&paint](QPrinter *target) { paint(*target); });
+    dialog.exec();
 }
 
 void RealDialogs::message(QWidget *parent, const QString &text) {

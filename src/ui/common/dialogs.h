@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QColor;
 class QDialog;
 class QFont;
@@ -45,6 +47,11 @@ public:
     // The instance used by every window; tests install their own.
     static Dialogs &instance();
     static void setInstance(Dialogs *dialogs); // nullptr restores the real one
+
+    // The print preview of the pages that paint draws on the printer; its
+    // print button prints them.
+    virtual void preview(QWidget *parent, QPrinter &printer,
+                         const std::function<void(QPrinter &)> &paint);
 };
 
 // The real modal boxes and dialogs of the platform.

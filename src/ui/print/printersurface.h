@@ -1,8 +1,7 @@
 #pragma once
 
-#include "print/printsurface.h"
+#include "print/paintersurface.h"
 
-#include <QPainter>
 #include <QPrinter>
 
 #include <memory>
@@ -11,10 +10,14 @@
 // dialog stay for every later printout.
 QPrinter &runPrinter();
 
+// True when the printer prints on a printer of the system or into a named
+// file; without any printer Qt falls back to a PDF file that has no name.
+bool hasOutput(const QPrinter &printer);
+
 // Prints on a printer, by default the run's, or into a PDF file, without any
 // dialog. Positions are printer pixels from the top-left corner of the
 // printable area.
-class PrinterSurface : public PrintSurface {
+class PrinterSurface : public PainterSurface {
 public:
     PrinterSurface();
     explicit PrinterSurface(QPrinter &printer);
@@ -23,36 +26,16 @@ public:
 
     QPrinter &printer() { return *m_printer; }
 
-    bool beginDocument(const QString &title) override;
-    bool endDocument() override;
-    void newPage() override;
-    QString errorString() const override { return m_error; }
+    // For a print preview: the printer paints into the preview, whatever its
+    // output.
+    void setPreview(bool preview) { m_preview = preview; }
 
-    void setOrientation(Orientation orientation) override;
-    Orientation orientation() const override;
-
-    int pageWidth() const override;
-    int pageHeight() const override;
-    double printableWidthMm() const override;
-    double printableHeightMm() const override;
-
-    void textOut(int x, int y, const QString &text) override;
-    void moveTo(int x, int y) override;
-    void lineTo(int x, int y) override;
-    void fillRect(const QRect &rect, const QColor &color) override;
-
-    void setFont(const Font &font) override;
-    Font font() const override { return m_font; }
-    int textWidth(const QString &text) const override;
-    int textHeight(const QString &text) const override;
+protected:
+    bool prepare(const QString &title) override;
+    QString openError() const override;
 
 private:
-    QFont qfont() const;
-
     std::unique_ptr<QPrinter> m_ownPrinter;
     QPrinter *m_printer;
-    QPainter m_painter;
-    Font m_font;
-    QPoint m_pen;
-    QString m_error;
+    bool m_preview = false;
 };

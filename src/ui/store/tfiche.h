@@ -6,10 +6,13 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class CardPage;
 class CompanyPage;
 class DayActionPage;
 class OperationPage;
+class PrintSurface;
 class QDialog;
 class QStackedWidget;
 
@@ -109,6 +112,24 @@ public:
     const Identity &identity() const { return m_identity; }
     QStringList &profile() { return m_profile; }
 
+    // Printing (defined in print/): the card shown, the envelope of the
+    // company or day action shown (after "Insérez une enveloppe dans
+    // l'imprimante"), envelopes and the address listing of a range chosen in
+    // the print dialog, the page setup, and the printer's own dialog.
+    void ImpFiche();
+    void ImpEnv();
+    void Enveloppes();
+    void Imprime();
+    void ParM();
+    void ConfigImprimante();
+    // The same printouts in a print preview, without the envelope box.
+    void ApercuFiche();
+    void ApercuEnv();
+    void ApercuEnveloppes();
+    void ApercuListe();
+    int envelopeOrientation() const { return m_envelopeOrientation; }
+    const Settings &settings() const { return m_settings; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -125,6 +146,12 @@ private:
     bool saveFile(bool ok, const QString &name, const QString &error, QStringList *failures);
     void search(int which, QDialog &dialog);
     void sort(Kind kind, QDialog &dialog);
+    std::function<bool(PrintSurface &)> cardPrintout();
+    std::function<bool(PrintSurface &)> envelopePrintout();
+    // The range of the print dialog; false when it was cancelled.
+    bool askPrintRange(int &firstPage, int &lastPage);
+    // The listing or the envelopes of the range asked; none on a cancel.
+    std::function<bool(PrintSurface &)> rangePrintout(bool envelopes);
 
     DataSet m_data;
     Settings m_settings;
@@ -132,6 +159,7 @@ private:
     ComboLists m_lists;
     QStringList m_profile;
     Kind m_kind = Kind::Company;
+    int m_envelopeOrientation = 0; // page setup, for the run only
 
     QStackedWidget *m_pages;
     CompanyPage *m_company;

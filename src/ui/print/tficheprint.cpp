@@ -1,0 +1,141 @@
+// The card's printouts: the record card, envelopes, the address listing, the
+// page setup and the printer dialog.
+#include "store/tfiche.h"
+
+#include "common/dialogs.h"
+#include "print/addressprint.h"
+#include "print/cardprint.h"
+#include "print/pagesetup.h"
+#include "print/printersurface.h"
+#include "print/printjob.h"
+#include "print/tmpage.h"
+
+namespace {
+
+EnvelopeSetup envelopeSetup(const Identity &identity, const Settings &settings) {
+    EnvelopeSetup setup;
+    for (int i = 0; i < 4; ++i)
+        setup.sender << identity.lines[std::size_t(i)];
+    setup.guide = settings.guideOffset;
+    return setup;
+}
+
+} // namespace
+
+std::function<bool(PrintSurface &)> TFiche::cardPrintout() {
+    // The fields as they stand, unsaved edits included.
+    collect();
+    switch (m_kind) {
+    case Kind::Company:
+        return [c = m_data.company()](PrintSurface &s) { return ::ImpFiche(s, c); };
+    case Kind::Operation:
+        return [o = m_data.operation()](PrintSurface &s) { return ::ImpFiche(s, o); };
+    case Kind::DayAction:
+        break;
+    }
+    return [d = m_data.dayAction()](PrintSurface &s) { return ::ImpFiche(s, d); };
+}
+
+std::function<bool(PrintSurface &)> TFiche::envelopePrintout() {
+    if (m_kind == Kind::Operation)
+        return {};
+    collect();
+    const EnvelopeAddress to = m_kind == Kind::Company ? EnvelopeAddress::of(m_data.company())
+                                                       : EnvelopeAddress::of(m_data.dayAction());
+    return [setup = envelopeSetup(m_identity, m_settings), to, orientation = m_envelopeOrientation](
+               PrintSurface &s) { return ::ImpEnv(s, setup, to, orientation); };
+}
+
+bool TFiche::askPrintRange(int &firstPage, int &lastPage) {
+    QPrinter &printer = runPrinter();
+    const int count = std::max(m_data.count(Kind::Company), 1);
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(1, count);
+    const bool ok = Dialogs::instance().print(this, printer);
+    firstPage = 1;
+    lastPage = count;
+    if (ok && printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        firstPage = printer.fromPage();
+        lastPage = printer.toPage();
+    }
+    // Later printouts of other windows print all their pages.
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(0, 0);
+    return ok;
+}
+
+void TFiche::ImpFiche() {
+    printOnRunPrinter(this, cardPrintout());
+}
+
+void TFiche::ImpEnv() {
+    const auto printout = envelopePrintout();
+    if (!printout)
+        return;
+    Dialogs::instance().message(this, QStringLiteral("Insérez une enveloppe dans l'imprimante"));
+    printOnRunPrinter(this, printout);
+}
+
+std::function<bool(PrintSurface &)> TFiche::rangePrintout(bool envelopes) {
+    int first = 0, last = 0;
+    if (!askPrintRange(first, last))
+        return {};
+    const BlocList *list = &m_data.list(Kind::Company);
+    const PrintRange range = PrintRange::fromPages(first, last, m_data.count(Kind::Company));
+    if (!envelopes)
+        return [list, range](PrintSurface &s) { return ::Imprime(s, *list, range); };
+    EnvelopeSetup setup = envelopeSetup(m_identity, m_settings);
+    setup.mode = m_data.selectionMode(Kind::Company);
+    setup.postalCode = m_data.postalCode();
+    setup.town = m_data.town();
+    return [list, range, setup](PrintSurface &s) { return ::Enveloppes(s, *list, range, setup); };
+}
+
+void TFiche::Enveloppes() {
+    if (const auto printout = rangePrintout(true))
+        printOnRunPrinter(this, printout);
+}
+
+void TFiche::Imprime() {
+    if (const auto printout = rangePrintout(false))
+        printOnRunPrinter(this, printout);
+}
+
+void TFiche::ParM() {
+    PageSetup setup{m_settings.reservedPage, m_envelopeOrientation, m_settings.guideOffset};
+    TMPage dialog(this);
+    dialog.Init(setup.reserved, setup.orientation, setup.guideOffset > 0);
+    Dialogs::instance().exec(&dialog);
+    int reserved = setup.reserved;
+    int orientation = -1;
+    bool guideRight = setup.guideOffset > 0;
+    dialog.Result(reserved, orientation, guideRight);
+    setup.store(reserved, orientation, guideRight);
+    m_settings.reservedPage = setup.reserved;
+    m_settings.guideOffset = setup.guideOffset;
+    m_envelopeOrientation = setup.orientation;
+}
+
+void TFiche::ConfigImprimante() {
+    // The choices stay on the run's printer; nothing is printed.
+    Dialogs::instance().print(this, runPrinter());
+}
+
+void TFiche::ApercuFiche() {
+    previewPrintout(this, cardPrintout());
+}
+
+void TFiche::ApercuEnv() {
+    if (const auto printout = envelopePrintout())
+        previewPrintout(this, printout);
+}
+
+void TFiche::ApercuEnveloppes() {
+    if (const auto printout = rangePrintout(true))
+        previewPrintout(this, printout);
+}
+
+void TFiche::ApercuListe() {
+    if (const auto printout = rangePrintout(false))
+        previewPrintout(this, printout);
+}

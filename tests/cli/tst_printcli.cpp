@@ -1,0 +1,158 @@
+// tavrin-cli print: traces of the printouts, PDF files and the refusals, run
+// in a start directory holding the identity and the settings.
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestPrintCli : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    struct Run {
+        int status;
+        QString out;
+        QString err;
+    };
+
+    Run run(const QStringList &args) {
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TAVRIN_CLI), QStringList{QStringLiteral("print")} + args);
+        p.waitForFinished(60000);
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        for (const char *ext : {"tvr", "opr", "jnr"})
+            QVERIFY(QFile::copy(QStringLiteral(TAVRIN_TEST_DATA "/cli/sain.") + ext,
+                                dir.filePath(QStringLiteral("sain.") + ext)));
+        QFile soc(dir.filePath(QStringLiteral("Tavrin.soc")));
+        QVERIFY(soc.open(QIODevice::WriteOnly));
+        soc.write("Jean Moi\r\n3 rue\r\n\r\n69000 Lyon\r\n04 00\r\n");
+        soc.close();
+        QFile ini(dir.filePath(QStringLiteral("Tavrin.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("\r\n0\r\n0\r\n100\r\n3\r\n");
+    }
+
+    void verb_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        // The guide offset of Tavrin.ini (100 mm) moves the whole envelope.
+        QTest::newRow("envelope, landscape")
+            << QStringList{"sain.tvr", "enveloppe", "societe", "0", "--paysage"} << 0
+            << "document\tEnveloppe\tpaysage\t6780\t4724\t287\t200\n"
+               "texte\t1\t115\t2484\tArial\t10\tJean Moi\n"
+               "texte\t1\t115\t2599\tArial\t10\t3 rue\n"
+               "texte\t1\t115\t2829\tArial\t10\t69000 Lyon\n"
+               "texte\t1\t2530\t3519\tArial\t10\tDurand SARL\n"
+               "texte\t1\t2530\t3634\tArial\t10\t12 rue de la Paix\n"
+               "texte\t1\t2530\t3864\tArial\t10\t75011 Paris\n"
+               "fin\norientation\tportrait\n"
+            << "";
+        QTest::newRow("no envelope for an operation")
+            << QStringList{"sain.tvr", "enveloppe", "operation", "0"} << 0 << ""
+            << "";
+        QTest::newRow("range past the records: the heading only")
+            << QStringList{"sain.tvr", "liste", "5", "2", "--surface", "2480x3508/210x297"} << 0
+            << "document\tListe des sociétés\tpaysage\t3508\t2480\t297\t210\n"
+               "texte\t1\t55\t33\tArial\t10\tSociété\n"
+               "texte\t1\t605\t33\tArial\t10\tAdresse\n"
+               "texte\t1\t1155\t33\tArial\t10\tAdresse\n"
+               "texte\t1\t1705\t33\tArial\t10\tC.P.\n"
+               "texte\t1\t1925\t33\tArial\t10\tVille\n"
+               "texte\t1\t2475\t33\tArial\t10\tTéléphone\n"
+               "texte\t1\t2805\t33\tArial\t10\tFax\n"
+               "ligne\t1\t55\t88\t3300\t88\n"
+               "fin\norientation\tportrait\n"
+            << "";
+        QTest::newRow("not a postal code")
+            << QStringList{"sain.tvr", "enveloppes", "1", "9", "--cp", "69 001"} << 2 << ""
+            << "Code postal non valide\n";
+        QTest::newRow("wrong type") << QStringList{"sain.txt", "liste", "1", "2"} << 2 << ""
+                                    << "Type de fichier non valide\n";
+        QTest::newRow("missing file") << QStringList{"absent.tvr", "liste", "1", "2"} << 2 << ""
+                                      << "Le fichier n'existe pas\n";
+    }
+
+    void verb() {
+        QFETCH(QStringList, args);
+        const Run r = run(args);
+        QTEST(r.out, "out");
+        QTEST(r.err, "err");
+        QTEST(r.status, "status");
+    }
+
+    void selection_data() {
+        QTest::addColumn<QStringList>("filter");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("all") << QStringList{} << QStringList{"Durand SARL", "Martin & Fils"};
+        QTest::newRow("postal code")
+            << QStringList{"--cp", "69001"} << QStringList{"Martin & Fils"};
+        QTest::newRow("town in any case")
+            << QStringList{"--ville", "paris"} << QStringList{"Durand SARL"};
+    }
+
+    void selection() {
+        QFETCH(QStringList, filter);
+        const Run r = run(QStringList{"sain.tvr", "enveloppes", "-3", "99"} + filter);
+        QCOMPARE(r.status, 0);
+        QStringList names;
+        for (const QString &line : r.out.split(u'\n'))
+            if (line.startsWith(QLatin1String("texte\t")) && line.split(u'\t')[2] == "2530" &&
+                line.split(u'\t')[3] == "3519")
+                names << line.split(u'\t')[6];
+        QTEST(names, "names");
+        QCOMPARE(r.out.count(QLatin1String("\npage\t")), std::max<qsizetype>(names.size() - 1, 0));
+    }
+
+    void usage_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("unknown printout") << QStringList{"sain.tvr", "carte", "societe", "0"};
+        QTest::newRow("N not an integer") << QStringList{"sain.tvr", "fiche", "societe", "x"};
+        QTest::newRow("A missing") << QStringList{"sain.tvr", "liste", "1"};
+        QTest::newRow("landscape listing")
+            << QStringList{"sain.tvr", "liste", "1", "2", "--paysage"};
+        QTest::newRow("bad surface")
+            << QStringList{"sain.tvr", "liste", "1", "2", "--surface", "10x10"};
+    }
+
+    void usage() {
+        QFETCH(QStringList, args);
+        const Run r = run(args);
+        QCOMPARE(r.status, 64);
+        QVERIFY(r.err.startsWith(QLatin1String("usage: ")));
+    }
+
+    void pdf() {
+        const QString name = dir.filePath(QStringLiteral("fiche.pdf"));
+        Run r = run({"sain.tvr", "fiche", "journee", "0", "--pdf", name});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QString());
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+        // No document begun: no file.
+        const QString none = dir.filePath(QStringLiteral("rien.pdf"));
+        QCOMPARE(run({"sain.tvr", "enveloppe", "operation", "0", "--pdf", none}).status, 0);
+        QVERIFY(!QFile::exists(none));
+        const QString bad = dir.filePath(QStringLiteral("absent/liste.pdf"));
+        r = run({"sain.tvr", "liste", "1", "2", "--pdf", bad});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.startsWith(QStringLiteral("Impossible d'enregistrer le fichier ") + bad +
+                                  QStringLiteral(" : ")),
+                 qPrintable(r.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPrintCli)
+#include "tst_printcli.moc"

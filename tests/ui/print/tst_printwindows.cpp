@@ -1,0 +1,218 @@
+// The printing commands of the main window: where they stand and when they
+// are on, the page setup dialog, the envelope box, the print dialog's range,
+// the PDF file asked for when no printer is installed, and the previews.
+
+#include "app/tmainform.h"
+#include "print/printersurface.h"
+#include "store/tfiche.h"
+#include "ui/store/cardtesting.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTest>
+
+class TestPrintWindows : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_startDir;
+    ScriptedDialogs *m_dialogs = nullptr;
+    TMainForm *m_form = nullptr;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QAction *action(const char *name) const {
+        QAction *a = m_form->action(name);
+        if (!a)
+            qFatal("no action %s", name);
+        return a;
+    }
+    static QByteArray head(const QString &file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.read(5) : QByteArray();
+    }
+    void open(int count) {
+        writeLines(path(QStringLiteral("a.tvr")), companies(count));
+        m_dialogs->files << path(QStringLiteral("a.tvr"));
+        m_form->OpenItemClick();
+    }
+    // The run's printer writes into a PDF file, as chosen in its dialog.
+    static void printInto(QPrinter &printer, const QString &file) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        m_startDir = QDir::currentPath();
+        if (hasOutput(runPrinter()))
+            QSKIP("a printer is installed here; the PDF file is asked only without one");
+    }
+    void cleanupTestCase() { QDir::setCurrent(m_startDir); }
+
+    void init() {
+        QDir::setCurrent(m_dir.path());
+        for (const QString &name : QDir(m_dir.path()).entryList(QDir::Files))
+            QFile::remove(path(name));
+        writeLines(path(QStringLiteral("Tavrin.ini")),
+                   {QString(), QStringLiteral("0"), QStringLiteral("7"), QStringLiteral("100")});
+        m_dialogs = new ScriptedDialogs;
+        m_form = new TMainForm;
+        m_form->show();
+    }
+    void cleanup() {
+        m_form->fiche()->dataSet().Nouveau();
+        m_form->close();
+        delete m_form;
+        delete m_dialogs;
+        runPrinter().setOutputFormat(QPrinter::NativeFormat);
+        runPrinter().setOutputFileName(QString());
+    }
+
+    void placesAndEnabling() {
+        const auto names = [](QMenu *menu) {
+            QStringList out;
+            for (QAction *a : menu->actions())
+                if (!a->isSeparator())
+                    out << a->objectName();
+            return out;
+        };
+        const QStringList fichier = names(m_form->menu("menuFichier"));
+        QCOMPARE(fichier.mid(fichier.indexOf("actionEnregistrerSous") + 1, 4),
+                 (QStringList{"menuImprimer", "menuApercu", "actionMiseEnPage",
+                              "actionConfigurerImprimante"}));
+        QCOMPARE(names(m_form->menu("menuImprimer")),
+                 (QStringList{"actionListeSocietes", "actionEnveloppes"}));
+        QCOMPARE(names(m_form->menu("menuBase")).last(), QStringLiteral("actionImprimerFiche"));
+        QCOMPARE(names(m_form->menu("menuOutils")).value(1),
+                 QStringLiteral("actionEnveloppeCourante"));
+        QCOMPARE(action("actionConfigurerImprimante")->statusTip(),
+                 QStringLiteral("Confuguration de l'imprimante"));
+        QCOMPARE(action("menuImprimer")->statusTip(), QStringLiteral("Imprimer"));
+
+        const char *dataSetBound[] = {"menuImprimer", "menuApercu", "actionImprimerFiche",
+                                      "toolImprimerFiche", "toolImprimerEnveloppe"};
+        for (const char *name : dataSetBound)
+            QVERIFY2(!action(name)->isEnabled(), name);
+        QVERIFY(action("actionMiseEnPage")->isEnabled());
+        m_form->Nouveau1Click();
+        for (const char *name : dataSetBound)
+            QVERIFY2(action(name)->isEnabled(), name);
+        // The envelope follows the page: on, off, on.
+        const char *envelope[] = {"actionEnveloppeCourante", "toolImprimerEnveloppe",
+                                  "actionApercuEnveloppe"};
+        for (auto [page, on] : {std::pair{&TMainForm::Operations1Click, false},
+                                {&TMainForm::Journee1Click, true},
+                                {&TMainForm::Societes1Click, true}}) {
+            (m_form->*page)();
+            for (const char *name : envelope)
+                QCOMPARE(action(name)->isEnabled(), on);
+        }
+    }
+
+    void pageSetup_data() {
+        QTest::addColumn<bool>("landscape");
+        QTest::addColumn<bool>("guide");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<int>("offset");
+        QTest::newRow("landscape, guide") << true << true << "buttonOk" << 1 << 100;
+        QTest::newRow("portrait, no guide") << false << false << "buttonOk" << 0 << 0;
+        QTest::newRow("Annuler") << true << false << "buttonAnnuler" << 0 << 100;
+        QTest::newRow("Escape") << true << false << "" << 0 << 100;
+    }
+
+    void pageSetup() {
+        QFETCH(bool, landscape);
+        QFETCH(bool, guide);
+        QFETCH(QString, button);
+        m_dialogs->scripts << [&](QDialog *d) {
+            // Reserved value 7 in the settings: the dialog opens on its defaults.
+            QVERIFY(d->findChild<QRadioButton *>("radioPortrait")->isChecked());
+            QVERIFY(!d->findChild<QCheckBox *>("checkGuide")->isChecked());
+            d->findChild<QRadioButton *>(landscape ? "radioPaysage" : "radioPortrait")
+                ->setChecked(true);
+            d->findChild<QCheckBox *>("checkGuide")->setChecked(guide);
+            if (button.isEmpty())
+                QTest::keyClick(d, Qt::Key_Escape);
+            else
+                press(d, qPrintable(button));
+        };
+        m_form->Miseenpage1Click();
+        QCOMPARE(m_dialogs->titles.last(), QStringLiteral("Mise en page"));
+        QTEST(m_form->fiche()->envelopeOrientation(), "orientation");
+        QTEST(m_form->fiche()->settings().guideOffset, "offset");
+        QCOMPARE(m_form->fiche()->settings().reservedPage, 7);
+    }
+
+    void envelopeBoxThenPdf() {
+        open(2);
+        m_dialogs->files << path(QStringLiteral("enveloppe"));
+        m_form->Enveloppecourante1Click();
+        QCOMPARE(m_dialogs->messages,
+                 QStringList{QStringLiteral("Insérez une enveloppe dans l'imprimante")});
+        QCOMPARE(m_dialogs->filters.last(), QStringLiteral("Documents PDF (*.pdf)"));
+        QCOMPARE(head(path(QStringLiteral("enveloppe.pdf"))), QByteArray("%PDF-"));
+        // No envelope for an operation: no box, no file asked.
+        m_form->Operations1Click();
+        const int dialogs = m_dialogs->fileDialogs;
+        m_form->fiche()->ImpEnv();
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QCOMPARE(m_dialogs->fileDialogs, dialogs);
+    }
+
+    void failedPrintoutIsShown() {
+        open(1);
+        const QString bad = path(QStringLiteral("absent/fiche.pdf"));
+        m_dialogs->files << bad;
+        m_form->Imprimerfiche1Click();
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QVERIFY2(
+            m_dialogs->messages[0].startsWith(
+                QStringLiteral("Erreur d'impression.\nImpossible d'enregistrer le fichier ") + bad),
+            qPrintable(m_dialogs->messages[0]));
+        QVERIFY(!QFile::exists(bad));
+    }
+
+    void listingThroughThePrintDialog() {
+        open(3);
+        QPrinter *seen = nullptr;
+        m_dialogs->onPrint = [&](QPrinter &printer) {
+            seen = &printer;
+            // Offered pages 1 to the company count, on the page range.
+            QCOMPARE(printer.printRange(), QPrinter::PageRange);
+            QCOMPARE(printer.fromPage(), 1);
+            QCOMPARE(printer.toPage(), 3);
+            printInto(printer, path(QStringLiteral("liste.pdf")));
+        };
+        m_dialogs->printAnswers << false;
+        m_form->Listedessocietes1Click();
+        QVERIFY(!QFile::exists(path(QStringLiteral("liste.pdf"))));
+        m_dialogs->printAnswers << true;
+        m_form->Listedessocietes1Click();
+        QCOMPARE(seen, &runPrinter());
+        QCOMPARE(head(path(QStringLiteral("liste.pdf"))), QByteArray("%PDF-"));
+        // Later printouts of other windows print all their pages again.
+        QCOMPARE(runPrinter().printRange(), QPrinter::AllPages);
+        QCOMPARE(runPrinter().pageLayout().orientation(), QPageLayout::Portrait);
+    }
+
+    void previewWithoutBox() {
+        open(2);
+        m_dialogs->onPreview = [&](QPrinter &printer) {
+            printInto(printer, path(QStringLiteral("apercu.pdf")));
+        };
+        m_form->ApercuEnveloppe1Click();
+        QCOMPARE(m_dialogs->previews, 1);
+        QVERIFY(m_dialogs->messages.isEmpty());
+        QCOMPARE(head(path(QStringLiteral("apercu.pdf"))), QByteArray("%PDF-"));
+        QCOMPARE(runPrinter().pageLayout().orientation(), QPageLayout::Portrait);
+        // The envelopes' preview asks its range first; Annuler shows nothing.
+        m_form->ApercuEnveloppes1Click();
+        QCOMPARE(m_dialogs->previews, 1);
+    }
+};
+
+QTEST_MAIN(TestPrintWindows)
+#include "tst_printwindows.moc"
