@@ -1,0 +1,96 @@
+#include "reports/planning.h"
+
+#include "reports/reportfields.h"
+#include "store/blockfield.h"
+#include "store/frenchcompare.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+struct Item {
+    QString key; // date key followed by the time text
+    QString company;
+    QStringList lines; // the day action's lines from line 2 on
+};
+
+// Company code -> record number of the first company carrying it.
+QHash<QString, QString> companyNumbers(const BlocList &companies) {
+    QHash<QString, QString> numbers;
+    const BlocList::Index &index = companies.index();
+    BlockField::Cursor cursor(companies);
+    numbers.reserve(qsizetype(index.opens.size()));
+    for (std::size_t k = 0; k < index.opens.size(); ++k) {
+        cursor.seek(k);
+        const QString code = cursor.at(1);
+        if (!numbers.contains(code))
+            numbers.insert(code, companies.lines().at(cursor.tag()).mid(5, companies.width()));
+    }
+    return numbers;
+}
+
+int digits(std::size_t count) {
+    int width = 1;
+    for (std::size_t n = count > 0 ? count - 1 : 0; n >= 10; n /= 10)
+        ++width;
+    return width;
+}
+
+} // namespace
+
+void Planning::Init(const BlocList &companies, const BlocList &dayActions) {
+    const QHash<QString, QString> numbers = companyNumbers(companies);
+    std::vector<Item> items;
+    const QStringList &lines = dayActions.lines();
+    for (const qsizetype tag : dayActions.index().opens) {
+        const qsizetype end = BlockField::contentEnd(dayActions, tag);
+        Item item;
+        item.lines = lines.mid(tag + 2, std::max<qsizetype>(0, end - tag - 2));
+        item.key = ReportFields::dateKey(BlockField::at(dayActions, tag, end, 2)) +
+                   BlockField::at(dayActions, tag, end, 3);
+        item.company = numbers.value(BlockField::at(dayActions, tag, end, 5));
+        items.push_back(std::move(item));
+    }
+    const FrenchCompare compare;
+    std::stable_sort(items.begin(), items.end(), [&](const Item &a, const Item &b) {
+        if (const int c = compare.compare(a.key, b.key))
+            return c < 0;
+        if (const int c = compare.compare(a.company, b.company))
+            return c < 0;
+        const qsizetype n = std::min(a.lines.size(), b.lines.size());
+        for (qsizetype i = 0; i < n; ++i)
+            if (const int c = compare.compare(a.lines.at(i), b.lines.at(i)))
+                return c < 0;
+        return a.lines.size() < b.lines.size();
+    });
+    // Four digits as the day-action tags, more only when the list needs them.
+    BlocList list(std::max(4, digits(items.size())));
+    QStringList out;
+    for (std::size_t j = 0; j < items.size(); ++j) {
+        out.append(list.openTag(int(j)));
+        out.append(items[j].company);
+        for (const QString &line : items[j].lines)
+            // A content line cannot read as a tag of a wider planning list.
+            out.append(list.isBlockStart(line) || BlocList::isCloseTag(line)
+                           ? BlockField::safeLine(line)
+                           : line);
+        out.append(list.closeTag(int(j)));
+    }
+    list.setLines(std::move(out));
+    m_list = std::move(list);
+}
+
+QList<Planning::Row> Planning::LitJour(const QString &day) const {
+    QList<Row> rows;
+    BlockField::Cursor cursor(m_list);
+    const std::size_t count = m_list.index().opens.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        cursor.seek(k);
+        if (cursor.at(2) == day)
+            rows.append({cursor.at(1), cursor.at(2), cursor.at(3), cursor.at(6)});
+    }
+    return rows;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// Small rules shared by the report tables.
+namespace ReportFields {
+
+// The sort key of a date text "dd/mm/yyyy": characters 7 to 10, 4 to 5 and 1
+// to 2, so that texts order chronologically. A short text gives a short key.
+QString dateKey(const QString &date);
+
+// A key "yyyymmdd" shown as "dd/mm/yyyy".
+QString keyToDate(const QString &key);
+
+// A field on a TAB-separated output line: TAB, CR and LF become one space.
+QString flat(QString text);
+
+} // namespace ReportFields
