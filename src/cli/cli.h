@@ -54,3 +54,6 @@ int rtfRoundtripVerb(const QStringList &args);
 int profileVerb(const QStringList &args);
 int cvVerb(const QStringList &args);
 int interviewVerb(const QStringList &args);
+int statsVerb(const QStringList &args);
+int reportVerb(const QStringList &args);
+int planningVerb(const QStringList &args);

@@ -33,6 +33,9 @@ const CliVerb verbs[] = {
     {"interview",
      "interview SCRIPT --nom NOM [--prenom PRENOM] [--titre TITRE] [--draws a,b,...] [--end]",
      interviewVerb},
+    {"stats", "stats FICHIER.tvr [--graphique]", statsVerb},
+    {"report", "report FICHIER.tvr [DU AU]", reportVerb},
+    {"planning", "planning FICHIER.tvr [JJ/MM/AAAA]", planningVerb},
 };
 
 } // namespace
