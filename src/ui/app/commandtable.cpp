@@ -78,6 +78,9 @@ const QList<Command> &commandTable() {
         {Selection, "actionActionsDuJour", QStringLiteral("&Actions du jour..."), QStringLiteral("Montrer les choses à faire"), &F::Actionsdujour1Click, false, false, "001", 3, true},
 
         {Outils, "actionTraitementTexte", QStringLiteral("&Traitement de texte"), QStringLiteral("Traitement de texte"), &F::Traitementdetexte1Click, false, true},
+        {Outils, "actionRapportActivite", QStringLiteral("&Rapport d'activité"), QStringLiteral("Rapport d'activiré"), &F::Rapportdactivite1Click, false, true},
+        {Outils, "actionPlanning", QStringLiteral("&Planning"), QStringLiteral("Planning des relances"), &F::Planning1Click, false, true},
+        {Outils, "actionStatsOperations", QStringLiteral("&Stats opérations"), QStringLiteral("Statistiques sur les opérations"), &F::Statsoperations1Click, false, true},
 
         {Parametres, "actionIdentite", QStringLiteral("&Identité"), QStringLiteral("Identification de la société"), &F::Identite1Click},
         {Parametres, "actionActivite", QStringLiteral("&Activité"), QStringLiteral("Secteur d'activité de la société"), &F::Activite1Click},

@@ -489,3 +489,16 @@ void TMainForm::FormClose() {
             this, QStringLiteral("Impossible d'enregistrer les fichiers du programme :\n") +
                       failures.join(u'\n'));
 }
+
+void TMainForm::Rapportdactivite1Click() {
+    m_fiche->StatsActivites();
+}
+
+void TMainForm::Planning1Click() {
+    if (m_fiche->Relances())
+        Valide1();
+}
+
+void TMainForm::Statsoperations1Click() {
+    m_fiche->StatsOperation();
+}

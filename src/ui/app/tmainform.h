@@ -89,6 +89,9 @@ public:
     void Prenoms1Click();
     void Codesactivite1Click();
     void About1Click();
+    void Rapportdactivite1Click();
+    void Planning1Click();
+    void Statsoperations1Click();
 
 protected:
     bool event(QEvent *event) override;

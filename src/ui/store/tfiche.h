@@ -84,6 +84,13 @@ public:
     // document empty.
     void TrTexte();
 
+    // Reports: the answers per operation, the activity report and the
+    // planning. Relances returns true when a company was chosen and shown on
+    // the company page.
+    void StatsOperation();
+    void StatsActivites();
+    bool Relances();
+
     // Settings file.
     struct Ini {
         bool autoOpen = false;
