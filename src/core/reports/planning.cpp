@@ -73,10 +73,8 @@ void Planning::Init(const BlocList &companies, const BlocList &dayActions) {
         out.append(list.openTag(int(j)));
         out.append(items[j].company);
         for (const QString &line : items[j].lines)
-            // A content line cannot read as a tag of a wider planning list.
-            out.append(list.isBlockStart(line) || BlocList::isCloseTag(line)
-                           ? BlockField::safeLine(line)
-                           : line);
+            // A content line cannot open a block of a wider planning list.
+            out.append(list.isBlockStart(line) ? BlockField::safeLine(line) : line);
         out.append(list.closeTag(int(j)));
     }
     list.setLines(std::move(out));
