@@ -6,6 +6,9 @@
 #include "store/textfile.h"
 
 #include <algorithm>
+#include <numeric>
+#include <tuple>
+#include <vector>
 
 namespace ActivityReport {
 
@@ -33,13 +36,26 @@ QList<Entry> entries(const BlocList &operations, const BlocList &dayActions) {
 
 void sort(QList<Entry> &entries) {
     const FrenchCompare compare;
-    std::stable_sort(entries.begin(), entries.end(), [&](const Entry &a, const Entry &b) {
-        if (const int c = compare.compare(a.key, b.key))
-            return c < 0;
-        if (const int c = compare.compare(a.action, b.action))
-            return c < 0;
-        return compare.compare(a.description, b.description) < 0;
+    std::vector<QString> keys, actions, descriptions;
+    for (const Entry &e : std::as_const(entries)) {
+        keys.push_back(e.key);
+        actions.push_back(e.action);
+        descriptions.push_back(e.description);
+    }
+    const std::vector<int> key = ReportFields::frenchRanks(keys, compare);
+    const std::vector<int> action = ReportFields::frenchRanks(actions, compare);
+    const std::vector<int> description = ReportFields::frenchRanks(descriptions, compare);
+    std::vector<std::size_t> order(keys.size());
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return std::tuple(key[a], action[a], description[a]) <
+               std::tuple(key[b], action[b], description[b]);
     });
+    QList<Entry> sorted;
+    sorted.reserve(entries.size());
+    for (const std::size_t i : order)
+        sorted.append(std::move(entries[qsizetype(i)]));
+    entries = std::move(sorted);
 }
 
 QList<Entry> inPeriod(const QList<Entry> &entries, const QString &from, const QString &to) {

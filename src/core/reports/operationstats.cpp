@@ -1,10 +1,14 @@
 #include "reports/operationstats.h"
 
+#include "reports/reportfields.h"
 #include "store/blockfield.h"
 #include "store/frenchcompare.h"
 #include "store/records.h"
 
 #include <algorithm>
+#include <numeric>
+#include <tuple>
+#include <vector>
 
 namespace OperationStats {
 
@@ -31,13 +35,24 @@ QList<Entry> entries(const BlocList &operations) {
 
 void sort(QList<Entry> &entries) {
     const FrenchCompare compare;
-    std::stable_sort(entries.begin(), entries.end(), [&](const Entry &a, const Entry &b) {
-        if (const int c = compare.compare(a.date, b.date))
-            return c < 0;
-        if (const int c = compare.compare(a.summary, b.summary))
-            return c < 0;
-        return a.answers < b.answers;
+    std::vector<QString> dates, summaries;
+    for (const Entry &e : std::as_const(entries)) {
+        dates.push_back(e.date);
+        summaries.push_back(e.summary);
+    }
+    const std::vector<int> date = ReportFields::frenchRanks(dates, compare);
+    const std::vector<int> summary = ReportFields::frenchRanks(summaries, compare);
+    std::vector<std::size_t> order(dates.size());
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return std::tuple(date[a], summary[a], entries[qsizetype(a)].answers) <
+               std::tuple(date[b], summary[b], entries[qsizetype(b)].answers);
     });
+    QList<Entry> sorted;
+    sorted.reserve(entries.size());
+    for (const std::size_t i : order)
+        sorted.append(std::move(entries[qsizetype(i)]));
+    entries = std::move(sorted);
 }
 
 } // namespace OperationStats

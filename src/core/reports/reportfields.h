@@ -16,3 +16,16 @@ QString keyToDate(const QString &key);
 QString flat(QString text);
 
 } // namespace ReportFields
+
+#include <vector>
+
+class FrenchCompare;
+
+namespace ReportFields {
+
+// The rank of each text in the French order, case ignored: texts that compare
+// equal share a rank. Each distinct text is collated once, so that sorting
+// on ranks costs no collation per comparison.
+std::vector<int> frenchRanks(const std::vector<QString> &texts, const FrenchCompare &compare);
+
+} // namespace ReportFields
