@@ -7,6 +7,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -55,24 +56,34 @@ void Planning::Init(const BlocList &companies, const BlocList &dayActions) {
         items.push_back(std::move(item));
     }
     const FrenchCompare compare;
-    std::stable_sort(items.begin(), items.end(), [&](const Item &a, const Item &b) {
-        if (const int c = compare.compare(a.key, b.key))
-            return c < 0;
-        if (const int c = compare.compare(a.company, b.company))
-            return c < 0;
-        const qsizetype n = std::min(a.lines.size(), b.lines.size());
-        for (qsizetype i = 0; i < n; ++i)
-            if (const int c = compare.compare(a.lines.at(i), b.lines.at(i)))
+    std::vector<QString> keys, companyNumbers;
+    for (const Item &item : items) {
+        keys.push_back(item.key);
+        companyNumbers.push_back(item.company);
+    }
+    const std::vector<int> key = ReportFields::frenchRanks(keys, compare);
+    const std::vector<int> company = ReportFields::frenchRanks(companyNumbers, compare);
+    std::vector<std::size_t> order(items.size());
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (key[a] != key[b])
+            return key[a] < key[b];
+        if (company[a] != company[b])
+            return company[a] < company[b];
+        const QStringList &x = items[a].lines, &y = items[b].lines;
+        for (qsizetype i = 0; i < std::min(x.size(), y.size()); ++i)
+            if (const int c = compare.compare(x.at(i), y.at(i)))
                 return c < 0;
-        return a.lines.size() < b.lines.size();
+        return x.size() < y.size();
     });
     // Four digits as the day-action tags, more only when the list needs them.
     BlocList list(std::max(4, digits(items.size())));
     QStringList out;
-    for (std::size_t j = 0; j < items.size(); ++j) {
+    for (std::size_t j = 0; j < order.size(); ++j) {
+        const Item &item = items[order[j]];
         out.append(list.openTag(int(j)));
-        out.append(items[j].company);
-        for (const QString &line : items[j].lines)
+        out.append(item.company);
+        for (const QString &line : item.lines)
             // A content line cannot open a block of a wider planning list.
             out.append(list.isBlockStart(line) ? BlockField::safeLine(line) : line);
         out.append(list.closeTag(int(j)));
