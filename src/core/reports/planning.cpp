@@ -79,13 +79,15 @@ void Planning::Init(const BlocList &companies, const BlocList &dayActions) {
     // Four digits as the day-action tags, more only when the list needs them.
     BlocList list(std::max(4, digits(items.size())));
     QStringList out;
+    m_blocks.clear();
+    m_blocks.reserve(order.size());
     for (std::size_t j = 0; j < order.size(); ++j) {
         const Item &item = items[order[j]];
+        const qsizetype tag = out.size();
         out.append(list.openTag(int(j)));
         out.append(item.company);
-        for (const QString &line : item.lines)
-            // A content line cannot open a block of a wider planning list.
-            out.append(list.isBlockStart(line) ? BlockField::safeLine(line) : line);
+        out.append(item.lines);
+        m_blocks.push_back({tag, out.size()});
         out.append(list.closeTag(int(j)));
     }
     list.setLines(std::move(out));
@@ -93,13 +95,16 @@ void Planning::Init(const BlocList &companies, const BlocList &dayActions) {
 }
 
 QList<Planning::Row> Planning::LitJour(const QString &day) const {
+    // The blocks are read where they were written: a day action's line that
+    // looks like a tag of the planning list cannot move their ends.
+    const QStringList &lines = m_list.lines();
     QList<Row> rows;
-    BlockField::Cursor cursor(m_list);
-    const std::size_t count = m_list.index().opens.size();
-    for (std::size_t k = 0; k < count; ++k) {
-        cursor.seek(k);
-        if (cursor.at(2) == day)
-            rows.append({cursor.at(1), cursor.at(2), cursor.at(3), cursor.at(6)});
+    for (const auto &[tag, end] : m_blocks) {
+        auto field = [&, tag = tag, end = end](int offset) {
+            return tag + offset < end ? lines.at(tag + offset) : QString();
+        };
+        if (field(2) == day)
+            rows.append({field(1), field(2), field(3), field(6)});
     }
     return rows;
 }

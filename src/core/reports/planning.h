@@ -5,6 +5,9 @@
 #include <QList>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 // The follow-up planning: the day actions of a day, in time order, each with
 // the company it concerns.
 class Planning {
@@ -34,4 +37,6 @@ public:
 
 private:
     BlocList m_list;
+    // Each block's opening tag and closing tag lines in m_list.
+    std::vector<std::pair<qsizetype, qsizetype>> m_blocks;
 };
