@@ -179,6 +179,9 @@ private Q_SLOTS:
         QTest::newRow("a TAB in a name stays in its column")
             << dayAction(0, "05/03/2024", "10:00:00", "Visite", "10002", "A\tB") << "05/03/2024"
             << QStringList{"00001|05/03/2024|10:00:00|A\tB"};
+        QTest::newRow("a line like a closing tag of the planning cuts nothing")
+            << dayAction(1, "05/03/2024", "</BLOC0000>", "Visite", "10002", "Durand")
+            << "05/03/2024" << QStringList{"00001|05/03/2024|</BLOC0000>|Durand"};
     }
 
     void planning() {
