@@ -13,6 +13,9 @@
 #include "print/pdfsurface.h"
 #include "profile/cv.h"
 #include "profile/profile.h"
+#include "reports/activityreport.h"
+#include "reports/operationstats.h"
+#include "reports/planning.h"
 #include "store/dataset.h"
 #include "store/textfile.h"
 
@@ -363,6 +366,40 @@ int main(int argc, char **argv) {
             rows.push_back(
                 {"Liste des sociétés (PDF)", size, double(timer.elapsed()), readCompanies});
         }
+        // Reports, each against a plain read of the files it reads.
+        data.Charge(tvr);
+        rows.push_back({"Statistiques opérations", size,
+                        best(runs, {},
+                             [&] {
+                                 auto entries = OperationStats::entries(data.list(Kind::Operation));
+                                 OperationStats::sort(entries);
+                                 sink = sink + entries.size();
+                             }),
+                        best(runs, {}, [&] { sink = sink + plainReadSplit({stem + "opr"}); })});
+        rows.push_back(
+            {"Rapport d'activité (une année)", size,
+             best(runs, {},
+                  [&] {
+                      auto entries = ActivityReport::entries(data.list(Kind::Operation),
+                                                             data.list(Kind::DayAction));
+                      ActivityReport::sort(entries);
+                      sink = sink +
+                             ActivityReport::inPeriod(entries, "01/01/2026", "31/12/2026").size();
+                  }),
+             best(runs, {}, [&] {
+                 sink = sink + plainReadSplit({stem + "opr", stem + "jnr"});
+             })});
+        rows.push_back({"Planning (un jour)", size,
+                        best(runs, {},
+                             [&] {
+                                 Planning planning;
+                                 planning.Init(data.list(Kind::Company),
+                                               data.list(Kind::DayAction));
+                                 sink = sink + planning.LitJour("05/12/2026").size();
+                             }),
+                        best(runs, {}, [&] {
+                            sink = sink + plainReadSplit({tvr, stem + "jnr"});
+                        })});
     }
 
     std::printf("%-38s %8s %12s %14s %7s\n", "opération", "sociétés", "ms", "lecture ms", "ratio");

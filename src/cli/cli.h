@@ -55,3 +55,6 @@ int profileVerb(const QStringList &args);
 int cvVerb(const QStringList &args);
 int interviewVerb(const QStringList &args);
 int printVerb(const QStringList &args);
+int statsVerb(const QStringList &args);
+int reportVerb(const QStringList &args);
+int planningVerb(const QStringList &args);

@@ -42,6 +42,9 @@ const CliVerb verbs[] = {
      "LxH/LMMxHMM]\n"
      "print FICHIER.tvr liste DE A [--pdf SORTIE.pdf | --surface LxH/LMMxHMM]",
      printVerb, true},
+    {"stats", "stats FICHIER.tvr [--graphique]", statsVerb},
+    {"report", "report FICHIER.tvr [DU AU]", reportVerb},
+    {"planning", "planning FICHIER.tvr [JJ/MM/AAAA]", planningVerb},
 };
 
 } // namespace

@@ -91,6 +91,9 @@ const QList<Command> &commandTable() {
 
         {Outils, "actionTraitementTexte", QStringLiteral("&Traitement de texte"), QStringLiteral("Traitement de texte"), &F::Traitementdetexte1Click, false, true},
         {.place = Outils, .name = "actionEnveloppeCourante", .caption = QStringLiteral("&Enveloppe courante"), .hint = QStringLiteral("Imprimer enveloppe"), .handler = &F::Enveloppecourante1Click, .enabled = false, .needsDataSet = true, .tabs = "101"},
+        {Outils, "actionRapportActivite", QStringLiteral("&Rapport d'activité"), QStringLiteral("Rapport d'activiré"), &F::Rapportdactivite1Click, false, true},
+        {Outils, "actionPlanning", QStringLiteral("&Planning"), QStringLiteral("Planning des relances"), &F::Planning1Click, false, true},
+        {Outils, "actionStatsOperations", QStringLiteral("&Stats opérations"), QStringLiteral("Statistiques sur les opérations"), &F::Statsoperations1Click, false, true},
         {Outils, "actionOutilsEntretien", QStringLiteral("E&ntretien"), QStringLiteral("Simulation d'un entretien"), &F::Entretien1Click, false, true},
         {Outils, "actionCurriculum", QStringLiteral("&Curriculum vitae"), QStringLiteral("Préparation du CV"), &F::Curriculumvitae1Click, false, true},
 

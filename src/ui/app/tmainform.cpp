@@ -622,3 +622,16 @@ void TMainForm::Imprimerfiche1Click() {
 void TMainForm::Enveloppecourante1Click() {
     m_fiche->ImpEnv();
 }
+
+void TMainForm::Rapportdactivite1Click() {
+    m_fiche->StatsActivites();
+}
+
+void TMainForm::Planning1Click() {
+    if (m_fiche->Relances())
+        Valide1();
+}
+
+void TMainForm::Statsoperations1Click() {
+    m_fiche->StatsOperation();
+}

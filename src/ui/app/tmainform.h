@@ -106,6 +106,9 @@ public:
     void Configurerimprimante1Click();
     void Imprimerfiche1Click();
     void Enveloppecourante1Click();
+    void Rapportdactivite1Click();
+    void Planning1Click();
+    void Statsoperations1Click();
 
     // The help: its location, and its window once a help command opened it.
     QString helpFile() const { return m_helpFile; }

@@ -92,6 +92,12 @@ public:
     void Vous();
     void CV();
     void Nouveaudial();
+    // Reports: the answers per operation, the activity report and the
+    // planning. Relances returns true when a company was chosen and shown on
+    // the company page.
+    void StatsOperation();
+    void StatsActivites();
+    bool Relances();
 
     // Settings file.
     struct Ini {

@@ -1,0 +1,122 @@
+// tavrin-cli stats, report and planning on a data set written for the
+// purpose, dated in the current year so that the default period and day apply.
+#include "cli/clitest.h"
+#include "core/reports/reporttesting.h"
+#include "store/textfile.h"
+
+#include <QDate>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ReportTesting;
+
+class TestReportsCli : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString file, lonely;
+    const int year = QDate::currentDate().year();
+    const QString today = QDate::currentDate().toString("dd/MM/yyyy");
+
+    QString day(const char *dayMonth, int y = 0) const {
+        return QString::fromLatin1(dayMonth) + u'/' + QString::number(y ? y : year);
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        file = dir.filePath("rapport.tvr");
+        const QStringList companies = company(0, "10001", "Dupont") + company(1, "10002", "Durand");
+        const QStringList operations =
+            operation(0, "Salon", "Forum\tParis", day("31/12", year - 1), day("05/03"),
+                      {"a\tb\tOui", "a\tb\tNon", "a\tb\t"}) +
+            operation(1, "Envoi", "CV", day("01/01"), day("12/01"), {"a\t\tOui"});
+        const QStringList days =
+            dayAction(0, today, "10:00:00", "Visite", "10002", "Durand\tfils") +
+            dayAction(1, day("15/06"), "09:00:00", "Appel", "10099", "Inconnue");
+        QVERIFY(TextFile::write(file, companies));
+        QVERIFY(TextFile::write(dir.filePath("rapport.opr"), operations));
+        QVERIFY(TextFile::write(dir.filePath("rapport.jnr"), days));
+        QVERIFY(QDir(dir.path()).mkdir("seul"));
+        lonely = dir.filePath("seul/seul.tvr");
+        QVERIFY(TextFile::write(lonely, companies));
+    }
+
+    void verbs_data() {
+        QTest::addColumn<QStringList>("args"); // "F" stands for the data file
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+
+        QTest::newRow("stats: day first, a TAB in a summary is a space")
+            << QStringList{"stats", "F"} << 0
+            << "1\t" + day("05/03") + "\tForum Paris\t2\n2\t" + day("12/01") + "\tCV\t1\n"
+            << QString();
+        QTest::newRow("stats: bars")
+            << QStringList{"stats", "F", "--graphique"} << 0 << "2\t20\t20\n1\t35\t160\n"
+            << QString();
+        QTest::newRow("report: bounds included")
+            << QStringList{"report", "F", day("31/12", year - 1), day("01/01")} << 0
+            << "1\t" + day("31/12", year - 1) + "\tSalon\tForum Paris\n2\t" + day("01/01") +
+                   "\tEnvoi\tCV\n"
+            << QString();
+        QTest::newRow("report: a half-typed period shows nothing")
+            << QStringList{"report", "F", "__/__/____", day("31/12")} << 0 << QString()
+            << QString();
+        QTest::newRow("planning: a company not found leaves the number empty")
+            << QStringList{"planning", "F", day("15/06")} << 0
+            << "\t" + day("15/06") + "\t09:00:00\tInconnue\n"
+            << QString();
+        QTest::newRow("planning: today by default, a TAB in a name is a space")
+            << QStringList{"planning", "F"} << 0 << "00001\t" + today + "\t10:00:00\tDurand fils\n"
+            << QString();
+        QTest::newRow("planning: one-digit day refused")
+            << QStringList{"planning", "F", "1/3/2024"} << 2 << QString()
+            << "'1/3/2024' n'est pas une date correcte\n";
+        QTest::newRow("planning: no such day")
+            << QStringList{"planning", "F", "30/02/2024"} << 2 << QString()
+            << "'30/02/2024' n'est pas une date correcte\n";
+        QTest::newRow("missing siblings: no rows")
+            << QStringList{"stats", "L"} << 0 << QString() << QString();
+        QTest::newRow("wrong extension") << QStringList{"report", "rapport.txt"} << 2 << QString()
+                                         << "Type de fichier non valide\n";
+        QTest::newRow("missing file") << QStringList{"planning", "absent.tvr"} << 2 << QString()
+                                      << "Le fichier n'existe pas\n";
+    }
+
+    void verbs() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        args.replaceInStrings(QRegularExpression("^F$"), file);
+        args.replaceInStrings(QRegularExpression("^L$"), lonely);
+        const Run run = cli(args);
+        QCOMPARE(run.err, err);
+        QCOMPARE(run.out, out);
+        QCOMPARE(run.status, status);
+    }
+
+    void defaultPeriodIsThisYear() {
+        const Run byDefault = cli({"report", file});
+        QCOMPARE(byDefault.status, 0);
+        QCOMPARE(byDefault.out, cli({"report", file, day("01/01"), day("31/12")}).out);
+        QCOMPARE(byDefault.out.count(u'\n'), 3);
+    }
+
+    void usage_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("stats, unknown option") << QStringList{"stats", "F", "--barres"};
+        QTest::newRow("report, one bound") << QStringList{"report", "F", "01/01/2024"};
+        QTest::newRow("planning, two days") << QStringList{"planning", "F", "a", "b"};
+    }
+
+    void usage() {
+        QFETCH(QStringList, args);
+        const Run run = cli(args);
+        QCOMPARE(run.status, 64);
+        QVERIFY(run.err.startsWith("usage: "));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReportsCli)
+#include "tst_reportscli.moc"
