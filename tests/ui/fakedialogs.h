@@ -26,6 +26,7 @@ public:
     QStringList filters;                         // the filters of the file dialogs, in order
     QStringList suggestions;                     // the names the save dialogs suggested
     QQueue<bool> printAnswers;                   // replies to print dialogs, none = cancel
+    int printDialogs = 0;                        // how many print dialogs were opened
     std::function<void(QPrinter &)> onPrint;     // sets up the printer when OK is answered
     QQueue<std::pair<QFont, QColor>> fonts;      // replies to font dialogs, none = cancel
     QFont fontShown;                             // what the last font dialog opened with
@@ -57,6 +58,7 @@ public:
         return files.isEmpty() ? QString() : files.dequeue();
     }
     bool print(QWidget *, QPrinter &printer) override {
+        ++printDialogs;
         const bool ok = !printAnswers.isEmpty() && printAnswers.dequeue();
         if (ok && onPrint)
             onPrint(printer);

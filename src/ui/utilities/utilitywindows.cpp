@@ -1,5 +1,7 @@
 #include "utilities/utilitywindows.h"
 
+#include "common/dialogs.h"
+
 #include "utilities/tblocnotes.h"
 #include "utilities/tcalendrier.h"
 #include "utilities/tdepart.h"
@@ -16,7 +18,7 @@ namespace {
 // Each utility is created for the call, shown modally and freed after it.
 template <typename Window> void run(QWidget *parent) {
     Window window(parent);
-    window.exec();
+    Dialogs::instance().exec(&window);
 }
 
 } // namespace
@@ -31,7 +33,7 @@ void showCalculatrice(QWidget *parent) {
 
 void showHorloge(QWidget *parent) {
     THorloge window(TimedatedClock::instance(), parent);
-    window.exec();
+    Dialogs::instance().exec(&window);
 }
 
 void showEuro(QWidget *parent) {
@@ -41,7 +43,7 @@ void showEuro(QWidget *parent) {
 void showBlocnotes(QWidget *parent, QStringList &notes) {
     TBlocnotes window(parent);
     window.Init(notes);
-    window.exec();
+    Dialogs::instance().exec(&window);
     window.Result(notes);
 }
 

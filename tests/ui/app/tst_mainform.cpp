@@ -313,13 +313,12 @@ private Q_SLOTS:
 
         // The notepad utility edits the main window's lines.
         QVERIFY(action("actionBlocNotes")->isEnabled());
-        QTimer::singleShot(0, this, [] {
-            QWidget *window = QApplication::activeModalWidget();
+        m_dialogs->scripts << [](QDialog *window) {
             auto *memo = window->findChild<QPlainTextEdit *>(QStringLiteral("memo"));
             memo->moveCursor(QTextCursor::End);
             QTest::keyClicks(memo, QStringLiteral("Envoyer CV"));
             window->close();
-        });
+        };
         action("actionBlocNotes")->trigger();
         QCOMPARE(m_form->notepad(), (QStringList{QStringLiteral("Appeler Pôle emploi"),
                                                  QStringLiteral("Envoyer CV")}));
