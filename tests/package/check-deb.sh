@@ -17,7 +17,8 @@ for path in \
     ./usr/share/icons/hicolor/scalable/apps/tavrin.svg \
     ./usr/share/icons/hicolor/48x48/apps/tavrin.png \
     ./usr/share/icons/hicolor/64x64/apps/tavrin.png \
-    ./usr/share/doc/tavrin/README.md; do
+    ./usr/share/doc/tavrin/README.md \
+    ./usr/share/tavrin/Recrut.scp; do
     grep -qxF "$path" <<<"$contents" || { echo "missing from $deb: $path" >&2; status=1; }
 done
 
