@@ -163,6 +163,23 @@ QStringList splitLines(const QString &text) {
     return lines;
 }
 
+namespace {
+
+// The mark's bytes, then each time read as Windows-1252 and written as
+// UTF-8: saving a file read as UTF-8 undoes one such step, so every level
+// is a mark or the next reading would find one the last did not.
+const QList<QByteArray> &misreadMarks() {
+    static const QList<QByteArray> marks = [] {
+        QList<QByteArray> list{QByteArray(ByteOrderMark.data(), ByteOrderMark.size())};
+        while (list.size() < 12)
+            list.append(decode(list.last()).toUtf8());
+        return list;
+    }();
+    return marks;
+}
+
+} // namespace
+
 QStringList read(const QString &path, bool *ok,
                  const std::function<void(qsizetype, QByteArrayView)> &inspect,
                  Encoding *encoding) {
@@ -188,18 +205,17 @@ QStringList read(const QString &path, bool *ok,
         // A mark heads the file, or a file that was pasted into it: it is no
         // text of the line. All of them go, so that the bytes the caller sees
         // are the text (the UTF-8 decoder would drop one more). So does a
-        // mark read once as Windows-1252 and saved as UTF-8 ("ï»¿"): what
-        // the program writes must read back the same, and it writes such a
-        // mark as the mark's bytes.
-        const QByteArrayView misread("\xC3\xAF\xC2\xBB\xC2\xBF");
+        // mark misread as Windows-1252 and saved as UTF-8 once or more: what
+        // the program writes must read back the same whichever way the
+        // next reading decodes it.
         for (bool more = true; more;) {
             more = false;
-            if (line.startsWith(ByteOrderMark)) {
-                line = line.sliced(ByteOrderMark.size());
-                more = true;
-            } else if (utf8 && line.startsWith(misread)) {
-                line = line.sliced(misread.size());
-                more = true;
+            for (const QByteArray &mark : misreadMarks()) {
+                if (line.startsWith(mark)) {
+                    line = line.sliced(mark.size());
+                    more = true;
+                    break;
+                }
             }
         }
         if (inspect)

@@ -130,6 +130,27 @@ private Q_SLOTS:
         QCOMPARE(TextFile::decodeText(bytes).split(QStringLiteral("\r\n")).value(0), text);
     }
 
+    // A mark misread as Windows-1252 and saved as UTF-8, once or twice, goes
+    // whichever way the file decodes: saving a file read as UTF-8 undoes one
+    // step, and the next reading must find the same lines.
+    void misreadMarksGoInEitherEncoding_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray once("\xC3\xAF\xC2\xBB\xC2\xBF"),
+            twice("\xC3\x83\xC2\xAF\xC3\x82\xC2\xBB\xC3\x82\xC2\xBF");
+        QTest::newRow("once, windows-1252 file") << once + "<BLOC00000>\r\n\xE9\r\n";
+        QTest::newRow("twice, utf-8 file") << twice + "<BLOC00000>\r\n\xC3\xA9\r\n";
+        QTest::newRow("twice, windows-1252 file") << twice + "<BLOC00000>\r\n\xE9\r\n";
+    }
+    void misreadMarksGoInEitherEncoding() {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        QFile f(dir.filePath("in.txt"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        QCOMPARE(TextFile::read(f.fileName()).value(0), QStringLiteral("<BLOC00000>"));
+    }
+
     void systemErrorsInFrench_data() {
         QTest::addColumn<int>("error");
         QTest::addColumn<QString>("text");
