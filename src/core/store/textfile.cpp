@@ -101,15 +101,49 @@ Encoding detect(QByteArrayView bytes) {
     return mark ? Encoding::MarkedWindows1252 : Encoding::Windows1252;
 }
 
+namespace {
+
+// The mark's bytes, then each time read as Windows-1252 and written as
+// UTF-8: saving a file read as UTF-8 undoes one such step, so every level
+// is a mark or the next reading would find one the last did not.
+const QList<QByteArray> &misreadMarks() {
+    static const QList<QByteArray> marks = [] {
+        QList<QByteArray> list{QByteArray(ByteOrderMark.data(), ByteOrderMark.size())};
+        while (list.size() < 12)
+            list.append(decode(list.last()).toUtf8());
+        return list;
+    }();
+    return marks;
+}
+
+// The same as the text they read as: a line's rest after a tag becomes the
+// head of a line once saved, so it loses them too.
+const QList<QString> &misreadMarkTexts() {
+    static const QList<QString> texts = [] {
+        QList<QString> list;
+        for (const QByteArray &mark : misreadMarks())
+            list.append(decode(mark));
+        return list;
+    }();
+    return texts;
+}
+
+} // namespace
+
 QStringView withoutMarks(QStringView line) {
     for (bool more = true; more;) {
         more = false;
         if (line.startsWith(u'\uFEFF')) {
             line = line.sliced(1);
             more = true;
-        } else if (line.startsWith(QStringLiteral("\u00EF\u00BB\u00BF"))) {
-            line = line.sliced(3);
-            more = true;
+            continue;
+        }
+        for (const QString &mark : misreadMarkTexts()) {
+            if (line.startsWith(mark)) {
+                line = line.sliced(mark.size());
+                more = true;
+                break;
+            }
         }
     }
     return line;
@@ -162,23 +196,6 @@ QStringList splitLines(const QString &text) {
         [&](qsizetype start, qsizetype length) { lines.append(QString(data + start, length)); });
     return lines;
 }
-
-namespace {
-
-// The mark's bytes, then each time read as Windows-1252 and written as
-// UTF-8: saving a file read as UTF-8 undoes one such step, so every level
-// is a mark or the next reading would find one the last did not.
-const QList<QByteArray> &misreadMarks() {
-    static const QList<QByteArray> marks = [] {
-        QList<QByteArray> list{QByteArray(ByteOrderMark.data(), ByteOrderMark.size())};
-        while (list.size() < 12)
-            list.append(decode(list.last()).toUtf8());
-        return list;
-    }();
-    return marks;
-}
-
-} // namespace
 
 QStringList read(const QString &path, bool *ok,
                  const std::function<void(qsizetype, QByteArrayView)> &inspect,

@@ -27,7 +27,8 @@ QByteArray encode(const QString &text);
 enum class Encoding { Windows1252, Utf8, MarkedWindows1252 };
 Encoding detect(QByteArrayView bytes);
 // A line without the marks at its head, as read() leaves every line: the
-// mark itself, or its bytes read as Windows-1252 ("ï»¿").
+// mark itself, or its bytes read as Windows-1252 ("ï»¿") once or more, as
+// saving them as UTF-8 and reading them again would give.
 QStringView withoutMarks(QStringView line);
 // Decodes a whole text by that rule, without the byte-order mark.
 QString decodeText(QByteArrayView bytes, Encoding *encoding = nullptr);
