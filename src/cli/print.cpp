@@ -54,12 +54,12 @@ std::optional<int> integer(const QString &text) {
 }
 
 // "LxH/LMMxHMM": portrait units and millimetres.
-std::unique_ptr<RecordingSurface> recordingSurface(const std::optional<QString> &spec) {
-    if (!spec)
+std::unique_ptr<RecordingSurface> recordingSurface(const std::optional<QString> &geometry) {
+    if (!geometry)
         return std::make_unique<RecordingSurface>();
     static const QRegularExpression form(
         QStringLiteral("^(\\d+)x(\\d+)/(\\d+(?:\\.\\d+)?)x(\\d+(?:\\.\\d+)?)$"));
-    const QRegularExpressionMatch m = form.match(*spec);
+    const QRegularExpressionMatch m = form.match(*geometry);
     if (!m.hasMatch())
         return nullptr;
     const int w = m.captured(1).toInt(), h = m.captured(2).toInt();
