@@ -1,7 +1,7 @@
 #include "utilities/tblocnotes.h"
 
 #include "common/dialogs.h"
-#include "print/printersurface.h"
+#include "print/printjob.h"
 #include "print/textprint.h"
 #include "utilities/notepad.h"
 
@@ -82,12 +82,16 @@ void TBlocnotes::Result(QStringList &notes) const {
     notes = notepadLines(m_memo->toPlainText());
 }
 
-bool TBlocnotes::Imprimer(PrintSurface &surface) {
+bool TBlocnotes::printMemo(PrintSurface &surface) const {
     // The printout takes the memo's font, in points.
     const QFontInfo info(m_memo->font());
     const PrintSurface::Font font{info.family(), info.pointSizeF(), PrintSurface::Plain};
-    const QStringList lines = notepadLines(m_memo->toPlainText());
-    if (printTextLines(surface, QStringLiteral("Bloc-notes"), font, lines))
+    return printTextLines(surface, QStringLiteral("Bloc-notes"), font,
+                          notepadLines(m_memo->toPlainText()));
+}
+
+bool TBlocnotes::Imprimer(PrintSurface &surface) {
+    if (printMemo(surface))
         return true;
     Dialogs::instance().message(this,
                                 QStringLiteral("Erreur d'impression.\n") + surface.errorString());
@@ -95,8 +99,8 @@ bool TBlocnotes::Imprimer(PrintSurface &surface) {
 }
 
 void TBlocnotes::printOnDefaultPrinter() {
-    PrinterSurface printer;
-    Imprimer(printer);
+    // Through the run's printer, so that with none installed a PDF file is asked.
+    printOnRunPrinter(this, [this](PrintSurface &surface) { return printMemo(surface); });
 }
 
 void TBlocnotes::resizeEvent(QResizeEvent *event) {

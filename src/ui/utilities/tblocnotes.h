@@ -24,6 +24,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    bool printMemo(PrintSurface &surface) const;
     void printOnDefaultPrinter();
 
     QWidget *m_bar;
