@@ -149,7 +149,7 @@ private Q_SLOTS:
         r = run({"sain.tvr", "liste", "1", "2", "--pdf", bad});
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.startsWith(QStringLiteral("Impossible d'enregistrer le fichier ") + bad +
-                                  QStringLiteral(" : ")),
+                                  QStringLiteral(" : dossier introuvable")),
                  qPrintable(r.err));
     }
 };

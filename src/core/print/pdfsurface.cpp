@@ -1,9 +1,12 @@
 #include "print/pdfsurface.h"
 
+#include "store/textfile.h"
+
 #include <QPageSize>
 
-PdfSurface::PdfSurface(const QString &fileName)
-    : m_fileName(fileName), m_file(fileName), m_writer(&m_file) {
+#include <cerrno>
+
+PdfSurface::PdfSurface(const QString &fileName) : m_fileName(fileName), m_writer(&m_buffer) {
     m_writer.setResolution(600);
     m_writer.setPageSize(QPageSize(QPageSize::A4));
     setDevice(&m_writer);
@@ -11,7 +14,6 @@ PdfSurface::PdfSurface(const QString &fileName)
 
 PdfSurface::~PdfSurface() {
     release();
-    m_file.cancelWriting();
 }
 
 QString PdfSurface::failure(const QString &reason) const {
@@ -22,20 +24,20 @@ QString PdfSurface::failure(const QString &reason) const {
 bool PdfSurface::prepare(const QString &title) {
     m_writer.setTitle(title);
     m_writer.setCreator(QStringLiteral("Tavrin"));
-    if (!m_file.isOpen() && !m_file.open(QIODevice::WriteOnly)) {
-        setError(failure(m_file.errorString()));
-        return false;
-    }
+    if (!m_buffer.isOpen())
+        m_buffer.open(QIODevice::WriteOnly);
     return true;
 }
 
 QString PdfSurface::openError() const {
-    return failure(m_file.errorString());
+    return failure(TextFile::systemError(EIO));
 }
 
 bool PdfSurface::finish() {
-    if (!m_file.commit()) {
-        setError(failure(m_file.errorString()));
+    m_buffer.close();
+    QString error;
+    if (!TextFile::writeBytes(m_fileName, m_buffer.data(), &error)) {
+        setError(failure(error));
         return false;
     }
     return true;

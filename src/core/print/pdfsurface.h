@@ -2,11 +2,12 @@
 
 #include "print/paintersurface.h"
 
+#include <QBuffer>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 // Prints into a PDF file on A4 at 600 dpi, the document title as the PDF's
-// title. The file is written whole when the document ends: a failed printout
+// title. The pages are made in memory and the file is written whole, as the
+// text files are, when the document ends: a failed printout or a full disk
 // leaves no half-written file, and no document, no file.
 class PdfSurface : public PainterSurface {
 public:
@@ -22,6 +23,6 @@ private:
     QString failure(const QString &reason) const;
 
     QString m_fileName;
-    QSaveFile m_file;
+    QBuffer m_buffer;
     QPdfWriter m_writer;
 };

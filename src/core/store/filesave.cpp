@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <functional>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -162,12 +163,12 @@ QString systemError(int error) {
     }
 }
 
-bool write(const QString &path, const QStringList &lines, QString *error) {
-    return writeAll({{path, lines}}, {}, nullptr, error);
-}
+namespace {
 
-bool writeAll(const QList<File> &files, const SaveOptions &options, QString *failedPath,
-              QString *error) {
+// The save behind writeAll and writeBytes: bytesOf(i) gives the content of
+// paths[i], asked for one file at a time so that only one is held at once.
+bool save(const QStringList &paths, const std::function<QByteArray(qsizetype)> &bytesOf,
+          const SaveOptions &options, QString *failedPath, QString *error) {
     QList<Entry> entries;
     auto fail = [&](const QString &path, int code) {
         if (failedPath)
@@ -180,15 +181,16 @@ bool writeAll(const QList<File> &files, const SaveOptions &options, QString *fai
     };
 
     // 1. Every file in full beside its target.
-    for (const File &file : files) {
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString &path = paths.at(i);
         struct stat st;
-        const bool replacing = ::stat(native(file.path).constData(), &st) == 0;
-        const QByteArray bytes = encodeLines(file.lines);
-        const QString temporary = temporaryName(file.path);
-        entries.append({temporary, file.path, bytes.size()});
+        const bool replacing = ::stat(native(path).constData(), &st) == 0;
+        const QByteArray bytes = bytesOf(i);
+        const QString temporary = temporaryName(path);
+        entries.append({temporary, path, bytes.size()});
         const mode_t mode = replacing ? st.st_mode & 07777 : newFileMode();
         if (const int code = writeDurably(temporary, bytes, mode))
-            return fail(file.path, code);
+            return fail(path, code);
     }
 
     // 2. The journal: from here on, the save is finished even after a crash.
@@ -263,6 +265,27 @@ bool writeAll(const QList<File> &files, const SaveOptions &options, QString *fai
             remove(previousName(path));
     }
     return true;
+}
+
+} // namespace
+
+bool write(const QString &path, const QStringList &lines, QString *error) {
+    return writeAll({{path, lines}}, {}, nullptr, error);
+}
+
+bool writeAll(const QList<File> &files, const SaveOptions &options, QString *failedPath,
+              QString *error) {
+    QStringList paths;
+    for (const File &file : files)
+        paths.append(file.path);
+    return save(
+        paths, [&files](qsizetype i) { return encodeLines(files.at(i).lines); }, options,
+        failedPath, error);
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *error) {
+    return save(
+        {path}, [&bytes](qsizetype) { return bytes; }, {}, nullptr, error);
 }
 
 Recovery recover(const QStringList &paths, const QString &journal) {

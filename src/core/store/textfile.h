@@ -52,6 +52,9 @@ QByteArray encodeLines(const QStringList &lines);
 // fills error (when given, in French, after the system's error) on failure.
 bool write(const QString &path, const QStringList &lines, QString *error = nullptr);
 
+// Writes bytes as they are, the same way as write().
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
 // The French words for a system error number: "disque plein", "accès
 // refusé", ...
 QString systemError(int error);
