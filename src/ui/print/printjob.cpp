@@ -43,9 +43,13 @@ bool printOnRunPrinter(QWidget *parent, const PrintJob &printout) {
     }
     if (printout(*surface))
         return true;
-    Dialogs::instance().message(parent,
-                                QStringLiteral("Erreur d'impression.\n") + surface->errorString());
+    showPrintFailure(parent, *surface);
     return false;
+}
+
+void showPrintFailure(QWidget *parent, const PrintSurface &surface) {
+    Dialogs::instance().message(parent,
+                                QStringLiteral("Erreur d'impression.\n") + surface.errorString());
 }
 
 void previewPrintout(QWidget *parent, const PrintJob &printout) {

@@ -14,6 +14,10 @@ using PrintJob = std::function<bool(PrintSurface &)>;
 // its reason. True when the printout was made.
 bool printOnRunPrinter(QWidget *parent, const PrintJob &printout);
 
+// Tells the user a printout failed: "Erreur d'impression." and the surface's
+// reason.
+void showPrintFailure(QWidget *parent, const PrintSurface &surface);
+
 // Shows the pages of a printout in a print preview, whose print button
 // prints them on the run's printer.
 void previewPrintout(QWidget *parent, const PrintJob &printout);

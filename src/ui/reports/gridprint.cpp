@@ -2,6 +2,7 @@
 
 #include "common/dialogs.h"
 #include "print/printersurface.h"
+#include "print/printjob.h"
 #include "reports/impgrille.h"
 #include "store/dates.h"
 
@@ -53,8 +54,7 @@ void printGrid(QWidget *parent, const QTableWidget *grid, int rowCount) {
         ImpGrille(surface, printed(grid, rowCount), title, {}, rowCount, QDate::currentDate());
     QApplication::restoreOverrideCursor();
     if (!printed_)
-        Dialogs::instance().message(parent, QStringLiteral("Erreur d'impression.\n") +
-                                                surface.errorString());
+        showPrintFailure(parent, surface);
 }
 
 QTableWidget *reportGrid(QWidget *parent, const char *name, const QList<int> &widths,

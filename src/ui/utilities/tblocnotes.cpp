@@ -1,6 +1,5 @@
 #include "utilities/tblocnotes.h"
 
-#include "common/dialogs.h"
 #include "print/printjob.h"
 #include "print/textprint.h"
 #include "utilities/notepad.h"
@@ -93,8 +92,7 @@ bool TBlocnotes::printMemo(PrintSurface &surface) const {
 bool TBlocnotes::Imprimer(PrintSurface &surface) {
     if (printMemo(surface))
         return true;
-    Dialogs::instance().message(this,
-                                QStringLiteral("Erreur d'impression.\n") + surface.errorString());
+    showPrintFailure(this, surface);
     return false;
 }
 
