@@ -1,13 +1,13 @@
 #include "store/tjour.h"
 
+#include "store/datefields.h"
 #include "store/dates.h"
 
-#include <QDateEdit>
 #include <QFormLayout>
 
 TJour::TJour(QWidget *parent)
     : SmallDialog(QStringLiteral("Sélectionner actions du  jour"), parent) {
-    m_date = new QDateEdit;
+    m_date = new DateField;
     m_date->setObjectName(QStringLiteral("dateJour"));
     m_date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     m_date->setCalendarPopup(true);

@@ -86,6 +86,30 @@ private Q_SLOTS:
         QCOMPARE(profile().at(profile().indexOf("PAGE4") + 1), QStringLiteral("7"));
     }
 
+    // Dates typed with their slashes land whole in the masked fields; the
+    // field after each is left untouched.
+    void typedDatesWithSlashes() {
+        f.dialogs->scripts << [](QDialog *d) {
+            const std::pair<const char *, const char *> fields[] = {{"editNaissance", "editAge"},
+                                                                    {"editEntree", "editSortie"}};
+            QTest::keyClicks(edit(d, "editSociete"), QStringLiteral("Acme"));
+            for (const auto &[name, next] : fields) {
+                auto *tabs = child<QTabWidget>(d, "tabs");
+                for (int i = 0; i < tabs->count(); ++i)
+                    if (tabs->widget(i)->isAncestorOf(edit(d, name)))
+                        tabs->setCurrentIndex(i);
+                QTest::mouseClick(edit(d, name), Qt::LeftButton, {}, QPoint(5, 10));
+                QTest::keyClicks(edit(d, name), QStringLiteral("15/03/2026"));
+                QCOMPARE(edit(d, name)->text(), QStringLiteral("15/03/2026"));
+                QVERIFY(edit(d, next)->text().remove(u'/').trimmed().isEmpty());
+            }
+            click(d, "buttonFermer");
+        };
+        f.fiche->Vous();
+        QCOMPARE(profile().at(10), QStringLiteral("15/03/2026"));
+        QCOMPARE(profile().at(profile().indexOf("<BLOC00000>") + 8), QStringLiteral("15/03/2026"));
+    }
+
     void employerButtons() {
         f.dialogs->scripts << [](QDialog *d) {
             QTest::keyClicks(edit(d, "editSociete"), QStringLiteral("Acme"));

@@ -137,8 +137,9 @@ private Q_SLOTS:
                                           {}, QStringLiteral("N"))));
         f.fiche->Journees();
         f.dialogs->scripts << [](QDialog *d) {
-            d->findChild<QDateEdit *>(QStringLiteral("dateJour"))->setDate(QDate(2024, 3, 5));
-            press(d, "buttonOk");
+            auto *date = d->findChild<QDateEdit *>(QStringLiteral("dateJour"));
+            QTest::keyClicks(date, QStringLiteral("05/03/2024"));
+            QTest::keyClick(date, Qt::Key_Return);
         };
         f.fiche->SetJnr(2);
         QCOMPARE(f.fiche->dataSet().day(), QStringLiteral("05/03/2024"));

@@ -68,15 +68,86 @@ private Q_SLOTS:
         }
     }
 
-    void tabLeavesADateFieldAtOnce() {
-        f.fiche->Nouveau();
+    // Every date and time field of the three pages: a date typed whole from its
+    // first section is stored exactly, the field keeps the caret until Tab, and
+    // the next field is left as it was.
+    void typedDateOrTimeStaysInItsField_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("storedLine"); // in the new block; -1: not a record line
+        QTest::addColumn<QString>("next");
+        const int company = int(Kind::Company), operation = int(Kind::Operation),
+                  day = int(Kind::DayAction);
+        const QString date = QStringLiteral("15/03/2026");
+        QTest::newRow("company date")
+            << company << "dateFiche" << date << date << 2 << "editSociete";
+        QTest::newRow("slashes after one digit") << company << "dateFiche"
+                                                 << "5/3/2026"
+                                                 << "05/03/2026" << 2 << "editSociete";
+        QTest::newRow("company follow-up")
+            << company << "dateSuivi" << date << date << -1 << "editSuiviAction";
+        QTest::newRow("operation start")
+            << operation << "dateDebut" << date << date << 6 << "dateFin";
+        QTest::newRow("operation end") << operation << "dateFin"
+                                       << "31/12/2027"
+                                       << "31/12/2027" << 7 << "checkUrgent";
+        QTest::newRow("operation follow-up")
+            << operation << "dateSuiviOperation" << date << date << -1 << "editLibelle";
+        QTest::newRow("day action date")
+            << day << "dateJournee" << date << date << 2 << "heureJournee";
+        QTest::newRow("day action time") << day << "heureJournee"
+                                         << "14:30"
+                                         << "14:30:00" << 3 << "editAction";
+        QTest::newRow("time with seconds") << day << "heureJournee"
+                                           << "09:05:07"
+                                           << "09:05:07" << 3 << "editAction";
+    }
+    void typedDateOrTimeStaysInItsField() {
+        QFETCH(int, kind);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(int, storedLine);
+        QFETCH(QString, next);
+        QVERIFY(f.open(companies(1),
+                       operationBlock(0, QStringLiteral("1"), QStringLiteral("Salon"),
+                                      QStringLiteral("Forum")),
+                       dayActionBlock(0, QStringLiteral("1"), QStringLiteral("02/02/2024"),
+                                      QStringLiteral("10001"), QStringLiteral("N"))));
         f.fiche->window()->show();
         QVERIFY(QTest::qWaitForWindowActive(f.fiche->window()));
-        auto *date = f.field<QDateEdit>("dateFiche");
-        date->setFocus();
-        QTest::keyClick(date, Qt::Key_Tab);
-        QVERIFY(!date->hasFocus());
-        QCOMPARE(date->date(), f.fiche->dataSet().today());
+        const std::function<void()> show[] = {[this] { f.fiche->Societes(); },
+                                              [this] { f.fiche->Operations(); },
+                                              [this] { f.fiche->Journees(); }};
+        show[kind]();
+        f.fiche->Ajout();
+
+        auto *edit = f.field<QDateTimeEdit>(qPrintable(field));
+        auto *neighbour = f.field<QWidget>(qPrintable(next));
+        const QVariant before = neighbour->property("text");
+        auto *text = edit->findChild<QLineEdit *>();
+        QTest::mouseDClick(text, Qt::LeftButton, {}, QPoint(6, text->height() / 2));
+        QVERIFY(edit->hasFocus());
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        QVERIFY(edit->hasFocus());
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(neighbour->property("text"), before);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(neighbour->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QVERIFY(edit->hasFocus());
+
+        if (storedLine < 0)
+            return;
+        QVERIFY(f.fiche->Sauve(f.path(QStringLiteral("test.tvr"))));
+        const char *ext[] = {"test.tvr", "test.opr", "test.jnr"};
+        const QStringList lines = TextFile::read(f.path(QLatin1String(ext[kind])));
+        const int tag = lines.indexOf(kind == int(Kind::Company) ? QStringLiteral("<BLOC00001>")
+                                                                 : QStringLiteral("<BLOC0001>"));
+        QVERIFY(tag >= 0);
+        QCOMPARE(lines.value(tag + storedLine), shown);
     }
 
     void recordIsShownAndOnlyTypingMarksIt() {
