@@ -34,6 +34,11 @@ protected:
             event->accept();
             return;
         }
+        if (isModifier(event->key())) {
+            // Shift pressed for a separator must not end the pending move.
+            Edit::keyPressEvent(event);
+            return;
+        }
         const bool separator = isSeparator(event->text());
         if (separator && m_movedByItself) {
             m_movedByItself = false;
@@ -64,6 +69,11 @@ protected:
     }
 
 private:
+    static bool isModifier(int key) {
+        return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+               key == Qt::Key_AltGr || key == Qt::Key_Meta || key == Qt::Key_CapsLock;
+    }
+
     bool isSeparator(const QString &text) const {
         if (text.size() != 1 || text.at(0).isLetterOrNumber() || text.at(0).isSpace())
             return false;

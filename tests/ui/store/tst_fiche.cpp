@@ -130,7 +130,17 @@ private Q_SLOTS:
         auto *text = edit->findChild<QLineEdit *>();
         QTest::mouseDClick(text, Qt::LeftButton, {}, QPoint(6, text->height() / 2));
         QVERIFY(edit->hasFocus());
-        QTest::keyClicks(QApplication::focusWidget(), typed);
+        for (const QChar c : typed) {
+            // Separators typed with Shift, as on most keyboards.
+            QWidget *w = QApplication::focusWidget();
+            if (c.isDigit()) {
+                QTest::keyClick(w, c.toLatin1());
+                continue;
+            }
+            QTest::keyPress(w, Qt::Key_Shift);
+            QTest::keyClick(w, c.toLatin1(), Qt::ShiftModifier);
+            QTest::keyRelease(w, Qt::Key_Shift);
+        }
         QVERIFY(edit->hasFocus());
         QCOMPARE(edit->text(), shown);
         QCOMPARE(neighbour->property("text"), before);
