@@ -14,8 +14,8 @@ int checkVerb(const QStringList &args) {
     out(QStringLiteral("sociétés: %1").arg(data.count(Kind::Company)));
     out(QStringLiteral("opérations: %1").arg(data.count(Kind::Operation)));
     out(QStringLiteral("journées: %1").arg(data.count(Kind::DayAction)));
-    if (args.size() == 2 && !data.Sauve(data.fileName()))
-        return FileError;
+    if (args.size() == 2)
+        return save(data);
     return Done;
 }
 

@@ -30,6 +30,14 @@ int open(DataSet &data, const QString &name) {
     return Done;
 }
 
+int save(DataSet &data) {
+    // A backup that could not be made is a file not written, though the
+    // data set itself was saved.
+    if (!data.Sauve(data.fileName()) || !data.saveWarning().isEmpty())
+        return FileError;
+    return Done;
+}
+
 std::optional<Kind> kindFromWord(const QString &word) {
     if (word == QLatin1String("societe"))
         return Kind::Company;

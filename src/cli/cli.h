@@ -28,6 +28,10 @@ int usage();
 // with the repair messages on standard error. Done, BadInput or FileError.
 int open(DataSet &data, const QString &name);
 
+// Saves the data set under its name: 0, or 1 when a file (a backup
+// included) could not be written.
+int save(DataSet &data);
+
 // "societe", "operation" or "journee".
 std::optional<Kind> kindFromWord(const QString &word);
 

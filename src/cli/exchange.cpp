@@ -58,7 +58,7 @@ int importVerb(const QStringList &args) {
     if (result.truncated)
         err(Import::TruncatedMessage);
     out(QStringLiteral("sociétés: %1").arg(data.count(Kind::Company)));
-    if (args.size() == 3 && !data.Sauve(data.fileName()))
-        return FileError;
+    if (args.size() == 3)
+        return save(data);
     return Done;
 }

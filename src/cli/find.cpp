@@ -95,8 +95,8 @@ int sortVerb(const QStringList &args) {
         out(list.number(numbers[k]) + u'\t' + BlockField::at(list, tag, end, 1) + u'\t' +
             BlockField::at(list, tag, end, offset));
     }
-    if (write && !data.Sauve(data.fileName()))
-        return FileError;
+    if (write)
+        return save(data);
     return Done;
 }
 

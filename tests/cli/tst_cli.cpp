@@ -158,10 +158,12 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath("abime.tvr");
         QVERIFY(QFile::copy(data("abime.tvr"), path));
-        QVERIFY(QDir(dir.path()).mkdir("abime.jnr")); // the day-action file cannot be written
+        // The day-action file cannot be written beside its place.
+        QVERIFY(QDir(dir.path()).mkdir("abime.jnr.tavrin-tmp"));
         const Run r = cli({"check", path, "--write"});
         QCOMPARE(r.status, 1);
-        QVERIFY(r.err.contains("Impossible d'enregistrer le fichier " + dir.filePath("abime.jnr")));
+        QVERIFY(r.err.contains("Impossible d'enregistrer le fichier " + dir.filePath("abime.jnr") +
+                               " : un dossier porte ce nom"));
         QCOMPARE(bytes(path), bytes(data("abime.tvr")));
         QVERIFY(!QFile::exists(dir.filePath("abime.opr")));
     }

@@ -98,7 +98,8 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QFETCH(QString, message);
-        QVERIFY(QDir(m_dir.path()).mkpath("a.jnr")); // the day-action file cannot be written
+        // The day-action file cannot be written beside its place.
+        QVERIFY(QDir(m_dir.path()).mkpath("a.jnr.tavrin-tmp"));
         // A name that exists but whose reading fails.
         QFile::link("/proc/self/mem", path("mem.txt"));
         const Run r = cli(QStringList{"import", path("a.tvr"), path(args[0])} + args.mid(1));

@@ -70,7 +70,7 @@ void BlocList::setLines(QStringList lines) {
     touch();
 }
 
-bool BlocList::load(const QString &path, TextFile::Encoding *encoding) {
+bool BlocList::load(const QString &path, TextFile::Encoding *encoding, QString *error) {
     Index tags;
     bool ok = false;
     // The tags are ASCII: the raw bytes tell what the decoded line is.
@@ -86,7 +86,7 @@ bool BlocList::load(const QString &path, TextFile::Encoding *encoding) {
             else
                 tags.lookAlikes.push_back(i);
         },
-        encoding);
+        encoding, error);
     if (!ok) {
         clear();
         return false;

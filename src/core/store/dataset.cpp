@@ -56,43 +56,56 @@ bool DataSet::repair(Kind kind) {
     return damaged;
 }
 
-bool DataSet::load(Kind kind, const QString &path) {
-    BlocList list(kind == Kind::Company ? 5 : 4);
+bool DataSet::load(BlocList &list, const QString &path, bool *reencoded) const {
     TextFile::Encoding encoding = TextFile::Encoding::Windows1252;
-    if (!list.load(path, &encoding)) {
-        message(QStringLiteral("Impossible de lire le fichier ") + path);
+    QString why;
+    if (!list.load(path, &encoding, &why)) {
+        message(QStringLiteral("Impossible de lire le fichier ") + path + QStringLiteral(" : ") +
+                why);
         return false;
     }
-    m_lists[idx(kind)] = std::move(list);
     // Saved again in the program's own encoding.
     if (encoding != TextFile::Encoding::Windows1252)
-        m_modified = true;
+        *reencoded = true;
     return true;
 }
 
 bool DataSet::Charge(const QString &name) {
+    const QString stem = name.left(name.size() - 3);
+    const QString paths[3] = {name, stem + QLatin1String("opr"), stem + QLatin1String("jnr")};
+    auto refuse = [this] {
+        m_fileName.clear();
+        m_operationFileName.clear();
+        m_dayActionFileName.clear();
+        return false;
+    };
+    // A save cut short by a crash is finished, or undone, before anything is
+    // read.
+    const QString journal = name + QLatin1String("-journal");
+    if (TextFile::recover({paths[0], paths[1], paths[2]}, journal) == TextFile::Recovery::Unmatched)
+        message(QStringLiteral("Un enregistrement interrompu, noté dans ") + journal +
+                QStringLiteral(", ne correspond pas aux fichiers : il est laissé tel quel."));
+    if (!QFileInfo::exists(name) || QFileInfo(name).isDir())
+        return refuse();
+
+    // All three files are read before anything is replaced: one that cannot
+    // be read leaves the open data set as it was, and is never saved over.
+    // A missing sibling means an empty list, never the one of the last set.
+    std::array<BlocList, 3> lists{BlocList(5), BlocList(4), BlocList(4)};
+    bool reencoded = false;
+    for (int k = 0; k < 3; ++k) {
+        const bool missing =
+            k > 0 && !QFileInfo::exists(paths[k]) && !QFileInfo(paths[k]).isSymLink();
+        if (!missing && !load(lists[k], paths[k], &reencoded))
+            return refuse();
+    }
+
     m_fileName = name;
     Synchro();
-    // A save cut short by a crash is finished, or its leftovers removed,
-    // before anything is read.
-    TextFile::recover({m_fileName, m_operationFileName, m_dayActionFileName}, journalName());
-    if (!QFileInfo::exists(name) || QFileInfo(name).isDir()) {
-        m_fileName.clear();
-        return false;
-    }
-    m_modified = false;
-    if (!load(Kind::Company, name)) {
-        m_fileName.clear();
-        return false;
-    }
+    m_lists = std::move(lists);
+    m_modified = reencoded;
     bool damaged = repair(Kind::Company);
-
-    // A missing sibling means an empty list, never the one of the last data set.
     for (const Kind kind : {Kind::Operation, Kind::DayAction}) {
-        const QString &path = kind == Kind::Operation ? m_operationFileName : m_dayActionFileName;
-        m_lists[idx(kind)].clear();
-        if (QFileInfo::exists(path))
-            load(kind, path);
         m_currents[idx(kind)] = 0;
         damaged = repair(kind) || damaged;
         read(kind);
@@ -122,14 +135,17 @@ bool DataSet::Sauve(const QString &name) {
     // the run, damaged or not.
     const bool backups = !m_backedUp.contains(m_fileName);
     QString failed, error;
+    m_saveWarning.clear();
     if (!TextFile::writeAll({{m_fileName, m_lists[0].lines()},
                              {m_operationFileName, m_lists[1].lines()},
                              {m_dayActionFileName, m_lists[2].lines()}},
-                            {journalName(), backups}, &failed, &error)) {
+                            {journalName(), backups}, &failed, &error, &m_saveWarning)) {
         message(QStringLiteral("Impossible d'enregistrer le fichier ") + failed +
                 QStringLiteral(" : ") + error);
         return false;
     }
+    if (!m_saveWarning.isEmpty())
+        message(m_saveWarning);
     if (backups)
         m_backedUp.insert(m_fileName);
     m_modified = false;

@@ -46,11 +46,14 @@ public:
     QString dayActionFileName() const { return m_dayActionFileName; }
     void Synchro();
     // Opens a data set; false (and the name forgotten) when the file does not
-    // exist or cannot be read.
+    // exist or one of the three cannot be read: the records stay as they were.
     bool Charge(const QString &name);
     // Saves under name when the data set is modified; false when a file could
     // not be written (the message says which, nothing is marked saved).
     bool Sauve(const QString &name);
+    // What the last save could not do although every file was written (a
+    // backup), in French; empty when it did everything.
+    const QString &saveWarning() const { return m_saveWarning; }
     void Nouveau();
 
     // Modification flags.
@@ -127,7 +130,7 @@ public:
 private:
     static int idx(Kind kind) { return int(kind); }
     void message(const QString &text) const;
-    bool load(Kind kind, const QString &path);
+    bool load(BlocList &list, const QString &path, bool *reencoded) const;
     QString journalName() const;
     bool repair(Kind kind);
     int step(Kind kind, Move move) const;
@@ -137,6 +140,7 @@ private:
 
     QString m_fileName, m_operationFileName, m_dayActionFileName;
     QSet<QString> m_backedUp; // data files saved once in this run
+    QString m_saveWarning;
     std::array<BlocList, 3> m_lists{BlocList(5), BlocList(4), BlocList(4)};
     std::array<int, 3> m_counts{0, 0, 0};
     std::array<int, 3> m_currents{0, 0, 0};

@@ -15,7 +15,10 @@
 
 namespace {
 
-const QLatin1String JournalHead("TAVRIN-JOURNAL 1"), JournalEnd("fin");
+// Version 2 names the files relative to the journal's folder, in UTF-8, and
+// tells whether each file existed before and whether backups are kept.
+const QLatin1String JournalHead1("TAVRIN-JOURNAL 1"), JournalHead2("TAVRIN-JOURNAL 2"),
+    JournalEnd("fin"), BackupsWord("copies");
 
 QByteArray native(const QString &path) {
     return QFile::encodeName(path);
@@ -23,7 +26,7 @@ QByteArray native(const QString &path) {
 
 bool exists(const QString &path) {
     struct stat st;
-    return ::stat(native(path).constData(), &st) == 0;
+    return ::lstat(native(path).constData(), &st) == 0;
 }
 
 qint64 fileSize(const QString &path) {
@@ -98,28 +101,125 @@ void remove(const QString &path) {
     ::unlink(native(path).constData());
 }
 
+// The file a name stands for: a symbolic link (a synced folder often holds
+// them) is saved through, so that the link stays and its target changes.
+QString resolved(const QString &path) {
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return QDir::cleanPath(info.absoluteFilePath());
+    const QString target = info.canonicalFilePath();
+    return QDir::cleanPath(target.isEmpty() ? info.symLinkTarget() : target);
+}
+
+QString rollbackName(const QString &journal) {
+    return journal + QLatin1String(".annulation");
+}
+
 struct Entry {
-    QString temporary, path;
+    QString temporary, path; // path: the file itself, links resolved
     qint64 size;
+    bool replacing; // the file existed before the save
 };
 
-// The journal's entries, or nothing when it is not a whole journal.
-std::optional<QList<Entry>> readJournal(const QString &journal) {
-    bool ok = false;
-    const QStringList lines = TextFile::read(journal, &ok);
-    if (!ok || lines.size() < 2 || lines.first() != JournalHead || lines.last() != JournalEnd)
-        return std::nullopt;
-    const QDir dir = QFileInfo(journal).absoluteDir();
+struct Journal {
     QList<Entry> entries;
-    for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
+    bool backups = false;
+};
+
+QByteArray journalBytes(const Journal &journal, const QString &journalPath) {
+    const QDir dir = QFileInfo(journalPath).absoluteDir();
+    QString text = JournalHead2 + QLatin1String("\r\n") + BackupsWord + u'\t' +
+                   QLatin1Char(journal.backups ? '1' : '0') + QLatin1String("\r\n");
+    for (const Entry &entry : journal.entries)
+        text += dir.relativeFilePath(entry.temporary) + u'\t' + dir.relativeFilePath(entry.path) +
+                u'\t' + QString::number(entry.size) + u'\t' +
+                QLatin1Char(entry.replacing ? '1' : '0') + QLatin1String("\r\n");
+    text += JournalEnd + QLatin1String("\r\n");
+    return text.toUtf8();
+}
+
+// The journal's entries, or nothing when it is not a whole journal.
+std::optional<Journal> readJournal(const QString &path) {
+    bool ok = false;
+    const QStringList lines = TextFile::read(path, &ok);
+    if (!ok || lines.size() < 2 || lines.last() != JournalEnd)
+        return std::nullopt;
+    const bool second = lines.first() == JournalHead2;
+    if (!second && lines.first() != JournalHead1)
+        return std::nullopt;
+    const QDir dir = QFileInfo(path).absoluteDir();
+    Journal journal;
+    qsizetype i = 1;
+    if (second) {
+        const QStringList fields = lines.value(1).split(u'\t');
+        if (fields.size() != 2 || fields.at(0) != BackupsWord)
+            return std::nullopt;
+        journal.backups = fields.at(1) == QLatin1String("1");
+        i = 2;
+    }
+    for (; i + 1 < lines.size(); ++i) {
         const QStringList fields = lines.at(i).split(u'\t');
         bool sized = false;
-        const qint64 size = fields.size() == 3 ? fields.at(2).toLongLong(&sized) : -1;
-        if (!sized || fields.at(0).contains(u'/') || fields.at(1).contains(u'/'))
+        if (fields.size() != (second ? 4 : 3))
             return std::nullopt;
-        entries.append({dir.filePath(fields.at(0)), dir.filePath(fields.at(1)), size});
+        const qint64 size = fields.at(2).toLongLong(&sized);
+        if (!sized)
+            return std::nullopt;
+        const QString target = QDir::cleanPath(dir.absoluteFilePath(fields.at(1)));
+        journal.entries.append(
+            {QDir::cleanPath(dir.absoluteFilePath(fields.at(0))), target, size,
+             second ? fields.at(3) == QLatin1String("1") : exists(TextFile::previousName(target))});
     }
-    return entries;
+    return journal;
+}
+
+// Whether every entry is one of the given files with its own temporary name:
+// recovery never touches a file the journal does not match.
+bool matches(const Journal &journal, const QStringList &targets) {
+    for (const Entry &entry : journal.entries)
+        if (!targets.contains(entry.path) || entry.temporary != TextFile::temporaryName(entry.path))
+            return false;
+    return !journal.entries.isEmpty();
+}
+
+// Puts back the files a save replaced or created, in any state the undo was
+// cut at: each step can be done again.
+void undo(const QList<Entry> &entries) {
+    for (const Entry &entry : entries) {
+        const QString previous = TextFile::previousName(entry.path);
+        if (exists(previous))
+            rename(previous, entry.path);
+        else if (!entry.replacing && !exists(entry.temporary))
+            remove(entry.path); // created by this save
+    }
+    if (!entries.isEmpty())
+        syncDirectory(entries.first().path);
+    for (const Entry &entry : entries)
+        remove(entry.temporary);
+}
+
+// The old files once every new one is in place: kept as backups, or let go.
+// A backup that cannot be made is told in warning; false then.
+bool settlePrevious(const QList<Entry> &entries, bool backups, QString *warning) {
+    bool settled = true;
+    for (const Entry &entry : entries) {
+        const QString previous = TextFile::previousName(entry.path);
+        if (!exists(previous))
+            continue;
+        if (!backups) {
+            remove(previous);
+        } else if (!rename(previous, TextFile::backupName(entry.path))) {
+            // The old file stays under its second name until the next
+            // opening, so that a crash now still lets recovery keep it.
+            if (warning && warning->isEmpty())
+                *warning = QStringLiteral("La copie de sauvegarde %1 n'a pas pu être faite : %2")
+                               .arg(TextFile::backupName(entry.path), TextFile::systemError(errno));
+            settled = false;
+        }
+    }
+    if (!entries.isEmpty())
+        syncDirectory(entries.first().path);
+    return settled;
 }
 
 } // namespace
@@ -168,7 +268,7 @@ namespace {
 // The save behind writeAll and writeBytes: bytesOf(i) gives the content of
 // paths[i], asked for one file at a time so that only one is held at once.
 bool save(const QStringList &paths, const std::function<QByteArray(qsizetype)> &bytesOf,
-          const SaveOptions &options, QString *failedPath, QString *error) {
+          const SaveOptions &options, QString *failedPath, QString *error, QString *warning) {
     QList<Entry> entries;
     auto fail = [&](const QString &path, int code) {
         if (failedPath)
@@ -180,29 +280,29 @@ bool save(const QStringList &paths, const std::function<QByteArray(qsizetype)> &
         return false;
     };
 
-    // 1. Every file in full beside its target.
+    // 1. Every file in full beside its target. A single file's leftovers of
+    //    a save killed before are cleared first; a journal's are recovered
+    //    when the set is opened.
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        const QString &path = paths.at(i);
+        const QString path = resolved(paths.at(i));
+        if (options.journal.isEmpty())
+            remove(previousName(path));
         struct stat st;
         const bool replacing = ::stat(native(path).constData(), &st) == 0;
         const QByteArray bytes = bytesOf(i);
         const QString temporary = temporaryName(path);
-        entries.append({temporary, path, bytes.size()});
+        entries.append({temporary, path, bytes.size(), replacing});
         const mode_t mode = replacing ? st.st_mode & 07777 : newFileMode();
         if (const int code = writeDurably(temporary, bytes, mode))
-            return fail(path, code);
+            return fail(paths.at(i), code);
     }
 
     // 2. The journal: from here on, the save is finished even after a crash.
     if (!options.journal.isEmpty()) {
-        QString text = JournalHead + QLatin1String("\r\n");
-        for (const Entry &entry : std::as_const(entries))
-            text += QFileInfo(entry.temporary).fileName() + u'\t' +
-                    QFileInfo(entry.path).fileName() + u'\t' + QString::number(entry.size) +
-                    QLatin1String("\r\n");
-        text += JournalEnd + QLatin1String("\r\n");
+        remove(rollbackName(options.journal));
         const QString pending = temporaryName(options.journal);
-        if (const int code = writeDurably(pending, encode(text), 0644)) {
+        const QByteArray text = journalBytes({entries, options.backups}, options.journal);
+        if (const int code = writeDurably(pending, text, 0644)) {
             remove(pending);
             return fail(options.journal, code);
         }
@@ -215,54 +315,53 @@ bool save(const QStringList &paths, const std::function<QByteArray(qsizetype)> &
     }
 
     // 3. The renames, with a second name for each old file to put it back.
-    QList<bool> hadPrevious;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const Entry &entry = entries.at(i);
         const QString previous = previousName(entry.path);
         struct stat st;
-        const bool replacing = ::stat(native(entry.path).constData(), &st) == 0;
-        int code = replacing && S_ISDIR(st.st_mode) ? EISDIR : 0;
-        if (replacing && code == 0)
+        const bool present = ::stat(native(entry.path).constData(), &st) == 0;
+        int code = present && S_ISDIR(st.st_mode) ? EISDIR : 0;
+        // A lone file without backups needs no way back: its rename is enough.
+        const bool keep = !options.journal.isEmpty() || options.backups;
+        if (present && code == 0 && keep)
             code = keepPrevious(entry.path, previous);
         if (code == 0 && !rename(entry.temporary, entry.path))
             code = errno;
-        if (code == 0) {
-            hadPrevious.append(replacing);
+        if (code == 0)
             continue;
-        }
-        if (replacing && code != EISDIR)
+        // The file itself is untouched: a partial copy of it must not come back.
+        if (present && code != EISDIR)
             remove(previous);
-        // Put back what was replaced; the temporary files go first, so that
-        // the journal can no longer finish this save.
-        for (qsizetype k = i; k < entries.size(); ++k)
-            remove(entries.at(k).temporary);
-        for (qsizetype j = 0; j < i; ++j) {
-            const QString &path = entries.at(j).path;
-            if (hadPrevious.at(j))
-                rename(previousName(path), path);
-            else
-                remove(path);
+        if (!options.journal.isEmpty()) {
+            // Marked before anything is undone, so that a crash during the
+            // undo is undone at the next opening rather than finished.
+            if (!rename(options.journal, rollbackName(options.journal))) {
+                if (failedPath)
+                    *failedPath = paths.at(i);
+                if (error)
+                    *error = systemError(code) +
+                             QStringLiteral("\nL'enregistrement sera terminé à la prochaine "
+                                            "ouverture");
+                return false;
+            }
+            syncDirectory(options.journal);
         }
-        if (!options.journal.isEmpty())
-            remove(options.journal);
-        syncDirectory(entry.path);
+        undo(entries);
+        if (!options.journal.isEmpty()) {
+            remove(rollbackName(options.journal));
+            syncDirectory(options.journal);
+        }
         entries.clear();
-        return fail(entry.path, code);
+        return fail(paths.at(i), code);
     }
     if (!entries.isEmpty())
         syncDirectory(entries.first().path);
-    if (!options.journal.isEmpty()) {
+
+    // 4. The old files, then the journal: a crash in between settles them
+    //    again at the next opening, and so does a backup that failed.
+    if (settlePrevious(entries, options.backups, warning) && !options.journal.isEmpty()) {
         remove(options.journal);
         syncDirectory(options.journal);
-    }
-
-    // 4. The old files: kept as backups, or let go.
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (!hadPrevious.at(i))
-            continue;
-        const QString &path = entries.at(i).path;
-        if (!options.backups || !rename(previousName(path), backupName(path)))
-            remove(previousName(path));
     }
     return true;
 }
@@ -274,53 +373,76 @@ bool write(const QString &path, const QStringList &lines, QString *error) {
 }
 
 bool writeAll(const QList<File> &files, const SaveOptions &options, QString *failedPath,
-              QString *error) {
+              QString *error, QString *warning) {
     QStringList paths;
     for (const File &file : files)
         paths.append(file.path);
     return save(
         paths, [&files](qsizetype i) { return encodeLines(files.at(i).lines); }, options,
-        failedPath, error);
+        failedPath, error, warning);
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error) {
     return save(
-        {path}, [&bytes](qsizetype) { return bytes; }, {}, nullptr, error);
+        {path}, [&bytes](qsizetype) { return bytes; }, {}, nullptr, error, nullptr);
 }
 
 Recovery recover(const QStringList &paths, const QString &journal) {
-    Recovery result = Recovery::Nothing;
+    QStringList targets;
+    for (const QString &path : paths)
+        targets.append(resolved(path));
+    remove(temporaryName(journal)); // a journal never renamed into place: nothing started
+
+    const QString rollback = rollbackName(journal);
+    if (exists(rollback)) {
+        const auto undone = readJournal(rollback);
+        if (!undone || !matches(*undone, targets))
+            return Recovery::Unmatched;
+        undo(undone->entries);
+        remove(rollback);
+        syncDirectory(rollback);
+        return Recovery::Cleaned;
+    }
+
     if (exists(journal)) {
         // The journal is renamed into place whole, after every temporary
-        // file was flushed: a readable one means the save can be finished.
-        if (const auto entries = readJournal(journal)) {
-            bool complete = true;
-            for (const Entry &entry : *entries)
-                if (exists(entry.temporary) && fileSize(entry.temporary) != entry.size)
-                    complete = false;
-            if (complete) {
-                for (const Entry &entry : *entries)
-                    if (exists(entry.temporary))
-                        rename(entry.temporary, entry.path);
-                result = Recovery::Finished;
-            }
+        // file was flushed: each file is still beside its target, or
+        // already in place.
+        const auto pending = readJournal(journal);
+        if (!pending || !matches(*pending, targets))
+            return Recovery::Unmatched;
+        for (const Entry &entry : pending->entries) {
+            const bool waiting = exists(entry.temporary) && fileSize(entry.temporary) == entry.size;
+            const bool placed = !exists(entry.temporary) && fileSize(entry.path) == entry.size;
+            if (!waiting && !placed)
+                return Recovery::Unmatched;
+        }
+        for (const Entry &entry : pending->entries) {
+            if (!exists(entry.temporary))
+                continue;
+            if (exists(entry.path))
+                keepPrevious(entry.path, previousName(entry.path));
+            rename(entry.temporary, entry.path);
         }
         syncDirectory(journal);
-        remove(journal);
-        if (result == Recovery::Nothing)
-            result = Recovery::Cleaned;
+        if (settlePrevious(pending->entries, pending->backups, nullptr)) {
+            remove(journal);
+            syncDirectory(journal);
+        }
+        return Recovery::Finished;
     }
-    remove(temporaryName(journal));
-    for (const QString &path : paths) {
+
+    Recovery result = Recovery::Nothing;
+    for (const QString &path : targets) {
         for (const QString &leftover : {temporaryName(path), previousName(path)}) {
             if (exists(leftover)) {
                 remove(leftover);
-                if (result == Recovery::Nothing)
-                    result = Recovery::Cleaned;
+                result = Recovery::Cleaned;
             }
         }
     }
-    syncDirectory(journal);
+    if (result != Recovery::Nothing)
+        syncDirectory(journal);
     return result;
 }
 

@@ -3,7 +3,11 @@
 #include <QFile>
 #include <QHash>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -197,18 +201,58 @@ QStringList splitLines(const QString &text) {
     return lines;
 }
 
-QStringList read(const QString &path, bool *ok,
-                 const std::function<void(qsizetype, QByteArrayView)> &inspect,
-                 Encoding *encoding) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+QByteArray readBytes(const QString &path, bool *ok, QString *error) {
+    auto failed = [&](const QString &why) {
         if (ok)
             *ok = false;
-        return {};
+        if (error)
+            *error = why;
+        return QByteArray();
+    };
+    // Not blocking, so that a pipe or a device is refused instead of waited on.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return failed(systemError(errno));
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return failed(QStringLiteral("ce n'est pas un fichier ordinaire"));
     }
-    const QByteArray bytes = file.readAll();
+    // Read straight into one buffer the size of the file (one byte more to
+    // see its end), grown only if the file grows meanwhile.
+    QByteArray bytes(qsizetype(st.st_size) + 1, Qt::Uninitialized);
+    qsizetype used = 0;
+    for (;;) {
+        if (used == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const ssize_t got = ::read(fd, bytes.data() + used, size_t(bytes.size() - used));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int code = errno;
+            ::close(fd);
+            return failed(systemError(code));
+        }
+        if (got == 0)
+            break;
+        used += got;
+    }
+    bytes.truncate(used);
+    ::close(fd);
     if (ok)
-        *ok = file.error() == QFileDevice::NoError;
+        *ok = true;
+    return bytes;
+}
+
+QStringList read(const QString &path, bool *ok,
+                 const std::function<void(qsizetype, QByteArrayView)> &inspect, Encoding *encoding,
+                 QString *error) {
+    bool read = false;
+    const QByteArray bytes = readBytes(path, &read, error);
+    if (ok)
+        *ok = read;
+    if (!read)
+        return {};
     const Encoding found = detect(bytes);
     if (encoding)
         *encoding = found;

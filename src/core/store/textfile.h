@@ -36,13 +36,18 @@ QString decodeText(QByteArrayView bytes, Encoding *encoding = nullptr);
 // Splits on CR LF, LF or CR. A final line end does not start another line.
 QStringList splitLines(const QString &text);
 
-// Reads the whole file, in the encoding detect() finds; ok (when given) tells
-// whether it could be read, encoding (when given) what it was written in.
-// inspect (when given) sees each line's bytes as it is split off, so that a
-// caller can index the lines without reading them a second time.
+// The bytes of a whole regular file. A pipe, a device or a folder is refused
+// rather than waited on or read without end; ok (when given) tells whether it
+// could be read, error (when given) why not, in French.
+QByteArray readBytes(const QString &path, bool *ok = nullptr, QString *error = nullptr);
+
+// Reads the whole file, in the encoding detect() finds, as readBytes() does;
+// encoding (when given) tells what it was written in. inspect (when given)
+// sees each line's bytes as it is split off, so that a caller can index the
+// lines without reading them a second time.
 QStringList read(const QString &path, bool *ok = nullptr,
                  const std::function<void(qsizetype, QByteArrayView)> &inspect = {},
-                 Encoding *encoding = nullptr);
+                 Encoding *encoding = nullptr, QString *error = nullptr);
 
 // Every line followed by CR LF, in Windows-1252.
 QByteArray encodeLines(const QStringList &lines);
@@ -65,7 +70,10 @@ QString systemError(int error);
 //   to the disk.
 // - The pending renames are recorded in the journal (when one is named),
 //   then carried out; a failed rename puts back the files already replaced.
-// - The journal is removed once every file is in place.
+// - The journal is removed once every file is in place and the old ones are
+//   kept as backups or removed. An undo is first marked in the journal, so
+//   that a crash during it is undone, not finished.
+// - Files reached through symbolic links are saved where the links point.
 // recover() finishes what the journal records, or cleans up a save that had
 // not reached it. On failure, failedPath names the file.
 struct File {
@@ -76,11 +84,15 @@ struct SaveOptions {
     QString journal;      // empty: no journal (a single file's rename is enough)
     bool backups = false; // keep each replaced file as path + ".bak"
 };
+// A save that replaced every file but could not keep a backup returns true
+// and tells it in warning (in French).
 bool writeAll(const QList<File> &files, const SaveOptions &options = {},
-              QString *failedPath = nullptr, QString *error = nullptr);
-// What recover() found: nothing pending, a save it finished, or leftovers of
-// a save that had not started replacing files, removed.
-enum class Recovery { Nothing, Finished, Cleaned };
+              QString *failedPath = nullptr, QString *error = nullptr, QString *warning = nullptr);
+// What recover() found: nothing pending, a save it finished, leftovers of a
+// save that had not started replacing files or that was being undone, put
+// back or removed; or a journal that does not match the files, left as it is
+// with every temporary file it names.
+enum class Recovery { Nothing, Finished, Cleaned, Unmatched };
 Recovery recover(const QStringList &paths, const QString &journal);
 
 // The names a save uses beside each file.

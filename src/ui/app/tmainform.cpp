@@ -186,7 +186,11 @@ bool TMainForm::askSaveChanges() {
 }
 
 bool TMainForm::save() {
-    if (m_fileName.isEmpty())
+    // A name kept from the settings whose file was not opened (no automatic
+    // opening, or a file that could not be read) is never written over
+    // without a question.
+    const bool notOpened = m_fiche->dataSet().fileName().isEmpty() && QFileInfo::exists(m_fileName);
+    if (m_fileName.isEmpty() || notOpened)
         return SaveAs();
     m_fileName = DataFile::withDataExtension(m_fileName);
     return m_fiche->Sauve(m_fileName);

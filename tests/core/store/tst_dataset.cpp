@@ -520,6 +520,8 @@ private Q_SLOTS:
         QTest::newRow("before the journal: the old set") << false << 0 << "ancien";
         QTest::newRow("journal written: the new set") << true << 0 << "nouveau";
         QTest::newRow("half renamed: the new set") << true << 2 << "nouveau";
+        // A journal that names other files leaves them all, temporaries too.
+        QTest::newRow("journal of other files") << true << -1 << "ancien";
     }
     void interruptedSavesAreFinishedOrUndone() {
         QFETCH(bool, journal);
@@ -535,7 +537,8 @@ private Q_SLOTS:
             f.write(file, k < renamed ? fresh : old);
             if (k >= renamed)
                 f.write(file + ".tavrin-tmp", fresh);
-            text += file + ".tavrin-tmp\t" + file + "\t" +
+            const QString listed = renamed < 0 ? QStringLiteral("?ancien.") + endings[k] : file;
+            text += listed + ".tavrin-tmp\t" + listed + "\t" +
                     QString::number(TextFile::encodeLines(fresh).size()) + "\r\n";
         }
         if (journal) {
@@ -547,8 +550,13 @@ private Q_SLOTS:
         QCOMPARE(f.data.company().name, name);
         for (const Kind kind : {Kind::Operation, Kind::DayAction})
             QCOMPARE(f.data.list(kind).at(3), name);
-        QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files),
-                 (QStringList{"suivi.jnr", "suivi.opr", "suivi.tvr"}));
+        const QStringList files = QDir(f.dir.path()).entryList(QDir::Files);
+        if (renamed >= 0) {
+            QCOMPARE(files, (QStringList{"suivi.jnr", "suivi.opr", "suivi.tvr"}));
+            return;
+        }
+        QCOMPARE(files.size(), 7);
+        QVERIFY(f.messages.last().contains("ne correspond pas aux fichiers"));
     }
 
     void firstSaveOfARunKeepsBackups() {
@@ -577,8 +585,8 @@ private Q_SLOTS:
     void failedRenamePutsBackTheFilesReplaced() {
         Fixture f;
         f.companies(places(1));
-        QVERIFY(QDir(f.dir.path()).mkpath("suivi.jnr/occupe"));
         QVERIFY(f.open());
+        QVERIFY(QDir(f.dir.path()).mkpath("suivi.jnr/occupe"));
         const QByteArray before = bytes(f.path("suivi.tvr"));
         f.data.company().name = "changé";
         f.data.markEdited(Kind::Company);
@@ -589,6 +597,41 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(f.path("suivi.opr")));
         QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList{"suivi.tvr"});
         QVERIFY(f.data.TestModif());
+    }
+
+    // A set reached through symbolic links, as synced folders often hold:
+    // the files they point to are saved, the links stay.
+    void linksAreSavedThrough() {
+        Fixture f;
+        QVERIFY(QDir(f.dir.path()).mkdir("vrai"));
+        const QStringList old = blockLines(5, 0, company(10001, "ancien"));
+        for (const char *ending : {"tvr", "opr", "jnr"}) {
+            const QString name = QStringLiteral("suivi.") + ending;
+            f.write("vrai/" + name, ending == QLatin1String("tvr") ? old : QStringList());
+            QVERIFY(QFile::link(f.path("vrai/" + name), f.path(name)));
+        }
+        QVERIFY(f.open());
+        f.data.company().name = "nouveau";
+        f.data.markEdited(Kind::Company);
+        QVERIFY(f.data.Sauve(f.path("suivi.tvr")));
+        QVERIFY(QFileInfo(f.path("suivi.tvr")).isSymLink());
+        QCOMPARE(TextFile::read(f.path("vrai/suivi.tvr")).value(3), "nouveau");
+        QCOMPARE(TextFile::read(f.path("vrai/suivi.tvr.bak")), old);
+    }
+
+    // The save is done; the backup is not, and the user is told.
+    void backupThatCannotBeMadeIsTold() {
+        Fixture f;
+        f.companies(places(1));
+        QVERIFY(QDir(f.dir.path()).mkpath("suivi.tvr.bak/occupe"));
+        QVERIFY(f.open());
+        f.data.company().name = "changé";
+        f.data.markEdited(Kind::Company);
+        QVERIFY(f.data.Sauve(f.path("suivi.tvr")));
+        QCOMPARE(TextFile::read(f.path("suivi.tvr")).value(3), "changé");
+        QCOMPARE(f.data.saveWarning(), "La copie de sauvegarde " + f.path("suivi.tvr.bak") +
+                                           " n'a pas pu être faite : un dossier porte ce nom");
+        QCOMPARE(f.messages.last(), f.data.saveWarning());
     }
 
     void failedSaveIsReported() {

@@ -94,6 +94,18 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"suivi.tvr"});
     }
 
+    // What a killed save of a single file left beside it goes at its next
+    // write.
+    void leftoversGoAtTheNextWrite() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Tavrin.moi");
+        for (const QString &leftover :
+             {TextFile::temporaryName(path), TextFile::previousName(path)})
+            QVERIFY(TextFile::write(leftover, {"reste"}));
+        QVERIFY(TextFile::write(path, {"profil"}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Tavrin.moi"});
+    }
+
     void outsideTextIsReadInItsEncoding_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");

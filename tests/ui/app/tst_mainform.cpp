@@ -16,7 +16,9 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <QTimer>
+#include <sys/stat.h>
 
 class TestMainForm : public QObject {
     Q_OBJECT
@@ -220,6 +222,39 @@ private Q_SLOTS:
                                                    QStringLiteral("Le fichier n'existe pas")}));
         QCOMPARE(m_form->fileName(), path(QStringLiteral("a.tvr")));
         QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 2);
+    }
+
+    // A set whose operation file cannot be read: the opening fails as a
+    // whole, the set open before stays, and the unread set is never saved over.
+    void unreadableSetIsNeverSavedOver() {
+        writeLines(path(QStringLiteral("a.tvr")), companies(2));
+        QVERIFY(::mkfifo(QFile::encodeName(path(QStringLiteral("b.opr"))).constData(), 0644) == 0);
+        writeLines(path(QStringLiteral("b.tvr")), companies(3));
+        const QByteArray unread = TextFile::encodeLines(companies(3));
+        m_dialogs->files << path(QStringLiteral("a.tvr")) << path(QStringLiteral("b.tvr"));
+        m_form->OpenItemClick();
+        m_form->OpenItemClick();
+        QCOMPARE(m_dialogs->messages.last(), "Impossible de lire le fichier " +
+                                                 path(QStringLiteral("b.opr")) +
+                                                 " : ce n'est pas un fichier ordinaire");
+        QCOMPARE(m_form->fileName(), path(QStringLiteral("a.tvr")));
+        QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 2);
+
+        // The same set opened automatically at start-up.
+        writeLines(path(QStringLiteral("Tavrin.ini")),
+                   {path(QStringLiteral("b.tvr")), QStringLiteral("1"), QStringLiteral("0"),
+                    QStringLiteral("0"), QStringLiteral("1")});
+        m_form->fiche()->dataSet().Nouveau();
+        delete m_form;
+        startForm();
+        QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 0);
+        QTest::keyClicks(edit("editSociete"), QStringLiteral("Nouvelle"));
+        const int dialogs = m_dialogs->fileDialogs;
+        m_form->SaveItemClick(); // asks for a name: cancelled
+        QCOMPARE(m_dialogs->fileDialogs, dialogs + 1);
+        QFile b(path(QStringLiteral("b.tvr")));
+        QVERIFY(b.open(QIODevice::ReadOnly));
+        QCOMPARE(b.readAll(), unread);
     }
 
     void saveAsWithoutExtensionWritesTheThreeFiles() {
