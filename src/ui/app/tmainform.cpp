@@ -195,7 +195,8 @@ bool TMainForm::save() {
 bool TMainForm::SaveAs() {
     // Nothing is saved on a cancel or a refusal: the name stays what it was.
     const QString chosen = Dialogs::instance().saveFileName(
-        this, QStringLiteral("Enregistrer sous"), DataFilter, QStringLiteral("*.tvr"));
+        this, QStringLiteral("Enregistrer sous"), DataFilter, QStringLiteral("*.tvr"), nullptr, {},
+        Dialogs::Replace::CallerAsks);
     const QString name = DataFile::withDataExtension(chosen);
     if (name.isEmpty())
         return false;

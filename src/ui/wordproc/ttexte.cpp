@@ -494,12 +494,13 @@ bool TTexte::save() {
     QTextDocument *doc = m_editor->document();
     if (!doc->isModified())
         return true;
-    QString name = Dialogs::instance().saveFileName(this, QStringLiteral("Enregistrer"), rtfFilter,
-                                                    m_fileName);
+    const QString name = Dialogs::instance().saveFileName(
+        this, QStringLiteral("Enregistrer"), rtfFilter, m_fileName, nullptr,
+        [](const QString &typed, int) {
+            return QFileInfo(typed).suffix().isEmpty() ? typed + QLatin1String(".rtf") : typed;
+        });
     if (name.isEmpty())
         return false;
-    if (QFileInfo(name).suffix().isEmpty())
-        name += QLatin1String(".rtf");
     QString error;
     if (!TextFile::write(name, writeRtf(*doc), &error)) {
         Dialogs::instance().message(this, QStringLiteral("Impossible d'enregistrer le fichier ") +
@@ -546,8 +547,9 @@ void TTexte::openFile() {
 }
 
 void TTexte::exportFile() {
-    const QString name =
-        Dialogs::instance().saveFileName(this, QStringLiteral("Exporter"), htmlFilter);
+    const QString name = Dialogs::instance().saveFileName(
+        this, QStringLiteral("Exporter"), htmlFilter, {}, nullptr,
+        [](const QString &typed, int) { return WordProc::htmName(typed); });
     if (!name.isEmpty())
         ExportHtml(name);
 }
