@@ -433,13 +433,11 @@ void TTexte::setBullets(bool on) {
 void TTexte::chooseFont() {
     if (m_updating)
         return;
+    // The font the tool bar shows: what the text sets, the document's default for the rest.
     const QTextCharFormat current = m_editor->currentCharFormat();
-    QFont font = current.font();
-    const QString family = current.fontFamilies().toStringList().value(0);
-    if (!family.isEmpty())
-        font.setFamilies({family});
-    if (current.fontPointSize() > 0)
-        font.setPointSizeF(current.fontPointSize());
+    QFont font = current.font().resolve(m_editor->document()->defaultFont());
+    if (font.pointSizeF() <= 0)
+        font.setPointSizeF(font.pixelSize() * 0.75);
     QColor colour = current.foreground().style() == Qt::NoBrush ? QColor(Qt::black)
                                                                 : current.foreground().color();
     if (!Dialogs::instance().font(this, font, colour))
