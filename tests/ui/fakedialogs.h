@@ -19,7 +19,7 @@ public:
 
     QStringList messages;                        // texts of plain message boxes
     QStringList warnings;                        // texts of warning boxes
-    QQueue<QMessageBox::StandardButton> answers; // replies to warnings, in order
+    QQueue<QMessageBox::StandardButton> answers; // replies to warnings, none = Escape
     QQueue<QString> files;                       // replies to file dialogs, "" = cancel
     int fileDialogs = 0;                         // how many file dialogs were opened
     QQueue<int> types;                           // file types chosen in save dialogs, 1 if none
@@ -35,11 +35,14 @@ public:
 
     void message(QWidget *, const QString &text) override { messages << text; }
     QMessageBox::StandardButton warning(QWidget *, const QString &text,
-                                        QMessageBox::StandardButtons buttons) override {
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton) override {
         warnings << text;
         if (!answers.isEmpty())
             return answers.dequeue();
-        return (buttons & QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::Ok;
+        return (buttons & QMessageBox::Cancel) ? QMessageBox::Cancel
+               : (buttons & QMessageBox::No)   ? QMessageBox::No
+                                               : QMessageBox::Ok;
     }
     QString openFileName(QWidget *, const QString &, const QString &filter,
                          const QString &) override {
@@ -47,8 +50,8 @@ public:
         filters << filter;
         return files.isEmpty() ? QString() : files.dequeue();
     }
-    QString saveFileName(QWidget *, const QString &, const QString &filter,
-                         const QString &suggested, int *type) override {
+    QString chooseSaveFile(QWidget *, const QString &, const QString &filter,
+                           const QString &suggested, int *type) override {
         ++fileDialogs;
         filters << filter;
         suggestions << suggested;

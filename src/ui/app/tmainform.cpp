@@ -199,7 +199,8 @@ bool TMainForm::save() {
 bool TMainForm::SaveAs() {
     // Nothing is saved on a cancel or a refusal: the name stays what it was.
     const QString chosen = Dialogs::instance().saveFileName(
-        this, QStringLiteral("Enregistrer sous"), DataFilter, QStringLiteral("*.tvr"));
+        this, QStringLiteral("Enregistrer sous"), DataFilter, QStringLiteral("*.tvr"), nullptr, {},
+        Dialogs::Replace::CallerAsks);
     const QString name = DataFile::withDataExtension(chosen);
     if (name.isEmpty())
         return false;
@@ -578,8 +579,12 @@ bool TMainForm::contextHelp(QWidget *target) {
             return false;
         for (int depth = 0; depth < 8 && QApplication::activePopupWidget(); ++depth)
             QApplication::activePopupWidget()->close();
-    } else if (target->window() == this) {
-        page = HelpBook::pageOfKind(m_fiche->currentKind());
+    } else {
+        // A dialog's own page, else that of the window that opened it.
+        for (const QWidget *window = target->window(); window && page.isEmpty();
+             window = window->parentWidget() ? window->parentWidget()->window() : nullptr)
+            page = window == this ? HelpBook::pageOfKind(m_fiche->currentKind())
+                                  : HelpBook::pageOfWindow(*window->metaObject());
     }
     if (page.isEmpty())
         return false;

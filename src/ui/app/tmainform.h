@@ -135,7 +135,8 @@ private:
     bool save();
     bool SaveAs();
     void updateTitle();
-    // F1: the page of the menu that is open, else of the card shown.
+    // F1: the page of the menu that is open, else of the window that has the
+    // key: a dialog's own page, the card's in the main window.
     bool contextHelp(QWidget *target);
 
     TFiche *m_fiche;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -42,6 +43,30 @@ bool Dialogs::font(QWidget *parent, QFont &font, QColor &colour) {
     return true;
 }
 
+QString Dialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                              const QString &suggested, int *type, const FileNameRule &rule,
+                              Replace replace) {
+    QString offered = suggested;
+    for (;;) {
+        int chosenType = 1;
+        const QString typed = chooseSaveFile(parent, caption, filter, offered, &chosenType);
+        if (type)
+            *type = chosenType;
+        if (typed.isEmpty())
+            return {};
+        const QString name = rule ? rule(typed, chosenType) : typed;
+        const QFileInfo file(name);
+        if (replace == Replace::CallerAsks || !file.exists() || file.isDir())
+            return name;
+        const QString question = QStringLiteral("Le fichier ") + file.fileName() +
+                                 QStringLiteral(" existe déjà.\nVoulez-vous le remplacer ?");
+        if (warning(parent, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+            QMessageBox::Yes)
+            return name;
+        offered = name;
+    }
+}
+
 void Dialogs::preview(QWidget *parent, QPrinter &printer,
                       const std::function<void(QPrinter &)> &paint) {
     QPrintPreviewDialog dialog(&printer, parent);
@@ -57,8 +82,11 @@ void RealDialogs::message(QWidget *parent, const QString &text) {
 }
 
 QMessageBox::StandardButton RealDialogs::warning(QWidget *parent, const QString &text,
-                                                 QMessageBox::StandardButtons buttons) {
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Avertissement"), text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -67,8 +95,10 @@ QString RealDialogs::openFileName(QWidget *parent, const QString &caption, const
     return QFileDialog::getOpenFileName(parent, caption, directory, filter);
 }
 
-QString RealDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &filter,
-                                  const QString &suggested, int *type) {
+QString RealDialogs::chooseSaveFile(QWidget *parent, const QString &caption, const QString &filter,
+                                    const QString &suggested, int *type) {
+    // The question about an existing file comes from saveFileName, once the
+    // caller's suffix is on the name.
     QString selected;
     const QString name = QFileDialog::getSaveFileName(parent, caption, suggested, filter, &selected,
                                                       QFileDialog::DontConfirmOverwrite);

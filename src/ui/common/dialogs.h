@@ -22,17 +22,29 @@ public:
     virtual void message(QWidget *parent, const QString &text) = 0;
 
     // Warning box captioned "Avertissement" with the given buttons; returns the
-    // button pressed (Escape or closing the box gives the escape button).
-    virtual QMessageBox::StandardButton warning(QWidget *parent, const QString &text,
-                                                QMessageBox::StandardButtons buttons) = 0;
+    // button pressed (Escape or closing the box gives the escape button). Enter
+    // presses defaultButton when one is given.
+    virtual QMessageBox::StandardButton
+    warning(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
 
-    // File dialogs; an empty result means the dialog was cancelled. The save
-    // dialog sets type (when given) to the file type chosen, counted from 1 in
-    // the order of the ";;"-separated filter.
+    // File dialogs; an empty result means the dialog was cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
                                  const QString &directory = {}) = 0;
-    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
-                                 const QString &suggested = {}, int *type = nullptr) = 0;
+
+    // Turns the name typed in a save dialog into the file that will be written,
+    // given the file type chosen (counted from 1 in the filter's order).
+    using FileNameRule = std::function<QString(const QString &typed, int type)>;
+    enum class Replace { Ask, CallerAsks };
+
+    // The save dialog for a file the caller is about to write: returns the name
+    // that rule makes of the typed one (the typed one without a rule), or empty
+    // when cancelled, and sets type (when given) to the file type chosen. When
+    // that file exists, asks once whether to replace it; "Non" opens the dialog
+    // again on the same name, so that the user picks another or cancels.
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                         const QString &suggested = {}, int *type = nullptr,
+                         const FileNameRule &rule = {}, Replace replace = Replace::Ask);
 
     // Runs a program dialog modally and returns its result code; tests
     // override it to fill the dialog and press its buttons without a loop.
@@ -52,6 +64,12 @@ public:
     // print button prints them.
     virtual void preview(QWidget *parent, QPrinter &printer,
                          const std::function<void(QPrinter &)> &paint);
+
+protected:
+    // The platform's save dialog alone: the name typed, empty on cancel; type
+    // as for saveFileName. It asks nothing about an existing file.
+    virtual QString chooseSaveFile(QWidget *parent, const QString &caption, const QString &filter,
+                                   const QString &suggested, int *type) = 0;
 };
 
 // The real modal boxes and dialogs of the platform.
@@ -59,9 +77,12 @@ class RealDialogs : public Dialogs {
 public:
     void message(QWidget *parent, const QString &text) override;
     QMessageBox::StandardButton warning(QWidget *parent, const QString &text,
-                                        QMessageBox::StandardButtons buttons) override;
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
                          const QString &directory) override;
-    QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
-                         const QString &suggested, int *type) override;
+
+protected:
+    QString chooseSaveFile(QWidget *parent, const QString &caption, const QString &filter,
+                           const QString &suggested, int *type) override;
 };

@@ -2,10 +2,14 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -22,14 +26,46 @@ const NamedColour colours[] = {
     {"Bleu", 0x0000FF},   {"Fuchsia", 0xFF00FF},  {"Aqua", 0x00FFFF},        {"Blanc", 0xFFFFFF},
 };
 
+// Qt's font dialog as a part of another dialog: Escape and Enter, and its own
+// accept on Enter in a list, close the dialog that holds it, not the chooser alone.
+class EmbeddedFontDialog : public QFontDialog {
+public:
+    EmbeddedFontDialog(const QFont &font, QDialog *holder) : QFontDialog(font, holder) {
+        setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+        setWindowFlags(Qt::Widget);
+    }
+
+    void done(int result) override { static_cast<QDialog *>(parentWidget())->done(result); }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override {
+        switch (event->key()) {
+        case Qt::Key_Escape:
+        case Qt::Key_Enter:
+        case Qt::Key_Return:
+            event->ignore(); // on to the holder
+            return;
+        default:
+            QFontDialog::keyPressEvent(event);
+        }
+    }
+};
+
 } // namespace
 
 FontColourDialog::FontColourDialog(const QFont &font, const QColor &colour, QWidget *parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Police"));
-    m_fonts = new QFontDialog(font, this);
-    m_fonts->setOptions(QFontDialog::NoButtons);
-    m_fonts->setWindowFlags(Qt::Widget);
+    // A family the program names but the system draws under another name
+    // ("Times New Roman" drawn with Liberation Serif) opens on the face drawn,
+    // and keeps its own name while the user leaves that face chosen.
+    QFont shown = font;
+    if (!QFontDatabase::families().contains(font.family())) {
+        m_namedFamily = font.family();
+        m_drawnFamily = QFontInfo(font).family();
+        shown.setFamily(m_drawnFamily);
+    }
+    m_fonts = new EmbeddedFontDialog(shown, this);
 
     m_colours = new QComboBox(this);
     m_colours->setObjectName(QStringLiteral("colourBox"));
@@ -55,6 +91,7 @@ FontColourDialog::FontColourDialog(const QFont &font, const QColor &colour, QWid
     colourRow->addStretch();
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -65,7 +102,10 @@ FontColourDialog::FontColourDialog(const QFont &font, const QColor &colour, QWid
 }
 
 QFont FontColourDialog::selectedFont() const {
-    return m_fonts->currentFont();
+    QFont font = m_fonts->currentFont();
+    if (!m_namedFamily.isEmpty() && font.family() == m_drawnFamily)
+        font.setFamily(m_namedFamily);
+    return font;
 }
 
 QColor FontColourDialog::selectedColour() const {

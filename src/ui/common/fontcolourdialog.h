@@ -8,7 +8,8 @@ class QComboBox;
 class QFontDialog;
 
 // Qt's font choice with the colour choice it lacks: the sixteen colours of
-// the system's font dialog in a drop-down list.
+// the system's font dialog in a drop-down list. Escape is Annuler and Enter
+// is OK for the whole dialog.
 class FontColourDialog : public QDialog {
     Q_OBJECT
 
@@ -21,4 +22,6 @@ public:
 private:
     QFontDialog *m_fonts;
     QComboBox *m_colours;
+    QString m_namedFamily; // the family asked for, when the system draws another
+    QString m_drawnFamily;
 };

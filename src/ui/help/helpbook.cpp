@@ -3,6 +3,7 @@
 #include <QCollator>
 #include <QDir>
 #include <QFile>
+#include <QMetaObject>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 
@@ -110,6 +111,38 @@ QString HelpBook::pageOfKind(Kind kind) {
         break;
     }
     return QStringLiteral("societes.html");
+}
+
+QString HelpBook::pageOfWindow(const QMetaObject &window) {
+    static const QHash<QString, QString> pages = [] {
+        const std::pair<const char *, QStringList> table[] = {
+            {"profil.html", {"TMoi"}},
+            {"texte.html", {"TTexte"}},
+            {"rapports.html", {"TRapport", "TPlanning", "TStatsOpr", "TGraph"}},
+            {"recherche.html", {"SearchDialog", "SortDialog", "ListWindow"}},
+            {"navigation.html", {"TFcp", "TVille", "TStyp", "TJour"}},
+            {"journee.html", {"TListeSoc"}},
+            {"entretien.html", {"TDial", "TFNouveau"}},
+            {"impression.html", {"TMPage"}},
+            {"echanges.html", {"TImportProgress"}},
+            {"menu-parametres.html", {"TSociete", "TCombo"}},
+            {"utilitaires.html",
+             {"THorloge", "TBlocnotes", "TCalendrier", "TPocket", "TPLettre", "TEurof",
+              "ReferenceListWindow"}},
+            {UsingHelpPage, {"HelpWindow"}},
+        };
+        QHash<QString, QString> byClass;
+        for (const auto &[page, classes] : table)
+            for (const QString &name : classes)
+                byClass.insert(name, QLatin1String(page));
+        return byClass;
+    }();
+    for (const QMetaObject *type = &window; type; type = type->superClass()) {
+        const QString page = pages.value(QLatin1String(type->className()));
+        if (!page.isEmpty())
+            return page;
+    }
+    return {};
 }
 
 QString HelpBook::folded(const QString &text) {

@@ -40,6 +40,9 @@ public:
     static QString pageOfContext(int helpContext);
     // The page that explains the card of a kind.
     static QString pageOfKind(Kind kind);
+    // The page that explains a window of the program by its class (a subclass
+    // of a listed window shares its page), empty for a window it does not list.
+    static QString pageOfWindow(const QMetaObject &window);
     // Lower case without accents: "Société" and "societe" meet.
     static QString folded(const QString &text);
 

@@ -3,18 +3,23 @@
 #include "help/helpbook.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,7 +39,6 @@ const char *StyleSheet = "h1 { color: #1a4f8b; font-size: x-large; }"
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(QStringLiteral("Aide de Tavrin"));
-    resize(820, 560);
     const HelpBook &book = HelpBook::instance();
 
     m_browser = new QTextBrowser;
@@ -72,6 +76,13 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
     m_tabs->setObjectName(QStringLiteral("helpTabs"));
     m_tabs->addTab(m_contents, QStringLiteral("Sommaire"));
     m_tabs->addTab(index, QStringLiteral("Index"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this, index](int) {
+        if (m_tabs->currentWidget() == index)
+            m_keyword->setFocus();
+    });
+    // Every title of the contents whole, however the column is dragged.
+    m_contents->setMinimumWidth(m_contents->sizeHintForColumn(0) + 2 * m_contents->frameWidth() +
+                                style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
 
     auto *tools = new QToolBar;
     QAction *home = tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon),
@@ -97,7 +108,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
     splitter->addWidget(m_tabs);
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({260, 600});
+    splitter->setSizes({m_contents->minimumWidth(), 600});
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tools);
@@ -176,7 +187,34 @@ bool HelpWindow::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void HelpWindow::raiseWindow() {
+    if (!m_placed) {
+        placeOnScreen();
+        m_placed = true;
+    }
     show();
+    // Called from a modal dialog, the help must not be blocked by it: it
+    // becomes that dialog's companion window.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != this && modal->windowHandle())
+        windowHandle()->setTransientParent(modal->windowHandle());
     raise();
     activateWindow();
+}
+
+void HelpWindow::placeOnScreen() {
+    // Over the window that opens it, wholly inside the screen's free area; the
+    // margins leave room for the title bar and borders the window manager adds.
+    const QWidget *over = parentWidget() ? parentWidget()->window() : nullptr;
+    const QRect room = (over ? over->screen() : screen())->availableGeometry();
+    const QSize frame(16, 40);
+    const QSize wanted(minimumSizeHint().width() + 620, 620);
+    const QSize size = wanted.boundedTo(room.size() - frame).expandedTo(minimumSizeHint());
+    resize(size);
+    QRect placed(QPoint(), size + frame);
+    placed.moveCenter(over ? over->frameGeometry().center() : room.center());
+    placed.moveLeft(
+        std::clamp(placed.left(), room.left(), room.x() + room.width() - placed.width()));
+    placed.moveTop(
+        std::clamp(placed.top(), room.top(), room.y() + room.height() - placed.height()));
+    move(placed.topLeft());
 }

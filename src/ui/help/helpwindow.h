@@ -32,10 +32,12 @@ private:
     void fillKeywords(const QString &typed);
     void openKeyword();
     void raiseWindow();
+    void placeOnScreen();
 
     QTabWidget *m_tabs;
     QListWidget *m_contents;
     QLineEdit *m_keyword;
     QListWidget *m_keywords;
     QTextBrowser *m_browser;
+    bool m_placed = false;
 };

@@ -32,13 +32,15 @@ bool printOnRunPrinter(QWidget *parent, const PrintJob &printout) {
     if (hasOutput(printer)) {
         surface = std::make_unique<PrinterSurface>(printer);
     } else {
-        QString name =
-            Dialogs::instance().saveFileName(parent, QStringLiteral("Imprimer dans un fichier PDF"),
-                                             QStringLiteral("Documents PDF (*.pdf)"));
+        const QString name = Dialogs::instance().saveFileName(
+            parent, QStringLiteral("Imprimer dans un fichier PDF"),
+            QStringLiteral("Documents PDF (*.pdf)"), {}, nullptr, [](const QString &typed, int) {
+                return typed.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
+                           ? typed
+                           : typed + QLatin1String(".pdf");
+            });
         if (name.isEmpty())
             return false;
-        if (!name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-            name += QLatin1String(".pdf");
         surface = std::make_unique<PdfSurface>(name);
     }
     if (printout(*surface))

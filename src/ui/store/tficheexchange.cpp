@@ -53,13 +53,16 @@ int TFiche::Importer() {
 void TFiche::Exporter() {
     collect();
     m_data.EcritFiche();
+    const auto formatOf = [](int type) { return Export::Format(std::clamp(type, 1, 3)); };
     int type = 1;
-    const QString chosen = Dialogs::instance().saveFileName(
-        this, QStringLiteral("Exporter"), ExportFilter, QStringLiteral("Export.txt"), &type);
-    if (chosen.isEmpty())
+    const QString name = Dialogs::instance().saveFileName(
+        this, QStringLiteral("Exporter"), ExportFilter, QStringLiteral("Export.txt"), &type,
+        [&](const QString &typed, int chosen) {
+            return Export::withExtension(typed, formatOf(chosen));
+        });
+    if (name.isEmpty())
         return;
-    const auto format = Export::Format(std::clamp(type, 1, 3));
-    const QString name = Export::withExtension(chosen, format);
+    const auto format = formatOf(type);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString message;
     const bool written = Export::write(name, m_data.list(Kind::Company), format, &message);

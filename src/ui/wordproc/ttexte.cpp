@@ -433,13 +433,11 @@ void TTexte::setBullets(bool on) {
 void TTexte::chooseFont() {
     if (m_updating)
         return;
+    // The font the tool bar shows: what the text sets, the document's default for the rest.
     const QTextCharFormat current = m_editor->currentCharFormat();
-    QFont font = current.font();
-    const QString family = current.fontFamilies().toStringList().value(0);
-    if (!family.isEmpty())
-        font.setFamilies({family});
-    if (current.fontPointSize() > 0)
-        font.setPointSizeF(current.fontPointSize());
+    QFont font = current.font().resolve(m_editor->document()->defaultFont());
+    if (font.pointSizeF() <= 0)
+        font.setPointSizeF(font.pixelSize() * 0.75);
     QColor colour = current.foreground().style() == Qt::NoBrush ? QColor(Qt::black)
                                                                 : current.foreground().color();
     if (!Dialogs::instance().font(this, font, colour))
@@ -494,12 +492,13 @@ bool TTexte::save() {
     QTextDocument *doc = m_editor->document();
     if (!doc->isModified())
         return true;
-    QString name = Dialogs::instance().saveFileName(this, QStringLiteral("Enregistrer"), rtfFilter,
-                                                    m_fileName);
+    const QString name = Dialogs::instance().saveFileName(
+        this, QStringLiteral("Enregistrer"), rtfFilter, m_fileName, nullptr,
+        [](const QString &typed, int) {
+            return QFileInfo(typed).suffix().isEmpty() ? typed + QLatin1String(".rtf") : typed;
+        });
     if (name.isEmpty())
         return false;
-    if (QFileInfo(name).suffix().isEmpty())
-        name += QLatin1String(".rtf");
     QString error;
     if (!TextFile::write(name, writeRtf(*doc), &error)) {
         Dialogs::instance().message(this, QStringLiteral("Impossible d'enregistrer le fichier ") +
@@ -546,8 +545,9 @@ void TTexte::openFile() {
 }
 
 void TTexte::exportFile() {
-    const QString name =
-        Dialogs::instance().saveFileName(this, QStringLiteral("Exporter"), htmlFilter);
+    const QString name = Dialogs::instance().saveFileName(
+        this, QStringLiteral("Exporter"), htmlFilter, {}, nullptr,
+        [](const QString &typed, int) { return WordProc::htmName(typed); });
     if (!name.isEmpty())
         ExportHtml(name);
 }

@@ -16,8 +16,10 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
-
+#include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
+
 #include <sys/stat.h>
 
 class TestMainForm : public QObject {
@@ -284,6 +286,70 @@ private Q_SLOTS:
         // A cancelled Save as keeps the name.
         m_form->Enregistrersous1Click();
         QCOMPARE(m_form->fileName(), path(QStringLiteral("suivi.tvr")));
+    }
+
+    // Every save dialog asks once before a file is replaced, after the program
+    // has put its suffix on the name typed; "Non" opens the dialog again on
+    // that name, and cancelling it keeps the file. Save as has its own question.
+    void replacingAFileAsksOnce_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("replaced");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<int>("yes");
+        const QString replace =
+            QStringLiteral("Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?");
+        // clang-format off
+        QTest::newRow("lettre") << "actionTraitementTexte" << "lettre" << "lettre.rtf"
+                                << replace.arg("lettre.rtf") << int(QMessageBox::Yes);
+        QTest::newRow("export") << "actionExporter" << "adresses" << "adresses.txt"
+                                << replace.arg("adresses.txt") << int(QMessageBox::Yes);
+        QTest::newRow("fiche en PDF") << "actionImprimerFiche" << "fiche" << "fiche.pdf"
+                                      << replace.arg("fiche.pdf") << int(QMessageBox::Yes);
+        QTest::newRow("enregistrer sous") << "actionEnregistrerSous" << "suivi" << "suivi.tvr"
+                                          << "Ce fichier existe déjà" << int(QMessageBox::Ok);
+        // clang-format on
+    }
+    void replacingAFileAsksOnce() {
+        QFETCH(QString, command);
+        QFETCH(QString, typed);
+        QFETCH(QString, replaced);
+        QFETCH(QString, question);
+        QFETCH(int, yes);
+        const auto contents = [this, &replaced] {
+            QFile file(path(replaced));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        m_form->Nouveau1Click();
+        QTest::keyClicks(edit("editSociete"), QStringLiteral("Durand"));
+        QFile old(path(replaced));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("ancien") == 6);
+        old.close();
+        const auto writeALetter = [](QDialog *window) {
+            QTest::keyClicks(window->findChild<QTextEdit *>("editor")->viewport(), "Madame,");
+            QTest::mouseClick(window->findChild<QToolButton *>("saveButton"), Qt::LeftButton);
+        };
+        const bool ownQuestion = yes == QMessageBox::Ok;
+
+        // Refused, then the dialog opened again is cancelled.
+        if (command == QLatin1String("actionTraitementTexte"))
+            m_dialogs->scripts << writeALetter << writeALetter;
+        m_dialogs->files << path(typed);
+        m_dialogs->answers << (ownQuestion ? QMessageBox::Cancel : QMessageBox::No);
+        action(command.toLatin1().constData())->trigger();
+        QCOMPARE(m_dialogs->warnings, QStringList{question});
+        QCOMPARE(m_dialogs->fileDialogs, ownQuestion ? 1 : 2);
+        if (!ownQuestion)
+            QCOMPARE(m_dialogs->suggestions.last(), path(replaced));
+        QCOMPARE(contents(), QByteArray("ancien"));
+
+        // Accepted: replaced.
+        m_dialogs->warnings.clear();
+        m_dialogs->files << path(typed);
+        m_dialogs->answers << QMessageBox::StandardButton(yes);
+        action(command.toLatin1().constData())->trigger();
+        QCOMPARE(m_dialogs->warnings, QStringList{question});
+        QVERIFY(contents().size() > 6);
     }
 
     void saveWithoutANameAsksForOne() {

@@ -5,7 +5,7 @@
 #include "help/helpbook.h"
 #include "help/helpwindow.h"
 #include "store/tfiche.h"
-#include "ui/fakedialogs.h"
+#include "ui/store/cardtesting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,13 +15,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <QToolBar>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -84,7 +87,7 @@ class TestHelp : public QObject {
 private:
     QTemporaryDir m_dir;
     QString m_startDir;
-    FakeDialogs *m_dialogs = nullptr;
+    ScriptedDialogs *m_dialogs = nullptr;
     TMainForm *m_form = nullptr;
 
     HelpWindow *help() const { return m_form->helpWindow(); }
@@ -97,7 +100,7 @@ private Q_SLOTS:
     }
     void cleanupTestCase() { QDir::setCurrent(m_startDir); }
     void init() {
-        m_dialogs = new FakeDialogs;
+        m_dialogs = new ScriptedDialogs;
         m_form = new TMainForm;
         m_form->show();
     }
@@ -199,6 +202,61 @@ private Q_SLOTS:
         (m_form->*show[kind])();
         QTest::keyClick(m_form->fiche(), Qt::Key_F1);
         QCOMPARE(help()->currentPage(), page);
+    }
+
+    // F1 in a dialog opens its page, and the help obeys the mouse while the
+    // dialog runs modally.
+    void f1InADialogOpensItsPage_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("profil") << "actionVousDecrire"
+                                << "profil.html";
+        QTest::newRow("traitement de texte") << "actionTraitementTexte"
+                                             << "texte.html";
+        QTest::newRow("rapport") << "actionRapportActivite"
+                                 << "rapports.html";
+        QTest::newRow("recherche") << "actionRechercheSociete"
+                                   << "recherche.html";
+    }
+    void f1InADialogOpensItsPage() {
+        QFETCH(QString, command);
+        QFETCH(QString, page);
+        m_form->Nouveau1Click();
+        QString shown, clicked;
+        m_dialogs->scripts << [&](QDialog *dialog) {
+            dialog->hide(); // shown again modal, as exec() shows it
+            dialog->setWindowModality(Qt::ApplicationModal);
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QWidget *caret = QApplication::focusWidget();
+            QVERIFY(caret && caret->window() == dialog);
+            QTest::keyClick(caret, Qt::Key_F1);
+            shown = help()->currentPage();
+            QVERIFY(QTest::qWaitForWindowExposed(help()));
+            auto *contents = help()->findChild<QListWidget *>(QStringLiteral("helpContents"));
+            const QPoint at = contents->visualItemRect(contents->item(0)).center();
+            QTest::mouseClick(help()->windowHandle(), Qt::LeftButton, {},
+                              contents->viewport()->mapTo(help(), at));
+            clicked = help()->currentPage();
+        };
+        m_form->action(command.toLatin1().constData())->trigger();
+        QCOMPARE(shown, page);
+        QCOMPARE(clicked, HelpBook::instance().contents().first().page);
+    }
+
+    void helpWindowFitsAndIndexTakesTheCaret() {
+        m_form->Index1Click();
+        QVERIFY(QTest::qWaitForWindowActive(help()));
+        QVERIFY(help()->screen()->availableGeometry().contains(help()->frameGeometry()));
+        auto *contents = help()->findChild<QListWidget *>(QStringLiteral("helpContents"));
+        for (int row = 0; row < contents->count(); ++row)
+            QVERIFY2(contents->fontMetrics().horizontalAdvance(contents->item(row)->text()) <
+                         contents->viewport()->width(),
+                     qPrintable(contents->item(row)->text()));
+        QTabBar *tabs = help()->findChild<QTabWidget *>(QStringLiteral("helpTabs"))->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCOMPARE(QApplication::focusWidget(),
+                 help()->findChild<QLineEdit *>(QStringLiteral("helpKeyword")));
     }
 
     void helpMenuEntries_data() {

@@ -1,9 +1,14 @@
+#include "common/fontcolourdialog.h"
 #include "ui/fakedialogs.h"
 #include "wordproc/paragraph.h"
 #include "wordproc/ttexte.h"
 
 #include <QComboBox>
 #include <QFile>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QListView>
 #include <QPrinter>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -248,6 +253,9 @@ private Q_SLOTS:
         chosen.setBold(true);
         m_dialogs->fonts.enqueue({chosen, QColor(Qt::red)});
         button("fontButton")->click();
+        // It opens on the font the tool bar shows.
+        QCOMPARE(m_dialogs->fontShown.family(),
+                 m_window->findChild<QComboBox *>("fontNameBox")->currentText());
         QCOMPARE(m_dialogs->fontShown.pointSizeF(), 10.0);
         QTextCursor probe(editor()->document());
         probe.setPosition(3);
@@ -258,6 +266,42 @@ private Q_SLOTS:
         QCOMPARE(f.foreground().color(), QColor(Qt::red));
         probe.setPosition(1);
         QCOMPARE(probe.charFormat().fontPointSize(), 10.0);
+    }
+
+    // Escape and Enter answer the whole "Police" dialog wherever the caret is,
+    // and it opens on the face that draws the font asked for, keeping its name.
+    void policeDialogKeys_data() {
+        QTest::addColumn<QString>("caret"); // the chooser's field that has it
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("Échap, polices") << "police" << int(Qt::Key_Escape) << false;
+        QTest::newRow("Entrée, polices") << "police" << int(Qt::Key_Return) << true;
+        QTest::newRow("Entrée, taille") << "taille" << int(Qt::Key_Enter) << true;
+    }
+    void policeDialogKeys() {
+        QFETCH(QString, caret);
+        QFETCH(int, key);
+        QFETCH(bool, accepted);
+        QFont asked(QStringLiteral("Times New Roman"));
+        asked.setPointSize(12);
+        FontColourDialog dialog(asked, Qt::black, m_window.get());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto *chooser = dialog.findChild<QFontDialog *>();
+        QCOMPARE(chooser->currentFont().family(), QFontInfo(asked).family());
+        QCOMPARE(chooser->currentFont().pointSize(), 12);
+        // The chooser's fields have no names: its first list is the fonts', the
+        // size field shows 12.
+        QWidget *field = chooser->findChildren<QListView *>().constFirst();
+        for (QLineEdit *edit : chooser->findChildren<QLineEdit *>())
+            if (caret == QLatin1String("taille") && edit->text() == QLatin1String("12"))
+                field = edit;
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key(key));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), accepted ? QDialog::Accepted : QDialog::Rejected);
+        QVERIFY(chooser->isVisibleTo(&dialog));
+        QCOMPARE(dialog.selectedFont().family(), QStringLiteral("Times New Roman"));
     }
 
     // The first-line marker (13 pixels, held at 6) dropped at 32 gives 24
