@@ -75,7 +75,7 @@ bool printOnRunPrinter(QWidget *parent, const PrintJob &printout, const QString 
 
 bool askRunPrinter(QWidget *parent, const PrintJob &printout) {
     QPrinter &printer = runPrinter();
-    printer.setDocName(printoutTitle(printout));
+    nameDocument(printer, printoutTitle(printout));
     return Dialogs::instance().print(parent, printer);
 }
 
@@ -85,6 +85,10 @@ QString printoutTitle(const PrintJob &printout) {
     return probe.title;
 }
 
+void nameDocument(QPrinter &printer, const QString &title) {
+    printer.setDocName(QString(title).replace(u'/', u'-'));
+}
+
 void showPrintFailure(QWidget *parent, const PrintSurface &surface) {
     Dialogs::instance().message(parent,
                                 QStringLiteral("Erreur d'impression.\n") + surface.errorString());
@@ -92,7 +96,7 @@ void showPrintFailure(QWidget *parent, const PrintSurface &surface) {
 
 void previewPrintout(QWidget *parent, const PrintJob &printout) {
     QPrinter &printer = runPrinter();
-    printer.setDocName(printoutTitle(printout));
+    nameDocument(printer, printoutTitle(printout));
     Dialogs::instance().preview(parent, printer, [&printout](QPrinter &target) {
         PreviewSurface surface(target);
         printout(surface);

@@ -26,6 +26,10 @@ bool askRunPrinter(QWidget *parent, const PrintJob &printout);
 
 // The title a printout gives its document, learnt without drawing it.
 QString printoutTitle(const PrintJob &printout);
+// Names the printer's document after a printout before a dialog shows it:
+// the print dialog proposes a file of that name, so a "/" (of a date) would
+// send it into a folder.
+void nameDocument(QPrinter &printer, const QString &title);
 
 // Tells the user a printout failed: "Erreur d'impression." and the surface's
 // reason.

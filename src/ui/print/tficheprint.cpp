@@ -51,7 +51,7 @@ bool TFiche::askPrintRange(const QString &title, int &firstPage, int &lastPage) 
     const int count = std::max(m_data.count(Kind::Company), 1);
     printer.setPrintRange(QPrinter::PageRange);
     printer.setFromTo(1, count);
-    printer.setDocName(title);
+    nameDocument(printer, title);
     const bool ok = Dialogs::instance().print(this, printer);
     firstPage = 1;
     lastPage = count;

@@ -165,7 +165,11 @@ private Q_SLOTS:
         open(100);
         const QString firstPdf = path(first + QStringLiteral(".pdf"));
         m_dialogs->printAnswers << true;
-        m_dialogs->onPrint = [&](QPrinter &printer) { printInto(printer, firstPdf); };
+        QString proposed;
+        m_dialogs->onPrint = [&](QPrinter &printer) {
+            proposed = printer.docName();
+            printInto(printer, firstPdf);
+        };
         if (first == QLatin1String("rapport")) {
             m_dialogs->scripts << [](QDialog *d) {
                 press(d, "buttonImprimer");
@@ -176,6 +180,8 @@ private Q_SLOTS:
             m_form->Listedessocietes1Click();
         }
         QTEST(PdfReading::pages(firstPdf), "firstPages");
+        // The file the dialog proposes is named after the printout, in the folder shown.
+        QVERIFY(!proposed.isEmpty() && !proposed.contains(u'/'));
         const QByteArray printed = head(firstPdf, -1);
 
         const int asked = m_dialogs->fileDialogs;
