@@ -8,7 +8,7 @@ packages=(
     fonts-liberation2
 )
 if [ "${1:-}" = "--test" ]; then
-    packages+=(xauth xvfb)
+    packages+=(xauth xvfb poppler-utils)
 fi
 
 missing=()

@@ -161,6 +161,9 @@ int printVerb(const QStringList &args) {
         }
         return Done;
     }
+    // The trace stands for a printer: the user would be asked for an envelope.
+    if (envelope)
+        err(envelopeNotice());
     printout(*recording);
     for (const QString &line : recording->trace())
         out(line);

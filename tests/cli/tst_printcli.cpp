@@ -58,6 +58,10 @@ private Q_SLOTS:
                "texte\t1\t2530\t3634\tArial\t10\t12 rue de la Paix\n"
                "texte\t1\t2530\t3864\tArial\t10\t75011 Paris\n"
                "fin\norientation\tportrait\n"
+            << "Insérez une enveloppe dans l'imprimante\n";
+        QTest::newRow("envelope into a PDF file: no paper to ask for")
+            << QStringList{"sain.tvr", "enveloppe", "journee", "0", "--pdf", "enveloppe.pdf"} << 0
+            << ""
             << "";
         QTest::newRow("no envelope for an operation")
             << QStringList{"sain.tvr", "enveloppe", "operation", "0"} << 0 << ""

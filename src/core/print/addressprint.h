@@ -31,6 +31,12 @@ struct EnvelopeSetup {
 // The envelope layout on the current page.
 void envelopeLayout(Printout &p, const EnvelopeSetup &setup, const EnvelopeAddress &to);
 
+// What the user is told before the envelope of the record on the card is
+// printed on a printer.
+inline QString envelopeNotice() {
+    return QStringLiteral("Insérez une enveloppe dans l'imprimante");
+}
+
 // The envelope of the record on the card: portrait, or landscape for
 // orientation 1; titled "Enveloppe".
 bool ImpEnv(PrintSurface &surface, const EnvelopeSetup &setup, const EnvelopeAddress &to,

@@ -37,6 +37,12 @@ public:
     int textWidth(const QString &text) const override;
     int textHeight(const QString &text) const override;
 
+    // For a printout that paints more than text and lines (a rich-text
+    // letter): the painter, active between beginDocument() and
+    // endDocument(), and the device it paints on.
+    QPainter &painter() { return m_painter; }
+    QPagedPaintDevice *device() const { return m_device; }
+
 protected:
     void setDevice(QPagedPaintDevice *device) { m_device = device; }
     void setError(const QString &error) { m_error = error; }

@@ -7,7 +7,7 @@ namespace WordProc {
 
 QFont editorFont() {
     QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(17);
+    font.setPointSize(10);
     return font;
 }
 

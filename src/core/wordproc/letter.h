@@ -9,8 +9,10 @@ class QTextDocument;
 
 namespace WordProc {
 
-// The document's own font: Times New Roman in 17-pixel characters. Text is
-// typed in Times New Roman at 10 points until the user chooses otherwise.
+// The document's own font, and what is typed until the user chooses
+// otherwise: Times New Roman at 10 points, the size box's first value. It is
+// given in points, as the size box counts, so that text without a size of
+// its own shows and prints at the size the box says.
 QFont editorFont();
 QTextCharFormat typingFormat();
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <limits>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -232,7 +233,7 @@ public:
                 i = text(i);
             }
         }
-        endParagraph();
+        endParagraph(true);
         m_cursor.endEditBlock();
         m_document.setUndoRedoEnabled(undo);
     }
@@ -572,18 +573,28 @@ private:
         return it->second;
     }
 
-    void endParagraph() {
+    void endParagraph(bool last = false) {
         // A paragraph that carries on a bulleted run joins the list as it is
         // inserted, instead of being added to it afterwards.
         const bool joins = m_bullet && m_list && m_lastBulleted;
         QTextBlockFormat format = blockFormat();
         if (joins)
             format.setObjectIndex(m_list->objectIndex());
-        if (m_paragraphs++ == 0)
+        // An empty paragraph is as high as the characters of its mark: those
+        // in effect at its \par, or at the document's end the previous one's.
+        std::optional<CharState> mark = m_mark;
+        if (!m_runs.empty())
+            mark = m_runs.front().chars;
+        else if (!last)
+            mark = m_group.chars;
+        const QTextCharFormat markFormat = mark ? charFormat(*mark) : QTextCharFormat();
+        m_mark = mark;
+        if (m_paragraphs++ == 0) {
             m_cursor.setBlockFormat(format);
-        else
-            m_cursor.insertBlock(format, m_runs.empty() ? QTextCharFormat()
-                                                        : charFormat(m_runs.front().chars));
+            m_cursor.setBlockCharFormat(markFormat);
+        } else {
+            m_cursor.insertBlock(format, markFormat);
+        }
         for (const Run &run : m_runs)
             m_cursor.insertText(run.text, charFormat(run.chars));
         m_runs.clear();
@@ -619,6 +630,7 @@ private:
     std::map<std::tuple<int, int, int, int>, QTextBlockFormat> m_blockFormats;
 
     std::vector<Run> m_runs;
+    std::optional<CharState> m_mark; // of the last paragraph ended
     int m_paragraphs = 0;
     QTextList *m_list = nullptr;
     bool m_lastBulleted = false;

@@ -17,6 +17,18 @@ bool hasOutput(const QPrinter &printer) {
                                                             : !printer.outputFileName().isEmpty();
 }
 
+bool printsOnPaper(const QPrinter &printer) {
+    return printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty();
+}
+
+void forgetOutputFile(QPrinter &printer) {
+    // An empty name also sets the native format back when a printer exists.
+    if (!printer.outputFileName().isEmpty())
+        printer.setOutputFileName(QString());
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setOutputFormat(QPrinter::NativeFormat);
+}
+
 PrinterSurface::PrinterSurface() : PrinterSurface(runPrinter()) {}
 
 PrinterSurface::PrinterSurface(QPrinter &printer) : PainterSurface(&printer), m_printer(&printer) {}

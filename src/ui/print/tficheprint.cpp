@@ -46,11 +46,12 @@ std::function<bool(PrintSurface &)> TFiche::envelopePrintout() {
                PrintSurface &s) { return ::ImpEnv(s, setup, to, orientation); };
 }
 
-bool TFiche::askPrintRange(int &firstPage, int &lastPage) {
+bool TFiche::askPrintRange(const QString &title, int &firstPage, int &lastPage) {
     QPrinter &printer = runPrinter();
     const int count = std::max(m_data.count(Kind::Company), 1);
     printer.setPrintRange(QPrinter::PageRange);
     printer.setFromTo(1, count);
+    nameDocument(printer, title);
     const bool ok = Dialogs::instance().print(this, printer);
     firstPage = 1;
     lastPage = count;
@@ -69,26 +70,27 @@ void TFiche::ImpFiche() {
 }
 
 void TFiche::ImpEnv() {
-    const auto printout = envelopePrintout();
-    if (!printout)
-        return;
-    Dialogs::instance().message(this, QStringLiteral("Insérez une enveloppe dans l'imprimante"));
-    printOnRunPrinter(this, printout);
+    if (const auto printout = envelopePrintout())
+        printOnRunPrinter(this, printout, envelopeNotice());
 }
 
 std::function<bool(PrintSurface &)> TFiche::rangePrintout(bool envelopes) {
-    int first = 0, last = 0;
-    if (!askPrintRange(first, last))
-        return {};
     const BlocList *list = &m_data.list(Kind::Company);
-    const PrintRange range = PrintRange::fromPages(first, last, m_data.count(Kind::Company));
-    if (!envelopes)
-        return [list, range](PrintSurface &s) { return ::Imprime(s, *list, range); };
     EnvelopeSetup setup = envelopeSetup(m_identity, m_settings);
     setup.mode = m_data.selectionMode(Kind::Company);
     setup.postalCode = m_data.postalCode();
     setup.town = m_data.town();
-    return [list, range, setup](PrintSurface &s) { return ::Enveloppes(s, *list, range, setup); };
+    const auto printout = [list, setup,
+                           envelopes](PrintRange range) -> std::function<bool(PrintSurface &)> {
+        if (!envelopes)
+            return [list, range](PrintSurface &s) { return ::Imprime(s, *list, range); };
+        return
+            [list, range, setup](PrintSurface &s) { return ::Enveloppes(s, *list, range, setup); };
+    };
+    int first = 0, last = 0;
+    if (!askPrintRange(printoutTitle(printout({})), first, last))
+        return {};
+    return printout(PrintRange::fromPages(first, last, m_data.count(Kind::Company)));
 }
 
 void TFiche::Enveloppes() {
@@ -117,8 +119,10 @@ void TFiche::ParM() {
 }
 
 void TFiche::ConfigImprimante() {
-    // The choices stay on the run's printer; nothing is printed.
+    // The choices stay on the run's printer; nothing is printed, so a file
+    // chosen here serves no printout.
     Dialogs::instance().print(this, runPrinter());
+    forgetOutputFile(runPrinter());
 }
 
 void TFiche::ApercuFiche() {

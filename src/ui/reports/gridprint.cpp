@@ -1,7 +1,5 @@
 #include "reports/gridprint.h"
 
-#include "common/dialogs.h"
-#include "print/printersurface.h"
 #include "print/printjob.h"
 #include "reports/impgrille.h"
 #include "store/dates.h"
@@ -46,15 +44,15 @@ PrintedGrid printed(const QTableWidget *grid, int rowCount) {
 void printGrid(QWidget *parent, const QTableWidget *grid, int rowCount) {
     const QString title =
         QStringLiteral("Statistiques employés au ") + Dates::format(QDate::currentDate());
-    if (!Dialogs::instance().print(parent, runPrinter()))
-        return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    PrinterSurface surface(runPrinter());
-    const bool printed_ =
-        ImpGrille(surface, printed(grid, rowCount), title, {}, rowCount, QDate::currentDate());
-    QApplication::restoreOverrideCursor();
-    if (!printed_)
-        showPrintFailure(parent, surface);
+    const PrintJob printout = [table = printed(grid, rowCount), title,
+                               rowCount](PainterSurface &surface) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const bool done = ImpGrille(surface, table, title, {}, rowCount, QDate::currentDate());
+        QApplication::restoreOverrideCursor();
+        return done;
+    };
+    if (askRunPrinter(parent, printout))
+        printOnRunPrinter(parent, printout);
 }
 
 QTableWidget *reportGrid(QWidget *parent, const char *name, const QList<int> &widths,

@@ -7,8 +7,8 @@ class QTableWidget;
 class QWidget;
 
 // Prints the heading row and the first rowCount rows of a report grid as a
-// ruled table, after the print dialog on the run's printer; a printer that
-// cannot be opened is reported.
+// ruled table, after the print dialog on the run's printer (see
+// printOnRunPrinter); a printer that cannot be opened is reported.
 void printGrid(QWidget *parent, const QTableWidget *grid, int rowCount);
 
 // A grid of the report windows: columns of the given widths, the header row

@@ -154,8 +154,9 @@ private:
     void sort(Kind kind, QDialog &dialog);
     std::function<bool(PrintSurface &)> cardPrintout();
     std::function<bool(PrintSurface &)> envelopePrintout();
-    // The range of the print dialog; false when it was cancelled.
-    bool askPrintRange(int &firstPage, int &lastPage);
+    // The range of the print dialog, shown for the printout of that title;
+    // false when it was cancelled.
+    bool askPrintRange(const QString &title, int &firstPage, int &lastPage);
     // The listing or the envelopes of the range asked; none on a cancel.
     std::function<bool(PrintSurface &)> rangePrintout(bool envelopes);
 

@@ -1,9 +1,10 @@
 #include "wordproc/ttexte.h"
 
 #include "common/dialogs.h"
-#include "print/printersurface.h"
+#include "print/printjob.h"
 #include "store/textfile.h"
 #include "wordproc/letter.h"
+#include "wordproc/letterprint.h"
 #include "wordproc/paragraph.h"
 #include "wordproc/rtfreader.h"
 #include "wordproc/rtftohtml.h"
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
@@ -142,6 +144,29 @@ template <typename Visit> void forEachBlock(const QTextCursor &cursor, Visit vis
     }
 }
 
+// The letter's editor. Return starts a paragraph like the caret's, in the
+// characters typed last, as the tool bar shows them: Qt, on an empty
+// paragraph, would drop its indents instead, or start over in the
+// document's font.
+class LetterEdit : public QTextEdit {
+public:
+    using QTextEdit::QTextEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override {
+        if (isReadOnly() || !event->matches(QKeySequence::InsertParagraphSeparator)) {
+            QTextEdit::keyPressEvent(event);
+            return;
+        }
+        const QTextCharFormat typing = currentCharFormat();
+        QTextCursor cursor = textCursor();
+        cursor.insertBlock(cursor.blockFormat(), typing);
+        setTextCursor(cursor);
+        setCurrentCharFormat(typing);
+        ensureCursorVisible();
+    }
+};
+
 } // namespace
 
 TTexte::TTexte(QWidget *parent) : QDialog(parent) {
@@ -233,7 +258,7 @@ TTexte::TTexte(QWidget *parent) : QDialog(parent) {
     m_ruler = new RulerPanel(this);
     connect(m_ruler, &RulerPanel::markerDropped, this, &TTexte::dropMarker);
 
-    m_editor = new QTextEdit(this);
+    m_editor = new LetterEdit(this);
     m_editor->setObjectName(QStringLiteral("editor"));
     m_editor->setAcceptRichText(true);
     m_editor->document()->setDefaultFont(editorFont());
@@ -339,10 +364,9 @@ void TTexte::SelectionChange() {
     m_underline->setChecked(format.fontUnderline());
     m_bullets->setChecked(cursor.currentList() != nullptr);
 
-    const QFont shown = format.font();
-    const double points = format.fontPointSize() > 0 ? format.fontPointSize()
-                          : shown.pointSizeF() > 0   ? shown.pointSizeF()
-                                                     : shown.pixelSize() * 0.75;
+    // Text without a size of its own shows in the document's font.
+    const QFont shown = format.font().resolve(m_editor->document()->defaultFont());
+    const double points = shown.pointSizeF() > 0 ? shown.pointSizeF() : shown.pixelSize() * 0.75;
     m_fontSize->setValue(qRound(points));
     const QString family = format.fontFamilies().toStringList().value(0);
     m_fontName->setEditText(family.isEmpty() ? m_editor->document()->defaultFont().family()
@@ -553,11 +577,12 @@ void TTexte::exportFile() {
 }
 
 void TTexte::printDocument() {
-    PrinterSurface surface;
-    if (!Dialogs::instance().print(this, surface.printer()))
-        return;
-    surface.printer().setDocName(QString());
-    m_editor->document()->print(&surface.printer());
+    // Under an empty document title.
+    const PrintJob printout = [this](PainterSurface &surface) {
+        return printLetter(surface, *m_editor->document());
+    };
+    if (askRunPrinter(this, printout))
+        printOnRunPrinter(this, printout);
 }
 
 void TTexte::resizeEvent(QResizeEvent *event) {

@@ -5,6 +5,7 @@
 #include "app/tmainform.h"
 #include "print/printersurface.h"
 #include "store/tfiche.h"
+#include "ui/pdfreading.h"
 #include "ui/store/cardtesting.h"
 
 #include <QAction>
@@ -28,9 +29,9 @@ class TestPrintWindows : public QObject {
             qFatal("no action %s", name);
         return a;
     }
-    static QByteArray head(const QString &file) {
+    static QByteArray head(const QString &file, qint64 size = 5) {
         QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.read(5) : QByteArray();
+        return !f.open(QIODevice::ReadOnly) ? QByteArray() : size < 0 ? f.readAll() : f.read(size);
     }
     void open(int count) {
         writeLines(path(QStringLiteral("a.tvr")), companies(count));
@@ -146,20 +147,63 @@ private Q_SLOTS:
         QCOMPARE(m_form->fiche()->settings().reservedPage, 7);
     }
 
-    void envelopeBoxThenPdf() {
-        open(2);
-        m_dialogs->files << path(QStringLiteral("enveloppe"));
-        m_form->Enveloppecourante1Click();
-        QCOMPARE(m_dialogs->messages,
-                 QStringList{QStringLiteral("Insérez une enveloppe dans l'imprimante")});
+    // Each printout goes into the file chosen for it: through the print
+    // dialog for the first, asked for the second (no printer here), which
+    // leaves the first file as it was.
+    void printoutsInTheirOwnFiles_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<int>("firstPages");
+        QTest::addColumn<QString>("second");
+        // The listing: 34 rows a page on A4 landscape.
+        QTest::newRow("activity report, then envelope") << "rapport" << 1 << "enveloppe";
+        QTest::newRow("listing, then card") << "liste" << 3 << "fiche";
+    }
+
+    void printoutsInTheirOwnFiles() {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        open(100);
+        const QString firstPdf = path(first + QStringLiteral(".pdf"));
+        m_dialogs->printAnswers << true;
+        QString proposed;
+        m_dialogs->onPrint = [&](QPrinter &printer) {
+            proposed = printer.docName();
+            printInto(printer, firstPdf);
+        };
+        if (first == QLatin1String("rapport")) {
+            m_dialogs->scripts << [](QDialog *d) {
+                press(d, "buttonImprimer");
+                press(d, "buttonFermer");
+            };
+            m_form->Rapportdactivite1Click();
+        } else {
+            m_form->Listedessocietes1Click();
+        }
+        QTEST(PdfReading::pages(firstPdf), "firstPages");
+        // The file the dialog proposes is named after the printout, in the folder shown.
+        QVERIFY(!proposed.isEmpty() && !proposed.contains(u'/'));
+        const QByteArray printed = head(firstPdf, -1);
+
+        const int asked = m_dialogs->fileDialogs;
+        m_dialogs->files << path(second);
+        if (second == QLatin1String("enveloppe"))
+            m_form->Enveloppecourante1Click();
+        else
+            m_form->Imprimerfiche1Click();
+        QCOMPARE(m_dialogs->fileDialogs, asked + 1);
         QCOMPARE(m_dialogs->filters.last(), QStringLiteral("Documents PDF (*.pdf)"));
-        QCOMPARE(head(path(QStringLiteral("enveloppe.pdf"))), QByteArray("%PDF-"));
-        // No envelope for an operation: no box, no file asked.
+        QCOMPARE(PdfReading::pages(path(second + QStringLiteral(".pdf"))), 1);
+        QCOMPARE(head(firstPdf, -1), printed);
+        // Into a PDF file, the envelope needs no paper: no box.
+        QVERIFY(m_dialogs->messages.isEmpty());
+    }
+
+    void noEnvelopeForAnOperation() {
+        open(2);
         m_form->Operations1Click();
-        const int dialogs = m_dialogs->fileDialogs;
         m_form->fiche()->ImpEnv();
-        QCOMPARE(m_dialogs->messages.size(), 1);
-        QCOMPARE(m_dialogs->fileDialogs, dialogs);
+        QVERIFY(m_dialogs->messages.isEmpty());
+        QCOMPARE(m_dialogs->fileDialogs, 1); // the data set's only
     }
 
     void failedPrintoutIsShown() {
@@ -184,6 +228,8 @@ private Q_SLOTS:
             QCOMPARE(printer.printRange(), QPrinter::PageRange);
             QCOMPARE(printer.fromPage(), 1);
             QCOMPARE(printer.toPage(), 3);
+            // A file the dialog proposes bears the printout's name.
+            QCOMPARE(printer.docName(), QStringLiteral("Liste des sociétés"));
             printInto(printer, path(QStringLiteral("liste.pdf")));
         };
         m_dialogs->printAnswers << false;
@@ -200,11 +246,17 @@ private Q_SLOTS:
 
     void previewWithoutBox() {
         open(2);
+        m_dialogs->files << path(QStringLiteral("fiche.pdf"));
+        m_form->Imprimerfiche1Click();
+        QString title;
         m_dialogs->onPreview = [&](QPrinter &printer) {
+            title = printer.docName();
             printInto(printer, path(QStringLiteral("apercu.pdf")));
         };
         m_form->ApercuEnveloppe1Click();
         QCOMPARE(m_dialogs->previews, 1);
+        // Titled after the envelope, not the card printed before.
+        QCOMPARE(title, QStringLiteral("Enveloppe"));
         QVERIFY(m_dialogs->messages.isEmpty());
         QCOMPARE(head(path(QStringLiteral("apercu.pdf"))), QByteArray("%PDF-"));
         QCOMPARE(runPrinter().pageLayout().orientation(), QPageLayout::Portrait);

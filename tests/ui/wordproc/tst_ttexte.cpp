@@ -1,5 +1,6 @@
 #include "common/fontcolourdialog.h"
 #include "ui/fakedialogs.h"
+#include "ui/pdfreading.h"
 #include "wordproc/paragraph.h"
 #include "wordproc/ttexte.h"
 
@@ -7,8 +8,10 @@
 #include <QFile>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QListView>
+#include <QMap>
 #include <QPrinter>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -43,6 +46,14 @@ class TestTTexte : public QObject {
     QTextEdit *editor() { return m_window->editor(); }
     QString text() { return editor()->toPlainText(); }
     void type(const QString &keys) { QTest::keyClicks(editor()->viewport(), keys); }
+    // Drags the first-line marker 30 pixels right, holding it 6 pixels in.
+    void dragFirstMarker() {
+        QWidget *marker = m_window->findChild<QWidget *>("firstIndentMarker");
+        QTest::mousePress(marker, Qt::LeftButton, {}, QPoint(6, 4));
+        QTest::mouseMove(marker, QPoint(6 + 30, 4));
+        QCOMPARE(marker->x(), 32);
+        QTest::mouseRelease(marker, Qt::LeftButton, {}, QPoint(6, 4));
+    }
     void openFile(const QString &path) {
         m_dialogs->files.enqueue(path);
         button("openButton")->click();
@@ -69,7 +80,8 @@ private Q_SLOTS:
         QCOMPARE(size->value(), 10);
         QCOMPARE(size->minimum(), 4);
         QCOMPARE(size->maximum(), 72);
-        QCOMPARE(editor()->document()->defaultFont().pixelSize(), 17);
+        // Text without a size of its own shows at the size the box says.
+        QCOMPARE(editor()->document()->defaultFont().pointSize(), 10);
         QStringList hints;
         for (const char *name :
              {"saveButton", "exportButton", "printButton", "copyButton", "pasteButton",
@@ -227,20 +239,65 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->fileDialogs, 3);
     }
 
-    void printsOnTheChosenPrinter() {
-        type("Bonjour");
+    // Typed or reopened, text prints at the size the size box shows, as far in
+    // as the ruler shows it, and a blank line keeps the height of a line.
+    void printsAtTheSizeShown_data() {
+        QTest::addColumn<int>("size");    // typed into the size box; 0 leaves it at 10
+        QTest::addColumn<bool>("indent"); // the first-line marker dragged to 24 points
+        QTest::addColumn<bool>("reopen");
+        QTest::newRow("default size") << 0 << false << false;
+        QTest::newRow("size box 24, indented") << 24 << true << false;
+        QTest::newRow("saved and reopened") << 24 << true << true;
+    }
+
+    void printsAtTheSizeShown() {
+        QFETCH(int, size);
+        QFETCH(bool, indent);
+        QFETCH(bool, reopen);
+        if (indent)
+            dragFirstMarker();
+        auto *box = m_window->findChild<QSpinBox *>("fontSizeBox");
+        if (size) {
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(box, QString::number(size));
+        }
+        for (const char *line : {"Un", "Deux", "", "Trois"}) {
+            type(QLatin1String(line));
+            QTest::keyClick(editor()->viewport(), Qt::Key_Return);
+        }
+        if (reopen) {
+            const QString rtf = m_dir.filePath("taille.rtf");
+            m_dialogs->files << rtf << rtf;
+            button("saveButton")->click();
+            button("openButton")->click();
+        }
+        const int shown = box->value();
+        QCOMPARE(shown, size ? size : 10);
+
+        // No printer here and none chosen in the dialog: a PDF file is asked.
         const QString pdf = m_dir.filePath("lettre.pdf");
-        m_dialogs->printAnswers.enqueue(true);
-        m_dialogs->onPrint = [&](QPrinter &printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-        };
+        m_dialogs->printAnswers << true;
+        m_dialogs->files << pdf;
         button("printButton")->click();
-        QVERIFY(bytes(pdf).startsWith("%PDF"));
-        m_dialogs->printAnswers.enqueue(false);
-        QFile::remove(pdf);
-        button("printButton")->click();
-        QVERIFY(!QFile::exists(pdf));
+        QMap<QString, QRectF> at;
+        for (const PdfReading::Word &word : PdfReading::words(pdf))
+            at.insert(word.text, word.box);
+        QCOMPARE(at.size(), 3);
+        // A word's box spans the font's ascent and descent.
+        QFont font(QStringLiteral("Times New Roman"));
+        font.setPixelSize(1000);
+        const QFontMetricsF metrics(font);
+        const double height = shown * (metrics.ascent() + metrics.descent()) / 1000;
+        QVERIFY2(
+            qAbs(at["Deux"].height() - height) <= 0.1 * height,
+            qPrintable(
+                QStringLiteral("%1 pt high, %2 expected").arg(at["Deux"].height()).arg(height)));
+        // 2 cm in from the paper's edge, and the indent.
+        const double left = 20 / 25.4 * 72 + (indent ? 24 : 0);
+        QVERIFY2(qAbs(at["Deux"].left() - left) < 1,
+                 qPrintable(QString::number(at["Deux"].left())));
+        const double line = at["Deux"].top() - at["Un"].top();
+        QVERIFY(qAbs(at["Trois"].top() - at["Deux"].top() - 2 * line) <= 0.1 * line);
     }
 
     void fontDialogAppliesToTheSelection() {
@@ -311,10 +368,7 @@ private Q_SLOTS:
         QWidget *marker = m_window->findChild<QWidget *>("firstIndentMarker");
         QCOMPARE(marker->x(), 2);
         QCOMPARE(marker->width(), 13);
-        QTest::mousePress(marker, Qt::LeftButton, {}, QPoint(6, 4));
-        QTest::mouseMove(marker, QPoint(6 + 30, 4));
-        QCOMPARE(marker->x(), 32);
-        QTest::mouseRelease(marker, Qt::LeftButton, {}, QPoint(6, 4));
+        dragFirstMarker();
         const WordProc::Indents in = WordProc::indents(editor()->textCursor().blockFormat());
         QCOMPARE(in.first, 24);
         QCOMPARE(marker->x(), 34);
