@@ -3,7 +3,6 @@
 #include "find/listrows.h"
 
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTableView>
