@@ -260,6 +260,23 @@ void DataSet::Supprime(Kind kind) {
     read(kind);
 }
 
+QString DataSet::selectionText() const {
+    const auto criterion = [](const QString &what, const QString &value) -> QString {
+        return what + u' ' + (value.isEmpty() ? QStringLiteral("(vide)") : value);
+    };
+    QStringList parts;
+    const int companies = m_modes[idx(Kind::Company)];
+    if (companies == 2)
+        parts << criterion(QStringLiteral("code postal"), m_postalCode);
+    else if (companies == 3)
+        parts << criterion(QStringLiteral("ville"), m_town);
+    if (m_modes[idx(Kind::Operation)] == 2)
+        parts << criterion(QStringLiteral("type"), m_operationType);
+    if (m_modes[idx(Kind::DayAction)] == 2)
+        parts << criterion(QStringLiteral("jour"), m_day);
+    return parts.isEmpty() ? QString() : QStringLiteral("Sélection : ") + parts.join(u", ");
+}
+
 int DataSet::step(Kind kind, Move move) const {
     const int current = m_currents[idx(kind)];
     const int count = m_counts[idx(kind)];

@@ -114,6 +114,9 @@ public:
     void setOperationType(const QString &type) { m_operationType = type.toUpper(); }
     QString day() const { return m_day; }
     void setDay(const QString &day) { m_day = day; }
+    // The selections that hide records, for the status bar ("Sélection : ville
+    // PARIS, type SALON"); empty when every kind shows all its records.
+    QString selectionText() const;
 
     // The internal copy buffer of a company's ten address fields.
     void Copier();

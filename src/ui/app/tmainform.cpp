@@ -48,7 +48,11 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent) {
     m_time->setAlignment(Qt::AlignCenter);
     // The hint panel takes all but the last 100 pixels, whatever the width.
     m_time->setFixedWidth(100);
+    // An active selection hides records: it is named beside the time.
+    m_selection = new QLabel;
+    m_selection->setObjectName(QStringLiteral("statusSelection"));
     statusBar()->addWidget(m_hint, 1);
+    statusBar()->addPermanentWidget(m_selection);
     statusBar()->addPermanentWidget(m_time);
     m_timer = new QTimer(this);
     m_timer->setInterval(1000);
@@ -56,6 +60,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent) {
             [this] { m_time->setText(Dates::formatTime(QTime::currentTime())); });
     m_timer->start();
     m_time->setText(Dates::formatTime(QTime::currentTime()));
+    showSelection();
 
     updateTitle();
     qApp->installEventFilter(this); // F1, also while a menu is open
@@ -155,6 +160,7 @@ void TMainForm::selectCompanies(const char *name, int mode) {
     Decoche();
     check(name);
     m_fiche->SetSel(mode);
+    showSelection();
     m_fiche->Premier();
 }
 
@@ -162,6 +168,7 @@ void TMainForm::selectOperations(const char *name, int mode) {
     Decoche2();
     check(name);
     m_fiche->SetOpr(mode);
+    showSelection();
     m_fiche->Premier();
 }
 
@@ -169,6 +176,7 @@ void TMainForm::selectDayActions(const char *name, int mode) {
     Decoche3();
     check(name);
     m_fiche->SetJnr(mode);
+    showSelection();
     m_fiche->Premier();
 }
 
@@ -495,6 +503,13 @@ void TMainForm::FormShow() {
     check(ini.selectionMode == 2   ? "actionCodePostal"
           : ini.selectionMode == 3 ? "actionVille"
                                    : "actionToutesSocietes");
+    showSelection();
+}
+
+void TMainForm::showSelection() {
+    const QString text = m_fiche->dataSet().selectionText();
+    m_selection->setText(text);
+    m_selection->setVisible(!text.isEmpty());
 }
 
 void TMainForm::closeEvent(QCloseEvent *event) {

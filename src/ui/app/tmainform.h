@@ -130,6 +130,8 @@ private:
     void selectCompanies(const char *name, int mode);
     void selectOperations(const char *name, int mode);
     void selectDayActions(const char *name, int mode);
+    // Names the active selections in the status bar, or nothing.
+    void showSelection();
     // The save-changes question; false when the command must stop.
     bool askSaveChanges();
     bool save();
@@ -143,6 +145,7 @@ private:
     QHash<QString, QAction *> m_actions;
     QHash<QString, QMenu *> m_menus;
     QLabel *m_hint;
+    QLabel *m_selection;
     QLabel *m_time;
     QTimer *m_timer;
 

@@ -11,7 +11,8 @@ class QPushButton;
 class QTableView;
 
 // The rows of a list window over the core's table, read as they are shown; at
-// least MinimumRows rows, empty ones below the last record.
+// least MinimumRows rows, empty ones below the last record. The running
+// number is also the row's vertical heading.
 class ListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -34,13 +35,16 @@ private:
 
 // The list windows: every record of one kind in list order; a double-click
 // (or Enter) on a row chooses its block, "Fermer", Escape or the close box
-// choose nothing.
+// choose nothing. The running numbers stand in the grid's vertical header,
+// which scrolls with the rows and widens to the longest number.
 class ListWindow : public QDialog {
     Q_OBJECT
 public:
     static constexpr int ClientWidth = 784;
     static constexpr int ClientHeight = 416;
     static constexpr int PanelHeight = 33;
+    // The narrowest the running numbers get.
+    static constexpr int NumberWidth = 40;
 
     ListWindow(Kind kind, QWidget *parent);
 
@@ -52,16 +56,13 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void choose(int row);
-    void placeFrozenColumns();
 
     Kind m_kind;
     QPushButton *m_close;
     QTableView *m_grid;
-    QTableView *m_frozen; // columns 0 and 1, kept in view over the grid
     ListModel *m_model = nullptr;
     int m_block = -1;
 };

@@ -3,9 +3,14 @@
 #include "common/dialogs.h"
 #include "interview/scriptfile.h"
 #include "interview/tfnouveau.h"
+#include "interview/transcript.h"
+#include "print/printjob.h"
+#include "print/textprint.h"
+#include "store/records.h"
 #include "store/textfile.h"
 
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -76,8 +81,24 @@ TDial::TDial(QWidget *parent, RandomSource *random)
     m_script->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_pages = new QStackedWidget;
     m_pages->setObjectName(QStringLiteral("pages"));
+    // The transcript can leave the window: as a text file or on paper.
+    auto *save = new QPushButton(QStringLiteral("Enregistrer..."));
+    save->setObjectName(QStringLiteral("buttonEnregistrer"));
+    save->setAutoDefault(false);
+    auto *print = new QPushButton(QStringLiteral("Imprimer..."));
+    print->setObjectName(QStringLiteral("buttonImprimer"));
+    print->setAutoDefault(false);
+    auto *transcriptPage = new QWidget;
+    auto *transcriptBox = new QVBoxLayout(transcriptPage);
+    transcriptBox->setContentsMargins(0, 0, 0, 0);
+    transcriptBox->addWidget(m_transcript);
+    auto *transcriptButtons = new QHBoxLayout;
+    transcriptButtons->addStretch();
+    transcriptButtons->addWidget(save);
+    transcriptButtons->addWidget(print);
+    transcriptBox->addLayout(transcriptButtons);
     m_pages->addWidget(dialoguePage);
-    m_pages->addWidget(m_transcript);
+    m_pages->addWidget(transcriptPage);
     m_pages->addWidget(m_script);
 
     auto *layout = new QVBoxLayout(this);
@@ -97,6 +118,8 @@ TDial::TDial(QWidget *parent, RandomSource *random)
     connect(m_end, &QToolButton::clicked, this, &TDial::terminate);
     connect(m_summary, &QToolButton::clicked, this, [this] { showPage(TranscriptPage); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(save, &QPushButton::clicked, this, &TDial::saveTranscript);
+    connect(print, &QPushButton::clicked, this, &TDial::printTranscript);
 }
 
 TDial::~TDial() = default;
@@ -209,6 +232,28 @@ void TDial::showPage(int page) {
     m_pages->setCurrentIndex(page);
     if (page == DialoguePage)
         m_answer->setFocus();
+}
+
+void TDial::saveTranscript() {
+    const QString name = Transcript::fileName(Dialogs::instance().saveFileName(
+        this, QStringLiteral("Enregistrer le récapitulatif"),
+        QStringLiteral("Fichiers texte (*.txt)"), QStringLiteral("Entretien.txt")));
+    if (name.isEmpty())
+        return;
+    QString error;
+    if (!Transcript::save(name, m_transcript->toPlainText(), &error))
+        Dialogs::instance().message(this, QStringLiteral("Impossible d'enregistrer le fichier ") +
+                                              name + QStringLiteral(" : ") + error);
+}
+
+void TDial::printTranscript() {
+    // Printed in the page's own font, as the notepad prints its memo.
+    const QFontInfo info(m_transcript->font());
+    const PrintSurface::Font font{info.family(), info.pointSizeF(), PrintSurface::Plain};
+    const QStringList lines = TextLines::fromText(m_transcript->toPlainText());
+    printOnRunPrinter(this, [font, lines](PrintSurface &surface) {
+        return printTextLines(surface, QStringLiteral("Récapitulatif de l'entretien"), font, lines);
+    });
 }
 
 void TDial::keyPressEvent(QKeyEvent *event) {

@@ -40,6 +40,9 @@ private:
     void Memo2KeyPress();
     void terminate();
     void showPage(int page);
+    // The transcript page as a text file, and on the run's printer.
+    void saveTranscript();
+    void printTranscript();
     // Brings the boxes and the transcript up to the dialogue's state.
     void refresh();
 

@@ -156,6 +156,7 @@ QWidget *TMoi::formationTab() {
     m_divers = new QPlainTextEdit;
     m_divers->setObjectName(QStringLiteral("memoDivers"));
     m_divers->setFixedHeight(80);
+    m_divers->setTabChangesFocus(true);
     connect(m_divers, &QPlainTextEdit::textChanged, this, &TMoi::edited);
     grid->addWidget(new QLabel(QStringLiteral("Divers")), 11, 0, 1, 2);
     grid->addWidget(m_divers, 12, 0, 1, 2);
@@ -195,6 +196,8 @@ QWidget *TMoi::employerTab() {
     m_responsibilities = new QPlainTextEdit;
     m_responsibilities->setObjectName(QStringLiteral("memoResponsabilites"));
     m_responsibilities->setFixedHeight(90);
+    // Tab goes on to the next field: a tab character has no place in the note.
+    m_responsibilities->setTabChangesFocus(true);
     connect(m_responsibilities, &QPlainTextEdit::textChanged, this, &TMoi::employerEdited);
     grid->addWidget(new QLabel(QStringLiteral("Responsabilités")), row++, 0, 1, 4);
     grid->addWidget(m_responsibilities, row++, 0, 1, 4);
@@ -227,6 +230,8 @@ QWidget *TMoi::employerTab() {
         if (!m_profile.newEmployer())
             Dialogs::instance().message(this, QStringLiteral("Le fichier est plein"));
         LitFiche();
+        // The button takes no focus: the caret would stay where it was.
+        m_employer[0]->setFocus();
     });
     connect(remove, &QToolButton::clicked, this, [this] {
         m_profile.deleteEmployer();

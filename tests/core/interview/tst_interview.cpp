@@ -1,6 +1,7 @@
 // The scripted recruiter: reading the script, reading the answers, scoring
 // them and the transcript a dialogue leaves.
 #include "interview/dialogue.h"
+#include "interview/transcript.h"
 #include "store/textfile.h"
 
 #include <QtTest>
@@ -226,6 +227,24 @@ private Q_SLOTS:
             const int n = parts[1].mid(1).toInt();
             QVERIFY2(n >= 1 && n <= s.questions.size(), qPrintable(entry));
         }
+    }
+
+    void transcriptFileName_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no extension") << "/tmp/entretien"
+                                      << "/tmp/entretien.txt";
+        QTest::newRow("own extension kept") << "/tmp/entretien.log"
+                                            << "/tmp/entretien.log";
+        QTest::newRow("dotted folder") << "/tmp/v1.2/entretien"
+                                       << "/tmp/v1.2/entretien.txt";
+        QTest::newRow("cancelled") << ""
+                                   << "";
+    }
+    void transcriptFileName() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QCOMPARE(Transcript::fileName(chosen), written);
     }
 };
 

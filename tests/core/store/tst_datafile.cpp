@@ -73,6 +73,26 @@ private Q_SLOTS:
         QCOMPARE(CompanyPicker::code(QStringLiteral("10004 Durand SARL")), QStringLiteral("10004"));
         QCOMPARE(CompanyPicker::code(QStringLiteral(" Sans code")), QString());
     }
+
+    void pickerFilterKeepsNamesHoldingTheText_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<bool>>("kept");
+        // Items: "10001 Éts Lefèvre", "10002 CAFÉ DU PORT", "10003 Boulangerie", "10004 Café".
+        QTest::newRow("empty keeps all") << "" << QList<bool>{true, true, true, true};
+        QTest::newRow("accent and case ignored") << "cafe" << QList<bool>{false, true, false, true};
+        QTest::newRow("typed with accents") << "LEFÈV" << QList<bool>{true, false, false, false};
+        QTest::newRow("inside the name") << "du p" << QList<bool>{false, true, false, false};
+        QTest::newRow("the code is not the name") << "1000" << QList<bool>(4, false);
+        QTest::newRow("nothing holds it") << "zz" << QList<bool>(4, false);
+    }
+    void pickerFilterKeepsNamesHoldingTheText() {
+        QFETCH(QString, typed);
+        QFETCH(QList<bool>, kept);
+        const CompanyPicker::Filter filter(
+            {QStringLiteral("10001 Éts Lefèvre"), QStringLiteral("10002 CAFÉ DU PORT"),
+             QStringLiteral("10003 Boulangerie"), QStringLiteral("10004 Café")});
+        QCOMPARE(filter.kept(typed), kept);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDataFile)

@@ -383,6 +383,28 @@ private Q_SLOTS:
         QCOMPARE(d.current(Kind::DayAction), 0);
     }
 
+    void selectionTextNamesWhatHidesRecords_data() {
+        QTest::addColumn<QList<int>>("modes"); // companies, operations, day actions
+        QTest::addColumn<QString>("text");
+        QTest::newRow("all records") << QList<int>{1, 1, 1} << "";
+        QTest::newRow("postal code") << QList<int>{2, 0, 0} << "Sélection : code postal 75011";
+        QTest::newRow("town") << QList<int>{3, 1, 1} << "Sélection : ville PARIS";
+        QTest::newRow("town and type")
+            << QList<int>{3, 2, 1} << "Sélection : ville PARIS, type (vide)";
+        QTest::newRow("day") << QList<int>{0, 0, 2} << "Sélection : jour 05/12/2026";
+    }
+    void selectionTextNamesWhatHidesRecords() {
+        QFETCH(QList<int>, modes);
+        QFETCH(QString, text);
+        DataSet d;
+        d.setPostalCode("75011");
+        d.setTown("paris");
+        d.setDay("05/12/2026");
+        for (Kind kind : {Kind::Company, Kind::Operation, Kind::DayAction})
+            d.setSelectionMode(kind, modes.at(int(kind)));
+        QCOMPARE(d.selectionText(), text);
+    }
+
     void operationsMoveToTheEndWhenWritten() {
         Fixture f;
         f.companies(places(1));

@@ -177,6 +177,22 @@ private Q_SLOTS:
         QVERIFY(!action("actionType")->isChecked());
     }
 
+    void statusBarNamesTheSelection() {
+        m_form->Nouveau1Click();
+        auto *shown = m_form->findChild<QLabel *>(QStringLiteral("statusSelection"));
+        QVERIFY(!shown->isVisible());
+        m_dialogs->scripts << [](QDialog *d) {
+            auto *town = d->findChild<QLineEdit *>(QStringLiteral("editVille"));
+            QTest::keyClicks(town, QStringLiteral("paris"));
+            QTest::keyClick(town, Qt::Key_Return);
+        };
+        action("actionVille")->trigger();
+        QVERIFY(shown->isVisible());
+        QCOMPARE(shown->text(), QStringLiteral("Sélection : ville PARIS"));
+        action("actionToutesSocietes")->trigger();
+        QVERIFY(!shown->isVisible());
+    }
+
     void openAnsweringAnnulerStopsBeforeTheDialog() {
         openModified();
         const int dialogs = m_dialogs->fileDialogs;
@@ -469,6 +485,8 @@ private Q_SLOTS:
         startForm();
         QVERIFY(action("actionOuvrirAuto")->isChecked());
         QCOMPARE(checked().first(), QStringLiteral("actionVille"));
+        QCOMPARE(m_form->findChild<QLabel *>(QStringLiteral("statusSelection"))->text(),
+                 QStringLiteral("Sélection : ville (vide)"));
         QVERIFY(action("actionSuivant")->isEnabled());
         QCOMPARE(m_form->fileName(), path(QStringLiteral("a.tvr")));
         // The town itself is not kept: only companies without a town are visited.

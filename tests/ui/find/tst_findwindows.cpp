@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 
@@ -170,9 +171,50 @@ private Q_SLOTS:
                      QStringLiteral("Société %1").arg(records - 1));
         QCOMPARE(grid->model()->index(records, 3).data(), QVariant());
         QVERIFY(grid->isColumnHidden(0));
-        QCOMPARE(grid->columnWidth(1), 40);
+        QCOMPARE(grid->verticalHeader()->width(), 40); // the running numbers
         QCOMPARE(grid->columnWidth(3), 198);
         QCOMPARE(grid->model()->headerData(8, Qt::Horizontal), QVariant("Téléphone"));
+    }
+
+    void listWindowLastRowOpensTheNumberShown_data() {
+        QTest::addColumn<int>("records");
+        QTest::newRow("200") << 200;
+        QTest::newRow("20 000") << 20000;
+    }
+    void listWindowLastRowOpensTheNumberShown() {
+        QFETCH(int, records);
+        BlocList list(5);
+        list.setLines(companies(records));
+        TFListe window;
+        window.Init(list);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTableView *grid = window.grid();
+        QCOMPARE(window.focusWidget(), grid);
+        QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+        // The lowest row in view is the last one, whole above the scroll bar.
+        QWidget *rows = grid->viewport();
+        int y = rows->height() - 1;
+        while (y > 0 && grid->rowAt(y) < 0)
+            --y;
+        const int row = grid->rowAt(y);
+        const QRect cell = grid->visualRect(grid->model()->index(row, 8));
+        QVERIFY(cell.top() >= 0 && cell.bottom() < rows->height());
+        // Its number, level with it and whole.
+        QHeaderView *numbers = grid->verticalHeader();
+        const QString number =
+            numbers->model()->headerData(numbers->logicalIndexAt(y), Qt::Vertical).toString();
+        QCOMPARE(number, QString::number(records));
+        QFont bold = numbers->font(); // the current row's number is drawn in bold
+        bold.setBold(true);
+        const int margin = numbers->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, numbers);
+        QVERIFY(QFontMetrics(bold).horizontalAdvance(number) + 2 * margin <= numbers->width());
+
+        const QPoint at(rows->width() / 2, y);
+        QTest::mouseClick(rows, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(rows, Qt::LeftButton, {}, at);
+        QVERIFY(window.isHidden());
+        QCOMPARE(window.Result() + 1, number.toInt()); // companies(n) lists blocks in order
     }
 
     void listWindowChoices_data() {

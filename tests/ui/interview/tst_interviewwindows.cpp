@@ -6,8 +6,10 @@
 #include "ui/store/cardtesting.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
 #include <QToolButton>
@@ -156,6 +158,32 @@ private Q_SLOTS:
         QCOMPARE(pages->currentIndex(), 0);
         QCOMPARE(transcript().first(), QStringLiteral("Martin "));
         QVERIFY(!memo("memoReponse")->isReadOnly());
+    }
+
+    void transcriptSavedAsATextFile() {
+        writeLines(f.path("Recrut.scp"), ScriptLines);
+        f.dialogs->scripts << candidate(QStringLiteral("Dupont"));
+        show();
+        answer(QStringLiteral("bof"));
+        QTest::mouseClick(child<QToolButton>(m_dial, "buttonTerminer"), Qt::LeftButton);
+        QTest::mouseClick(child<QToolButton>(m_dial, "buttonRecapitulatif"), Qt::LeftButton);
+        // A note of the user's own at the end of the page goes with it.
+        QPlainTextEdit *page = memo("memoRecapitulatif");
+        QTest::keyClick(page, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(page, Qt::Key_Return);
+        QTest::keyClicks(page, QStringLiteral("Relancer le 12"));
+        f.dialogs->files << f.path("entretien");
+        QTest::mouseClick(child<QPushButton>(m_dial, "buttonEnregistrer"), Qt::LeftButton);
+        QCOMPARE(f.dialogs->filters.last(), QStringLiteral("Fichiers texte (*.txt)"));
+
+        QFile file(f.path("entretien.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("Dupont \r\n"));
+        QVERIFY(bytes.endsWith("Longueur moyenne d'une r\xe9ponse : 1 mots\r\n"
+                               "Relancer le 12\r\n"));
+        QCOMPARE(bytes.count("\r\n"), transcript().size());
+        QCOMPARE(bytes.count('\n'), transcript().size());
     }
 
     void identityWindow_data() {

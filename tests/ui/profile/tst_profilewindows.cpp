@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -139,6 +140,34 @@ private Q_SLOTS:
         QCOMPARE(profile().at(tag + 9), QStringLiteral("  /  /    "));
         QCOMPARE(profile().filter("<BLOC").size(), 1);
         QVERIFY(!profile().contains("Beta"));
+    }
+
+    void plusThenTabFillsTheNewEmployer() {
+        f.dialogs->scripts << [](QDialog *d) {
+            QTabBar *tabs = child<QTabWidget>(d, "tabs")->tabBar();
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+            auto *note = child<QPlainTextEdit>(d, "memoResponsabilites");
+            QTest::mouseClick(note->viewport(), Qt::LeftButton);
+            QTest::keyClicks(d->focusWidget(), QStringLiteral("Ventes"));
+            QTest::mouseClick(child<QToolButton>(d, "buttonNouvelle"), Qt::LeftButton);
+            QCOMPARE(position(d), QStringLiteral("2/2"));
+            QTest::keyClicks(d->focusWidget(), QStringLiteral("Beta"));
+            QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(d->focusWidget(), QStringLiteral("Chimie"));
+            // Tab leaves the note instead of going into it.
+            QTest::mouseClick(note->viewport(), Qt::LeftButton);
+            QTest::keyClicks(d->focusWidget(), QStringLiteral("Achats"));
+            QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+            QVERIFY(d->focusWidget() != note);
+            click(d, "buttonFermer");
+        };
+        f.fiche->Vous();
+        const qsizetype first = profile().indexOf("<BLOC00000>");
+        const qsizetype second = profile().indexOf("<BLOC00001>");
+        QVERIFY(first > 0 && second > first);
+        QVERIFY(profile().contains("MEMOVentes"));
+        QCOMPARE(profile().mid(second + 1, 2), (QStringList{"Beta", "Chimie"}));
+        QVERIFY(profile().contains("MEMOAchats"));
     }
 
     void knowledgeItems() {

@@ -68,6 +68,31 @@ private Q_SLOTS:
         QVERIFY(f.fiche->dataSet().isRecordModified(Kind::DayAction));
     }
 
+    void pickerFilterThenEnterPicks() {
+        QStringList list = companies(4);
+        list[list.indexOf(QStringLiteral("Société 1"))] = QStringLiteral("Étoile SA");
+        list[list.indexOf(QStringLiteral("Société 3"))] = QStringLiteral("Bonne ETOILE");
+        QVERIFY(f.open(list));
+        f.fiche->Journees();
+        f.fiche->Ajout();
+        f.dialogs->scripts << [](QDialog *d) {
+            auto *filter = d->findChild<QLineEdit *>(QStringLiteral("editFiltre"));
+            auto *items = d->findChild<QListWidget *>(QStringLiteral("listSocietes"));
+            QCOMPARE(d->focusWidget(), filter);
+            QTest::keyClicks(filter, QStringLiteral("etoi"));
+            QStringList shown;
+            for (int row = 0; row < items->count(); ++row)
+                if (!items->item(row)->isHidden())
+                    shown << items->item(row)->text();
+            QCOMPARE(shown, (QStringList{"10002 Étoile SA", "10004 Bonne ETOILE"}));
+            QTest::keyClick(filter, Qt::Key_Down); // from the first kept to the next
+            QTest::keyClick(filter, Qt::Key_Return);
+        };
+        QTest::mouseClick(f.field<QPushButton>("buttonChoisirSociete"), Qt::LeftButton);
+        QCOMPARE(f.edit("editCodeSociete")->text(), QStringLiteral("10004"));
+        QCOMPARE(f.edit("editNomSociete")->text(), QStringLiteral("Bonne ETOILE"));
+    }
+
     void validatingAddsTheOutcomeToTheCompanyOnce() {
         QVERIFY(f.open(companies(4)));
         f.fiche->Journees();
