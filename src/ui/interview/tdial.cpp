@@ -235,9 +235,10 @@ void TDial::showPage(int page) {
 }
 
 void TDial::saveTranscript() {
-    const QString name = Transcript::fileName(Dialogs::instance().saveFileName(
+    const QString name = Dialogs::instance().saveFileName(
         this, QStringLiteral("Enregistrer le récapitulatif"),
-        QStringLiteral("Fichiers texte (*.txt)"), QStringLiteral("Entretien.txt")));
+        QStringLiteral("Fichiers texte (*.txt)"), QStringLiteral("Entretien.txt"), nullptr,
+        [](const QString &typed, int) { return Transcript::fileName(typed); });
     if (name.isEmpty())
         return;
     QString error;

@@ -275,7 +275,8 @@ private Q_SLOTS:
         QCOMPARE(shown, size ? size : 10);
 
         // No printer here and none chosen in the dialog: a PDF file is asked.
-        const QString pdf = m_dir.filePath("lettre.pdf");
+        const QString pdf = m_dir.filePath(QStringLiteral("lettre-%1.pdf").arg(shown));
+        QFile::remove(pdf);
         m_dialogs->printAnswers << true;
         m_dialogs->files << pdf;
         button("printButton")->click();
