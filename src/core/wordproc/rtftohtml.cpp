@@ -80,6 +80,32 @@ QChar windows1252(int byte) {
     return table.at(byte & 0xFF);
 }
 
+// Text from the document or the identity file inside a tag's value or the
+// title: it can never close them nor open a tag of its own.
+QString escaped(QStringView text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'&':
+            out += QLatin1String("&amp;");
+            break;
+        case u'<':
+            out += QLatin1String("&lt;");
+            break;
+        case u'>':
+            out += QLatin1String("&gt;");
+            break;
+        case u'"':
+            out += QLatin1String("&quot;");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
 QString hex2(int value) {
     return QStringLiteral("%1").arg(qBound(0, value, 255), 2, 16, QLatin1Char('0')).toUpper();
 }
@@ -398,8 +424,8 @@ private:
         }
         if (!m_synced) {
             if (m_fontChange) {
-                m_out += QLatin1String("<FONT FACE=\"") + m_fonts.value(m_font) +
-                         QLatin1String("\" COLOR=\"") + m_colours.value(m_colour) +
+                m_out += QLatin1String("<FONT FACE=\"") + escaped(m_fonts.value(m_font)) +
+                         QLatin1String("\" COLOR=\"") + escaped(m_colours.value(m_colour)) +
                          QLatin1String("\" SIZE=\"") + QString::number(m_size) +
                          QLatin1String("\">");
                 m_fontChange = false;
@@ -478,7 +504,8 @@ QString RtfToHtml(const QString &rtf) {
 
 QStringList htmlPage(const QString &body, const QString &identity1) {
     QStringList lines{QStringLiteral("<html>"), QStringLiteral("<head>"),
-                      QStringLiteral("<title>cv de") + identity1 + QStringLiteral("</title>"),
+                      QStringLiteral("<title>cv de") + escaped(identity1) +
+                          QStringLiteral("</title>"),
                       QStringLiteral("</head>"), QStringLiteral("<body>")};
     // Split at every CR LF, CR or LF; a final line end starts no line.
     const qsizetype n = body.size();
