@@ -62,8 +62,10 @@ void appendXml(QString &out, QStringView value) {
             out += QLatin1String("&gt;");
         } else if (c == U'\t' || (c >= 0x20 && c < 0x7F)) {
             out += QChar(char16_t(c));
-        } else if (c < 0xA0) {
-            out += u'?'; // C0 and C1 controls, DEL
+        } else if (c < 0xA0 || (c >= 0xD800 && c <= 0xDFFF) || c == 0xFFFE || c == 0xFFFF) {
+            // C0 and C1 controls, DEL, and what XML forbids even as a
+            // reference: a lone surrogate, U+FFFE, U+FFFF.
+            out += u'?';
         } else {
             char digits[16];
             int n = 0;
