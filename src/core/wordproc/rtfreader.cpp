@@ -21,6 +21,10 @@ namespace WordProc {
 namespace {
 
 constexpr int MaxGroups = 256;
+// Qt marks every item of a list changed each time one joins it, so a very
+// long bulleted run is read as several lists of this many items at most:
+// each item still shows its bullet, and the reading stays linear.
+constexpr int MaxListItems = 100;
 
 enum class Dest { Text, Skip, FontTable, ColourTable, Bullet };
 
@@ -575,7 +579,7 @@ private:
     void endParagraph() {
         // A paragraph that carries on a bulleted run joins the list as it is
         // inserted, instead of being added to it afterwards.
-        const bool joins = m_bullet && m_list && m_lastBulleted;
+        const bool joins = m_bullet && m_list && m_lastBulleted && m_listItems < MaxListItems;
         QTextBlockFormat format = blockFormat();
         if (joins)
             format.setObjectIndex(m_list->objectIndex());
@@ -587,8 +591,12 @@ private:
         for (const Run &run : m_runs)
             m_cursor.insertText(run.text, charFormat(run.chars));
         m_runs.clear();
-        if (m_bullet && !joins)
+        if (joins) {
+            ++m_listItems;
+        } else if (m_bullet) {
             m_list = m_cursor.createList(QTextListFormat::ListDisc);
+            m_listItems = 1;
+        }
         m_lastBulleted = m_bullet;
     }
 
@@ -621,6 +629,7 @@ private:
     std::vector<Run> m_runs;
     int m_paragraphs = 0;
     QTextList *m_list = nullptr;
+    int m_listItems = 0;
     bool m_lastBulleted = false;
 };
 

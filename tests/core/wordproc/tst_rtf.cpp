@@ -115,6 +115,26 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(writeRtf(doc)), bytes(file));
     }
 
+    // A long bulleted run, which the reader splits into several lists to stay
+    // linear: every item keeps its bullet and the run is written back as one.
+    void longBulletedRun() {
+        QByteArray rtf =
+            "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
+            "{\\f1\\froman\\fcharset2 Symbol;}}\r\n{\\colortbl\\red0\\green0\\blue0;}\r\n"
+            "\\deflang1036\\pard\\fi-200\\li200{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0"
+            "{\\pntxtb\\'b7}}{\\pntext\\f1\\'b7\\tab}\\plain\\f0\\fs20 0";
+        for (int k = 1; k < 250; ++k)
+            rtf += "\r\n\\par {\\pntext\\f1\\'b7\\tab}" + QByteArray::number(k);
+        rtf += "\r\n\\par }\r\n";
+        QTextDocument doc;
+        doc.setDefaultFont(editorFont());
+        readRtf(doc, rtf);
+        QCOMPARE(doc.blockCount(), 251);
+        for (QTextBlock block = doc.begin(); block != doc.lastBlock(); block = block.next())
+            QVERIFY2(block.textList(), qPrintable(block.text()));
+        QCOMPARE(fileBytes(writeRtf(doc)), rtf);
+    }
+
     // What the writer makes of any file reads back to the same writing.
     void rewriteIsStable_data() {
         QTest::addColumn<QByteArray>("rtf");
