@@ -29,6 +29,10 @@ void out(FILE *stream, const QString &text) {
     std::fputc('\n', stream);
 }
 
+void outPart(QStringView part) {
+    write(stdout, part);
+}
+
 void outFields(const QStringList &fields) {
     for (qsizetype k = 0; k < fields.size(); ++k) {
         if (k > 0)

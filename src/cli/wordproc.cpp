@@ -97,16 +97,16 @@ int rtf2htmlVerb(const QStringList &args) {
 int rtfRoundtripVerb(const QStringList &args) {
     if (args.size() != 2)
         return usage();
-    const auto bytes = readInput(args[0]);
+    auto bytes = readInput(args[0]);
     if (!bytes)
         return BadInput;
     QTextDocument document;
     document.setDefaultFont(WordProc::editorFont());
     WordProc::readRtf(document, *bytes);
+    bytes.reset(); // the document holds the text now
     QString error;
-    if (!TextFile::write(args[1], WordProc::writeRtf(document), &error))
+    if (!TextFile::writeBytes(args[1], WordProc::rtfFile(document), &error))
         return writeFailed(args[1], error);
-    for (const QString &line : WordProc::paragraphTexts(document))
-        out(line);
+    WordProc::forEachParagraphText(document, outPart, [] { std::fputc('\n', stdout); });
     return Done;
 }

@@ -135,6 +135,24 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(writeRtf(doc)), rtf);
     }
 
+    // A paragraph too long to wait for its end is put in the document as it
+    // comes and written a slice at a time: it still takes the format given
+    // after its text, and writes back the same.
+    void hugeParagraph() {
+        const QByteArray text(5 << 18, 'a');
+        QTextDocument doc;
+        readRtf(doc, QByteArray("{\\rtf1 " + text + "{\\b \\'e9}\\qc\\par b}"));
+        QCOMPARE(doc.blockCount(), 2);
+        QCOMPARE(doc.begin().text(), QString::fromLatin1(text) + QChar(0xE9));
+        QCOMPARE(doc.begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignHCenter);
+        const QByteArray file = rtfFile(doc);
+        QTextDocument again;
+        readRtf(again, file);
+        QCOMPARE(again.begin().text(), doc.begin().text());
+        QCOMPARE(rtfFile(again), file);
+    }
+
     // What the writer makes of any file reads back to the same writing.
     void rewriteIsStable_data() {
         QTest::addColumn<QByteArray>("rtf");
