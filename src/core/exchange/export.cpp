@@ -109,8 +109,16 @@ QByteArray xmlBytes(const BlocList &companies) {
 
 QByteArray txtBytes(const BlocList &companies, QChar separator) {
     const std::vector<qsizetype> &tags = companies.index().opens;
+    // A byte a character: the exact size is known before writing, so the
+    // text never grows by copies.
+    qsizetype size = 0;
+    for (const qsizetype tag : tags) {
+        size += 2 + 6;
+        for (const QString &field : blockFields(companies, tag, 2, 8))
+            size += field.size();
+    }
     QByteArray out;
-    out.reserve(qsizetype(tags.size()) * 120);
+    out.reserve(size + 2);
     const QByteArray separatorByte = TextFile::encode(QString(separator));
     for (const qsizetype tag : tags) {
         if (tag != tags.front())
