@@ -1,6 +1,7 @@
 // The profile file and the recruiter's script as the program reads them: no
 // crash; a profile written back reads again with the same employers and
-// ratings in range; a dialogue over any script answers every line.
+// ratings in range, and never grows when saved again; a dialogue over any script
+// answers every line.
 #include "interview/dialogue.h"
 #include "profile/cv.h"
 #include "profile/profile.h"
@@ -41,17 +42,35 @@ void profile(const QStringList &lines, const std::uint8_t *moves, std::size_t co
     }
     p.markChanged();
     const QStringList written = *p.Result();
+    // A fixed line is never read as a marker: the marker ends its section.
     for (const QString &line : p.identity)
         if (Profile::Markers.contains(line))
-            return; // a fixed line equal to a marker starts that section when read again
+            std::abort();
     for (const QString &line : p.formation)
         if (Profile::Markers.contains(line))
-            return;
+            std::abort();
     Profile again;
     if (!again.Init(written) || again.employers().countTags() != p.employers().countTags() ||
         again.skills != p.skills || again.characteristics != p.characteristics)
         std::abort();
     Cv::lines(written);
+    // Saved again and again, a profile never grows (the tidying of the
+    // employer list may shorten it), unless a free line equals a marker and
+    // starts that section again.
+    for (const QString &line : p.divers + p.knowledge + p.employers().lines())
+        if (Profile::Markers.contains(line))
+            return;
+    QStringList previous = written;
+    for (int save = 0; save < 3; ++save) {
+        Profile next;
+        if (!next.Init(previous))
+            std::abort();
+        next.markChanged();
+        const QStringList saved = *next.Result();
+        if (saved.size() > previous.size())
+            std::abort();
+        previous = saved;
+    }
 }
 
 void script(const QStringList &lines, const std::uint8_t *draws, std::size_t count) {

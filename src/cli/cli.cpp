@@ -2,12 +2,44 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace Cli {
 
+namespace {
+
+// Writes text in UTF-8 a slice at a time, so that a huge field is never
+// converted whole; a slice never ends between the halves of a pair.
+void write(FILE *stream, QStringView text) {
+    constexpr qsizetype Slice = 1 << 16;
+    while (!text.isEmpty()) {
+        qsizetype n = std::min(Slice, text.size());
+        if (n < text.size() && text[n - 1].isHighSurrogate())
+            --n;
+        const QByteArray bytes = text.first(n).toUtf8();
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+        text = text.sliced(n);
+    }
+}
+
+} // namespace
+
 void out(FILE *stream, const QString &text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    write(stream, text);
     std::fputc('\n', stream);
+}
+
+void outPart(QStringView part) {
+    write(stdout, part);
+}
+
+void outFields(const QStringList &fields) {
+    for (qsizetype k = 0; k < fields.size(); ++k) {
+        if (k > 0)
+            std::fputc('\t', stdout);
+        write(stdout, fields.at(k));
+    }
+    std::fputc('\n', stdout);
 }
 
 void err(const QString &text) {

@@ -19,6 +19,10 @@ void out(FILE *stream, const QString &text);
 inline void out(const QString &text) {
     out(stdout, text);
 }
+// One item of several fields, TAB between them, none joined to the others.
+void outFields(const QStringList &fields);
+// A part of an item on standard output, without the line end.
+void outPart(QStringView part);
 // A message box of the program: one line of standard error per line.
 void err(const QString &text);
 // Prints the usage of every verb; returns Usage.

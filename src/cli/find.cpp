@@ -68,8 +68,8 @@ int searchVerb(const QStringList &args) {
     const int offset = Search::rule(*which).offset;
     for (const Search::Found &f : found) {
         const qsizetype end = BlockField::contentEnd(list, f.tag, std::max(offset, 1));
-        out(list.number(f.block) + u'\t' + BlockField::at(list, f.tag, end, 1) + u'\t' +
-            BlockField::at(list, f.tag, end, offset));
+        outFields({list.number(f.block), BlockField::at(list, f.tag, end, 1),
+                   BlockField::at(list, f.tag, end, offset)});
     }
     return Done;
 }
@@ -92,8 +92,8 @@ int sortVerb(const QStringList &args) {
     for (std::size_t k = 0; k < numbers.size(); ++k) {
         const qsizetype tag = list.index().opens[k];
         const qsizetype end = BlockField::contentEnd(list, tag, offset);
-        out(list.number(numbers[k]) + u'\t' + BlockField::at(list, tag, end, 1) + u'\t' +
-            BlockField::at(list, tag, end, offset));
+        outFields({list.number(numbers[k]), BlockField::at(list, tag, end, 1),
+                   BlockField::at(list, tag, end, offset)});
     }
     if (write)
         return save(data);
@@ -111,6 +111,6 @@ int listVerb(const QStringList &args) {
         return status;
     out(ListRows::headings(*kind).join(u'\t'));
     for (const QStringList &row : ListRows::rows(data.list(*kind), *kind))
-        out(row.join(u'\t'));
+        outFields(row);
     return Done;
 }

@@ -36,6 +36,38 @@ std::optional<QByteArray> readInput(const QString &name) {
     return bytes;
 }
 
+// The file's lines joined by CR LF, as the word processor reads them: every
+// line end made CR LF and a final one dropped. In place when the lines
+// already end with CR LF, as the program writes them.
+QByteArray joinedLines(QByteArray bytes) {
+    const qsizetype n = bytes.size();
+    qsizetype lone = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (bytes[i] == '\r' && i + 1 < n && bytes[i + 1] == '\n')
+            ++i;
+        else if (bytes[i] == '\r' || bytes[i] == '\n')
+            ++lone;
+    }
+    if (lone > 0) {
+        QByteArray out;
+        out.reserve(n + lone);
+        for (qsizetype i = 0; i < n; ++i) {
+            const char c = bytes[i];
+            if (c != '\r' && c != '\n') {
+                out += c;
+                continue;
+            }
+            if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
+                ++i;
+            out += "\r\n";
+        }
+        bytes = std::move(out);
+    }
+    if (bytes.endsWith("\r\n"))
+        bytes.chop(2);
+    return bytes;
+}
+
 int writeFailed(const QString &name, const QString &reason) {
     err(QStringLiteral("Impossible d'enregistrer le fichier ") + name + QStringLiteral(" : ") +
         reason);
@@ -47,33 +79,34 @@ int writeFailed(const QString &name, const QString &reason) {
 int rtf2htmlVerb(const QStringList &args) {
     if (args.size() != 2)
         return usage();
-    const auto bytes = readInput(args[0]);
+    auto bytes = readInput(args[0]);
     if (!bytes)
         return BadInput;
-    const QString rtf = TextFile::splitLines(TextFile::decode(*bytes)).join(QStringLiteral("\r\n"));
     Identity identity;
     identity.load(QString::fromLatin1(Identity::FileName));
+    // The export of the word processor, on the file's bytes as they are.
+    const QString name = WordProc::htmName(args[1]);
     QString error;
-    const QString written = WordProc::ExportHtml(args[1], rtf, identity.lines[0], &error);
-    if (written.isEmpty())
-        return writeFailed(WordProc::htmName(args[1]), error);
-    out(written);
+    if (!TextFile::writeBytes(
+            name, WordProc::htmlFile(joinedLines(std::move(*bytes)), identity.lines[0]), &error))
+        return writeFailed(name, error);
+    out(name);
     return Done;
 }
 
 int rtfRoundtripVerb(const QStringList &args) {
     if (args.size() != 2)
         return usage();
-    const auto bytes = readInput(args[0]);
+    auto bytes = readInput(args[0]);
     if (!bytes)
         return BadInput;
     QTextDocument document;
     document.setDefaultFont(WordProc::editorFont());
     WordProc::readRtf(document, *bytes);
+    bytes.reset(); // the document holds the text now
     QString error;
-    if (!TextFile::write(args[1], WordProc::writeRtf(document), &error))
+    if (!TextFile::writeBytes(args[1], WordProc::rtfFile(document), &error))
         return writeFailed(args[1], error);
-    for (const QString &line : WordProc::paragraphTexts(document))
-        out(line);
+    WordProc::forEachParagraphText(document, outPart, [] { std::fputc('\n', stdout); });
     return Done;
 }

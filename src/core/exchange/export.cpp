@@ -47,100 +47,135 @@ QString withExtension(const QString &name, Format format) {
 
 namespace {
 
-// Appends the XML form of value to out, without a temporary per character.
-void appendXml(QString &out, QStringView value) {
+// Appends the XML form of value to out, without a temporary per character:
+// it is ASCII whatever the value holds.
+void appendXml(QByteArray &out, QStringView value) {
     for (qsizetype i = 0; i < value.size(); ++i) {
         char32_t c = value[i].unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < value.size() &&
             QChar::isLowSurrogate(value[i + 1].unicode()))
             c = QChar::surrogateToUcs4(char16_t(c), value[++i].unicode());
         if (c == U'&') {
-            out += QLatin1String("&amp;");
+            out += "&amp;";
         } else if (c == U'<') {
-            out += QLatin1String("&lt;");
+            out += "&lt;";
         } else if (c == U'>') {
-            out += QLatin1String("&gt;");
+            out += "&gt;";
         } else if (c == U'\t' || (c >= 0x20 && c < 0x7F)) {
-            out += QChar(char16_t(c));
-        } else if (c < 0xA0) {
-            out += u'?'; // C0 and C1 controls, DEL
+            out += char(c);
+        } else if (c < 0xA0 || (c >= 0xD800 && c <= 0xDFFF) || c == 0xFFFE || c == 0xFFFF) {
+            // C0 and C1 controls, DEL, and what XML forbids even as a
+            // reference: a lone surrogate, U+FFFE, U+FFFF.
+            out += '?';
         } else {
-            char digits[16];
-            int n = 0;
-            for (char32_t v = c; v; v /= 10)
-                digits[n++] = char('0' + v % 10);
-            out += QLatin1String("&#");
-            while (n)
-                out += QLatin1Char(digits[--n]);
-            out += u';';
+            out += "&#";
+            out += QByteArray::number(uint(c));
+            out += ';';
         }
     }
+}
+
+// Appends value in Windows-1252; a huge field a slice at a time, never
+// encoded whole beside the output.
+void appendEncoded(QByteArray &out, const QString &value) {
+    constexpr qsizetype Slice = 1 << 16;
+    if (value.size() <= Slice) {
+        out += TextFile::encode(value);
+        return;
+    }
+    for (qsizetype at = 0; at < value.size(); at += Slice)
+        out += TextFile::encode(value.mid(at, Slice));
+}
+
+QByteArray xmlBytes(const BlocList &companies) {
+    const std::vector<qsizetype> &tags = companies.index().opens;
+    QByteArray out;
+    out.reserve(qsizetype(tags.size()) * 200 + 64);
+    out += "<?xml version=\"1.0\" ?>\r\n<racine>\r\n";
+    for (const qsizetype tag : tags) {
+        const QStringList fields = blockFields(companies, tag, 3, 9);
+        out += "<record>\r\n";
+        for (int i = 0; i < 7; ++i) {
+            const char *element = xmlElements[i];
+            out.append('<').append(element).append('>');
+            appendXml(out, fields.at(i));
+            out.append("</").append(element).append(">\r\n");
+        }
+        out += "</record>\r\n";
+    }
+    out += "</racine>";
+    return out;
+}
+
+QByteArray txtBytes(const BlocList &companies, QChar separator) {
+    const std::vector<qsizetype> &tags = companies.index().opens;
+    // A byte a character: the exact size is known before writing, so the
+    // text never grows by copies.
+    qsizetype size = 0;
+    for (const qsizetype tag : tags) {
+        size += 2 + 6;
+        for (const QString &field : blockFields(companies, tag, 2, 8))
+            size += field.size();
+    }
+    QByteArray out;
+    out.reserve(size + 2);
+    const QByteArray separatorByte = TextFile::encode(QString(separator));
+    for (const qsizetype tag : tags) {
+        if (tag != tags.front())
+            out += "\r\n";
+        const QStringList fields = blockFields(companies, tag, 2, 8);
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            if (i > 0)
+                out += separatorByte;
+            appendEncoded(out, fields.at(i));
+        }
+    }
+    return out;
+}
+
+// The export's text in Windows-1252, as the file holds it but for the line
+// end that ends it.
+QByteArray textBytes(const BlocList &companies, Format format) {
+    switch (format) {
+    case Format::Csv:
+        return txtBytes(companies, u';');
+    case Format::Xml:
+        return xmlBytes(companies);
+    case Format::Txt:
+        break;
+    }
+    return txtBytes(companies, u'\t');
 }
 
 } // namespace
 
 QString xmlText(const QString &value) {
-    QString out;
+    QByteArray out;
     out.reserve(value.size());
     appendXml(out, value);
-    return out;
+    return QString::fromLatin1(out);
 }
 
 QString ExportXml(const BlocList &companies) {
-    const std::vector<qsizetype> &tags = companies.index().opens;
-    QString out;
-    out.reserve(qsizetype(tags.size()) * 200 + 64);
-    out += QLatin1String("<?xml version=\"1.0\" ?>\r\n<racine>\r\n");
-    for (const qsizetype tag : tags) {
-        const QStringList fields = blockFields(companies, tag, 3, 9);
-        out += QLatin1String("<record>\r\n");
-        for (int i = 0; i < 7; ++i) {
-            const QLatin1String element(xmlElements[i]);
-            out.append(u'<').append(element).append(u'>');
-            appendXml(out, fields.at(i));
-            out.append(QLatin1String("</")).append(element).append(QLatin1String(">\r\n"));
-        }
-        out += QLatin1String("</record>\r\n");
-    }
-    out += QLatin1String("</racine>");
-    return out;
+    return QString::fromLatin1(xmlBytes(companies));
 }
 
 QString ExportTxt(const BlocList &companies, QChar separator) {
-    const std::vector<qsizetype> &tags = companies.index().opens;
-    QString out;
-    out.reserve(qsizetype(tags.size()) * 120);
-    for (const qsizetype tag : tags) {
-        if (tag != tags.front())
-            out += QLatin1String("\r\n");
-        const QStringList fields = blockFields(companies, tag, 2, 8);
-        for (qsizetype i = 0; i < fields.size(); ++i) {
-            if (i > 0)
-                out += separator;
-            out += fields.at(i);
-        }
-    }
-    return out;
+    return TextFile::decode(txtBytes(companies, separator));
 }
 
 QString text(const BlocList &companies, Format format) {
-    switch (format) {
-    case Format::Csv:
-        return ExportCsv(companies);
-    case Format::Xml:
-        return ExportXml(companies);
-    case Format::Txt:
-        break;
-    }
-    return ExportTxt(companies);
+    return TextFile::decode(textBytes(companies, format));
 }
 
 bool write(const QString &path, const BlocList &companies, Format format, QString *message) {
-    // The text goes to the text-file module as one line holding the inner
-    // line ends: no list of a million lines for the largest sets.
-    const QString all = text(companies, format);
+    // Built as the file's bytes, with no text of the whole export beside
+    // them: the largest sets and fields stay within a few times their size.
+    QByteArray bytes = textBytes(companies, format);
+    if (!bytes.isEmpty())
+        bytes += "\r\n";
     QString error;
-    if (TextFile::write(path, all.isEmpty() ? QStringList() : QStringList{all}, &error))
+    if (TextFile::writeBytes(path, bytes, &error))
         return true;
     if (message)
         *message = QStringLiteral("Impossible d'enregistrer le fichier ") + path +

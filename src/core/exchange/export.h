@@ -18,7 +18,8 @@ QString extension(Format format); // ".txt", ".csv", ".xml"
 QString withExtension(const QString &name, Format format);
 
 // A value as XML text: markup characters as entities, other than ASCII as
-// decimal references, controls other than TAB as "?".
+// decimal references; controls other than TAB and the characters XML does
+// not allow (lone surrogates, U+FFFE, U+FFFF) as "?".
 QString xmlText(const QString &value);
 
 // The export file's text: its lines separated by CR LF, the last one

@@ -44,6 +44,9 @@ bool allDigits(const QString &text) {
            std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
+// The characters of a block its sort compares at most.
+constexpr qsizetype CompareLimit = 1 << 16;
+
 } // namespace
 
 int itemCount(Kind kind) {
@@ -97,12 +100,16 @@ std::vector<QStringList> sortedBlocks(const BlocList &list, Kind kind, int index
         qsizetype length = k.size();
         for (const QString &line : std::as_const(content))
             length += 1 + line.size();
+        // Blocks are told apart by their first characters, far more than any
+        // record holds: a huge field is not copied whole to be compared.
         QString text;
-        text.reserve(length);
-        text += k;
+        text.reserve(std::min(length, CompareLimit));
+        text += QStringView(k).first(std::min(k.size(), CompareLimit));
         for (const QString &line : std::as_const(content)) {
+            if (text.size() >= CompareLimit)
+                break;
             text += u'\t';
-            text += line;
+            text += QStringView(line).first(std::min(line.size(), CompareLimit - text.size()));
         }
         blocks.push_back(std::move(content));
         texts.push_back(std::move(text));

@@ -13,20 +13,36 @@ QString dateOrBlank(const QString &date) {
     return date.isEmpty() ? Profile::BlankDate : date;
 }
 
-// A free section runs to the next line that is exactly a marker.
-qsizetype freeSectionEnd(const QStringList &lines, qsizetype from) {
+// A section runs to the next line that is exactly a marker.
+qsizetype sectionEnd(const QStringList &lines, qsizetype from) {
     qsizetype i = from;
     while (i < lines.size() && !Profile::Markers.contains(lines.at(i)))
         ++i;
     return i;
 }
 
+// The fixed lines of a section from `from`: none when the list ends before
+// all of them; cut short by the next marker otherwise, so that a lost line
+// never makes the marker a value.
+std::optional<QStringList> fixedLines(const QStringList &lines, qsizetype from, qsizetype count) {
+    if (from + count > lines.size())
+        return std::nullopt;
+    return lines.mid(from, std::min(count, sectionEnd(lines, from) - from));
+}
+
+// Fills the fields from the lines; those with no line read empty.
+template <std::size_t N> void readTexts(const QStringList &values, std::array<QString, N> &fields) {
+    for (std::size_t k = 0; k < N; ++k)
+        fields[k] = values.value(qsizetype(k));
+}
+
+// Ratings with no line keep their value.
 template <std::size_t N>
-bool readRatings(const QStringList &lines, qsizetype from, int low, int high,
-                 std::array<int, N> &ratings, QString *error) {
-    std::array<int, N> read;
-    for (std::size_t k = 0; k < N; ++k) {
-        const QString &line = lines.at(from + qsizetype(k));
+bool readRatings(const QStringList &values, int low, int high, std::array<int, N> &ratings,
+                 QString *error) {
+    std::array<int, N> read = ratings;
+    for (qsizetype k = 0; k < values.size(); ++k) {
+        const QString &line = values.at(k);
         bool ok = false;
         const int value = line.toInt(&ok);
         if (!ok) {
@@ -34,7 +50,7 @@ bool readRatings(const QStringList &lines, qsizetype from, int low, int high,
                 *error = QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(line);
             return false;
         }
-        read[k] = std::clamp(value, low, high);
+        read[std::size_t(k)] = std::clamp(value, low, high);
     }
     ratings = read;
     return true;
@@ -130,40 +146,35 @@ bool Profile::Init(const QStringList &lines, QString *error) {
     for (qsizetype i = 0; i < size; ++i) {
         const int section = int(Markers.indexOf(lines.at(i))) + 1;
         const qsizetype from = i + 1;
+        // A section met again replaces what an earlier one gave.
         switch (section) {
         case 1:
-            if (from + IdentityCount <= size) {
-                std::copy(lines.begin() + from, lines.begin() + from + IdentityCount,
-                          identity.begin());
+            if (const auto values = fixedLines(lines, from, IdentityCount)) {
+                readTexts(*values, identity);
                 identity[9] = dateOrBlank(identity[9]);
             }
             break;
         case 2:
-            if (from + FormationCount <= size) {
-                std::copy(lines.begin() + from, lines.begin() + from + FormationCount,
-                          formation.begin());
-                const qsizetype notes = from + FormationCount;
-                divers += lines.mid(notes, freeSectionEnd(lines, notes) - notes);
+            if (const auto values = fixedLines(lines, from, FormationCount)) {
+                readTexts(*values, formation);
+                const qsizetype notes = from + values->size();
+                divers = lines.mid(notes, sectionEnd(lines, notes) - notes);
             }
             break;
-        case 3: {
-            const qsizetype end = freeSectionEnd(lines, from);
-            QStringList all = m_employers.lines();
-            all += lines.mid(from, end - from);
-            m_employers.setLines(all);
+        case 3:
+            m_employers.setLines(lines.mid(from, sectionEnd(lines, from) - from));
             break;
-        }
         case 4:
-            if (from + SkillCount <= size && lines.at(from) != QLatin1String("PAGE4") &&
-                !readRatings(lines, from, 0, 10, skills, error))
+            if (const auto values = fixedLines(lines, from, SkillCount);
+                values && !readRatings(*values, 0, 10, skills, error))
                 return false;
             break;
         case 5:
-            knowledge += lines.mid(from, freeSectionEnd(lines, from) - from);
+            knowledge = lines.mid(from, sectionEnd(lines, from) - from);
             break;
         case 6:
-            if (from + CharacteristicCount <= size && lines.at(from) != QLatin1String("PAGE6") &&
-                !readRatings(lines, from, 1, 4, characteristics, error))
+            if (const auto values = fixedLines(lines, from, CharacteristicCount);
+                values && !readRatings(*values, 1, 4, characteristics, error))
                 return false;
             break;
         default:

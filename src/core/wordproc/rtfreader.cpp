@@ -11,6 +11,7 @@
 #include <QTextList>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <map>
 #include <optional>
@@ -22,6 +23,13 @@ namespace WordProc {
 namespace {
 
 constexpr int MaxGroups = 256;
+// Qt marks every item of a list changed each time one joins it, so a very
+// long bulleted run is read as several lists of this many items at most:
+// each item still shows its bullet, and the reading stays linear.
+constexpr int MaxListItems = 100;
+// Text waiting for its paragraph's end beyond this length goes into the
+// document at once, so that a huge paragraph is not held twice.
+constexpr qsizetype MaxPendingText = 1 << 20;
 
 enum class Dest { Text, Skip, FontTable, ColourTable, Bullet };
 
@@ -299,20 +307,29 @@ private:
             bytes = bytes.sliced(1);
             --m_ucSkip;
         }
-        if (bytes.isEmpty() || m_group.dest != Dest::Text)
+        if (m_group.dest != Dest::Text)
             return;
-        // Text outside escapes is nearly always ASCII, the same in both encodings.
-        const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-        if (ascii)
-            runText().append(QLatin1StringView(bytes.data(), bytes.size()));
-        else
-            runText().append(TextFile::decode(bytes));
+        // A huge run of text goes to the document a part at a time.
+        while (!bytes.isEmpty()) {
+            const QByteArrayView part = bytes.first(std::min(bytes.size(), MaxPendingText));
+            bytes = bytes.sliced(part.size());
+            // Text outside escapes is nearly always ASCII, the same in both encodings.
+            const bool ascii = std::all_of(part.begin(), part.end(), [](char c) {
+                return static_cast<unsigned char>(c) < 0x80;
+            });
+            if (ascii)
+                runText().append(QLatin1StringView(part.data(), part.size()));
+            else
+                runText().append(TextFile::decode(part));
+            flushIfLong(part.size());
+        }
     }
 
     void addText(const QString &text) {
-        if (m_group.dest == Dest::Text)
+        if (m_group.dest == Dest::Text) {
             runText().append(text);
+            flushIfLong(text.size());
+        }
     }
 
     void addChar(QChar c) {
@@ -320,8 +337,16 @@ private:
             --m_ucSkip;
             return;
         }
-        if (m_group.dest == Dest::Text)
+        if (m_group.dest == Dest::Text) {
             runText().append(c);
+            flushIfLong(1);
+        }
+    }
+
+    void flushIfLong(qsizetype added) {
+        m_pending += added;
+        if (m_pending > MaxPendingText)
+            flushRuns();
     }
 
     // The text of the run in the current attributes, started when they change.
@@ -573,10 +598,38 @@ private:
         return it->second;
     }
 
+    // Puts the paragraph's block in the document with the formats given; its
+    // text follows.
+    void startParagraph(const QTextBlockFormat &format, const QTextCharFormat &mark) {
+        if (m_paragraphs++ == 0) {
+            m_cursor.setBlockFormat(format);
+            m_cursor.setBlockCharFormat(mark);
+        } else {
+            m_cursor.insertBlock(format, mark);
+        }
+    }
+
+    void insertRuns() {
+        for (const Run &run : m_runs)
+            m_cursor.insertText(run.text, charFormat(run.chars));
+        m_runs.clear();
+        m_pending = 0;
+    }
+
+    // The text so far of a huge paragraph, inserted before its end: the
+    // paragraph's format is set again when it ends.
+    void flushRuns() {
+        if (!m_started)
+            startParagraph(blockFormat(),
+                           m_runs.empty() ? QTextCharFormat() : charFormat(m_runs.front().chars));
+        m_started = true;
+        insertRuns();
+    }
+
     void endParagraph(bool last = false) {
         // A paragraph that carries on a bulleted run joins the list as it is
         // inserted, instead of being added to it afterwards.
-        const bool joins = m_bullet && m_list && m_lastBulleted;
+        const bool joins = m_bullet && m_list && m_lastBulleted && m_listItems < MaxListItems;
         QTextBlockFormat format = blockFormat();
         if (joins)
             format.setObjectIndex(m_list->objectIndex());
@@ -587,19 +640,19 @@ private:
             mark = m_runs.front().chars;
         else if (!last)
             mark = m_group.chars;
-        const QTextCharFormat markFormat = mark ? charFormat(*mark) : QTextCharFormat();
         m_mark = mark;
-        if (m_paragraphs++ == 0) {
+        if (m_started)
             m_cursor.setBlockFormat(format);
-            m_cursor.setBlockCharFormat(markFormat);
-        } else {
-            m_cursor.insertBlock(format, markFormat);
-        }
-        for (const Run &run : m_runs)
-            m_cursor.insertText(run.text, charFormat(run.chars));
-        m_runs.clear();
-        if (m_bullet && !joins)
+        else
+            startParagraph(format, mark ? charFormat(*mark) : QTextCharFormat());
+        m_started = false;
+        insertRuns();
+        if (joins) {
+            ++m_listItems;
+        } else if (m_bullet) {
             m_list = m_cursor.createList(QTextListFormat::ListDisc);
+            m_listItems = 1;
+        }
         m_lastBulleted = m_bullet;
     }
 
@@ -631,30 +684,98 @@ private:
 
     std::vector<Run> m_runs;
     std::optional<CharState> m_mark; // of the last paragraph ended
+    qsizetype m_pending = 0;         // characters in m_runs
+    bool m_started = false;          // the current paragraph is in the document already
     int m_paragraphs = 0;
     QTextList *m_list = nullptr;
+    int m_listItems = 0;
     bool m_lastBulleted = false;
 };
 
 } // namespace
 
+namespace {
+
+// What setPlainText does with the text's lines joined by LF, the text given
+// a part at a time: a huge file is never decoded whole beside the document.
+void readPlainText(QTextDocument &document, QByteArrayView bytes) {
+    // A final line end starts no line.
+    if (bytes.endsWith("\r\n"))
+        bytes.chop(2);
+    else if (bytes.endsWith('\r') || bytes.endsWith('\n'))
+        bytes.chop(1);
+    const bool undo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    document.clear();
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    while (!bytes.isEmpty()) {
+        qsizetype size = std::min(bytes.size(), MaxPendingText);
+        if (size < bytes.size() && bytes[size - 1] == '\r' && bytes[size] == '\n')
+            ++size; // a CR LF stays whole
+        QString text = TextFile::decode(bytes.first(size));
+        bytes = bytes.sliced(size);
+        qsizetype written = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == u'\r') {
+                if (i + 1 < text.size() && text[i + 1] == u'\n')
+                    ++i;
+                text[written++] = u'\n';
+            } else {
+                text[written++] = text[i];
+            }
+        }
+        text.truncate(written);
+        cursor.insertText(text);
+    }
+    cursor.endEditBlock();
+    document.setUndoRedoEnabled(undo);
+}
+
+} // namespace
+
 void readRtf(QTextDocument &document, QByteArrayView bytes) {
     if (!bytes.startsWith("{\\rtf")) {
-        document.setPlainText(TextFile::splitLines(TextFile::decode(bytes)).join(u'\n'));
+        readPlainText(document, bytes);
         return;
     }
     Reader(document, bytes).run();
 }
 
-QStringList paragraphTexts(const QTextDocument &document) {
-    QStringList lines;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (!block.next().isValid() && block.length() <= 1 && !lines.isEmpty())
-            break;
-        lines.append(block.text().replace(QChar::LineSeparator, QLatin1Char(' ')));
+void forEachParagraphText(const QTextDocument &document,
+                          const std::function<void(QStringView)> &slice,
+                          const std::function<void()> &paragraphEnd) {
+    int count = document.blockCount();
+    if (count > 1 && document.lastBlock().length() <= 1)
+        --count;
+    if (count == 1 && document.begin().length() <= 1)
+        return;
+    constexpr int Slice = 1 << 16;
+    QString text;
+    QTextBlock block = document.begin();
+    for (int k = 0; k < count; ++k, block = block.next()) {
+        const int length = block.length() - 1;
+        for (int at = 0; at < length; at += Slice) {
+            if (length <= Slice) {
+                text = block.text();
+            } else {
+                text.clear();
+                for (int pos = block.position() + at, end = pos + std::min(Slice, length - at);
+                     pos < end; ++pos)
+                    text += document.characterAt(pos);
+            }
+            slice(text.replace(QChar::LineSeparator, QLatin1Char(' ')));
+        }
+        paragraphEnd();
     }
-    if (lines.size() == 1 && lines[0].isEmpty())
-        lines.clear();
+}
+
+QStringList paragraphTexts(const QTextDocument &document) {
+    QStringList lines{QString()};
+    forEachParagraphText(
+        document, [&lines](QStringView text) { lines.last() += text; },
+        [&lines] { lines.append(QString()); });
+    lines.removeLast();
     return lines;
 }
 

@@ -3,6 +3,8 @@
 #include <QByteArrayView>
 #include <QStringList>
 
+#include <functional>
+
 class QTextDocument;
 
 namespace WordProc {
@@ -16,5 +18,10 @@ void readRtf(QTextDocument &document, QByteArrayView bytes);
 // inside a paragraph becomes a space, bullets are not shown. An empty last
 // paragraph (where the caret waits) is left out.
 QStringList paragraphTexts(const QTextDocument &document);
+// The same paragraphs, each given to slice a part at a time and ended by
+// paragraphEnd: a huge paragraph is never copied whole.
+void forEachParagraphText(const QTextDocument &document,
+                          const std::function<void(QStringView)> &slice,
+                          const std::function<void()> &paragraphEnd);
 
 } // namespace WordProc

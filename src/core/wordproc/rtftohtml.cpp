@@ -4,6 +4,8 @@
 
 #include <QStringView>
 
+#include <cstring>
+
 #include <limits>
 
 namespace WordProc {
@@ -12,23 +14,21 @@ namespace {
 
 enum Style { Off = 0, ToOpen = 1, Open = 2, ToClose = 3 };
 
-bool isLetter(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z');
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-bool isDigit(QChar c) {
-    return c.unicode() >= '0' && c.unicode() <= '9';
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
-int hexDigit(QChar c) {
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return 0;
 }
 
@@ -47,7 +47,7 @@ int htmlSize(int points) {
 }
 
 // A whole number in 32 bits with an optional minus sign, as a parameter.
-int parameter(QStringView text, bool *ok) {
+int parameter(QByteArrayView text, bool *ok) {
     *ok = false;
     qsizetype k = 0;
     const bool negative = !text.isEmpty() && text[0] == u'-';
@@ -59,7 +59,7 @@ int parameter(QStringView text, bool *ok) {
     for (; k < text.size(); ++k) {
         if (!isDigit(text[k]))
             return 0;
-        value = value * 10 + (text[k].unicode() - '0');
+        value = value * 10 + (text[k] - '0');
         if (value > qint64(std::numeric_limits<int>::max()) + 1)
             return 0;
     }
@@ -69,19 +69,31 @@ int parameter(QStringView text, bool *ok) {
     return int(negative ? -value : value);
 }
 
-// The character a Windows-1252 byte stands for, as the text files read it.
-QChar windows1252(int byte) {
-    static const QString table = [] {
-        QByteArray all(256, Qt::Uninitialized);
-        for (int b = 0; b < 256; ++b)
-            all[b] = char(b);
-        return TextFile::decode(all);
-    }();
-    return table.at(byte & 0xFF);
+// Text from the document or the identity file inside a tag's value or the
+// title: it can never close them nor open a tag of its own.
+void appendEscaped(QByteArray &out, QByteArrayView text) {
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
 }
 
-QString hex2(int value) {
-    return QStringLiteral("%1").arg(qBound(0, value, 255), 2, 16, QLatin1Char('0')).toUpper();
+QByteArray hex2(int value) {
+    return QByteArray::number(qBound(0, value, 255), 16).rightJustified(2, '0').toUpper();
 }
 
 enum class Word {
@@ -110,60 +122,60 @@ enum class Word {
 
 // The words the converter knows, found by length first: a long letter holds
 // hundreds of thousands of them.
-Word wordOf(QStringView w) {
+Word wordOf(QByteArrayView w) {
     switch (w.size()) {
     case 1:
-        if (w == u"b")
+        if (w == "b")
             return Word::b;
-        if (w == u"i")
+        if (w == "i")
             return Word::i;
-        if (w == u"f")
+        if (w == "f")
             return Word::f;
         break;
     case 2:
-        if (w == u"qc")
+        if (w == "qc")
             return Word::qc;
-        if (w == u"qr")
+        if (w == "qr")
             return Word::qr;
-        if (w == u"fi")
+        if (w == "fi")
             return Word::fi;
-        if (w == u"ul")
+        if (w == "ul")
             return Word::ul;
-        if (w == u"fs")
+        if (w == "fs")
             return Word::fs;
-        if (w == u"cf")
+        if (w == "cf")
             return Word::cf;
         break;
     case 3:
-        if (w == u"par")
+        if (w == "par")
             return Word::par;
-        if (w == u"tab")
+        if (w == "tab")
             return Word::tab;
-        if (w == u"red")
+        if (w == "red")
             return Word::red;
         break;
     case 4:
-        if (w == u"pard")
+        if (w == "pard")
             return Word::pard;
-        if (w == u"blue")
+        if (w == "blue")
             return Word::blue;
-        if (w == u"deff")
+        if (w == "deff")
             return Word::deff;
         break;
     case 5:
-        if (w == u"plain")
+        if (w == "plain")
             return Word::plain;
-        if (w == u"green")
+        if (w == "green")
             return Word::green;
         break;
     case 6:
-        if (w == u"pntext")
+        if (w == "pntext")
             return Word::pntext;
         break;
     case 7:
-        if (w == u"fonttbl")
+        if (w == "fonttbl")
             return Word::fonttbl;
-        if (w == u"deflang")
+        if (w == "deflang")
             return Word::deflang;
         break;
     }
@@ -172,21 +184,22 @@ Word wordOf(QStringView w) {
 
 class Converter {
 public:
-    explicit Converter(const QString &rtf) : m_in(rtf), m_n(rtf.size()) {}
+    explicit Converter(QByteArrayView rtf) : m_in(rtf.data()), m_n(rtf.size()) {}
 
-    QString run() {
-        m_out.reserve(m_n + m_n / 4);
+    // The body, before the tidying.
+    QByteArray run() {
+        m_out.reserve(m_n + m_n / 8);
         qsizetype i = 0;
         while (i < m_n) {
-            const QChar c = m_in[i];
-            if (c.unicode() < 32) {
+            const char c = m_in[i];
+            if (isControl(c)) {
                 ++i;
-            } else if (c == u'\\') {
+            } else if (c == '\\') {
                 i = control(i + 1);
-            } else if (c == u'{') {
+            } else if (c == '{') {
                 ++m_depth;
                 ++i;
-            } else if (c == u'}') {
+            } else if (c == '}') {
                 --m_depth;
                 ++i;
             } else {
@@ -196,25 +209,27 @@ public:
                 const qsizetype start = i;
                 while (i < m_n && !stopsCopy(m_in[i]))
                     ++i;
-                m_out += QStringView(m_in).mid(start, i - start);
+                m_out.append(m_in + start, i - start);
             }
         }
-        return tidy(m_out);
+        return std::move(m_out);
     }
 
 private:
-    static bool stopsCopy(QChar c) {
-        const char16_t u = c.unicode();
-        return u < 32 || u == '<' || u == '>' || u == '\\' || u == '{' || u == '}';
+    // Below 32 in the text: bytes from 0x80 stand for characters above.
+    static bool isControl(char c) { return static_cast<unsigned char>(c) < 32; }
+
+    static bool stopsCopy(char c) {
+        return isControl(c) || c == '<' || c == '>' || c == '\\' || c == '{' || c == '}';
     }
 
     // Skips to after the brace that closes the group open at `from`.
     qsizetype skipGroup(qsizetype from) {
         int count = 0;
         for (qsizetype i = from; i < m_n; ++i) {
-            if (m_in[i] == u'{')
+            if (m_in[i] == '{')
                 ++count;
-            else if (m_in[i] == u'}' && --count < 0)
+            else if (m_in[i] == '}' && --count < 0)
                 return i + 1;
         }
         return m_n;
@@ -224,18 +239,19 @@ private:
     qsizetype control(qsizetype i) {
         if (i >= m_n)
             return m_n;
-        const QChar c = m_in[i];
-        if (c == u'{' || c == u'}' || c == u'\\') {
+        const char c = m_in[i];
+        if (c == '{' || c == '}' || c == '\\') {
             emit(c);
             return i + 1;
         }
-        if (c == u'\'') {
+        if (c == '\'') {
             if (i + 2 >= m_n)
                 return m_n; // a cut escape is dropped
-            emit(windows1252(hexDigit(m_in[i + 1]) * 16 + hexDigit(m_in[i + 2])));
+            // The byte itself: the page is written in Windows-1252 too.
+            emit(char(hexDigit(m_in[i + 1]) * 16 + hexDigit(m_in[i + 2])));
             return i + 3;
         }
-        if (c == u'*')
+        if (c == '*')
             return skipGroup(i - 1);
         if (!isLetter(c))
             return i + 1; // any other symbol means nothing here
@@ -243,24 +259,24 @@ private:
         const qsizetype wordStart = i;
         while (i < m_n && isLetter(m_in[i]))
             ++i;
-        const Word word = wordOf(QStringView(m_in).mid(wordStart, i - wordStart));
+        const Word word = wordOf(QByteArrayView(m_in + wordStart, i - wordStart));
         const qsizetype paramStart = i;
-        while (i < m_n && (m_in[i] == u'-' || isDigit(m_in[i])))
+        while (i < m_n && (m_in[i] == '-' || isDigit(m_in[i])))
             ++i;
         bool hasParam = false;
-        const int param = parameter(QStringView(m_in).mid(paramStart, i - paramStart), &hasParam);
+        const int param = parameter(QByteArrayView(m_in + paramStart, i - paramStart), &hasParam);
         const auto value = [&](int fallback) { return hasParam ? param : fallback; };
 
         if (word == Word::f && m_fontTable)
             return fontEntry(i);
-        if (i < m_n && m_in[i] == u' ')
+        if (i < m_n && m_in[i] == ' ')
             ++i;
         if (word == Word::pntext) {
             m_paraOpen = false;
             m_list = 2;
             return skipGroup(i);
         }
-        while (i < m_n && (m_in[i] == u';' || m_in[i] == u'{' || m_in[i] == u'}'))
+        while (i < m_n && (m_in[i] == ';' || m_in[i] == '{' || m_in[i] == '}'))
             ++i;
 
         if (word == Word::par) {
@@ -319,9 +335,9 @@ private:
                 m_colour = n;
             }
         } else if (word == Word::tab) {
-            emit(QLatin1Char('\t'));
+            emit('\t');
         } else if (word == Word::red) {
-            m_accumulator = QLatin1Char('#') + hex2(value(255));
+            m_accumulator = '#' + hex2(value(255));
         } else if (word == Word::green || word == Word::blue) {
             if (m_accumulator.size() + 2 <= 10)
                 m_accumulator += hex2(value(255));
@@ -347,69 +363,70 @@ private:
 
     // One entry of the font table: the name runs from the next space to ";".
     qsizetype fontEntry(qsizetype i) {
-        while (i < m_n && m_in[i] != u' ')
+        while (i < m_n && m_in[i] != ' ')
             ++i;
         const qsizetype start = qMin(i + 1, m_n);
         qsizetype end = start;
-        while (end < m_n && m_in[end] != u';')
+        while (end < m_n && m_in[end] != ';')
             ++end;
-        m_fonts.append(m_in.mid(start, qMin<qsizetype>(end - start, 63)));
+        m_fonts.append(QByteArray(m_in + start, qMin<qsizetype>(end - start, 63)));
         --m_depth;
         return qMin(end + 2, m_n);
     }
 
-    void flush() { emit(QChar(), true); }
+    void flush() { emit(0, true); }
 
-    void emit(QChar c, bool flushOnly = false) {
+    void emit(char c, bool flushOnly = false) {
         static const char *const opening[] = {"<B>", "<I>", "<U>"};
         static const char *const closing[] = {"</B>", "</I>", "</U>"};
         int *styles[] = {&m_bold, &m_italic, &m_underline};
         if (!m_paraOpen) {
             for (int k = 0; k < 3; ++k) {
                 if (*styles[k] == Open || *styles[k] == ToClose)
-                    m_out += QLatin1String(closing[k]);
+                    m_out += closing[k];
                 if (*styles[k] == ToClose)
                     *styles[k] = Off;
             }
             switch (m_list) {
             case 0:
-                m_out += m_align == 1   ? QLatin1String("\r\n<P ALIGN=RIGHT>")
-                         : m_align == 2 ? QLatin1String("\r\n<P ALIGN=CENTER>")
-                                        : QLatin1String("\r\n<P>");
+                m_out += m_align == 1   ? "\r\n<P ALIGN=RIGHT>"
+                         : m_align == 2 ? "\r\n<P ALIGN=CENTER>"
+                                        : "\r\n<P>";
                 break;
             case 1:
-                m_out += QLatin1String("\r\n<UL>");
+                m_out += "\r\n<UL>";
                 break;
             case 2:
-                m_out += QLatin1String("\r\n<LI>");
+                m_out += "\r\n<LI>";
                 break;
             case 3:
-                m_out += QLatin1String("</LI>");
+                m_out += "</LI>";
                 break;
             case 4:
-                m_out += QLatin1String("\r\n</UL>");
+                m_out += "\r\n</UL>";
                 m_list = 0;
                 break;
             }
             for (int k = 0; k < 3; ++k)
                 if (*styles[k] == Open)
-                    m_out += QLatin1String(opening[k]);
+                    m_out += opening[k];
             m_paraOpen = true;
         }
         if (!m_synced) {
             if (m_fontChange) {
-                m_out += QLatin1String("<FONT FACE=\"") + m_fonts.value(m_font) +
-                         QLatin1String("\" COLOR=\"") + m_colours.value(m_colour) +
-                         QLatin1String("\" SIZE=\"") + QString::number(m_size) +
-                         QLatin1String("\">");
+                m_out += "<FONT FACE=\"";
+                appendEscaped(m_out, m_fonts.value(m_font));
+                m_out += "\" COLOR=\"";
+                appendEscaped(m_out, m_colours.value(m_colour));
+                m_out += "\" SIZE=\"" + QByteArray::number(m_size) + "\">";
                 m_fontChange = false;
             }
             for (int k = 0; k < 3; ++k) {
                 if (*styles[k] == ToOpen) {
-                    m_out += QLatin1String(opening[k]);
+                    m_out += opening[k];
                     *styles[k] = Open;
                 } else if (*styles[k] == ToClose) {
-                    m_out += QLatin1String(closing[k]);
+                    m_out += closing[k];
                     *styles[k] = Off;
                 }
             }
@@ -417,42 +434,17 @@ private:
         }
         if (flushOnly)
             return;
-        if (c == u'<')
-            m_out += QLatin1String("&lt");
-        else if (c == u'>')
-            m_out += QLatin1String("&gt");
+        if (c == '<')
+            m_out += "&lt";
+        else if (c == '>')
+            m_out += "&gt";
         else
             m_out += c;
     }
 
-    // An empty left-aligned paragraph directly followed by another paragraph
-    // closes instead. Replacing the first occurrence again and again never
-    // creates one to its left, so one pass from the left gives the same text.
-    static QString tidy(const QString &html) {
-        static const QString empty = QStringLiteral("\r\n<P>");
-        static const QString next = QStringLiteral("\r\n<P");
-        QString out;
-        out.reserve(html.size());
-        qsizetype from = 0;
-        for (;;) {
-            const qsizetype at = html.indexOf(empty, from);
-            if (at < 0)
-                break;
-            const qsizetype after = at + empty.size();
-            out += QStringView(html).mid(from, at - from);
-            if (QStringView(html).mid(after).startsWith(next))
-                out += QLatin1String("</P>");
-            else
-                out += empty;
-            from = after;
-        }
-        out += QStringView(html).mid(from);
-        return out;
-    }
-
-    const QString &m_in;
+    const char *const m_in;
     const qsizetype m_n;
-    QString m_out;
+    QByteArray m_out;
     bool m_paraOpen = false;
     int m_list = 0;
     int m_align = 0;
@@ -465,37 +457,82 @@ private:
     bool m_fontChange = false;
     bool m_fontTable = false;
     int m_depth = 0;
-    QStringList m_fonts;
-    QStringList m_colours;
-    QString m_accumulator;
+    QList<QByteArray> m_fonts;
+    QList<QByteArray> m_colours;
+    QByteArray m_accumulator;
 };
 
-} // namespace
-
-QString RtfToHtml(const QString &rtf) {
-    return Converter(rtf).run();
+// An empty left-aligned paragraph directly followed by another paragraph
+// closes instead. Replacing the first occurrence again and again never
+// creates one to its left, so one pass from the left gives the same text;
+// the text only shrinks, so the pass is made in place.
+void tidy(QByteArray &html) {
+    static constexpr QByteArrayView empty("\r\n<P>"), next("\r\n<P");
+    char *const data = html.data();
+    const qsizetype n = html.size();
+    qsizetype read = 0, written = 0;
+    while (read < n) {
+        const QByteArrayView rest(data + read, n - read);
+        if (data[read] == '\r' && rest.startsWith(empty) &&
+            rest.sliced(empty.size()).startsWith(next)) {
+            std::memcpy(data + written, "</P>", 4);
+            written += 4;
+            read += empty.size();
+        } else {
+            data[written++] = data[read++];
+        }
+    }
+    html.truncate(written);
 }
 
-QStringList htmlPage(const QString &body, const QString &identity1) {
-    QStringList lines{QStringLiteral("<html>"), QStringLiteral("<head>"),
-                      QStringLiteral("<title>cv de") + identity1 + QStringLiteral("</title>"),
-                      QStringLiteral("</head>"), QStringLiteral("<body>")};
+QByteArray body(QByteArrayView rtf) {
+    QByteArray html = Converter(rtf).run();
+    tidy(html);
+    return html;
+}
+
+// The page's bytes, a line per item with its CR LF: the body split at every
+// line end, each line opening with "<P>" rewritten, between the fixed head
+// and foot.
+QByteArray page(QByteArrayView body, const QString &identity1) {
+    QByteArray out;
+    out.reserve(body.size() + body.size() / 16 + 128);
+    out += "<html>\r\n<head>\r\n<title>cv de";
+    appendEscaped(out, TextFile::encode(identity1));
+    out += "</title>\r\n</head>\r\n<body>\r\n";
     // Split at every CR LF, CR or LF; a final line end starts no line.
     const qsizetype n = body.size();
     qsizetype start = 0;
     while (start < n) {
         qsizetype end = start;
-        while (end < n && body[end] != u'\r' && body[end] != u'\n')
+        while (end < n && body[end] != '\r' && body[end] != '\n')
             ++end;
-        const QStringView line = QStringView(body).mid(start, end - start);
-        if (line.startsWith(QLatin1String("<P>")))
-            lines.append(line.mid(3) + QLatin1String("<br>"));
+        const QByteArrayView line = body.sliced(start, end - start);
+        if (line.startsWith("<P>"))
+            out.append(line.sliced(3)).append("<br>");
         else
-            lines.append(line.toString());
-        start = end + (end + 1 < n && body[end] == u'\r' && body[end + 1] == u'\n' ? 2 : 1);
+            out.append(line);
+        out += "\r\n";
+        start = end + (end + 1 < n && body[end] == '\r' && body[end + 1] == '\n' ? 2 : 1);
     }
-    lines << QStringLiteral("</body>") << QStringLiteral("</html>");
-    return lines;
+    out += "</body>\r\n</html>\r\n";
+    return out;
+}
+
+} // namespace
+
+QString RtfToHtml(const QString &rtf) {
+    return TextFile::decode(body(TextFile::encode(rtf)));
+}
+
+QStringList htmlPage(const QString &body, const QString &identity1) {
+    return TextFile::splitLines(TextFile::decode(page(TextFile::encode(body), identity1)));
+}
+
+QByteArray htmlFile(QByteArray rtf, const QString &identity1) {
+    QByteArray html = body(rtf);
+    rtf = QByteArray(); // the input's memory is given back before the page is built
+    return page(html, identity1);
 }
 
 QString htmName(const QString &chosen) {
@@ -508,7 +545,7 @@ QString htmName(const QString &chosen) {
 QString ExportHtml(const QString &chosen, const QString &rtf, const QString &identity1,
                    QString *error) {
     const QString name = htmName(chosen);
-    if (!TextFile::write(name, htmlPage(RtfToHtml(rtf), identity1), error))
+    if (!TextFile::writeBytes(name, htmlFile(TextFile::encode(rtf), identity1), error))
         return {};
     return name;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,12 @@ QString RtfToHtml(const QString &rtf);
 // The whole page, a line per item: the body split at every line end, each
 // line opening with "<P>" rewritten, between the fixed head and foot.
 QStringList htmlPage(const QString &body, const QString &identity1);
+
+// The page file's bytes, in Windows-1252 with CR LF line ends, from the RTF
+// text's bytes (lines joined by CR LF). The work is done on the bytes and the
+// input is let go before the page is built: a large file costs about twice
+// its size, not several decoded copies.
+QByteArray htmlFile(QByteArray rtf, const QString &identity1);
 
 // The export's file name: the last extension of the file (not of a folder)
 // replaced by ".htm", or ".htm" added when there is none.

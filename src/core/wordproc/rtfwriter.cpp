@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <QTextList>
 
+#include <algorithm>
 #include <optional>
 
 namespace WordProc {
@@ -42,31 +43,53 @@ const QHash<char16_t, uchar> &highBytes() {
     return table;
 }
 
-void appendText(QString &line, QStringView text) {
+// Characters that are no text: controls and Qt's object markers.
+bool unwritable(char16_t u) {
+    return (u < 32 && u != '\t') || u == QChar::ObjectReplacementCharacter || u == 0xFDD0 ||
+           u == 0xFDD1 || u == QChar::ParagraphSeparator;
+}
+
+void appendText(QByteArray &line, QStringView text) {
     static const char hex[] = "0123456789abcdef";
     const auto &high = highBytes();
     for (const QChar ch : text) {
         const char16_t u = ch.unicode();
         if (u == '\\' || u == '{' || u == '}') {
-            line += QLatin1Char('\\');
-            line += ch;
+            line += '\\';
+            line += char(u);
         } else if (u == '\t') {
-            line += QLatin1String("\\tab ");
+            line += "\\tab ";
         } else if (u == QChar::LineSeparator) {
-            line += QLatin1String("\\line ");
-        } else if (u < 32 || u == QChar::ObjectReplacementCharacter || u == 0xFDD0 || u == 0xFDD1 ||
-                   u == QChar::ParagraphSeparator) {
-            // Control characters and Qt's object markers are not text.
+            line += "\\line ";
+        } else if (unwritable(u)) {
         } else if (u < 128) {
-            line += ch;
+            line += char(u);
         } else if (const auto it = high.constFind(u); it != high.constEnd()) {
-            line += QLatin1String("\\'");
-            line += QLatin1Char(hex[it.value() >> 4]);
-            line += QLatin1Char(hex[it.value() & 15]);
+            line += "\\'";
+            line += hex[it.value() >> 4];
+            line += hex[it.value() & 15];
         } else {
-            line += QLatin1String("\\u") + QString::number(u > 32767 ? int(u) - 65536 : int(u)) +
-                    QLatin1Char('?');
+            line += "\\u" + QByteArray::number(u > 32767 ? int(u) - 65536 : int(u)) + '?';
         }
+    }
+}
+
+// Calls use on the fragment's text a slice at a time: a huge paragraph is
+// never copied whole beside the document.
+template <typename Use>
+void forEachSlice(const QTextDocument &document, const QTextFragment &fragment, Use use) {
+    constexpr int Slice = 1 << 16;
+    if (fragment.length() <= Slice) {
+        use(fragment.text());
+        return;
+    }
+    QString slice;
+    slice.reserve(Slice);
+    for (int pos = fragment.position(), end = pos + fragment.length(); pos < end;) {
+        slice.clear();
+        for (int k = 0; k < Slice && pos < end; ++k)
+            slice += document.characterAt(pos++);
+        use(slice);
     }
 }
 
@@ -88,9 +111,12 @@ public:
             font.pointSizeF() > 0 ? qRound(font.pointSizeF() * 2) : qRound(font.pixelSize() * 1.5);
     }
 
-    QStringList run() {
-        QStringList lines{QString(), QString()};
-        QString line = QStringLiteral("\\deflang1036");
+    // The whole file, every line ended by CR LF.
+    QByteArray run() {
+        // The tables come first but list what the text uses: a first pass
+        // finds the fonts and colours in the order the writing meets them.
+        forEachWrittenFragment([this](const QTextFragment &fragment) { runOf(fragment); });
+        QByteArray out = fontTable() + "\r\n" + colourTable() + "\r\n\\deflang1036";
         Paragraph previous;
         std::optional<Run> lastRun;
         int k = 0;
@@ -100,45 +126,61 @@ public:
             // A paragraph word right before text needs its delimiting space.
             bool delimit = false;
             if (k == 0 || !(paragraph == previous)) {
-                appendParagraph(line, paragraph);
+                appendParagraph(out, paragraph);
                 delimit = !paragraph.bullet;
             }
             previous = paragraph;
             if (emptyLast)
                 break;
             if (paragraph.bullet)
-                line += QLatin1String("{\\pntext\\f1\\'b7\\tab}");
-            for (auto it = block.begin(); !it.atEnd(); ++it) {
-                const QTextFragment fragment = it.fragment();
-                if (!fragment.isValid())
-                    continue;
-                // Text with nothing to write (Qt's object markers) changes nothing.
-                QString text;
-                appendText(text, fragment.text());
-                if (text.isEmpty())
-                    continue;
+                out += "{\\pntext\\f1\\'b7\\tab}";
+            forEachWrittenFragment(block, [&](const QTextFragment &fragment) {
                 const Run attributes = runOf(fragment);
                 if (!lastRun || !(attributes == *lastRun)) {
-                    appendRun(line, attributes);
+                    appendRun(out, attributes);
                     lastRun = attributes;
                     delimit = false;
                 }
                 if (delimit)
-                    line += QLatin1Char(' ');
+                    out += ' ';
                 delimit = false;
-                line += text;
-            }
-            lines.append(line);
-            line = QStringLiteral("\\par ");
+                forEachSlice(m_document, fragment,
+                             [&out](const QString &text) { appendText(out, text); });
+            });
+            out += "\r\n\\par ";
         }
-        line += QLatin1Char('}');
-        lines.append(line);
-        lines[0] = fontTable();
-        lines[1] = colourTable();
-        return lines;
+        out += "}\r\n";
+        return out;
     }
 
 private:
+    // Each fragment of the block with something to write: text with nothing
+    // to write (Qt's object markers) changes nothing.
+    template <typename Use> void forEachWrittenFragment(const QTextBlock &block, Use use) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.isValid())
+                continue;
+            bool writable = false;
+            forEachSlice(m_document, fragment, [&writable](const QString &text) {
+                writable = writable || std::any_of(text.begin(), text.end(), [](QChar c) {
+                               return !unwritable(c.unicode());
+                           });
+            });
+            if (writable)
+                use(fragment);
+        }
+    }
+
+    // The same over every block written: all but an empty last one.
+    template <typename Use> void forEachWrittenFragment(Use use) {
+        for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
+            if (!block.next().isValid() && block.length() <= 1)
+                break;
+            forEachWrittenFragment(block, use);
+        }
+    }
+
     // Formats are looked at once each: a long letter has few of them.
     Paragraph paragraphOf(const QTextBlock &block) {
         const int index = block.blockFormatIndex();
@@ -168,23 +210,23 @@ private:
         return p;
     }
 
-    static void appendParagraph(QString &line, const Paragraph &p) {
-        line += QLatin1String("\\pard");
+    static void appendParagraph(QByteArray &line, const Paragraph &p) {
+        line += "\\pard";
         if (p.align == 1)
-            line += QLatin1String("\\qc");
+            line += "\\qc";
         else if (p.align == 2)
-            line += QLatin1String("\\qr");
+            line += "\\qr";
         const int fi = -p.indents.left * 20;
         const int li = (p.indents.first + p.indents.left) * 20;
         const int ri = p.indents.right * 20;
         if (fi != 0 || p.bullet)
-            line += QLatin1String("\\fi") + QString::number(fi);
+            line += "\\fi" + QByteArray::number(fi);
         if (li != 0 || p.bullet)
-            line += QLatin1String("\\li") + QString::number(li);
+            line += "\\li" + QByteArray::number(li);
         if (ri != 0)
-            line += QLatin1String("\\ri") + QString::number(ri);
+            line += "\\ri" + QByteArray::number(ri);
         if (p.bullet)
-            line += QLatin1String("{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'b7}}");
+            line += "{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'b7}}";
     }
 
     Run runOf(const QTextCharFormat &format) {
@@ -215,40 +257,38 @@ private:
         return r;
     }
 
-    static void appendRun(QString &line, const Run &r) {
-        line += QLatin1String("\\plain\\f") + QString::number(r.font) + QLatin1String("\\fs") +
-                QString::number(r.halfPoints);
+    static void appendRun(QByteArray &line, const Run &r) {
+        line +=
+            "\\plain\\f" + QByteArray::number(r.font) + "\\fs" + QByteArray::number(r.halfPoints);
         if (r.colour != 0)
-            line += QLatin1String("\\cf") + QString::number(r.colour);
+            line += "\\cf" + QByteArray::number(r.colour);
         if (r.bold)
-            line += QLatin1String("\\b");
+            line += "\\b";
         if (r.italic)
-            line += QLatin1String("\\i");
+            line += "\\i";
         if (r.underline)
-            line += QLatin1String("\\ul");
-        line += QLatin1Char(' ');
+            line += "\\ul";
+        line += ' ';
     }
 
-    QString fontTable() const {
-        QString line = QStringLiteral("{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS "
-                                      "Sans Serif;}{\\f1\\froman\\fcharset2 Symbol;}");
+    QByteArray fontTable() const {
+        QByteArray line = "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS "
+                          "Sans Serif;}{\\f1\\froman\\fcharset2 Symbol;}";
         for (qsizetype i = 0; i < m_fonts.size(); ++i) {
-            const QString &name = m_fonts[i];
-            line += QLatin1String("{\\f") + QString::number(i + 2) + QLatin1String("\\fnil ");
-            appendText(line, name);
-            line += QLatin1String(";}");
+            line += "{\\f" + QByteArray::number(i + 2) + "\\fnil ";
+            appendText(line, m_fonts[i]);
+            line += ";}";
         }
-        return line + QLatin1Char('}');
+        return line + '}';
     }
 
-    QString colourTable() const {
-        QString line = QStringLiteral("{\\colortbl\\red0\\green0\\blue0;");
+    QByteArray colourTable() const {
+        QByteArray line = "{\\colortbl\\red0\\green0\\blue0;";
         for (const QRgb rgb : m_colours)
-            line += QStringLiteral("\\red%1\\green%2\\blue%3;")
-                        .arg(qRed(rgb))
-                        .arg(qGreen(rgb))
-                        .arg(qBlue(rgb));
-        return line + QLatin1Char('}');
+            line += "\\red" + QByteArray::number(qRed(rgb)) + "\\green" +
+                    QByteArray::number(qGreen(rgb)) + "\\blue" + QByteArray::number(qBlue(rgb)) +
+                    ';';
+        return line + '}';
     }
 
     const QTextDocument &m_document;
@@ -264,8 +304,14 @@ private:
 
 } // namespace
 
-QStringList writeRtf(const QTextDocument &document) {
+QByteArray rtfFile(const QTextDocument &document) {
     return Writer(document).run();
+}
+
+QStringList writeRtf(const QTextDocument &document) {
+    QStringList lines = QString::fromLatin1(rtfFile(document)).split(QStringLiteral("\r\n"));
+    lines.removeLast(); // after the last line end
+    return lines;
 }
 
 } // namespace WordProc

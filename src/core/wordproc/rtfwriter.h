@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 
 class QTextDocument;
@@ -10,5 +11,8 @@ namespace WordProc {
 // (the file ends each with CR LF). Only ASCII is written: the other
 // characters as \'hh when Windows-1252 has them, \uN? beyond.
 QStringList writeRtf(const QTextDocument &document);
+// The same as the file's bytes, every line ended by CR LF: no line is held
+// twice, and a huge paragraph is read from the document a slice at a time.
+QByteArray rtfFile(const QTextDocument &document);
 
 } // namespace WordProc

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -45,6 +46,32 @@ private Q_SLOTS:
         const QString out = dir.filePath(golden);
         QVERIFY(Export::write(out, list, Export::Format(format), nullptr));
         QCOMPARE(bytes(out), bytes(data(golden)));
+    }
+
+    // Whatever a name holds, the export is XML a parser reads back: what XML
+    // cannot hold becomes "?".
+    void xmlReadsBack_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("U+FFFE, U+FFFF") << QString::fromUtf16(u"a\uFFFEb\uFFFF") << "a?b?";
+        QTest::newRow("lone surrogates") << QString(QChar(0xD800)) + "x" + QChar(0xDFFF) << "?x?";
+        QTest::newRow("a pair") << QString::fromUtf16(u"\U0001F600")
+                                << QString::fromUtf16(u"\U0001F600");
+    }
+    void xmlReadsBack() {
+        QFETCH(QString, name);
+        BlocList list(5);
+        list.setLines({"<BLOC00000>", "", "", name, "", "", "", "", "", "", "</BLOC00000>"});
+        QXmlStreamReader xml(Export::ExportXml(list));
+        QString nom;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isStartElement() && xml.name() == QLatin1String("nom"))
+                nom = xml.readElementText();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QFETCH(QString, read);
+        QCOMPARE(nom, read);
     }
 
     // Only the file name is looked at for a ".", not its folders.

@@ -24,6 +24,35 @@ QStringList filled(int count, const QString &value) {
     return QStringList(count, value);
 }
 
+// A profile as the window writes it, every section filled.
+QStringList sampleProfile() {
+    Profile p;
+    for (int k = 0; k < Profile::IdentityCount; ++k)
+        p.identity[k] = "Identité " + QString::number(k);
+    for (int k = 0; k < Profile::FormationCount; ++k)
+        p.formation[k] = "Formation " + QString::number(k);
+    p.divers = {"Note une", "Note deux"};
+    p.skills.fill(5);
+    p.characteristics.fill(3);
+    p.addKnowledge("Chimie", "Pratique");
+    Employer e;
+    e.company = "ACME";
+    e.responsibilities = {"Gérer"};
+    p.setEmployer(e);
+    p.newEmployer();
+    e.company = "Durand";
+    e.responsibilities = {"Vendre"};
+    p.setEmployer(e);
+    return *p.Result();
+}
+
+// The sample without the line `offset` lines after `anchor`.
+QStringList withoutLine(const QString &anchor, int offset) {
+    QStringList lines = sampleProfile();
+    lines.removeAt(lines.indexOf(anchor) + offset);
+    return lines;
+}
+
 } // namespace
 
 class TestProfile : public QObject {
@@ -52,6 +81,10 @@ private Q_SLOTS:
             << QStringList{"PAGE4", "11"} + filled(13, "0") + QStringList{"PAGE6"} +
                    filled(23, "1") + QStringList{"9"}
             << QStringList() << QStringList() << "" << 10 << 4;
+        QTest::newRow("sections cut by the next marker")
+            << QStringList{"PAGE1", "Madame", "Durand", "PAGE2"} + filled(18, "x") +
+                   QStringList{"note", "PAGE4", "7", "PAGE6"} + filled(24, "4")
+            << QStringList{"note"} << QStringList() << "Durand" << 7 << 4;
         QTest::newRow("ratings headed by their marker skipped")
             << QStringList{"PAGE4", "PAGE4"} + filled(13, "5") << QStringList() << QStringList()
             << "" << 0 << 1;
@@ -73,6 +106,40 @@ private Q_SLOTS:
         QCOMPARE(p.identity[9], Profile::BlankDate);
         QCOMPARE(p.indicator(), QString("1/1"));
         QVERIFY(!p.Result()); // nothing typed: the list is not rewritten
+    }
+
+    // A line lost in any section: the first save mends the profile, the next
+    // ones write it again as it is, every note once.
+    void damagedProfileSavedAgain_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("identity") << withoutLine("PAGE1", 5);
+        QTest::newRow("course") << withoutLine("PAGE2", 3);
+        QTest::newRow("employer field") << withoutLine("PAGE3", 2);
+        QTest::newRow("employer closing tag") << withoutLine("</BLOC00000>", 0);
+        QTest::newRow("skill") << withoutLine("PAGE4", 14);
+        QTest::newRow("characteristic") << withoutLine("PAGE6", 1);
+        QStringList twice = sampleProfile();
+        const qsizetype page2 = twice.indexOf("PAGE2"), page6 = twice.indexOf("PAGE6");
+        twice += twice.mid(page2, twice.indexOf("PAGE3") - page2);
+        twice += twice.mid(page6, twice.indexOf("PAGE6", page6 + 1) - page6);
+        QTest::newRow("sections written twice") << twice;
+    }
+    void damagedProfileSavedAgain() {
+        QFETCH(QStringList, lines);
+        QStringList first;
+        for (int save = 0; save < 10; ++save) {
+            Profile p;
+            QVERIFY(p.Init(lines));
+            p.markChanged();
+            lines = *p.Result();
+            if (save == 0)
+                first = lines;
+            QCOMPARE(lines, first);
+        }
+        for (const QString &once :
+             Profile::Markers + QStringList{"Note une", "Note deux", "Chimie : Pratique",
+                                            "MEMOGérer", "MEMOVendre", "Durand"})
+            QVERIFY2(lines.count(once) == 1, qPrintable(once));
     }
 
     void ratingNotInteger() {

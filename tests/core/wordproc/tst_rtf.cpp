@@ -115,6 +115,44 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(writeRtf(doc)), bytes(file));
     }
 
+    // A long bulleted run, which the reader splits into several lists to stay
+    // linear: every item keeps its bullet and the run is written back as one.
+    void longBulletedRun() {
+        QByteArray rtf =
+            "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
+            "{\\f1\\froman\\fcharset2 Symbol;}}\r\n{\\colortbl\\red0\\green0\\blue0;}\r\n"
+            "\\deflang1036\\pard\\fi-200\\li200{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0"
+            "{\\pntxtb\\'b7}}{\\pntext\\f1\\'b7\\tab}\\plain\\f0\\fs20 0";
+        for (int k = 1; k < 250; ++k)
+            rtf += "\r\n\\par {\\pntext\\f1\\'b7\\tab}" + QByteArray::number(k);
+        rtf += "\r\n\\par }\r\n";
+        QTextDocument doc;
+        doc.setDefaultFont(editorFont());
+        readRtf(doc, rtf);
+        QCOMPARE(doc.blockCount(), 251);
+        for (QTextBlock block = doc.begin(); block != doc.lastBlock(); block = block.next())
+            QVERIFY2(block.textList(), qPrintable(block.text()));
+        QCOMPARE(fileBytes(writeRtf(doc)), rtf);
+    }
+
+    // A paragraph too long to wait for its end is put in the document as it
+    // comes and written a slice at a time: it still takes the format given
+    // after its text, and writes back the same.
+    void hugeParagraph() {
+        const QByteArray text(5 << 18, 'a');
+        QTextDocument doc;
+        readRtf(doc, QByteArray("{\\rtf1 " + text + "{\\b \\'e9}\\qc\\par b}"));
+        QCOMPARE(doc.blockCount(), 2);
+        QCOMPARE(doc.begin().text(), QString::fromLatin1(text) + QChar(0xE9));
+        QCOMPARE(doc.begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignHCenter);
+        const QByteArray file = rtfFile(doc);
+        QTextDocument again;
+        readRtf(again, file);
+        QCOMPARE(again.begin().text(), doc.begin().text());
+        QCOMPARE(rtfFile(again), file);
+    }
+
     // What the writer makes of any file reads back to the same writing.
     void rewriteIsStable_data() {
         QTest::addColumn<QByteArray>("rtf");

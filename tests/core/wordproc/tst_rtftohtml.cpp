@@ -111,6 +111,50 @@ private Q_SLOTS:
         QCOMPARE(bytes(written), bytes(TAVRIN_TEST_DATA "/wordproc/lettre.htm"));
     }
 
+    // Names from the document and the identity file stay values: nothing in
+    // them can close the attribute or the title and open a tag of its own.
+    void hostileNamesStayText_data() {
+        QTest::addColumn<QString>("font");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("titleLine");
+        QTest::newRow("quote in a font name") << "x\" onmouseover=\"alert(1)"
+                                              << "Dupont"
+                                              << "x&quot; onmouseover=&quot;alert(1)"
+                                              << "<title>cv deDupont</title>";
+        QTest::newRow("tag in a font name") << "<script>alert(1)</script>"
+                                            << ""
+                                            << "&lt;script&gt;alert(1)&lt;/script&gt;"
+                                            << "<title>cv de</title>";
+        QTest::newRow("tag in the title")
+            << "Arial"
+            << "</title><script>alert(\"x\")</script>"
+            << "Arial"
+            << "<title>cv de&lt;/title&gt;&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;"
+               "</title>";
+        QTest::newRow("ampersands") << "A&B"
+                                    << "Dupont & fils"
+                                    << "A&amp;B"
+                                    << "<title>cv deDupont &amp; fils</title>";
+    }
+    void hostileNamesStayText() {
+        QFETCH(QString, font);
+        QFETCH(QString, title);
+        const QString rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
+                            "{\\f1\\fnil " +
+                            font +
+                            ";}}\r\n{\\colortbl\\red0\\green0\\blue0;}\r\n"
+                            "\\deflang1036\\pard\\plain\\f1\\fs20 x\r\n\\par }";
+        const QStringList page = WordProc::htmlPage(WordProc::RtfToHtml(rtf), title);
+        QFETCH(QString, face);
+        QFETCH(QString, titleLine);
+        QCOMPARE(page,
+                 QStringList({"<html>", "<head>", titleLine, "</head>", "<body>", "",
+                              "<FONT FACE=\"" + face + "\" COLOR=\"#000000\" SIZE=\"3\">x<br>",
+                              "</body>", "</html>"}));
+        QVERIFY(!page.join("\n").contains("<script", Qt::CaseInsensitive));
+    }
+
     void emptyTextGivesNoBodyLine() {
         QCOMPARE(WordProc::htmlPage(QString(), "X"),
                  QStringList({"<html>", "<head>", "<title>cv deX</title>", "</head>", "<body>",
