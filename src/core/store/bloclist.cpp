@@ -381,8 +381,10 @@ void BlocList::normalise(bool numberOrder) {
         items.push_back(open);
     };
 
-    for (const QString &whole : std::as_const(m_lines)) {
-        QString line = whole;
+    // The lines are moved out as they are read, so that a huge one is never
+    // held twice.
+    for (QString &whole : m_lines) {
+        QString line = std::move(whole);
         bool rest = false; // the line is what followed a tag on its line
         for (bool again = true; again; rest = true) {
             again = false;
@@ -414,7 +416,9 @@ void BlocList::normalise(bool numberOrder) {
             } else if (const int h = tagAtHead(view, m_width); h >= 0) {
                 // The rest of the line is read as the block's next line.
                 start(h, false);
-                line = TextFile::withoutMarks(QStringView(line).mid(m_width + 6)).toString();
+                const qsizetype rest =
+                    TextFile::withoutMarks(QStringView(line).mid(m_width + 6)).size();
+                line.remove(0, line.size() - rest);
                 again = true;
             } else {
                 items.push_back(-1 - strays.size());

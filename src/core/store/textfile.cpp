@@ -2,10 +2,12 @@
 
 #include <QFile>
 #include <QHash>
+#include <QStringDecoder>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -45,6 +47,9 @@ template <typename Char, typename Line> void forEachLine(const Char *data, qsize
 }
 
 const QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
+
+// From this size on, a file's bytes go back to the system as they are decoded.
+constexpr qsizetype LargeFile = qsizetype(64) << 20;
 
 // True when bytes are well-formed UTF-8 (no overlong forms, surrogates or
 // values past U+10FFFF); multiByte tells whether any sequence is longer than
@@ -163,9 +168,9 @@ QString decodeText(QByteArrayView bytes, Encoding *encoding) {
     return withoutMarks(text).toString();
 }
 
-QString decode(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
+namespace {
+
+QChar *decodeInto(QChar *out, QByteArrayView bytes) {
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
         if (b >= 0x80 && b < 0xA0 && high[b - 0x80])
@@ -173,6 +178,14 @@ QString decode(QByteArrayView bytes) {
         else
             *out++ = QChar(b);
     }
+    return out;
+}
+
+} // namespace
+
+QString decode(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    decodeInto(text.data(), bytes);
     return text;
 }
 
@@ -257,10 +270,38 @@ QStringList read(const QString &path, bool *ok,
     if (encoding)
         *encoding = found;
     const bool utf8 = found == Encoding::Utf8;
-    // Decoded line by line: no second copy of a large file in memory.
+    // Decoded line by line: no second copy of a large file in memory. In a
+    // very large file the bytes already decoded are given back to the system
+    // as the decoding goes, a long line a slice at a time, so that the file
+    // and its text are never held whole side by side.
     QStringList lines;
     lines.reserve(bytes.count('\n') + 1);
     const char *data = bytes.constData();
+    const bool large = bytes.size() >= LargeFile;
+    const auto page = uintptr_t(::sysconf(_SC_PAGESIZE));
+    uintptr_t released = uintptr_t(data);
+    auto release = [&](const char *upTo) {
+        const uintptr_t from = (released + page - 1) & ~(page - 1);
+        const uintptr_t to = uintptr_t(upTo) & ~(page - 1);
+        if (!large || to <= from)
+            return;
+        ::madvise(reinterpret_cast<void *>(from), to - from, MADV_DONTNEED);
+        released = to;
+    };
+    auto decodeLine = [&](QByteArrayView line) {
+        if (!large || line.size() < LargeFile / 8)
+            return utf8 ? QString::fromUtf8(line) : decode(line);
+        QString text(line.size(), Qt::Uninitialized);
+        QChar *out = text.data();
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        for (qsizetype at = 0; at < line.size(); at += LargeFile / 8) {
+            const QByteArrayView part = line.sliced(at, std::min(LargeFile / 8, line.size() - at));
+            out = utf8 ? decoder.appendToBuffer(out, part) : decodeInto(out, part);
+            release(part.data() + part.size());
+        }
+        text.truncate(out - text.constData());
+        return text;
+    };
     forEachLine(data, bytes.size(), [&](qsizetype start, qsizetype length) {
         QByteArrayView line(data + start, length);
         // A mark heads the file, or a file that was pasted into it: it is no
@@ -281,7 +322,8 @@ QStringList read(const QString &path, bool *ok,
         }
         if (inspect)
             inspect(lines.size(), line);
-        lines.append(utf8 ? QString::fromUtf8(line) : decode(line));
+        lines.append(decodeLine(line));
+        release(data + start + length);
     });
     return lines;
 }
