@@ -97,15 +97,38 @@ int rtf2htmlVerb(const QStringList &args) {
 int rtfRoundtripVerb(const QStringList &args) {
     if (args.size() != 2)
         return usage();
-    auto bytes = readInput(args[0]);
-    if (!bytes)
-        return BadInput;
     QTextDocument document;
     document.setDefaultFont(WordProc::editorFont());
-    WordProc::readRtf(document, *bytes);
-    bytes.reset(); // the document holds the text now
+    if (!QFileInfo(args[0]).isFile()) {
+        err(QStringLiteral("Le fichier n'existe pas"));
+        return BadInput;
+    }
+    QFile file(args[0]);
+    bool failed = !file.open(QIODevice::ReadOnly);
+    if (!failed && file.peek(5) == "{\\rtf") {
+        const QByteArray bytes = file.readAll();
+        failed = file.error() != QFileDevice::NoError;
+        WordProc::readRtf(document, bytes);
+    } else if (!failed) {
+        // Plain text a part at a time: a huge file is never held whole
+        // beside the document.
+        WordProc::readPlainText(document, [&file, &failed] {
+            const QByteArray part = file.read(qint64(16) << 20);
+            failed = failed || file.error() != QFileDevice::NoError;
+            return part;
+        });
+    }
+    if (failed) {
+        err(QStringLiteral("Impossible de lire le fichier ") + args[0]);
+        return BadInput;
+    }
     QString error;
-    if (!TextFile::writeBytes(args[1], WordProc::rtfFile(document), &error))
+    if (!TextFile::writeStream(
+            args[1],
+            [&document](const TextFile::ByteSink &sink) {
+                return WordProc::writeRtfTo(document, sink);
+            },
+            &error))
         return writeFailed(args[1], error);
     WordProc::forEachParagraphText(document, outPart, [] { std::fputc('\n', stdout); });
     return Done;

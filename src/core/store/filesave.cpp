@@ -44,33 +44,52 @@ void syncDirectory(const QString &path) {
     }
 }
 
-// Writes bytes to path (created or truncated) and flushes them to the disk;
-// 0 or the system's error.
-int writeDurably(const QString &path, const QByteArray &bytes, mode_t mode) {
+// Writes what source gives to path (created or truncated) and flushes it to
+// the disk; 0 or the system's error. written (when given) counts the bytes.
+int writeDurably(const QString &path, const TextFile::ByteSource &source, mode_t mode,
+                 qint64 *written = nullptr) {
     const int fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
     if (fd < 0)
         return errno;
     ::fchmod(fd, mode); // umask aside, the copy keeps the permissions of the file it replaces
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            const int error = written < 0 ? errno : ENOSPC;
-            ::close(fd);
-            return error;
+    int error = 0;
+    qint64 total = 0;
+    const TextFile::ByteSink sink = [&](QByteArrayView bytes) {
+        const char *data = bytes.data();
+        qsizetype left = bytes.size();
+        while (error == 0 && left > 0) {
+            const ssize_t done = ::write(fd, data, size_t(left));
+            if (done < 0 && errno == EINTR)
+                continue;
+            if (done <= 0) {
+                error = done < 0 ? errno : ENOSPC;
+                break;
+            }
+            data += done;
+            left -= done;
+            total += done;
         }
-        data += written;
-        left -= written;
-    }
-    if (::fsync(fd) != 0 && errno != EINVAL) {
-        const int error = errno;
+        return error == 0;
+    };
+    if (!source(sink) && error == 0)
+        error = EIO; // the source gave up: what it wrote is not whole
+    if (written)
+        *written = total;
+    if (error != 0) {
         ::close(fd);
         return error;
     }
+    if (::fsync(fd) != 0 && errno != EINVAL) {
+        const int code = errno;
+        ::close(fd);
+        return code;
+    }
     return ::close(fd) == 0 ? 0 : errno;
+}
+
+int writeDurably(const QString &path, const QByteArray &bytes, mode_t mode) {
+    return writeDurably(
+        path, [&bytes](const TextFile::ByteSink &sink) { return sink(bytes); }, mode);
 }
 
 // A second name for the file's current content, used to put it back: a hard
@@ -265,9 +284,10 @@ QString systemError(int error) {
 
 namespace {
 
-// The save behind writeAll and writeBytes: bytesOf(i) gives the content of
-// paths[i], asked for one file at a time so that only one is held at once.
-bool save(const QStringList &paths, const std::function<QByteArray(qsizetype)> &bytesOf,
+// The save behind writeAll, writeBytes and writeStream: sourceOf(i) gives
+// the content of paths[i], asked for one file at a time so that only one is
+// held at once, or none when it comes in parts.
+bool save(const QStringList &paths, const std::function<ByteSource(qsizetype)> &sourceOf,
           const SaveOptions &options, QString *failedPath, QString *error, QString *warning) {
     QList<Entry> entries;
     auto fail = [&](const QString &path, int code) {
@@ -289,11 +309,10 @@ bool save(const QStringList &paths, const std::function<QByteArray(qsizetype)> &
             remove(previousName(path));
         struct stat st;
         const bool replacing = ::stat(native(path).constData(), &st) == 0;
-        const QByteArray bytes = bytesOf(i);
         const QString temporary = temporaryName(path);
-        entries.append({temporary, path, bytes.size(), replacing});
+        entries.append({temporary, path, 0, replacing});
         const mode_t mode = replacing ? st.st_mode & 07777 : newFileMode();
-        if (const int code = writeDurably(temporary, bytes, mode))
+        if (const int code = writeDurably(temporary, sourceOf(i), mode, &entries.last().size))
             return fail(paths.at(i), code);
     }
 
@@ -378,13 +397,22 @@ bool writeAll(const QList<File> &files, const SaveOptions &options, QString *fai
     for (const File &file : files)
         paths.append(file.path);
     return save(
-        paths, [&files](qsizetype i) { return encodeLines(files.at(i).lines); }, options,
-        failedPath, error, warning);
+        paths,
+        [&files](qsizetype i) -> ByteSource {
+            return
+                [&files, i](const ByteSink &sink) { return sink(encodeLines(files.at(i).lines)); };
+        },
+        options, failedPath, error, warning);
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error) {
+    return writeStream(
+        path, [&bytes](const ByteSink &sink) { return sink(bytes); }, error);
+}
+
+bool writeStream(const QString &path, const ByteSource &source, QString *error) {
     return save(
-        {path}, [&bytes](qsizetype) { return bytes; }, {}, nullptr, error, nullptr);
+        {path}, [&source](qsizetype) { return source; }, {}, nullptr, error, nullptr);
 }
 
 Recovery recover(const QStringList &paths, const QString &journal) {

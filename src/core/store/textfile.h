@@ -60,6 +60,13 @@ bool write(const QString &path, const QStringList &lines, QString *error = nullp
 // Writes bytes as they are, the same way as write().
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
+// The same for a content made in parts: source hands each part to the sink,
+// which answers false once writing failed; source answers false when it
+// could not make the whole content.
+using ByteSink = std::function<bool(QByteArrayView)>;
+using ByteSource = std::function<bool(const ByteSink &)>;
+bool writeStream(const QString &path, const ByteSource &source, QString *error = nullptr);
+
 // The French words for a system error number: "disque plein", "accès
 // refusé", ...
 QString systemError(int error);

@@ -698,45 +698,69 @@ namespace {
 
 // What setPlainText does with the text's lines joined by LF, the text given
 // a part at a time: a huge file is never decoded whole beside the document.
-void readPlainText(QTextDocument &document, QByteArrayView bytes) {
-    // A final line end starts no line.
-    if (bytes.endsWith("\r\n"))
-        bytes.chop(2);
-    else if (bytes.endsWith('\r') || bytes.endsWith('\n'))
-        bytes.chop(1);
+// Line ends made LF, in place; a CR LF split between two parts was kept
+// whole by the caller.
+void insertPlainPart(QTextCursor &cursor, QByteArrayView bytes) {
+    QString text = TextFile::decode(bytes);
+    qsizetype written = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r') {
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            text[written++] = u'\n';
+        } else {
+            text[written++] = text[i];
+        }
+    }
+    text.truncate(written);
+    cursor.insertText(text);
+}
+
+} // namespace
+
+void readPlainText(QTextDocument &document, const std::function<QByteArray()> &nextPart) {
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     document.clear();
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
-    while (!bytes.isEmpty()) {
-        qsizetype size = std::min(bytes.size(), MaxPendingText);
-        if (size < bytes.size() && bytes[size - 1] == '\r' && bytes[size] == '\n')
-            ++size; // a CR LF stays whole
-        QString text = TextFile::decode(bytes.first(size));
-        bytes = bytes.sliced(size);
-        qsizetype written = 0;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (text[i] == u'\r') {
-                if (i + 1 < text.size() && text[i + 1] == u'\n')
-                    ++i;
-                text[written++] = u'\n';
-            } else {
-                text[written++] = text[i];
-            }
+    // A line end is held back until what follows it is known: a CR LF stays
+    // whole, and a final line end starts no line.
+    QByteArray held;
+    for (QByteArray part = nextPart(); !part.isEmpty(); part = nextPart()) {
+        if (!held.isEmpty()) {
+            part.prepend(held);
+            held.clear();
         }
-        text.truncate(written);
-        cursor.insertText(text);
+        qsizetype end = part.size();
+        while (end > 0 && (part[end - 1] == '\r' || part[end - 1] == '\n') && part.size() - end < 2)
+            --end;
+        held = part.sliced(end);
+        insertPlainPart(cursor, QByteArrayView(part).first(end));
     }
+    // What is left: a line end, or two when they are not one CR LF.
+    if (held.size() == 2 && held != "\r\n")
+        insertPlainPart(cursor, QByteArrayView(held).first(1));
     cursor.endEditBlock();
     document.setUndoRedoEnabled(undo);
+}
+
+namespace {
+
+void readPlainBytes(QTextDocument &document, QByteArrayView bytes) {
+    qsizetype at = 0;
+    readPlainText(document, [&]() {
+        const QByteArrayView part = bytes.sliced(at, std::min(bytes.size() - at, MaxPendingText));
+        at += part.size();
+        return QByteArray::fromRawData(part.data(), part.size());
+    });
 }
 
 } // namespace
 
 void readRtf(QTextDocument &document, QByteArrayView bytes) {
     if (!bytes.startsWith("{\\rtf")) {
-        readPlainText(document, bytes);
+        readPlainBytes(document, bytes);
         return;
     }
     Reader(document, bytes).run();

@@ -99,6 +99,8 @@ QString fontName(QString name) {
     return name.trimmed();
 }
 
+constexpr qsizetype PartSize = qsizetype(4) << 20;
+
 class Writer {
 public:
     explicit Writer(const QTextDocument &document) : m_document(document) {
@@ -111,12 +113,22 @@ public:
             font.pointSizeF() > 0 ? qRound(font.pointSizeF() * 2) : qRound(font.pixelSize() * 1.5);
     }
 
-    // The whole file, every line ended by CR LF.
-    QByteArray run() {
+    // The whole file, every line ended by CR LF, handed to sink in parts
+    // (a few megabytes at most); false when the sink refused one.
+    bool run(const TextFile::ByteSink &sink) {
+        QByteArray out;
+        bool ok = true;
+        auto flush = [&](qsizetype above) {
+            if (ok && out.size() > above) {
+                ok = sink(out);
+                out.clear();
+            }
+            return ok;
+        };
         // The tables come first but list what the text uses: a first pass
         // finds the fonts and colours in the order the writing meets them.
         forEachWrittenFragment([this](const QTextFragment &fragment) { runOf(fragment); });
-        QByteArray out = fontTable() + "\r\n" + colourTable() + "\r\n\\deflang1036";
+        out = fontTable() + "\r\n" + colourTable() + "\r\n\\deflang1036";
         Paragraph previous;
         std::optional<Run> lastRun;
         int k = 0;
@@ -144,13 +156,17 @@ public:
                 if (delimit)
                     out += ' ';
                 delimit = false;
-                forEachSlice(m_document, fragment,
-                             [&out](const QString &text) { appendText(out, text); });
+                forEachSlice(m_document, fragment, [&](const QString &text) {
+                    appendText(out, text);
+                    flush(PartSize);
+                });
             });
             out += "\r\n\\par ";
+            if (!flush(PartSize))
+                return false;
         }
         out += "}\r\n";
-        return out;
+        return flush(-1);
     }
 
 private:
@@ -305,7 +321,16 @@ private:
 } // namespace
 
 QByteArray rtfFile(const QTextDocument &document) {
-    return Writer(document).run();
+    QByteArray file;
+    writeRtfTo(document, [&file](QByteArrayView part) {
+        file += part;
+        return true;
+    });
+    return file;
+}
+
+bool writeRtfTo(const QTextDocument &document, const TextFile::ByteSink &sink) {
+    return Writer(document).run(sink);
 }
 
 QStringList writeRtf(const QTextDocument &document) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/textfile.h"
+
 #include <QByteArray>
 #include <QStringList>
 
@@ -14,5 +16,8 @@ QStringList writeRtf(const QTextDocument &document);
 // The same as the file's bytes, every line ended by CR LF: no line is held
 // twice, and a huge paragraph is read from the document a slice at a time.
 QByteArray rtfFile(const QTextDocument &document);
+// The same bytes handed to sink a few megabytes at a time, so that a huge
+// document is never held twice; false when the sink refused a part.
+bool writeRtfTo(const QTextDocument &document, const TextFile::ByteSink &sink);
 
 } // namespace WordProc
