@@ -2,6 +2,7 @@
 
 #include "app/commandtable.h"
 #include "app/taboutbox.h"
+#include "card/tfiche.h"
 #include "common/dialogs.h"
 #include "help/helpbook.h"
 #include "help/helpwindow.h"
@@ -9,7 +10,6 @@
 #include "store/datafile.h"
 #include "store/dates.h"
 #include "store/textfile.h"
-#include "store/tfiche.h"
 #include "utilities/utilitywindows.h"
 
 #include <QAction>

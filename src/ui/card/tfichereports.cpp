@@ -1,4 +1,5 @@
 // The card's reports: operation statistics, activity report and planning.
+#include "card/tfiche.h"
 #include "common/dialogs.h"
 #include "reports/activityreport.h"
 #include "reports/operationstats.h"
@@ -6,7 +7,6 @@
 #include "reports/trapport.h"
 #include "reports/tstatsopr.h"
 #include "store/cardpage.h"
-#include "store/tfiche.h"
 
 void TFiche::StatsOperation() {
     collect();

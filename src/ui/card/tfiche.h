@@ -65,8 +65,7 @@ public:
     // or -1 when nothing was (a cancel, a refused or unreadable file).
     int Importer();
     void Exporter();
-    // Searches, sorts and the list window of the page shown (defined with
-    // their windows, in find/).
+    // Searches, sorts and the list window of the page shown.
     void RechNom();
     void RechTel();
     void RechNum();
@@ -118,7 +117,7 @@ public:
     const Identity &identity() const { return m_identity; }
     QStringList &profile() { return m_profile; }
 
-    // Printing (defined in print/): the card shown, the envelope of the
+    // Printing: the card shown, the envelope of the
     // company or day action shown (after "Insérez une enveloppe dans
     // l'imprimante"), envelopes and the address listing of a range chosen in
     // the print dialog, the page setup, and the printer's own dialog.

@@ -1,6 +1,6 @@
 // The record card's import and export commands: dialogs and messages around
 // the exchange rules of the core.
-#include "store/tfiche.h"
+#include "card/tfiche.h"
 
 #include "common/dialogs.h"
 #include "exchange/export.h"

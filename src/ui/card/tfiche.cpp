@@ -1,4 +1,4 @@
-#include "store/tfiche.h"
+#include "card/tfiche.h"
 
 #include "common/dialogs.h"
 #include "store/companypage.h"
