@@ -37,9 +37,9 @@ struct Command {
     QString hint;
     void (TMainForm::*handler)() = nullptr;
     bool enabled = true;       // at start
-    bool needsDataSet = false; // switched on by Valide
+    bool needsDataSet = false; // switched on once a data set is in use
     // Enabled on the company, operation and day-action page ("1"/"0" each),
-    // applied by Valide1, Valide2 and Valide3; null when the page does not matter.
+    // applied as the card shows a page; null when the page does not matter.
     const char *tabs = nullptr;
     int group = 0; // check-mark group of the Sélection menu (1 to 3), 0 for none
     bool checkable = false;

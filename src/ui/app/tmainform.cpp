@@ -2,6 +2,7 @@
 
 #include "app/commandtable.h"
 #include "app/taboutbox.h"
+#include "card/tfiche.h"
 #include "common/dialogs.h"
 #include "help/helpbook.h"
 #include "help/helpwindow.h"
@@ -9,7 +10,6 @@
 #include "store/datafile.h"
 #include "store/dates.h"
 #include "store/textfile.h"
-#include "store/tfiche.h"
 #include "utilities/utilitywindows.h"
 
 #include <QAction>
@@ -38,6 +38,15 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent) {
     m_fiche = new TFiche(this);
     setCentralWidget(m_fiche);
     connect(m_fiche, &QWidget::windowTitleChanged, this, &TMainForm::updateTitle);
+    connect(m_fiche, &TFiche::dataSetChanged, this, [this] {
+        m_dataSetInUse = true;
+        updateActions();
+    });
+    connect(m_fiche, &TFiche::kindChanged, this, [this] {
+        m_pageChosen = true;
+        updateActions();
+    });
+    connect(m_fiche, &TFiche::recordChanged, this, &TMainForm::updateActions);
 
     buildCommands();
 
@@ -127,21 +136,19 @@ void TMainForm::buildCommands() {
         menu->menuAction()->setVisible(!menu->actions().isEmpty());
 }
 
-void TMainForm::Valide() {
+void TMainForm::updateActions() {
+    // Until then, a command keeps its state at start. A page-bound command
+    // follows the page even before a data set is in use.
+    const bool pagesApply = m_dataSetInUse || m_pageChosen;
+    const int kind = int(m_fiche->currentKind());
     for (const Command &command : commandTable()) {
-        if (command.name && command.needsDataSet)
-            m_actions.value(QLatin1String(command.name))->setEnabled(true);
-    }
-    // Page-bound commands follow the page actually shown.
-    applyTabs(m_fiche->currentKind());
-}
-
-void TMainForm::applyTabs(Kind kind) {
-    for (const Command &command : commandTable()) {
-        if (!command.name || !command.tabs)
+        if (!command.name)
             continue;
-        const bool on = command.tabs[int(kind)] == '1';
-        m_actions.value(QLatin1String(command.name))->setEnabled(on);
+        QAction *action = m_actions.value(QLatin1String(command.name));
+        if (command.tabs && pagesApply)
+            action->setEnabled(command.tabs[kind] == '1');
+        else if (command.needsDataSet && m_dataSetInUse)
+            action->setEnabled(true);
     }
 }
 
@@ -229,7 +236,6 @@ void TMainForm::Nouveau1Click() {
         return;
     m_fileName.clear();
     m_fiche->Nouveau();
-    Valide();
     // The empty data set shows every operation: the mark says so too.
     Decoche2();
     check("actionToutesOperations");
@@ -255,8 +261,6 @@ void TMainForm::OpenItemClick() {
     if (!m_fiche->Charge(path))
         return;
     m_fileName = path;
-    Valide();
-    Valide1();
     m_fiche->Societes();
     Touteslesfiches1Click();
 }
@@ -266,15 +270,10 @@ void TMainForm::ExitItemClick() {
 }
 
 void TMainForm::Importer1Click() {
-    const Kind shown = m_fiche->currentKind();
     const int imported = m_fiche->Importer();
-    if (m_fiche->currentKind() != shown)
-        Valide1();
     if (imported < 0)
         return;
     // As after Open: every company, the first one on the card.
-    Valide();
-    Valide1();
     m_fiche->Societes();
     Touteslesfiches1Click();
     m_hint->setText(imported > 1 ? QStringLiteral("%1 sociétés importées").arg(imported)
@@ -295,17 +294,14 @@ void TMainForm::Coller1Click() {
 
 void TMainForm::Societes1Click() {
     m_fiche->Societes();
-    Valide1();
 }
 
 void TMainForm::Operations1Click() {
     m_fiche->Operations();
-    Valide2();
 }
 
 void TMainForm::Journee1Click() {
     m_fiche->Journees();
-    Valide3();
 }
 
 void TMainForm::Precedent1Click() {
@@ -326,7 +322,6 @@ void TMainForm::Dernier1Click() {
 
 void TMainForm::Nouvellefiche1Click() {
     m_fiche->Ajout();
-    Valide();
 }
 
 void TMainForm::Supprimerfiche1Click() {
@@ -496,9 +491,12 @@ void TMainForm::FormShow() {
     m_fileName = ini.fileName;
     if (ini.autoOpen) {
         action("actionOuvrirAuto")->setChecked(true);
-        m_fiche->Charge(m_fileName);
-        Valide();
-        Valide1();
+        // A file that cannot be opened still leaves the empty data set to
+        // work on.
+        if (!m_fiche->Charge(m_fileName)) {
+            m_dataSetInUse = true;
+            updateActions();
+        }
     }
     check(ini.selectionMode == 2   ? "actionCodePostal"
           : ini.selectionMode == 3 ? "actionVille"
@@ -652,8 +650,7 @@ void TMainForm::Rapportdactivite1Click() {
 }
 
 void TMainForm::Planning1Click() {
-    if (m_fiche->Relances())
-        Valide1();
+    m_fiche->Relances();
 }
 
 void TMainForm::Statsoperations1Click() {

@@ -29,11 +29,6 @@ public:
     QAction *action(const char *name) const { return m_actions.value(QLatin1String(name)); }
     QMenu *menu(const char *name) const { return m_menus.value(QLatin1String(name)); }
 
-    // Enabling: the data-set commands, then the commands of each page.
-    void Valide();
-    void Valide1() { applyTabs(Kind::Company); }
-    void Valide2() { applyTabs(Kind::Operation); }
-    void Valide3() { applyTabs(Kind::DayAction); }
     // Clear the check marks of a Sélection group.
     void Decoche() { uncheckGroup(1); }
     void Decoche2() { uncheckGroup(2); }
@@ -124,7 +119,9 @@ private:
     void buildCommands();
     void FormShow();
     void FormClose();
-    void applyTabs(Kind kind);
+    // Every command's state, from the card's: the data-set commands once a
+    // data set is in use, the page-bound ones after the page shown.
+    void updateActions();
     void uncheckGroup(int group);
     void check(const char *name);
     void selectCompanies(const char *name, int mode);
@@ -153,6 +150,8 @@ private:
     QString m_fileName;
     QStringList m_notepad;
     bool m_shown = false;
+    bool m_dataSetInUse = false;
+    bool m_pageChosen = false;
     bool m_closed = false;
     QString m_helpFile;
     HelpWindow *m_help = nullptr;

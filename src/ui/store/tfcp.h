@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/smalldialog.h"
+#include "common/smalldialog.h"
 
 class QLineEdit;
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/smalldialog.h"
 #include "store/companypicker.h"
-#include "store/smalldialog.h"
 
 class BlocList;
 class QLineEdit;

@@ -3,8 +3,8 @@
 // each page before and after a data set exists, and an effect when chosen.
 
 #include "app/tmainform.h"
+#include "card/tfiche.h"
 #include "print/printersurface.h"
-#include "store/tfiche.h"
 #include "ui/store/cardtesting.h"
 
 #include <QAction>

@@ -3,8 +3,8 @@
 // automatic opening and the files written at the end of the run.
 
 #include "app/tmainform.h"
+#include "card/tfiche.h"
 #include "store/dates.h"
-#include "store/tfiche.h"
 #include "ui/store/cardtesting.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 // their dialogs, messages, page and selection rules, the progress dialog.
 
 #include "app/tmainform.h"
+#include "card/tfiche.h"
 #include "exchange/timportprogress.h"
-#include "store/tfiche.h"
 #include "ui/store/cardtesting.h"
 
 #include <QAction>

@@ -296,8 +296,7 @@ private Q_SLOTS:
         QCOMPARE(form.action("actionRechercheNumero")->statusTip(),
                  QStringLiteral("Recherche par numéro de fiche"));
 
-        form.Valide();
-        form.Valide1();
+        form.Nouveau1Click();
         QCOMPARE(enabled(company), QList<bool>(5, true));
         QCOMPARE(enabled(operation) + enabled(dayAction), QList<bool>(4, false));
         QVERIFY(form.action("actionListe")->isEnabled());

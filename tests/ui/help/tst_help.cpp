@@ -2,9 +2,9 @@
 // commands the menus really show, and F1 and the "Aide" menu open the right page.
 
 #include "app/tmainform.h"
+#include "card/tfiche.h"
 #include "help/helpbook.h"
 #include "help/helpwindow.h"
-#include "store/tfiche.h"
 #include "ui/store/cardtesting.h"
 
 #include <QAction>

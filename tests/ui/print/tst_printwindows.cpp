@@ -3,8 +3,8 @@
 // the PDF file asked for when no printer is installed, and the previews.
 
 #include "app/tmainform.h"
+#include "card/tfiche.h"
 #include "print/printersurface.h"
-#include "store/tfiche.h"
 #include "ui/pdfreading.h"
 #include "ui/store/cardtesting.h"
 

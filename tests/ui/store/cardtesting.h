@@ -3,8 +3,8 @@
 // Shared by the window tests of the record card and the main window: a dialog
 // runner that plays a script on each program dialog, and data-set builders.
 
+#include "card/tfiche.h"
 #include "store/textfile.h"
-#include "store/tfiche.h"
 #include "ui/fakedialogs.h"
 
 #include <QApplication>

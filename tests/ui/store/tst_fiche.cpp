@@ -1,8 +1,8 @@
 // The company page of the record card: fields, follow-up row, copy and paste,
 // navigation keys, the company selections and the settings dialogs.
 
+#include "card/tfiche.h"
 #include "store/dates.h"
-#include "store/tfiche.h"
 #include "ui/store/cardtesting.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // The card's printouts: the record card, envelopes, the address listing, the
 // page setup and the printer dialog.
-#include "store/tfiche.h"
+#include "card/tfiche.h"
 
 #include "common/dialogs.h"
 #include "print/addressprint.h"

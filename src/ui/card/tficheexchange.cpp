@@ -1,6 +1,6 @@
 // The record card's import and export commands: dialogs and messages around
 // the exchange rules of the core.
-#include "store/tfiche.h"
+#include "card/tfiche.h"
 
 #include "common/dialogs.h"
 #include "exchange/export.h"
@@ -47,7 +47,10 @@ int TFiche::Importer() {
     display(Kind::Company);
     if (result.truncated)
         Dialogs::instance().message(this, Import::TruncatedMessage);
-    return result.cancelled ? -1 : result.imported;
+    if (result.cancelled)
+        return -1;
+    Q_EMIT dataSetChanged();
+    return result.imported;
 }
 
 void TFiche::Exporter() {

@@ -1,8 +1,8 @@
 // The card's profile and CV operations.
+#include "card/tfiche.h"
 #include "common/dialogs.h"
 #include "profile/cv.h"
 #include "profile/tmoi.h"
-#include "store/tfiche.h"
 #include "wordproc/ttexte.h"
 
 void TFiche::Vous() {

@@ -1,4 +1,5 @@
 // The card's reports: operation statistics, activity report and planning.
+#include "card/tfiche.h"
 #include "common/dialogs.h"
 #include "reports/activityreport.h"
 #include "reports/operationstats.h"
@@ -6,7 +7,6 @@
 #include "reports/trapport.h"
 #include "reports/tstatsopr.h"
 #include "store/cardpage.h"
-#include "store/tfiche.h"
 
 void TFiche::StatsOperation() {
     collect();
@@ -26,7 +26,7 @@ void TFiche::StatsActivites() {
     Dialogs::instance().exec(&window);
 }
 
-bool TFiche::Relances() {
+void TFiche::Relances() {
     collect();
     m_data.EcritFiche();
     m_data.EcritJournee();
@@ -35,11 +35,10 @@ bool TFiche::Relances() {
     Dialogs::instance().exec(&window);
     const int block = window.Result();
     if (block < 0 || m_data.list(Kind::Company).findBlock(block) < 0)
-        return false;
+        return;
     // As the Sociétés command: the page left writes its record.
-    showKind(Kind::Company);
+    Societes();
     m_data.jumpTo(Kind::Company, block);
     display(Kind::Company);
     page(Kind::Company)->firstField()->setFocus();
-    return true;
 }

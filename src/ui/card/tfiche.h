@@ -41,9 +41,9 @@ public:
     void SetModif() { m_data.SetModif(); }
 
     // Pages; leaving a page writes its record.
-    void Societes() { showKind(Kind::Company); }
-    void Operations() { showKind(Kind::Operation); }
-    void Journees() { showKind(Kind::DayAction); }
+    void Societes() { showPage(Kind::Company); }
+    void Operations() { showPage(Kind::Operation); }
+    void Journees() { showPage(Kind::DayAction); }
 
     // Moves on the page shown.
     void Precedent() { move(DataSet::Move::Previous); }
@@ -65,8 +65,7 @@ public:
     // or -1 when nothing was (a cancel, a refused or unreadable file).
     int Importer();
     void Exporter();
-    // Searches, sorts and the list window of the page shown (defined with
-    // their windows, in find/).
+    // Searches, sorts and the list window of the page shown.
     void RechNom();
     void RechTel();
     void RechNum();
@@ -93,11 +92,10 @@ public:
     void CV();
     void Nouveaudial();
     // Reports: the answers per operation, the activity report and the
-    // planning. Relances returns true when a company was chosen and shown on
-    // the company page.
+    // planning, which shows the company chosen on the company page.
     void StatsOperation();
     void StatsActivites();
-    bool Relances();
+    void Relances();
 
     // Settings file.
     struct Ini {
@@ -118,7 +116,7 @@ public:
     const Identity &identity() const { return m_identity; }
     QStringList &profile() { return m_profile; }
 
-    // Printing (defined in print/): the card shown, the envelope of the
+    // Printing: the card shown, the envelope of the
     // company or day action shown (after "Insérez une enveloppe dans
     // l'imprimante"), envelopes and the address listing of a range chosen in
     // the print dialog, the page setup, and the printer's own dialog.
@@ -136,6 +134,16 @@ public:
     int envelopeOrientation() const { return m_envelopeOrientation; }
     const Settings &settings() const { return m_settings; }
 
+Q_SIGNALS:
+    // A page was shown by a command, the same page again included: from then
+    // on the page-bound commands follow the page.
+    void kindChanged(Kind kind);
+    // A data set was created, opened or imported into, or a record was added:
+    // the data-set commands apply from then on.
+    void dataSetChanged();
+    // The record shown on a page was displayed anew.
+    void recordChanged(Kind kind);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -145,6 +153,7 @@ private:
     void display(Kind kind);
     void displayAll();
     void showKind(Kind kind);
+    void showPage(Kind kind);
     void move(DataSet::Move move);
     void addFollowUp(Kind kind);
     void pickCompany();

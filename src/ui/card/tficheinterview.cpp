@@ -1,7 +1,7 @@
 // The card's interview operation.
+#include "card/tfiche.h"
 #include "common/dialogs.h"
 #include "interview/tdial.h"
-#include "store/tfiche.h"
 
 void TFiche::Nouveaudial() {
     TDial window(this);

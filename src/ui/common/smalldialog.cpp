@@ -1,4 +1,4 @@
-#include "store/smalldialog.h"
+#include "common/smalldialog.h"
 
 #include "common/fixedframe.h"
 

@@ -1,4 +1,4 @@
-#include "store/tfiche.h"
+#include "card/tfiche.h"
 
 #include "common/dialogs.h"
 #include "store/companypage.h"
@@ -94,6 +94,7 @@ void TFiche::display(Kind kind) {
         m_dayAction->display(m_data.dayAction());
         break;
     }
+    Q_EMIT recordChanged(kind);
 }
 
 void TFiche::displayAll() {
@@ -114,7 +115,8 @@ void TFiche::activate() {
     }
     if (QFileInfo::exists(QLatin1String(ProfileFileName)))
         m_profile = TextFile::read(QLatin1String(ProfileFileName));
-    Societes();
+    // The start page, shown by no command.
+    showKind(Kind::Company);
     m_company->firstField()->setFocus();
 }
 
@@ -122,8 +124,10 @@ bool TFiche::Charge(const QString &fileName) {
     collect();
     const bool loaded = m_data.Charge(fileName);
     displayAll();
-    if (loaded)
+    if (loaded) {
         setWindowTitle(DataFile::displayName(fileName));
+        Q_EMIT dataSetChanged();
+    }
     return loaded;
 }
 
@@ -140,6 +144,7 @@ void TFiche::Nouveau() {
     m_data.Nouveau();
     displayAll();
     setWindowTitle(QString());
+    Q_EMIT dataSetChanged();
 }
 
 void TFiche::showKind(Kind kind) {
@@ -149,6 +154,11 @@ void TFiche::showKind(Kind kind) {
     m_pages->setCurrentIndex(int(kind));
     m_data.read(kind);
     display(kind);
+}
+
+void TFiche::showPage(Kind kind) {
+    showKind(kind);
+    Q_EMIT kindChanged(kind);
 }
 
 void TFiche::move(DataSet::Move move) {
@@ -164,6 +174,7 @@ void TFiche::Ajout() {
     m_data.Ajout(m_kind);
     display(m_kind);
     page(m_kind)->firstField()->setFocus();
+    Q_EMIT dataSetChanged();
 }
 
 void TFiche::Supprime() {

@@ -1,4 +1,5 @@
 // The card's searches, sorts and list window.
+#include "card/tfiche.h"
 #include "common/dialogs.h"
 #include "find/recordsort.h"
 #include "find/search.h"
@@ -6,7 +7,6 @@
 #include "find/tfliste.h"
 #include "find/ttri.h"
 #include "store/cardpage.h"
-#include "store/tfiche.h"
 
 #include <memory>
 
