@@ -1,6 +1,7 @@
 #include "exchange/export.h"
 
 #include "store/blockfield.h"
+#include "store/recordlines.h"
 #include "store/textfile.h"
 
 #include <QFileInfo>
@@ -92,7 +93,7 @@ QString ExportXml(const BlocList &companies) {
     out.reserve(qsizetype(tags.size()) * 200 + 64);
     out += QLatin1String("<?xml version=\"1.0\" ?>\r\n<racine>\r\n");
     for (const qsizetype tag : tags) {
-        const QStringList fields = blockFields(companies, tag, 3, 9);
+        const QStringList fields = blockFields(companies, tag, CompanyLine::Name, CompanyLine::Fax);
         out += QLatin1String("<record>\r\n");
         for (int i = 0; i < 7; ++i) {
             const QLatin1String element(xmlElements[i]);
@@ -113,7 +114,8 @@ QString ExportTxt(const BlocList &companies, QChar separator) {
     for (const qsizetype tag : tags) {
         if (tag != tags.front())
             out += QLatin1String("\r\n");
-        const QStringList fields = blockFields(companies, tag, 2, 8);
+        const QStringList fields =
+            blockFields(companies, tag, CompanyLine::Date, CompanyLine::Phone);
         for (qsizetype i = 0; i < fields.size(); ++i) {
             if (i > 0)
                 out += separator;

@@ -2,6 +2,7 @@
 
 #include "store/blockfield.h"
 #include "store/dates.h"
+#include "store/recordlines.h"
 #include "store/textfile.h"
 
 #include <QFileInfo>
@@ -284,16 +285,16 @@ int DataSet::step(Kind kind, Move move) const {
     int offset = -1;
     std::function<bool(const QString &)> matches;
     if (kind == Kind::Company && mode == 2) {
-        offset = 6;
+        offset = CompanyLine::PostalCode;
         matches = [this](const QString &line) { return line == m_postalCode; };
     } else if (kind == Kind::Company && mode == 3) {
-        offset = 7;
+        offset = CompanyLine::Town;
         matches = [this](const QString &line) { return line.toUpper() == m_town; };
     } else if (kind == Kind::Operation && mode == 2) {
-        offset = 2;
+        offset = OperationLine::Type;
         matches = [this](const QString &line) { return line.toUpper() == m_operationType; };
     } else if (kind == Kind::DayAction && mode == 2) {
-        offset = 2;
+        offset = DayActionLine::Date;
         matches = [this](const QString &line) { return line == m_day; };
     }
     if (offset < 0) {
@@ -369,16 +370,16 @@ void DataSet::pickCompany(const QString &code) {
     const BlocList &companies = m_lists[idx(Kind::Company)];
     const QStringList &lines = companies.lines();
     for (const qsizetype i : companies.index().opens) {
-        if (i + 1 >= lines.size() || lines.at(i + 1) != code)
+        if (i + CompanyLine::Code >= lines.size() || lines.at(i + CompanyLine::Code) != code)
             continue;
-        if (lines.size() > i + 8) {
+        if (lines.size() > i + CompanyLine::Phone) {
             DayAction &d = m_dayAction;
-            d.companyName = d.groupName = lines.at(i + 3);
-            d.groupAddress1 = lines.at(i + 4);
-            d.groupAddress2 = lines.at(i + 5);
-            d.groupPostalCode = lines.at(i + 6);
-            d.groupTown = lines.at(i + 7);
-            d.groupPhone = lines.at(i + 8);
+            d.companyName = d.groupName = lines.at(i + CompanyLine::Name);
+            d.groupAddress1 = lines.at(i + CompanyLine::Address1);
+            d.groupAddress2 = lines.at(i + CompanyLine::Address2);
+            d.groupPostalCode = lines.at(i + CompanyLine::PostalCode);
+            d.groupTown = lines.at(i + CompanyLine::Town);
+            d.groupPhone = lines.at(i + CompanyLine::Phone);
         }
         return;
     }
@@ -395,8 +396,8 @@ void DataSet::Valider() {
     const QString wanted = m_dayAction.companyCode;
     if (wanted.isEmpty())
         return;
-    const int block =
-        BlockField::findFirst(m_lists[idx(Kind::Company)], 1, wanted, BlockField::Match::Prefix);
+    const int block = BlockField::findFirst(m_lists[idx(Kind::Company)], CompanyLine::Code, wanted,
+                                            BlockField::Match::Prefix);
     if (block < 0)
         return;
     jumpTo(Kind::Company, block);
