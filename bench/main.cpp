@@ -236,7 +236,7 @@ int main(int argc, char **argv) {
         // Only the first and the last company have this postal code: one move
         // crosses the whole list.
         data.Charge(tvr);
-        data.setSelectionMode(Kind::Company, 2);
+        data.setSelectionMode(Kind::Company, Selection::PostalCode);
         data.setPostalCode(data.list(Kind::Company).at(CompanyLine::PostalCode)); // tag on line 0
         rows.push_back({"Déplacement filtré (tout le fichier)", size,
                         best(
@@ -349,7 +349,7 @@ int main(int argc, char **argv) {
                              }),
                         readCompanies});
         EnvelopeSetup byTown;
-        byTown.mode = 3;
+        byTown.mode = Selection::Town;
         byTown.town = printed.at(CompanyLine::Town).toUpper();
         rows.push_back({"Enveloppes (ville)", size,
                         best(runs, {},

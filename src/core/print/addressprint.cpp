@@ -128,9 +128,10 @@ bool Enveloppes(PrintSurface &surface, const BlocList &companies, PrintRange ran
     bool first = true;
     for (const RangeRecord record : rangeTags(companies, range)) {
         const StoredCompany c(companies, record);
-        if (setup.mode == 2 && c.at(CompanyLine::PostalCode) != setup.postalCode)
+        if (setup.mode == Selection::PostalCode &&
+            c.at(CompanyLine::PostalCode) != setup.postalCode)
             continue;
-        if (setup.mode == 3 && !upperEquals(c.at(CompanyLine::Town), setup.town))
+        if (setup.mode == Selection::Town && !upperEquals(c.at(CompanyLine::Town), setup.town))
             continue;
         // A new page only before a further envelope: none after the last.
         if (!first)

@@ -161,8 +161,8 @@ void DataSet::Nouveau() {
     m_currents = {0, 0, 0};
     m_recordModified = {false, false, false};
     m_modified = false;
-    m_modes[idx(Kind::Company)] = 0;
-    m_modes[idx(Kind::Operation)] = 0;
+    m_modes[idx(Kind::Company)] = Selection::Cleared;
+    m_modes[idx(Kind::Operation)] = Selection::Cleared;
     m_fileName.clear();
     m_operationFileName.clear();
     m_dayActionFileName.clear();
@@ -266,14 +266,14 @@ QString DataSet::selectionText() const {
         return what + u' ' + (value.isEmpty() ? QStringLiteral("(vide)") : value);
     };
     QStringList parts;
-    const int companies = m_modes[idx(Kind::Company)];
-    if (companies == 2)
+    const Selection companies = m_modes[idx(Kind::Company)];
+    if (companies == Selection::PostalCode)
         parts << criterion(QStringLiteral("code postal"), m_postalCode);
-    else if (companies == 3)
+    else if (companies == Selection::Town)
         parts << criterion(QStringLiteral("ville"), m_town);
-    if (m_modes[idx(Kind::Operation)] == 2)
+    if (m_modes[idx(Kind::Operation)] == Selection::Type)
         parts << criterion(QStringLiteral("type"), m_operationType);
-    if (m_modes[idx(Kind::DayAction)] == 2)
+    if (m_modes[idx(Kind::DayAction)] == Selection::Day)
         parts << criterion(QStringLiteral("jour"), m_day);
     return parts.isEmpty() ? QString() : QStringLiteral("Sélection : ") + parts.join(u", ");
 }
@@ -281,19 +281,19 @@ QString DataSet::selectionText() const {
 int DataSet::step(Kind kind, Move move) const {
     const int current = m_currents[idx(kind)];
     const int count = m_counts[idx(kind)];
-    const int mode = m_modes[idx(kind)];
+    const Selection mode = m_modes[idx(kind)];
     int offset = -1;
     std::function<bool(const QString &)> matches;
-    if (kind == Kind::Company && mode == 2) {
+    if (kind == Kind::Company && mode == Selection::PostalCode) {
         offset = CompanyLine::PostalCode;
         matches = [this](const QString &line) { return line == m_postalCode; };
-    } else if (kind == Kind::Company && mode == 3) {
+    } else if (kind == Kind::Company && mode == Selection::Town) {
         offset = CompanyLine::Town;
         matches = [this](const QString &line) { return line.toUpper() == m_town; };
-    } else if (kind == Kind::Operation && mode == 2) {
+    } else if (kind == Kind::Operation && mode == Selection::Type) {
         offset = OperationLine::Type;
         matches = [this](const QString &line) { return line.toUpper() == m_operationType; };
-    } else if (kind == Kind::DayAction && mode == 2) {
+    } else if (kind == Kind::DayAction && mode == Selection::Day) {
         offset = DayActionLine::Date;
         matches = [this](const QString &line) { return line == m_day; };
     }

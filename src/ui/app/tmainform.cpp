@@ -156,7 +156,7 @@ void TMainForm::check(const char *name) {
     action(name)->setChecked(true);
 }
 
-void TMainForm::selectCompanies(const char *name, int mode) {
+void TMainForm::selectCompanies(const char *name, Selection mode) {
     Decoche();
     check(name);
     m_fiche->SetSel(mode);
@@ -164,7 +164,7 @@ void TMainForm::selectCompanies(const char *name, int mode) {
     m_fiche->Premier();
 }
 
-void TMainForm::selectOperations(const char *name, int mode) {
+void TMainForm::selectOperations(const char *name, Selection mode) {
     Decoche2();
     check(name);
     m_fiche->SetOpr(mode);
@@ -172,7 +172,7 @@ void TMainForm::selectOperations(const char *name, int mode) {
     m_fiche->Premier();
 }
 
-void TMainForm::selectDayActions(const char *name, int mode) {
+void TMainForm::selectDayActions(const char *name, Selection mode) {
     Decoche3();
     check(name);
     m_fiche->SetJnr(mode);
@@ -500,9 +500,9 @@ void TMainForm::FormShow() {
         Valide();
         Valide1();
     }
-    check(ini.selectionMode == 2   ? "actionCodePostal"
-          : ini.selectionMode == 3 ? "actionVille"
-                                   : "actionToutesSocietes");
+    check(ini.selectionMode == Selection::PostalCode ? "actionCodePostal"
+          : ini.selectionMode == Selection::Town     ? "actionVille"
+                                                     : "actionToutesSocietes");
     showSelection();
 }
 
