@@ -140,7 +140,7 @@ void TMainForm::applyTabs(Kind kind) {
     for (const Command &command : commandTable()) {
         if (!command.name || !command.tabs)
             continue;
-        const bool on = command.tabs[int(kind)] == '1';
+        const bool on = command.tabs.testFlag(pageOf(kind));
         m_actions.value(QLatin1String(command.name))->setEnabled(on);
     }
 }
