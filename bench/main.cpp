@@ -17,6 +17,7 @@
 #include "reports/operationstats.h"
 #include "reports/planning.h"
 #include "store/dataset.h"
+#include "store/recordlines.h"
 #include "store/textfile.h"
 
 #include <QElapsedTimer>
@@ -235,8 +236,8 @@ int main(int argc, char **argv) {
         // Only the first and the last company have this postal code: one move
         // crosses the whole list.
         data.Charge(tvr);
-        data.setSelectionMode(Kind::Company, 2);
-        data.setPostalCode(data.list(Kind::Company).at(6));
+        data.setSelectionMode(Kind::Company, Selection::PostalCode);
+        data.setPostalCode(data.list(Kind::Company).at(CompanyLine::PostalCode)); // tag on line 0
         rows.push_back({"Déplacement filtré (tout le fichier)", size,
                         best(
                             runs, [&] { data.jumpTo(Kind::Company, 0); },
@@ -348,8 +349,8 @@ int main(int argc, char **argv) {
                              }),
                         readCompanies});
         EnvelopeSetup byTown;
-        byTown.mode = 3;
-        byTown.town = printed.at(7).toUpper();
+        byTown.mode = Selection::Town;
+        byTown.town = printed.at(CompanyLine::Town).toUpper();
         rows.push_back({"Enveloppes (ville)", size,
                         best(runs, {},
                              [&] {

@@ -4,6 +4,7 @@
 
 #include "exchange/export.h"
 #include "exchange/import.h"
+#include "store/recordlines.h"
 
 #include <algorithm>
 
@@ -53,8 +54,8 @@ int importVerb(const QStringList &args) {
     const std::vector<qsizetype> &tags = list.index().opens;
     auto tag = std::lower_bound(tags.begin(), tags.end(), result.firstLine);
     for (int i = 0; i < result.imported && tag != tags.end(); ++i, ++tag)
-        out(list.number(result.firstBlock + i) + u'\t' + list.at(*tag + 1) + u'\t' +
-            list.at(*tag + 3));
+        out(list.number(result.firstBlock + i) + u'\t' + list.at(*tag + CompanyLine::Code) + u'\t' +
+            list.at(*tag + CompanyLine::Name));
     if (result.truncated)
         err(Import::TruncatedMessage);
     out(QStringLiteral("sociétés: %1").arg(data.count(Kind::Company)));

@@ -6,6 +6,7 @@
 #include "find/recordsort.h"
 #include "find/search.h"
 #include "store/blockfield.h"
+#include "store/recordlines.h"
 
 #include <optional>
 
@@ -67,8 +68,8 @@ int searchVerb(const QStringList &args) {
     }
     const int offset = Search::rule(*which).offset;
     for (const Search::Found &f : found) {
-        const qsizetype end = BlockField::contentEnd(list, f.tag, std::max(offset, 1));
-        outFields({list.number(f.block), BlockField::at(list, f.tag, end, 1),
+        const qsizetype end = BlockField::contentEnd(list, f.tag, std::max(offset, CodeLine));
+        outFields({list.number(f.block), BlockField::at(list, f.tag, end, CodeLine),
                    BlockField::at(list, f.tag, end, offset)});
     }
     return Done;
@@ -92,7 +93,7 @@ int sortVerb(const QStringList &args) {
     for (std::size_t k = 0; k < numbers.size(); ++k) {
         const qsizetype tag = list.index().opens[k];
         const qsizetype end = BlockField::contentEnd(list, tag, offset);
-        outFields({list.number(numbers[k]), BlockField::at(list, tag, end, 1),
+        outFields({list.number(numbers[k]), BlockField::at(list, tag, end, CodeLine),
                    BlockField::at(list, tag, end, offset)});
     }
     if (write)

@@ -119,10 +119,10 @@ int printVerb(const QStringList &args) {
         setup.sender << identity.lines[std::size_t(i)];
     setup.guide = settings.guideOffset;
     if (o.postalCode) {
-        setup.mode = 2;
+        setup.mode = Selection::PostalCode;
         setup.postalCode = *o.postalCode;
     } else if (o.town) {
-        setup.mode = 3;
+        setup.mode = Selection::Town;
         setup.town = o.town->toUpper();
     }
 

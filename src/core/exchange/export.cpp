@@ -1,6 +1,7 @@
 #include "exchange/export.h"
 
 #include "store/blockfield.h"
+#include "store/recordlines.h"
 #include "store/textfile.h"
 
 #include <QFileInfo>
@@ -93,7 +94,7 @@ QByteArray xmlBytes(const BlocList &companies) {
     out.reserve(qsizetype(tags.size()) * 200 + 64);
     out += "<?xml version=\"1.0\" ?>\r\n<racine>\r\n";
     for (const qsizetype tag : tags) {
-        const QStringList fields = blockFields(companies, tag, 3, 9);
+        const QStringList fields = blockFields(companies, tag, CompanyLine::Name, CompanyLine::Fax);
         out += "<record>\r\n";
         for (int i = 0; i < 7; ++i) {
             const char *element = xmlElements[i];
@@ -114,7 +115,8 @@ QByteArray txtBytes(const BlocList &companies, QChar separator) {
     qsizetype size = 0;
     for (const qsizetype tag : tags) {
         size += 2 + 6;
-        for (const QString &field : blockFields(companies, tag, 2, 8))
+        for (const QString &field :
+             blockFields(companies, tag, CompanyLine::Date, CompanyLine::Phone))
             size += field.size();
     }
     QByteArray out;
@@ -123,7 +125,8 @@ QByteArray txtBytes(const BlocList &companies, QChar separator) {
     for (const qsizetype tag : tags) {
         if (tag != tags.front())
             out += "\r\n";
-        const QStringList fields = blockFields(companies, tag, 2, 8);
+        const QStringList fields =
+            blockFields(companies, tag, CompanyLine::Date, CompanyLine::Phone);
         for (qsizetype i = 0; i < fields.size(); ++i) {
             if (i > 0)
                 out += separatorByte;

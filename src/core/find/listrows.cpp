@@ -1,24 +1,34 @@
 #include "find/listrows.h"
 
 #include "store/blockfield.h"
+#include "store/recordlines.h"
 
 namespace ListRows {
 
 const QList<Column> &columns(Kind kind) {
     static const QList<Column> companies = {
-        {QStringLiteral("Date"), 2, 86},      {QStringLiteral("Société"), 3, 198},
-        {QStringLiteral("Adresse1"), 4, 198}, {QStringLiteral("Adresse2"), 5, 150},
-        {QStringLiteral("C.P."), 6, 52},      {QStringLiteral("Ville"), 7, 64},
-        {QStringLiteral("Téléphone"), 8, 64}};
+        {QStringLiteral("Date"), CompanyLine::Date, 86},
+        {QStringLiteral("Société"), CompanyLine::Name, 198},
+        {QStringLiteral("Adresse1"), CompanyLine::Address1, 198},
+        {QStringLiteral("Adresse2"), CompanyLine::Address2, 150},
+        {QStringLiteral("C.P."), CompanyLine::PostalCode, 52},
+        {QStringLiteral("Ville"), CompanyLine::Town, 64},
+        {QStringLiteral("Téléphone"), CompanyLine::Phone, 64}};
     static const QList<Column> operations = {
-        {QStringLiteral("Type"), 2, 150},      {QStringLiteral("Résumé"), 3, 189},
-        {QStringLiteral("Coût fixe"), 4, 101}, {QStringLiteral("Coût unitaire"), 5, 103},
-        {QStringLiteral("Date début"), 6, 85}, {QStringLiteral("Date fin"), 7, 82}};
+        {QStringLiteral("Type"), OperationLine::Type, 150},
+        {QStringLiteral("Résumé"), OperationLine::Summary, 189},
+        {QStringLiteral("Coût fixe"), OperationLine::FixedCost, 101},
+        {QStringLiteral("Coût unitaire"), OperationLine::UnitCost, 103},
+        {QStringLiteral("Date début"), OperationLine::Start, 85},
+        {QStringLiteral("Date fin"), OperationLine::End, 82}};
     static const QList<Column> dayActions = {
-        {QStringLiteral("Date"), 2, 86},      {QStringLiteral("Heure"), 3, 63},
-        {QStringLiteral("Action"), 4, 150},   {QStringLiteral("Société"), 6, 150},
-        {QStringLiteral("Adresse"), 10, 153}, {QStringLiteral("Cp"), 12, 56},
-        {QStringLiteral("Ville"), 13, 113}};
+        {QStringLiteral("Date"), DayActionLine::Date, 86},
+        {QStringLiteral("Heure"), DayActionLine::Time, 63},
+        {QStringLiteral("Action"), DayActionLine::Action, 150},
+        {QStringLiteral("Société"), DayActionLine::CompanyName, 150},
+        {QStringLiteral("Adresse"), DayActionLine::GroupAddress1, 153},
+        {QStringLiteral("Cp"), DayActionLine::GroupPostalCode, 56},
+        {QStringLiteral("Ville"), DayActionLine::GroupTown, 113}};
     switch (kind) {
     case Kind::Company:
         return companies;

@@ -2,6 +2,7 @@
 
 #include "store/blockfield.h"
 #include "store/frenchcompare.h"
+#include "store/recordlines.h"
 
 #include <algorithm>
 #include <numeric>
@@ -17,13 +18,15 @@ struct Item {
     KeyKind kind;
 };
 
-const Item companyItems[] = {{3, KeyKind::Text},
-                             {6, KeyKind::Text},
-                             {7, KeyKind::Text},
-                             {1, KeyKind::Code},
-                             {2, KeyKind::Date}};
-const Item operationItems[] = {{1, KeyKind::Code}, {6, KeyKind::Date}};
-const Item dayActionItems[] = {{1, KeyKind::Code}, {2, KeyKind::Date}};
+const Item companyItems[] = {{CompanyLine::Name, KeyKind::Text},
+                             {CompanyLine::PostalCode, KeyKind::Text},
+                             {CompanyLine::Town, KeyKind::Text},
+                             {CompanyLine::Code, KeyKind::Code},
+                             {CompanyLine::Date, KeyKind::Date}};
+const Item operationItems[] = {{OperationLine::Code, KeyKind::Code},
+                               {OperationLine::Start, KeyKind::Date}};
+const Item dayActionItems[] = {{DayActionLine::Code, KeyKind::Code},
+                               {DayActionLine::Date, KeyKind::Date}};
 
 const Item *item(Kind kind, int index) {
     if (index < 0 || index >= itemCount(kind))

@@ -1,5 +1,7 @@
 #include "find/search.h"
 
+#include "store/recordlines.h"
+
 namespace Search {
 
 namespace {
@@ -7,12 +9,12 @@ namespace {
 using BlockField::Match;
 
 const Rule rules[Count] = {
-    {Kind::Company, 3, true, Match::Prefix, false},
-    {Kind::Company, 8, false, Match::Prefix, true},
-    {Kind::Company, 1, false, Match::Prefix, true},
-    {Kind::Company, 11, true, Match::Prefix, false},
-    {Kind::Operation, 3, true, Match::Anywhere, false},
-    {Kind::DayAction, 4, true, Match::Anywhere, false},
+    {Kind::Company, CompanyLine::Name, true, Match::Prefix, false},
+    {Kind::Company, CompanyLine::Phone, false, Match::Prefix, true},
+    {Kind::Company, CompanyLine::Code, false, Match::Prefix, true},
+    {Kind::Company, CompanyLine::Contact, true, Match::Prefix, false},
+    {Kind::Operation, OperationLine::Summary, true, Match::Anywhere, false},
+    {Kind::DayAction, DayActionLine::Action, true, Match::Anywhere, false},
 };
 
 } // namespace

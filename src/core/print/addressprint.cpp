@@ -1,13 +1,14 @@
 #include "print/addressprint.h"
 
 #include "store/blockfield.h"
+#include "store/recordlines.h"
 
 #include <algorithm>
 
 namespace {
 
 // Fields of a stored company as the card reader takes them: empty beyond the
-// block. Offsets from the opening tag: name 3 to fax 9.
+// block.
 class StoredCompany {
 public:
     StoredCompany(const BlocList &list, RangeRecord record) : m_list(list), m_record(record) {}
@@ -113,7 +114,10 @@ std::vector<RangeRecord> rangeTags(const BlocList &companies, PrintRange range) 
 void Envelop2(Printout &p, const BlocList &companies, RangeRecord record,
               const EnvelopeSetup &setup) {
     const StoredCompany c(companies, record);
-    envelopeLayout(p, setup, {c.at(3), c.at(4), c.at(5), c.at(6), c.at(7)});
+    envelopeLayout(p, setup,
+                   {c.at(CompanyLine::Name), c.at(CompanyLine::Address1),
+                    c.at(CompanyLine::Address2), c.at(CompanyLine::PostalCode),
+                    c.at(CompanyLine::Town)});
 }
 
 bool Enveloppes(PrintSurface &surface, const BlocList &companies, PrintRange range,
@@ -124,9 +128,10 @@ bool Enveloppes(PrintSurface &surface, const BlocList &companies, PrintRange ran
     bool first = true;
     for (const RangeRecord record : rangeTags(companies, range)) {
         const StoredCompany c(companies, record);
-        if (setup.mode == 2 && c.at(6) != setup.postalCode)
+        if (setup.mode == Selection::PostalCode &&
+            c.at(CompanyLine::PostalCode) != setup.postalCode)
             continue;
-        if (setup.mode == 3 && !upperEquals(c.at(7), setup.town))
+        if (setup.mode == Selection::Town && !upperEquals(c.at(CompanyLine::Town), setup.town))
             continue;
         // A new page only before a further envelope: none after the last.
         if (!first)
@@ -150,7 +155,11 @@ void Entete1(Printout &p) {
 }
 
 bool Imprime(PrintSurface &surface, const BlocList &companies, PrintRange range) {
-    static const int columns[] = {5, 55, 105, 155, 175, 225, 255};
+    // Société to Fax, one column each: x and line.
+    static const std::pair<int, int> columns[] = {
+        {5, CompanyLine::Name},         {55, CompanyLine::Address1}, {105, CompanyLine::Address2},
+        {155, CompanyLine::PostalCode}, {175, CompanyLine::Town},    {225, CompanyLine::Phone},
+        {255, CompanyLine::Fax}};
     Printout p(surface);
     if (!p.begin(QStringLiteral("Liste des sociétés"), PrintSurface::Orientation::Landscape))
         return false;
@@ -165,8 +174,8 @@ bool Imprime(PrintSurface &surface, const BlocList &companies, PrintRange range)
             Entete1(p);
         }
         const StoredCompany c(companies, record);
-        for (int i = 0; i < 7; ++i)
-            p.text(columns[i], y, c.at(3 + i));
+        for (const auto &[x, line] : columns)
+            p.text(x, y, c.at(line));
         y += 5;
         pageFull = Mv(surface, y) > surface.pageHeight() - Mv(surface, 20);
     }

@@ -3,6 +3,7 @@
 #include "print/printout.h"
 #include "store/bloclist.h"
 #include "store/records.h"
+#include "store/selection.h"
 
 #include <QStringList>
 
@@ -19,11 +20,11 @@ struct EnvelopeAddress {
 
 // What the envelopes need besides the records: the sender (identity lines 1
 // to 4), the guide offset added to every height, and the company selection
-// (mode 2 by postal code, mode 3 by town held upper-case, else all).
+// (by postal code, or by town held upper-case, else all).
 struct EnvelopeSetup {
     QStringList sender;
     int guide = 0;
-    int mode = 0;
+    Selection mode = Selection::Cleared;
     QString postalCode;
     QString town;
 };

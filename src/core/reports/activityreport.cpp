@@ -3,6 +3,7 @@
 #include "reports/reportfields.h"
 #include "store/blockfield.h"
 #include "store/frenchcompare.h"
+#include "store/recordlines.h"
 #include "store/textfile.h"
 
 #include <algorithm>
@@ -29,8 +30,8 @@ void append(QList<Entry> &out, const BlocList &list, int date, int action, int d
 QList<Entry> entries(const BlocList &operations, const BlocList &dayActions) {
     QList<Entry> out;
     out.reserve(qsizetype(operations.index().opens.size() + dayActions.index().opens.size()));
-    append(out, operations, 6, 2, 3);
-    append(out, dayActions, 2, 4, 6);
+    append(out, operations, OperationLine::Start, OperationLine::Type, OperationLine::Summary);
+    append(out, dayActions, DayActionLine::Date, DayActionLine::Action, DayActionLine::CompanyName);
     return out;
 }
 

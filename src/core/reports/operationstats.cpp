@@ -3,6 +3,7 @@
 #include "reports/reportfields.h"
 #include "store/blockfield.h"
 #include "store/frenchcompare.h"
+#include "store/recordlines.h"
 #include "store/records.h"
 
 #include <algorithm>
@@ -20,8 +21,8 @@ QList<Entry> entries(const BlocList &operations) {
     for (std::size_t k = 0; k < count; ++k) {
         const qsizetype tag = operations.index().opens[k];
         const qsizetype end = BlockField::contentEnd(operations, tag);
-        Entry entry{BlockField::at(operations, tag, end, 7),
-                    BlockField::at(operations, tag, end, 3), 0};
+        Entry entry{BlockField::at(operations, tag, end, OperationLine::End),
+                    BlockField::at(operations, tag, end, OperationLine::Summary), 0};
         for (qsizetype i = tag + 1; i < end; ++i) {
             const QString &line = lines.at(i);
             if (line.startsWith(QLatin1String("DATA")) &&

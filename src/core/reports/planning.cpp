@@ -3,6 +3,7 @@
 #include "reports/reportfields.h"
 #include "store/blockfield.h"
 #include "store/frenchcompare.h"
+#include "store/recordlines.h"
 
 #include <QHash>
 
@@ -26,12 +27,16 @@ QHash<QString, QString> companyNumbers(const BlocList &companies) {
     numbers.reserve(qsizetype(index.opens.size()));
     for (std::size_t k = 0; k < index.opens.size(); ++k) {
         cursor.seek(k);
-        const QString code = cursor.at(1);
+        const QString code = cursor.at(CompanyLine::Code);
         if (!numbers.contains(code))
             numbers.insert(code, companies.lines().at(cursor.tag()).mid(5, companies.width()));
     }
     return numbers;
 }
+
+// A planning block keeps the day action's lines from its date on, and puts
+// the company's record number in the line before them.
+constexpr int CompanyNumberLine = DayActionLine::Code;
 
 int digits(std::size_t count) {
     int width = 1;
@@ -49,10 +54,13 @@ void Planning::Init(const BlocList &companies, const BlocList &dayActions) {
     for (const qsizetype tag : dayActions.index().opens) {
         const qsizetype end = BlockField::contentEnd(dayActions, tag);
         Item item;
-        item.lines = lines.mid(tag + 2, std::max<qsizetype>(0, end - tag - 2));
-        item.key = ReportFields::dateKey(BlockField::at(dayActions, tag, end, 2)) +
-                   BlockField::at(dayActions, tag, end, 3);
-        item.company = numbers.value(BlockField::at(dayActions, tag, end, 5));
+        item.lines = lines.mid(tag + DayActionLine::Date,
+                               std::max<qsizetype>(0, end - tag - DayActionLine::Date));
+        item.key =
+            ReportFields::dateKey(BlockField::at(dayActions, tag, end, DayActionLine::Date)) +
+            BlockField::at(dayActions, tag, end, DayActionLine::Time);
+        item.company =
+            numbers.value(BlockField::at(dayActions, tag, end, DayActionLine::CompanyCode));
         items.push_back(std::move(item));
     }
     const FrenchCompare compare;
@@ -103,8 +111,9 @@ QList<Planning::Row> Planning::LitJour(const QString &day) const {
         auto field = [&, tag = tag, end = end](int offset) {
             return tag + offset < end ? lines.at(tag + offset) : QString();
         };
-        if (field(2) == day)
-            rows.append({field(1), field(2), field(3), field(6)});
+        if (field(DayActionLine::Date) == day)
+            rows.append({field(CompanyNumberLine), field(DayActionLine::Date),
+                         field(DayActionLine::Time), field(DayActionLine::CompanyName)});
     }
     return rows;
 }

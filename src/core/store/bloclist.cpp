@@ -1,5 +1,6 @@
 #include "store/bloclist.h"
 
+#include "store/recordlines.h"
 #include "store/textfile.h"
 
 #include <QHash>
@@ -255,10 +256,10 @@ int BlocList::nextCode() const {
         return m_nextCode;
     qint64 largest = 10000;
     for (const qsizetype tag : index().opens) {
-        if (tag + 1 >= m_lines.size())
+        if (tag + CodeLine >= m_lines.size())
             continue;
         bool ok = false;
-        const qint64 code = QStringView(m_lines.at(tag + 1)).trimmed().toLongLong(&ok);
+        const qint64 code = QStringView(m_lines.at(tag + CodeLine)).trimmed().toLongLong(&ok);
         if (ok && code > largest)
             largest = code;
     }

@@ -1,5 +1,7 @@
 #include "store/companypicker.h"
 
+#include "store/recordlines.h"
+
 namespace CompanyPicker {
 
 QStringList items(const BlocList &companies) {
@@ -7,8 +9,8 @@ QStringList items(const BlocList &companies) {
     const QStringList &lines = companies.lines();
     // A block too near the end to have its name line gets no item.
     for (const qsizetype i : companies.index().opens)
-        if (i + 3 < lines.size())
-            out.append(lines.at(i + 1) + u' ' + lines.at(i + 3));
+        if (i + CompanyLine::Name < lines.size())
+            out.append(lines.at(i + CompanyLine::Code) + u' ' + lines.at(i + CompanyLine::Name));
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include "store/blockfield.h"
 #include "store/dates.h"
+#include "store/recordlines.h"
 #include "store/textfile.h"
 
 #include <QFileInfo>
@@ -160,8 +161,8 @@ void DataSet::Nouveau() {
     m_currents = {0, 0, 0};
     m_recordModified = {false, false, false};
     m_modified = false;
-    m_modes[idx(Kind::Company)] = 0;
-    m_modes[idx(Kind::Operation)] = 0;
+    m_modes[idx(Kind::Company)] = Selection::Cleared;
+    m_modes[idx(Kind::Operation)] = Selection::Cleared;
     m_fileName.clear();
     m_operationFileName.clear();
     m_dayActionFileName.clear();
@@ -265,14 +266,14 @@ QString DataSet::selectionText() const {
         return what + u' ' + (value.isEmpty() ? QStringLiteral("(vide)") : value);
     };
     QStringList parts;
-    const int companies = m_modes[idx(Kind::Company)];
-    if (companies == 2)
+    const Selection companies = m_modes[idx(Kind::Company)];
+    if (companies == Selection::PostalCode)
         parts << criterion(QStringLiteral("code postal"), m_postalCode);
-    else if (companies == 3)
+    else if (companies == Selection::Town)
         parts << criterion(QStringLiteral("ville"), m_town);
-    if (m_modes[idx(Kind::Operation)] == 2)
+    if (m_modes[idx(Kind::Operation)] == Selection::Type)
         parts << criterion(QStringLiteral("type"), m_operationType);
-    if (m_modes[idx(Kind::DayAction)] == 2)
+    if (m_modes[idx(Kind::DayAction)] == Selection::Day)
         parts << criterion(QStringLiteral("jour"), m_day);
     return parts.isEmpty() ? QString() : QStringLiteral("Sélection : ") + parts.join(u", ");
 }
@@ -280,20 +281,20 @@ QString DataSet::selectionText() const {
 int DataSet::step(Kind kind, Move move) const {
     const int current = m_currents[idx(kind)];
     const int count = m_counts[idx(kind)];
-    const int mode = m_modes[idx(kind)];
+    const Selection mode = m_modes[idx(kind)];
     int offset = -1;
     std::function<bool(const QString &)> matches;
-    if (kind == Kind::Company && mode == 2) {
-        offset = 6;
+    if (kind == Kind::Company && mode == Selection::PostalCode) {
+        offset = CompanyLine::PostalCode;
         matches = [this](const QString &line) { return line == m_postalCode; };
-    } else if (kind == Kind::Company && mode == 3) {
-        offset = 7;
+    } else if (kind == Kind::Company && mode == Selection::Town) {
+        offset = CompanyLine::Town;
         matches = [this](const QString &line) { return line.toUpper() == m_town; };
-    } else if (kind == Kind::Operation && mode == 2) {
-        offset = 2;
+    } else if (kind == Kind::Operation && mode == Selection::Type) {
+        offset = OperationLine::Type;
         matches = [this](const QString &line) { return line.toUpper() == m_operationType; };
-    } else if (kind == Kind::DayAction && mode == 2) {
-        offset = 2;
+    } else if (kind == Kind::DayAction && mode == Selection::Day) {
+        offset = DayActionLine::Date;
         matches = [this](const QString &line) { return line == m_day; };
     }
     if (offset < 0) {
@@ -369,16 +370,16 @@ void DataSet::pickCompany(const QString &code) {
     const BlocList &companies = m_lists[idx(Kind::Company)];
     const QStringList &lines = companies.lines();
     for (const qsizetype i : companies.index().opens) {
-        if (i + 1 >= lines.size() || lines.at(i + 1) != code)
+        if (i + CompanyLine::Code >= lines.size() || lines.at(i + CompanyLine::Code) != code)
             continue;
-        if (lines.size() > i + 8) {
+        if (lines.size() > i + CompanyLine::Phone) {
             DayAction &d = m_dayAction;
-            d.companyName = d.groupName = lines.at(i + 3);
-            d.groupAddress1 = lines.at(i + 4);
-            d.groupAddress2 = lines.at(i + 5);
-            d.groupPostalCode = lines.at(i + 6);
-            d.groupTown = lines.at(i + 7);
-            d.groupPhone = lines.at(i + 8);
+            d.companyName = d.groupName = lines.at(i + CompanyLine::Name);
+            d.groupAddress1 = lines.at(i + CompanyLine::Address1);
+            d.groupAddress2 = lines.at(i + CompanyLine::Address2);
+            d.groupPostalCode = lines.at(i + CompanyLine::PostalCode);
+            d.groupTown = lines.at(i + CompanyLine::Town);
+            d.groupPhone = lines.at(i + CompanyLine::Phone);
         }
         return;
     }
@@ -395,8 +396,8 @@ void DataSet::Valider() {
     const QString wanted = m_dayAction.companyCode;
     if (wanted.isEmpty())
         return;
-    const int block =
-        BlockField::findFirst(m_lists[idx(Kind::Company)], 1, wanted, BlockField::Match::Prefix);
+    const int block = BlockField::findFirst(m_lists[idx(Kind::Company)], CompanyLine::Code, wanted,
+                                            BlockField::Match::Prefix);
     if (block < 0)
         return;
     jumpTo(Kind::Company, block);

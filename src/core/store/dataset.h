@@ -2,6 +2,7 @@
 
 #include "store/bloclist.h"
 #include "store/records.h"
+#include "store/selection.h"
 
 #include <QDateTime>
 #include <QSet>
@@ -102,10 +103,10 @@ public:
     // set is modified.
     void rearrange(Kind kind, QStringList lines);
 
-    // Selections: mode 2 (postal code, operation type, day) or 3 (town);
-    // any other value means all records.
-    int selectionMode(Kind kind) const { return m_modes[idx(kind)]; }
-    void setSelectionMode(Kind kind, int mode) { m_modes[idx(kind)] = mode; }
+    // Selections: by postal code or town for companies, by type for
+    // operations, by day for day actions; any other mode means all records.
+    Selection selectionMode(Kind kind) const { return m_modes[idx(kind)]; }
+    void setSelectionMode(Kind kind, Selection mode) { m_modes[idx(kind)] = mode; }
     QString postalCode() const { return m_postalCode; }
     void setPostalCode(const QString &code) { m_postalCode = code; }
     QString town() const { return m_town; }
@@ -155,7 +156,7 @@ private:
     DayAction m_dayAction;
     std::array<FollowUpInput, 3> m_inputs;
 
-    std::array<int, 3> m_modes{0, 0, 0};
+    std::array<Selection, 3> m_modes{Selection::Cleared, Selection::Cleared, Selection::Cleared};
     QString m_postalCode, m_town, m_operationType, m_day;
 
     std::array<QString, 10> m_copy;

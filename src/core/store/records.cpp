@@ -2,19 +2,87 @@
 
 #include "store/blockfield.h"
 #include "store/dates.h"
+#include "store/recordlines.h"
 
 namespace {
 
 const QLatin1String Memo("MEMO"), Text("TEXT"), Mem3("MEM3"), Mem4("MEM4"), Data("DATA");
 
-QStringList safeFields(QStringList fields) {
-    for (QString &field : fields)
-        field = safeField(field);
-    return fields;
-}
-
 QString codeOrNext(const QString &code, const BlocList &list) {
     return code.isEmpty() ? QString::number(list.nextCode()) : code;
+}
+
+// The text fields of a kind with their lines: the reader and the writer both
+// walk these tables, so that they cannot disagree on a position.
+template <typename Record> struct TextField {
+    int line;
+    QString Record::*member;
+};
+
+const TextField<Company> companyFields[] = {
+    {CompanyLine::Code, &Company::code},
+    {CompanyLine::Name, &Company::name},
+    {CompanyLine::Address1, &Company::address1},
+    {CompanyLine::Address2, &Company::address2},
+    {CompanyLine::PostalCode, &Company::postalCode},
+    {CompanyLine::Town, &Company::town},
+    {CompanyLine::Phone, &Company::phone},
+    {CompanyLine::Fax, &Company::fax},
+    {CompanyLine::Email, &Company::email},
+    {CompanyLine::Contact, &Company::contact},
+    {CompanyLine::Web, &Company::web},
+    {CompanyLine::Activity, &Company::activity},
+};
+
+const TextField<Operation> operationFields[] = {
+    {OperationLine::Code, &Operation::code},
+    {OperationLine::Type, &Operation::type},
+    {OperationLine::Summary, &Operation::summary},
+    {OperationLine::FixedCost, &Operation::fixedCost},
+    {OperationLine::UnitCost, &Operation::unitCost},
+};
+
+const TextField<DayAction> dayActionFields[] = {
+    {DayActionLine::Code, &DayAction::code},
+    {DayActionLine::Action, &DayAction::action},
+    {DayActionLine::CompanyCode, &DayAction::companyCode},
+    {DayActionLine::CompanyName, &DayAction::companyName},
+    {DayActionLine::Result, &DayAction::result},
+    {DayActionLine::GroupName, &DayAction::groupName},
+    {DayActionLine::GroupAddress1, &DayAction::groupAddress1},
+    {DayActionLine::GroupAddress2, &DayAction::groupAddress2},
+    {DayActionLine::GroupPostalCode, &DayAction::groupPostalCode},
+    {DayActionLine::GroupTown, &DayAction::groupTown},
+    {DayActionLine::GroupPhone, &DayAction::groupPhone},
+};
+
+template <typename Record, std::size_t N>
+void readFields(Record &record, const BlockField::Reader &reader,
+                const TextField<Record> (&fields)[N]) {
+    for (const auto &[line, member] : fields)
+        record.*member = reader.field(line);
+}
+
+// The fixed part of a block's content: every line up to the prefixed ones,
+// each set by its position.
+class FixedLines {
+public:
+    explicit FixedLines(int prefixed) : m_lines(prefixed - 1) {}
+
+    void set(int line, const QString &text) { m_lines[line - 1] = safeField(text); }
+    template <typename Record, std::size_t N>
+    void set(const Record &record, const TextField<Record> (&fields)[N]) {
+        for (const auto &[line, member] : fields)
+            set(line, record.*member);
+    }
+    QStringList take() { return std::move(m_lines); }
+
+private:
+    QStringList m_lines;
+};
+
+QString yesNo(bool on) {
+    return on ? QStringLiteral("Y") : QStringLiteral("N");
 }
 
 } // namespace
@@ -117,17 +185,12 @@ Company Company::read(const BlocList &list, int block, const QDate &today) {
     c.date = today;
     BlockField::Reader reader(list, block);
     if (reader.found()) {
-        c.code = reader.field(1);
-        const QDate date = Dates::parse(reader.field(2));
+        readFields(c, reader, companyFields);
+        const QDate date = Dates::parse(reader.field(CompanyLine::Date));
         if (date.isValid())
             c.date = date;
-        QString *fields[] = {&c.name, &c.address1, &c.address2, &c.postalCode, &c.town,    &c.phone,
-                             &c.fax,  &c.email,    &c.contact,  &c.web,        &c.activity};
-        int offset = 3;
-        for (QString *field : fields)
-            *field = reader.field(offset++);
         reader.walk(
-            14, ScanLimit,
+            CompanyLine::Prefixed, ScanLimit,
             [&c](const QString &line) {
                 if (line.startsWith(Memo))
                     c.notice.append(BlocList::prefixedText(line));
@@ -143,8 +206,10 @@ Company Company::read(const BlocList &list, int block, const QDate &today) {
 }
 
 QStringList Company::lines() const {
-    QStringList out = safeFields({code, Dates::format(date), name, address1, address2, postalCode,
-                                  town, phone, fax, email, contact, web, activity});
+    FixedLines fixed(CompanyLine::Prefixed);
+    fixed.set(*this, companyFields);
+    fixed.set(CompanyLine::Date, Dates::format(date));
+    QStringList out = fixed.take();
     out += TextLines::prefixed(Memo, notice);
     out += TextLines::prefixed(Text, observations);
     out += FollowUp::lines(followUps);
@@ -157,14 +222,10 @@ Operation Operation::read(const BlocList &list, int block, const QDate &today) {
     o.start = o.end = today;
     BlockField::Reader reader(list, block);
     if (reader.found()) {
-        o.code = reader.field(1);
-        o.type = reader.field(2);
-        o.summary = reader.field(3);
-        o.fixedCost = reader.field(4);
-        o.unitCost = reader.field(5);
+        readFields(o, reader, operationFields);
         // One guarded step: a bad start date leaves the end date unread.
-        const QString start = reader.field(6);
-        const QString end = reader.field(7);
+        const QString start = reader.field(OperationLine::Start);
+        const QString end = reader.field(OperationLine::End);
         bool ok = true;
         if (!start.isEmpty()) {
             const QDate d = Dates::parse(start);
@@ -177,9 +238,9 @@ Operation Operation::read(const BlocList &list, int block, const QDate &today) {
             if (d.isValid())
                 o.end = d;
         }
-        o.urgent = reader.field(8) == QLatin1String("Y");
+        o.urgent = reader.field(OperationLine::Urgent) == QLatin1String("Y");
         reader.walk(
-            9, ScanLimit,
+            OperationLine::Prefixed, ScanLimit,
             [&o](const QString &line) {
                 if (line.startsWith(Mem3))
                     o.description.append(BlocList::prefixedText(line));
@@ -195,9 +256,12 @@ Operation Operation::read(const BlocList &list, int block, const QDate &today) {
 }
 
 QStringList Operation::lines() const {
-    QStringList out =
-        safeFields({code, type, summary, fixedCost, unitCost, Dates::format(start),
-                    Dates::format(end), urgent ? QStringLiteral("Y") : QStringLiteral("N")});
+    FixedLines fixed(OperationLine::Prefixed);
+    fixed.set(*this, operationFields);
+    fixed.set(OperationLine::Start, Dates::format(start));
+    fixed.set(OperationLine::End, Dates::format(end));
+    fixed.set(OperationLine::Urgent, yesNo(urgent));
+    QStringList out = fixed.take();
     out += TextLines::prefixed(Mem3, description);
     out += TextLines::prefixed(Mem4, highlights);
     out += FollowUp::lines(followUps);
@@ -211,9 +275,9 @@ DayAction DayAction::read(const BlocList &list, int block, const QDateTime &now)
     d.time = now.time();
     BlockField::Reader reader(list, block);
     if (reader.found()) {
-        d.code = reader.field(1);
-        const QString date = reader.field(2);
-        const QString time = reader.field(3);
+        readFields(d, reader, dayActionFields);
+        const QString date = reader.field(DayActionLine::Date);
+        const QString time = reader.field(DayActionLine::Time);
         bool ok = true;
         if (!date.isEmpty()) {
             const QDate parsed = Dates::parse(date);
@@ -226,18 +290,9 @@ DayAction DayAction::read(const BlocList &list, int block, const QDateTime &now)
             if (parsed.isValid())
                 d.time = parsed;
         }
-        d.action = reader.field(4);
-        d.companyCode = reader.field(5);
-        d.companyName = reader.field(6);
-        d.result = reader.field(7);
-        d.validated = reader.field(8) == QLatin1String("Y");
-        QString *group[] = {&d.groupName,       &d.groupAddress1, &d.groupAddress2,
-                            &d.groupPostalCode, &d.groupTown,     &d.groupPhone};
-        int offset = 9;
-        for (QString *field : group)
-            *field = reader.field(offset++);
+        d.validated = reader.field(DayActionLine::Validated) == QLatin1String("Y");
         reader.walk(
-            15, ScanLimit,
+            DayActionLine::Prefixed, ScanLimit,
             [&d](const QString &line) {
                 if (line.startsWith(Memo))
                     d.comment.append(BlocList::prefixedText(line));
@@ -249,10 +304,12 @@ DayAction DayAction::read(const BlocList &list, int block, const QDateTime &now)
 }
 
 QStringList DayAction::lines() const {
-    QStringList out = safeFields(
-        {code, Dates::format(date), Dates::formatTime(time), action, companyCode, companyName,
-         result, validated ? QStringLiteral("Y") : QStringLiteral("N"), groupName, groupAddress1,
-         groupAddress2, groupPostalCode, groupTown, groupPhone});
+    FixedLines fixed(DayActionLine::Prefixed);
+    fixed.set(*this, dayActionFields);
+    fixed.set(DayActionLine::Date, Dates::format(date));
+    fixed.set(DayActionLine::Time, Dates::formatTime(time));
+    fixed.set(DayActionLine::Validated, yesNo(validated));
+    QStringList out = fixed.take();
     out += TextLines::prefixed(Memo, comment);
     out += tail;
     return out;

@@ -22,20 +22,23 @@ bool Settings::load(const QString &path) {
         return false;
     if (!lines.isEmpty())
         lastFile = lines.at(0);
-    int *values[] = {&autoOpen, &reservedPage, &guideOffset, &selectionMode};
+    int selection = selectionNumber(selectionMode);
+    int *values[] = {&autoOpen, &reservedPage, &guideOffset, &selection};
     for (int i = 0; i < 4 && i + 1 < lines.size(); ++i) {
         bool ok = false;
         const int value = lines.at(i + 1).trimmed().toInt(&ok);
         if (ok)
             *values[i] = value;
     }
+    selectionMode = selectionFromNumber(selection);
     return true;
 }
 
 bool Settings::save(const QString &path, QString *error) const {
     return TextFile::write(path,
                            {lastFile, QString::number(autoOpen), QString::number(reservedPage),
-                            QString::number(guideOffset), QString::number(selectionMode)},
+                            QString::number(guideOffset),
+                            QString::number(selectionNumber(selectionMode))},
                            error);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/selection.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,7 +17,7 @@ struct Settings {
     int autoOpen = 0; // only 1 means on; other values are kept as read
     int reservedPage = 0;
     int guideOffset = 0;
-    int selectionMode = 0;
+    Selection selectionMode = Selection::Cleared; // of the companies
 
     bool autoOpenOn() const { return autoOpen == 1; }
     // Reads what the file holds; a line that is missing or not a decimal

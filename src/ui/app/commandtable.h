@@ -2,11 +2,21 @@
 
 #include "app/toolicons.h"
 
+#include <QFlags>
 #include <QKeySequence>
 #include <QList>
 #include <QString>
 
 class TMainForm;
+enum class Kind;
+
+// The card pages a command is enabled on.
+enum class Page { Company = 0x1, Operation = 0x2, DayAction = 0x4 };
+Q_DECLARE_FLAGS(Pages, Page)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Pages)
+
+// The page that shows records of a kind.
+Page pageOf(Kind kind);
 
 // Where an entry stands: one of the menus in menu-bar order, or the tool bar.
 enum class Place {
@@ -38,9 +48,9 @@ struct Command {
     void (TMainForm::*handler)() = nullptr;
     bool enabled = true;       // at start
     bool needsDataSet = false; // switched on once a data set is in use
-    // Enabled on the company, operation and day-action page ("1"/"0" each),
-    // applied as the card shows a page; null when the page does not matter.
-    const char *tabs = nullptr;
+    // The pages it is enabled on, applied as the card shows a page; none
+    // when the page does not matter.
+    Pages tabs = {};
     int group = 0; // check-mark group of the Sélection menu (1 to 3), 0 for none
     bool checkable = false;
     bool checked = false; // at start

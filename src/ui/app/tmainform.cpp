@@ -140,13 +140,12 @@ void TMainForm::updateActions() {
     // Until then, a command keeps its state at start. A page-bound command
     // follows the page even before a data set is in use.
     const bool pagesApply = m_dataSetInUse || m_pageChosen;
-    const int kind = int(m_fiche->currentKind());
     for (const Command &command : commandTable()) {
         if (!command.name)
             continue;
         QAction *action = m_actions.value(QLatin1String(command.name));
         if (command.tabs && pagesApply)
-            action->setEnabled(command.tabs[kind] == '1');
+            action->setEnabled(command.tabs.testFlag(pageOf(m_fiche->currentKind())));
         else if (command.needsDataSet && m_dataSetInUse)
             action->setEnabled(true);
     }
@@ -163,7 +162,7 @@ void TMainForm::check(const char *name) {
     action(name)->setChecked(true);
 }
 
-void TMainForm::selectCompanies(const char *name, int mode) {
+void TMainForm::selectCompanies(const char *name, Selection mode) {
     Decoche();
     check(name);
     m_fiche->SetSel(mode);
@@ -171,7 +170,7 @@ void TMainForm::selectCompanies(const char *name, int mode) {
     m_fiche->Premier();
 }
 
-void TMainForm::selectOperations(const char *name, int mode) {
+void TMainForm::selectOperations(const char *name, Selection mode) {
     Decoche2();
     check(name);
     m_fiche->SetOpr(mode);
@@ -179,7 +178,7 @@ void TMainForm::selectOperations(const char *name, int mode) {
     m_fiche->Premier();
 }
 
-void TMainForm::selectDayActions(const char *name, int mode) {
+void TMainForm::selectDayActions(const char *name, Selection mode) {
     Decoche3();
     check(name);
     m_fiche->SetJnr(mode);
@@ -498,9 +497,9 @@ void TMainForm::FormShow() {
             updateActions();
         }
     }
-    check(ini.selectionMode == 2   ? "actionCodePostal"
-          : ini.selectionMode == 3 ? "actionVille"
-                                   : "actionToutesSocietes");
+    check(ini.selectionMode == Selection::PostalCode ? "actionCodePostal"
+          : ini.selectionMode == Selection::Town     ? "actionVille"
+                                                     : "actionToutesSocietes");
     showSelection();
 }
 

@@ -63,13 +63,13 @@ public:
     void RechercheAction1Click();
     void TrierJournees1Click();
     void Liste1Click();
-    void Touteslesfiches1Click() { selectCompanies("actionToutesSocietes", 1); }
-    void Codepostal1Click() { selectCompanies("actionCodePostal", 2); }
-    void Ville1Click() { selectCompanies("actionVille", 3); }
-    void Toutesoperations1Click() { selectOperations("actionToutesOperations", 1); }
-    void Type1Click() { selectOperations("actionType", 2); }
-    void Toutesjournees1Click() { selectDayActions("actionToutesJournees", 1); }
-    void Actionsdujour1Click() { selectDayActions("actionActionsDuJour", 2); }
+    void Touteslesfiches1Click() { selectCompanies("actionToutesSocietes", Selection::All); }
+    void Codepostal1Click() { selectCompanies("actionCodePostal", Selection::PostalCode); }
+    void Ville1Click() { selectCompanies("actionVille", Selection::Town); }
+    void Toutesoperations1Click() { selectOperations("actionToutesOperations", Selection::All); }
+    void Type1Click() { selectOperations("actionType", Selection::Type); }
+    void Toutesjournees1Click() { selectDayActions("actionToutesJournees", Selection::All); }
+    void Actionsdujour1Click() { selectDayActions("actionActionsDuJour", Selection::Day); }
     void Traitementdetexte1Click();
     void Identite1Click();
     void Activite1Click();
@@ -124,9 +124,9 @@ private:
     void updateActions();
     void uncheckGroup(int group);
     void check(const char *name);
-    void selectCompanies(const char *name, int mode);
-    void selectOperations(const char *name, int mode);
-    void selectDayActions(const char *name, int mode);
+    void selectCompanies(const char *name, Selection mode);
+    void selectOperations(const char *name, Selection mode);
+    void selectDayActions(const char *name, Selection mode);
     // Names the active selections in the status bar, or nothing.
     void showSelection();
     // The save-changes question; false when the command must stop.

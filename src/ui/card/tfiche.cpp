@@ -224,15 +224,15 @@ void TFiche::validateDayAction() {
     display(Kind::DayAction);
 }
 
-void TFiche::SetSel(int mode) {
+void TFiche::SetSel(Selection mode) {
     m_data.setSelectionMode(Kind::Company, mode);
-    if (mode == 2) {
+    if (mode == Selection::PostalCode) {
         TFcp dialog(this);
         dialog.Init(m_data.postalCode());
         Dialogs::instance().exec(&dialog);
         if (dialog.isAccepted())
             m_data.setPostalCode(dialog.Result());
-    } else if (mode == 3) {
+    } else if (mode == Selection::Town) {
         TVille dialog(this);
         dialog.Init(m_data.town());
         Dialogs::instance().exec(&dialog);
@@ -241,9 +241,9 @@ void TFiche::SetSel(int mode) {
     }
 }
 
-void TFiche::SetOpr(int mode) {
+void TFiche::SetOpr(Selection mode) {
     m_data.setSelectionMode(Kind::Operation, mode);
-    if (mode == 2) {
+    if (mode == Selection::Type) {
         TStyp dialog(this);
         dialog.Init(m_operation->types());
         Dialogs::instance().exec(&dialog);
@@ -251,9 +251,9 @@ void TFiche::SetOpr(int mode) {
     }
 }
 
-void TFiche::SetJnr(int mode) {
+void TFiche::SetJnr(Selection mode) {
     m_data.setSelectionMode(Kind::DayAction, mode);
-    if (mode == 2) {
+    if (mode == Selection::Day) {
         TJour dialog(this);
         dialog.Init(m_data.day(), m_data.today());
         Dialogs::instance().exec(&dialog);

@@ -57,9 +57,9 @@ public:
     void Coller();
 
     // Selections, asking for the criterion when the mode needs one.
-    void SetSel(int mode);
-    void SetOpr(int mode);
-    void SetJnr(int mode);
+    void SetSel(Selection mode);
+    void SetOpr(Selection mode);
+    void SetJnr(Selection mode);
 
     // Address exchange. Importer returns the number of companies imported,
     // or -1 when nothing was (a cancel, a refused or unreadable file).
@@ -101,7 +101,7 @@ public:
     struct Ini {
         bool autoOpen = false;
         QString fileName;
-        int selectionMode = 0;
+        Selection selectionMode = Selection::Cleared;
     };
     Ini GetIni() const;
     void SetIni(bool autoOpen);

@@ -264,7 +264,7 @@ private Q_SLOTS:
                        block(2, "S2", "69000", "lyon"), block(3, "S3", "69000", "Lyon"),
                        block(4, "S4", "67000", "Straße")});
         EnvelopeSetup setup;
-        setup.mode = mode;
+        setup.mode = selectionFromNumber(mode);
         setup.postalCode = QStringLiteral("75011");
         QFETCH(QString, town);
         setup.town = town;

@@ -323,7 +323,7 @@ private Q_SLOTS:
         QVERIFY(f.open());
         DataSet &d = f.data;
         using M = DataSet::Move;
-        d.setSelectionMode(Kind::Company, 2);
+        d.setSelectionMode(Kind::Company, Selection::PostalCode);
         d.setPostalCode("75011");
         d.jumpTo(Kind::Company, 8);
         d.move(Kind::Company, M::Next);
@@ -339,7 +339,7 @@ private Q_SLOTS:
         QCOMPARE(d.current(Kind::Company), 3);
 
         // Town: "paris" matches Paris and PARIS.
-        d.setSelectionMode(Kind::Company, 3);
+        d.setSelectionMode(Kind::Company, Selection::Town);
         d.setTown("paris");
         d.move(Kind::Company, M::Last);
         QCOMPARE(d.current(Kind::Company), 12);
@@ -347,7 +347,7 @@ private Q_SLOTS:
         QCOMPARE(d.current(Kind::Company), 8);
 
         // After a restart in postal-code mode the criterion is empty.
-        d.setSelectionMode(Kind::Company, 2);
+        d.setSelectionMode(Kind::Company, Selection::PostalCode);
         d.setPostalCode("");
         d.move(Kind::Company, M::First);
         QCOMPARE(d.current(Kind::Company), 8);
@@ -365,7 +365,7 @@ private Q_SLOTS:
         QVERIFY(f.open());
         DataSet &d = f.data;
         using M = DataSet::Move;
-        d.setSelectionMode(Kind::Operation, 2);
+        d.setSelectionMode(Kind::Operation, Selection::Type);
         d.setOperationType("salon");
         d.move(Kind::Operation, M::Last);
         QCOMPARE(d.current(Kind::Operation), 2);
@@ -376,7 +376,7 @@ private Q_SLOTS:
 
         QCOMPARE(d.day(), Dates::format(QDate::currentDate())); // today until one is chosen
         d.setDay("05/12/2026");
-        d.setSelectionMode(Kind::DayAction, 2);
+        d.setSelectionMode(Kind::DayAction, Selection::Day);
         d.move(Kind::DayAction, M::Last);
         QCOMPARE(d.current(Kind::DayAction), 2);
         d.move(Kind::DayAction, M::Previous);
@@ -384,7 +384,7 @@ private Q_SLOTS:
     }
 
     void selectionTextNamesWhatHidesRecords_data() {
-        QTest::addColumn<QList<int>>("modes"); // companies, operations, day actions
+        QTest::addColumn<QList<int>>("modes"); // as stored: companies, operations, day actions
         QTest::addColumn<QString>("text");
         QTest::newRow("all records") << QList<int>{1, 1, 1} << "";
         QTest::newRow("postal code") << QList<int>{2, 0, 0} << "Sélection : code postal 75011";
@@ -401,7 +401,7 @@ private Q_SLOTS:
         d.setTown("paris");
         d.setDay("05/12/2026");
         for (Kind kind : {Kind::Company, Kind::Operation, Kind::DayAction})
-            d.setSelectionMode(kind, modes.at(int(kind)));
+            d.setSelectionMode(kind, selectionFromNumber(modes.at(int(kind))));
         QCOMPARE(d.selectionText(), text);
     }
 

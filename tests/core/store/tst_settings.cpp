@@ -20,7 +20,7 @@ private Q_SLOTS:
         QVERIFY(s.load(path));
         QVERIFY(!s.autoOpenOn()); // only 1 means on
         QCOMPARE(s.guideOffset, 100);
-        QCOMPARE(s.selectionMode, 3);
+        QCOMPARE(s.selectionMode, Selection::Town);
         QVERIFY(s.save(path));
         QCOMPARE(TextFile::read(path), (QStringList{"/home/moi/suivi.tvr", "2", "0", "100", "3"}));
     }
@@ -30,11 +30,11 @@ private Q_SLOTS:
         const QString path = dir.filePath("Tavrin.ini");
         QVERIFY(TextFile::write(path, {"x.tvr", "oui", " 1 "}));
         Settings s;
-        s.selectionMode = 2;
+        s.selectionMode = Selection::PostalCode;
         QVERIFY(s.load(path));
         QCOMPARE(s.autoOpen, 0);
         QCOMPARE(s.reservedPage, 1);
-        QCOMPARE(s.selectionMode, 2);
+        QCOMPARE(s.selectionMode, Selection::PostalCode);
     }
 
     void identityIsSevenLines() {

@@ -172,7 +172,7 @@ private Q_SLOTS:
         m_form->Type1Click(); // Annuler: by type, with an empty type
         QVERIFY(action("actionType")->isChecked());
         m_form->Nouveau1Click();
-        QCOMPARE(m_form->fiche()->dataSet().selectionMode(Kind::Operation), 0);
+        QCOMPARE(m_form->fiche()->dataSet().selectionMode(Kind::Operation), Selection::Cleared);
         QVERIFY(action("actionToutesOperations")->isChecked());
         QVERIFY(!action("actionType")->isChecked());
     }

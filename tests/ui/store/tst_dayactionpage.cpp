@@ -166,14 +166,14 @@ private Q_SLOTS:
             QTest::keyClicks(date, QStringLiteral("05/03/2024"));
             QTest::keyClick(date, Qt::Key_Return);
         };
-        f.fiche->SetJnr(2);
+        f.fiche->SetJnr(Selection::Day);
         QCOMPARE(f.fiche->dataSet().day(), QStringLiteral("05/03/2024"));
         f.fiche->Dernier();
         QCOMPARE(f.edit("editCodeJournee")->text(), QStringLiteral("10003"));
         f.fiche->Precedent();
         QCOMPARE(f.edit("editCodeJournee")->text(), QStringLiteral("10001"));
 
-        f.fiche->SetJnr(2); // Annuler leaves no day: nothing matches, the card stays
+        f.fiche->SetJnr(Selection::Day); // Annuler leaves no day: nothing matches, the card stays
         f.fiche->Dernier();
         QCOMPARE(f.edit("editCodeJournee")->text(), QStringLiteral("10001"));
     }

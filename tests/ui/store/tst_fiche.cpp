@@ -286,7 +286,7 @@ private Q_SLOTS:
             QCOMPARE(code->text(), QStringLiteral("75011"));
             QTest::keyClick(code, Qt::Key_Return);
         };
-        f.fiche->SetSel(2);
+        f.fiche->SetSel(Selection::PostalCode);
         QCOMPARE(f.dialogs->titles, QStringList{QStringLiteral("Code postal")});
         QCOMPARE(f.fiche->dataSet().postalCode(), QStringLiteral("75011"));
         f.fiche->Suivant();
@@ -298,7 +298,7 @@ private Q_SLOTS:
         QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Société 3"));
 
         // Annuler keeps the code chosen before.
-        f.fiche->SetSel(2);
+        f.fiche->SetSel(Selection::PostalCode);
         QCOMPARE(f.fiche->dataSet().postalCode(), QStringLiteral("75011"));
     }
 
@@ -313,7 +313,7 @@ private Q_SLOTS:
                              QStringLiteral("paris"));
             press(d, "buttonOk");
         };
-        f.fiche->SetSel(3);
+        f.fiche->SetSel(Selection::Town);
         f.fiche->Premier();
         QCOMPARE(f.fiche->dataSet().current(Kind::Company), 1);
         f.fiche->Suivant();

@@ -168,7 +168,7 @@ private Q_SLOTS:
                                           QStringLiteral("c")) +
                            operationBlock(3, QStringLiteral("10004"), {}, QStringLiteral("d"))));
         f.fiche->Operations();
-        f.fiche->SetOpr(2); // Annuler
+        f.fiche->SetOpr(Selection::Type); // Annuler
         QCOMPARE(f.dialogs->titles.last(), QStringLiteral("Sélectionner type  d'opération"));
         f.fiche->Premier();
         QCOMPARE(f.edit("editResume")->text(), QStringLiteral("b"));
@@ -180,7 +180,7 @@ private Q_SLOTS:
             combo->setEditText(QStringLiteral("courrier"));
             press(d, "buttonOk");
         };
-        f.fiche->SetOpr(2);
+        f.fiche->SetOpr(Selection::Type);
         f.fiche->Dernier();
         QCOMPARE(f.edit("editResume")->text(), QStringLiteral("c"));
         f.fiche->Precedent();
@@ -208,7 +208,7 @@ private Q_SLOTS:
             QCOMPARE(choice->currentText(), QStringLiteral("Candidature"));
             press(d, "buttonOk");
         };
-        f.fiche->SetOpr(2);
+        f.fiche->SetOpr(Selection::Type);
         QCOMPARE(f.fiche->dataSet().operationType(), QStringLiteral("CANDIDATURE"));
     }
 };
