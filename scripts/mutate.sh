@@ -122,6 +122,12 @@ log=build/mutate.log
 killed=0 survived=0 broken=0
 echo "Building the unchanged tree..."
 cmake --build build -j2 >/dev/null || { echo "the tree does not build"; exit 1; }
+suite() {
+    (cd build && ctest -j2 --timeout "${MUTATE_TIMEOUT:-60}" --stop-on-failure \
+        ${exclude:+-E "$exclude"} </dev/null >/dev/null 2>&1)
+}
+# A suite that fails unmutated would count every mutant as killed.
+suite || { echo "the suite fails on the unchanged tree"; exit 1; }
 while IFS=: read -r file line kind nth; do
     [ -z "$file" ] && continue
     cp "$file" "$backup/file" && current=$file
@@ -133,8 +139,7 @@ while IFS=: read -r file line kind nth; do
     if ! cmake --build build -j2 </dev/null >/dev/null 2>&1; then
         result="did not compile"
         broken=$((broken + 1))
-    elif (cd build && ctest -j2 --timeout "${MUTATE_TIMEOUT:-60}" --stop-on-failure \
-        ${exclude:+-E "$exclude"} </dev/null >/dev/null 2>&1); then
+    elif suite; then
         result=SURVIVED
         survived=$((survived + 1))
     else
