@@ -52,11 +52,6 @@ private Q_SLOTS:
             << QStringList{"search", "societe", "telephone", "0-1"} << 0
             << "00001\t10002\t01 40 00 00 00\n00003\t100000\t01 23 45 67 89\n"
             << QString();
-        QTest::newRow("telephone spaces are not typed")
-            << QStringList{"search", "societe", "telephone", "0123"} << 1 << QString()
-            << "Fiche 0123 non trouvée\n";
-        QTest::newRow("nothing but digits: nothing")
-            << QStringList{"search", "societe", "telephone", "- -"} << 0 << QString() << QString();
         QTest::newRow("not found") << QStringList{"search", "societe", "decideur", "zoé"} << 1
                                    << QString() << "Fiche ZOé non trouvée\n";
         QTest::newRow("summary anywhere")

@@ -74,13 +74,6 @@ private Q_SLOTS:
         QCOMPARE(bytes(m_dir.filePath("copie.rtf")), bytes(data("complet.rtf")));
     }
 
-    void roundTripOfPlainText() {
-        writeBytes(m_dir.filePath("note.txt"), "Ligne \xe9\r\nDeux\r\n");
-        const Run r = cli({"rtf-roundtrip", "note.txt", "note.rtf"});
-        QCOMPARE(r.out, QString::fromUtf8("Ligne é\nDeux\n"));
-        QVERIFY(bytes(m_dir.filePath("note.rtf")).contains("\r\n\\par Deux\r\n\\par }\r\n"));
-    }
-
     void failures_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");

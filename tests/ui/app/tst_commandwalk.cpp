@@ -2,10 +2,8 @@
 // caption (a tool button by its hint), with its hint, its state at start, on
 // each page before and after a data set exists, and an effect when chosen.
 
-#include "app/tmainform.h"
-#include "card/tfiche.h"
 #include "print/printersurface.h"
-#include "ui/store/cardtesting.h"
+#include "ui/mainwindowtesting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -136,13 +134,9 @@ const Entry entries[] = {
 
 } // namespace
 
-class TestCommandWalk : public QObject {
+class TestCommandWalk : public QObject, MainWindowFixture {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    QString m_startDir;
-    ScriptedDialogs *m_dialogs = nullptr;
-    TMainForm *m_form = nullptr;
     QStringList m_strayModals;
 
     // The entries of a menu in order, those of its submenus after it, by
@@ -226,11 +220,8 @@ class TestCommandWalk : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
-        m_startDir = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
-        m_dialogs = new ScriptedDialogs;
-        m_form = new TMainForm;
-        m_form->show();
+        enterFolder();
+        startForm();
         for (QAction *a : m_form->menuBar()->actions())
             collect(a->menu());
         for (QAction *a : m_form->findChild<QToolBar *>(QStringLiteral("toolBar"))->actions())
@@ -252,11 +243,8 @@ private Q_SLOTS:
         watchdog->start(100);
     }
     void cleanupTestCase() {
-        m_form->fiche()->dataSet().Nouveau();
-        m_form->close();
-        delete m_form;
-        delete m_dialogs;
-        QDir::setCurrent(m_startDir);
+        stopForm();
+        leaveFolder();
         QVERIFY2(m_strayModals.isEmpty(), qPrintable(m_strayModals.join(u',')));
     }
 

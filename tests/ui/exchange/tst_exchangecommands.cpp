@@ -1,10 +1,8 @@
 // The Fichier commands "I&mporter..." and "E&xporter..." in the main window:
 // their dialogs, messages, page and selection rules, the progress dialog.
 
-#include "app/tmainform.h"
-#include "card/tfiche.h"
 #include "exchange/timportprogress.h"
-#include "ui/store/cardtesting.h"
+#include "ui/mainwindowtesting.h"
 
 #include <QAction>
 #include <QLabel>
@@ -25,43 +23,22 @@ QByteArray bytes(const QString &path) {
 
 } // namespace
 
-class TestExchangeCommands : public QObject {
+class TestExchangeCommands : public QObject, MainWindowFixture {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    QString m_startDir;
-    ScriptedDialogs *m_dialogs = nullptr;
-    TMainForm *m_form = nullptr;
-
-    QString path(const QString &name) const { return m_dir.filePath(name); }
-    QAction *action(const char *name) const { return m_form->action(name); }
-    DataSet &data() const { return m_form->fiche()->dataSet(); }
     QString hint() const {
         return m_form->findChild<QLabel *>(QStringLiteral("statusHint"))->text();
     }
-    void open(int companies) {
-        writeLines(path("a.tvr"), ::companies(companies));
-        m_dialogs->files << path("a.tvr");
-        m_form->OpenItemClick();
-    }
 
 private Q_SLOTS:
-    void initTestCase() { m_startDir = QDir::currentPath(); }
-    void cleanupTestCase() { QDir::setCurrent(m_startDir); }
+    void cleanupTestCase() { leaveFolder(); }
     void init() {
-        QDir::setCurrent(m_dir.path());
-        for (const QString &name : QDir(m_dir.path()).entryList(QDir::Files))
-            QFile::remove(path(name));
-        m_dialogs = new ScriptedDialogs;
-        m_form = new TMainForm;
-        m_form->show();
+        enterFolder();
+        startForm();
     }
     void cleanup() {
-        data().Nouveau();
-        m_form->close();
-        delete m_form;
-        delete m_dialogs;
+        stopForm();
         TImportProgress::showAfterMs = 500;
     }
 

@@ -275,39 +275,11 @@ private Q_SLOTS:
         QCOMPARE(f.fiche->dataSet().current(Kind::Company), 0);
     }
 
-    void commandsFollowThePage() {
+    // The states of the find commands on each page are walked in
+    // tst_commandwalk; the day-action sort opens the sort dialog.
+    void daySortCommandOpensTheSortDialog() {
         TMainForm form;
-        const char *company[] = {"actionRechercheSociete", "actionRechercheTelephone",
-                                 "actionRechercheNumero", "actionRechercheDecideur", "actionTrier"};
-        const char *operation[] = {"actionRechercheResume", "actionTrierOperations"};
-        const char *dayAction[] = {"actionRechercheAction", "actionTrierJournees"};
-        auto enabled = [&form](const auto &names) {
-            QList<bool> on;
-            for (const char *name : names)
-                on << form.action(name)->isEnabled();
-            return on;
-        };
-        QCOMPARE(enabled(company), QList<bool>(5, false));
-        QVERIFY(!form.action("actionListe")->isEnabled());
-        QCOMPARE(form.action("actionListe")->text(),
-                 QStringLiteral("&Listre                           F2"));
-        QCOMPARE(form.action("actionRechercheTelephone")->text(),
-                 QStringLiteral("Recherche &Télephone..."));
-        QCOMPARE(form.action("actionRechercheNumero")->statusTip(),
-                 QStringLiteral("Recherche par numéro de fiche"));
-
-        form.Nouveau1Click();
-        QCOMPARE(enabled(company), QList<bool>(5, true));
-        QCOMPARE(enabled(operation) + enabled(dayAction), QList<bool>(4, false));
-        QVERIFY(form.action("actionListe")->isEnabled());
-        form.Operations1Click();
-        QCOMPARE(enabled(company) + enabled(dayAction), QList<bool>(7, false));
-        QCOMPARE(enabled(operation), QList<bool>(2, true));
         form.Journee1Click();
-        QCOMPARE(enabled(company) + enabled(operation), QList<bool>(7, false));
-        QCOMPARE(enabled(dayAction), QList<bool>(2, true));
-        QVERIFY(form.action("actionListe")->isEnabled());
-
         form.action("actionTrierJournees")->trigger();
         QCOMPARE(f.dialogs->titles, QStringList{"Trier"});
     }

@@ -1,11 +1,9 @@
 // The help: its pages load and link to pages that exist, it quotes only the
 // commands the menus really show, and F1 and the "Aide" menu open the right page.
 
-#include "app/tmainform.h"
-#include "card/tfiche.h"
 #include "help/helpbook.h"
 #include "help/helpwindow.h"
-#include "ui/store/cardtesting.h"
+#include "ui/mainwindowtesting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -81,34 +79,20 @@ QList<std::pair<QString, QString>> quotedCommands() {
 
 } // namespace
 
-class TestHelp : public QObject {
+class TestHelp : public QObject, MainWindowFixture {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    QString m_startDir;
-    ScriptedDialogs *m_dialogs = nullptr;
-    TMainForm *m_form = nullptr;
-
     HelpWindow *help() const { return m_form->helpWindow(); }
 
 private Q_SLOTS:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
-        m_startDir = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
+        enterFolder();
     }
-    void cleanupTestCase() { QDir::setCurrent(m_startDir); }
-    void init() {
-        m_dialogs = new ScriptedDialogs;
-        m_form = new TMainForm;
-        m_form->show();
-    }
-    void cleanup() {
-        m_form->close();
-        delete m_form;
-        delete m_dialogs;
-    }
+    void cleanupTestCase() { leaveFolder(); }
+    void init() { startForm(); }
+    void cleanup() { stopForm(); }
 
     void everyPageLoadsAndIsInTheContents() {
         const HelpBook &book = HelpBook::instance();

@@ -2,41 +2,21 @@
 // are on, the page setup dialog, the envelope box, the print dialog's range,
 // the PDF file asked for when no printer is installed, and the previews.
 
-#include "app/tmainform.h"
-#include "card/tfiche.h"
 #include "print/printersurface.h"
+#include "ui/mainwindowtesting.h"
 #include "ui/pdfreading.h"
-#include "ui/store/cardtesting.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QMenu>
 #include <QRadioButton>
 #include <QTest>
 
-class TestPrintWindows : public QObject {
+class TestPrintWindows : public QObject, MainWindowFixture {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    QString m_startDir;
-    ScriptedDialogs *m_dialogs = nullptr;
-    TMainForm *m_form = nullptr;
-
-    QString path(const QString &name) const { return m_dir.filePath(name); }
-    QAction *action(const char *name) const {
-        QAction *a = m_form->action(name);
-        if (!a)
-            qFatal("no action %s", name);
-        return a;
-    }
     static QByteArray head(const QString &file, qint64 size = 5) {
         QFile f(file);
         return !f.open(QIODevice::ReadOnly) ? QByteArray() : size < 0 ? f.readAll() : f.read(size);
-    }
-    void open(int count) {
-        writeLines(path(QStringLiteral("a.tvr")), companies(count));
-        m_dialogs->files << path(QStringLiteral("a.tvr"));
-        m_form->OpenItemClick();
     }
     // The run's printer writes into a PDF file, as chosen in its dialog.
     static void printInto(QPrinter &printer, const QString &file) {
@@ -46,70 +26,30 @@ class TestPrintWindows : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        m_startDir = QDir::currentPath();
         if (hasOutput(runPrinter()))
             QSKIP("a printer is installed here; the PDF file is asked only without one");
     }
-    void cleanupTestCase() { QDir::setCurrent(m_startDir); }
+    void cleanupTestCase() { leaveFolder(); }
 
     void init() {
-        QDir::setCurrent(m_dir.path());
-        for (const QString &name : QDir(m_dir.path()).entryList(QDir::Files))
-            QFile::remove(path(name));
+        enterFolder();
         writeLines(path(QStringLiteral("Tavrin.ini")),
                    {QString(), QStringLiteral("0"), QStringLiteral("7"), QStringLiteral("100")});
-        m_dialogs = new ScriptedDialogs;
-        m_form = new TMainForm;
-        m_form->show();
+        startForm();
     }
     void cleanup() {
-        m_form->fiche()->dataSet().Nouveau();
-        m_form->close();
-        delete m_form;
-        delete m_dialogs;
+        stopForm();
         runPrinter().setOutputFormat(QPrinter::NativeFormat);
         runPrinter().setOutputFileName(QString());
     }
 
-    void placesAndEnabling() {
-        const auto names = [](QMenu *menu) {
-            QStringList out;
-            for (QAction *a : menu->actions())
-                if (!a->isSeparator())
-                    out << a->objectName();
-            return out;
-        };
-        const QStringList fichier = names(m_form->menu("menuFichier"));
-        QCOMPARE(fichier.mid(fichier.indexOf("actionEnregistrerSous") + 1, 4),
-                 (QStringList{"menuImprimer", "menuApercu", "actionMiseEnPage",
-                              "actionConfigurerImprimante"}));
-        QCOMPARE(names(m_form->menu("menuImprimer")),
-                 (QStringList{"actionListeSocietes", "actionEnveloppes"}));
-        QCOMPARE(names(m_form->menu("menuBase")).last(), QStringLiteral("actionImprimerFiche"));
-        QCOMPARE(names(m_form->menu("menuOutils")).value(1),
-                 QStringLiteral("actionEnveloppeCourante"));
-        QCOMPARE(action("actionConfigurerImprimante")->statusTip(),
-                 QStringLiteral("Confuguration de l'imprimante"));
-        QCOMPARE(action("menuImprimer")->statusTip(), QStringLiteral("Imprimer"));
-
-        const char *dataSetBound[] = {"menuImprimer", "menuApercu", "actionImprimerFiche",
-                                      "toolImprimerFiche", "toolImprimerEnveloppe"};
-        for (const char *name : dataSetBound)
-            QVERIFY2(!action(name)->isEnabled(), name);
-        QVERIFY(action("actionMiseEnPage")->isEnabled());
+    // Places, hints and the states on each page are walked in
+    // tst_commandwalk; a new data set turns the printouts on.
+    void newDataSetTurnsThePrintoutsOn() {
         m_form->Nouveau1Click();
-        for (const char *name : dataSetBound)
+        for (const char *name : {"menuImprimer", "menuApercu", "actionImprimerFiche",
+                                 "toolImprimerFiche", "toolImprimerEnveloppe"})
             QVERIFY2(action(name)->isEnabled(), name);
-        // The envelope follows the page: on, off, on.
-        const char *envelope[] = {"actionEnveloppeCourante", "toolImprimerEnveloppe",
-                                  "actionApercuEnveloppe"};
-        for (auto [page, on] : {std::pair{&TMainForm::Operations1Click, false},
-                                {&TMainForm::Journee1Click, true},
-                                {&TMainForm::Societes1Click, true}}) {
-            (m_form->*page)();
-            for (const char *name : envelope)
-                QCOMPARE(action(name)->isEnabled(), on);
-        }
     }
 
     void pageSetup_data() {

@@ -1,6 +1,5 @@
 // The report windows: statistics and chart, activity report, planning with its
 // jump, their printing, and the three Outils entries.
-#include "app/tmainform.h"
 #include "core/reports/reporttesting.h"
 #include "print/printersurface.h"
 #include "reports/tgraph.h"
@@ -10,9 +9,7 @@
 #include "store/dates.h"
 #include "ui/store/cardtesting.h"
 
-#include <QAction>
 #include <QCalendarWidget>
-#include <QMenu>
 #include <QPrinter>
 #include <QTableWidget>
 #include <QTest>
@@ -253,25 +250,6 @@ private Q_SLOTS:
         QCOMPARE(f.fiche->currentKind(), chosenRow >= 0 ? Kind::Company : Kind::DayAction);
         if (chosenRow >= 0)
             QCOMPARE(f.edit("editSociete")->text(), "Société 2");
-    }
-
-    void outilsEntries() {
-        TMainForm form;
-        QStringList names;
-        for (QAction *a : form.menu("menuOutils")->actions())
-            names << a->objectName();
-        const QStringList ours{"actionRapportActivite", "actionPlanning", "actionStatsOperations"};
-        const qsizetype first = names.indexOf(ours[0]);
-        QVERIFY(first >= 0);
-        QCOMPARE(names.mid(first, 3), ours);
-        QCOMPARE(form.action("actionRapportActivite")->statusTip(), "Rapport d'activiré");
-        for (const QString &name : ours)
-            QVERIFY(!form.action(qPrintable(name))->isEnabled());
-        form.Nouveau1Click();
-        form.Operations1Click();
-        for (const QString &name : ours)
-            QVERIFY(form.action(qPrintable(name))->isEnabled());
-        form.fiche()->dataSet().Nouveau();
     }
 };
 

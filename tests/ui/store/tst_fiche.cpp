@@ -302,24 +302,6 @@ private Q_SLOTS:
         QCOMPARE(f.fiche->dataSet().postalCode(), QStringLiteral("75011"));
     }
 
-    void townSelectionIgnoresCase() {
-        open(companies(4, {}, [](int i) {
-            const QString towns[] = {QStringLiteral("Lyon"), QStringLiteral("Paris"),
-                                     QStringLiteral("Nice"), QStringLiteral("PARIS")};
-            return towns[i];
-        }));
-        f.dialogs->scripts << [](QDialog *d) {
-            QTest::keyClicks(d->findChild<QLineEdit *>(QStringLiteral("editVille")),
-                             QStringLiteral("paris"));
-            press(d, "buttonOk");
-        };
-        f.fiche->SetSel(Selection::Town);
-        f.fiche->Premier();
-        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 1);
-        f.fiche->Suivant();
-        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 3);
-    }
-
     void identityDialogNeedsAName() {
         writeLines(f.path(QStringLiteral("Tavrin.soc")),
                    {QStringLiteral("Jean Dupont"), QStringLiteral("2 rue Haute")});
