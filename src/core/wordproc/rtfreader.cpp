@@ -2,6 +2,7 @@
 
 #include "store/textfile.h"
 #include "wordproc/paragraph.h"
+#include "wordproc/rtfchars.h"
 
 #include <QColor>
 #include <QHash>
@@ -21,6 +22,8 @@
 namespace WordProc {
 
 namespace {
+
+using namespace RtfChars;
 
 constexpr int MaxGroups = 256;
 // Qt marks every item of a list changed each time one joins it, so a very
@@ -55,20 +58,6 @@ struct Run {
     QString text;
     CharState chars;
 };
-
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return 0;
-}
 
 enum class Word {
     Other,

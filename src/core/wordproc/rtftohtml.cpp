@@ -1,6 +1,7 @@
 #include "wordproc/rtftohtml.h"
 
 #include "store/textfile.h"
+#include "wordproc/rtfchars.h"
 
 #include <QStringView>
 
@@ -12,25 +13,9 @@ namespace WordProc {
 
 namespace {
 
+using namespace RtfChars;
+
 enum Style { Off = 0, ToOpen = 1, Open = 2, ToClose = 3 };
-
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return 0;
-}
 
 int htmlSize(int points) {
     if (points >= 1 && points <= 5)
