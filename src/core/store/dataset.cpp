@@ -36,14 +36,19 @@ void DataSet::markEdited(Kind kind) {
     m_modified = true;
 }
 
-void DataSet::Synchro() {
-    const QString stem = m_fileName.left(m_fileName.size() - 3);
-    m_operationFileName = stem + QLatin1String("opr");
-    m_dayActionFileName = stem + QLatin1String("jnr");
+std::array<QString, 3> DataSet::filesOf(const QString &name) {
+    const QString stem = name.left(name.size() - 3);
+    return {name, stem + QLatin1String("opr"), stem + QLatin1String("jnr")};
 }
 
-QString DataSet::journalName() const {
-    return m_fileName + QLatin1String("-journal");
+void DataSet::Synchro() {
+    const std::array<QString, 3> files = filesOf(m_fileName);
+    m_operationFileName = files[1];
+    m_dayActionFileName = files[2];
+}
+
+QString DataSet::journalName(const QString &name) {
+    return name + QLatin1String("-journal");
 }
 
 bool DataSet::repair(Kind kind) {
@@ -72,8 +77,7 @@ bool DataSet::load(BlocList &list, const QString &path, bool *reencoded) const {
 }
 
 bool DataSet::Charge(const QString &name) {
-    const QString stem = name.left(name.size() - 3);
-    const QString paths[3] = {name, stem + QLatin1String("opr"), stem + QLatin1String("jnr")};
+    const std::array<QString, 3> paths = filesOf(name);
     auto refuse = [this] {
         m_fileName.clear();
         m_operationFileName.clear();
@@ -82,7 +86,7 @@ bool DataSet::Charge(const QString &name) {
     };
     // A save cut short by a crash is finished, or undone, before anything is
     // read.
-    const QString journal = name + QLatin1String("-journal");
+    const QString journal = journalName(name);
     if (TextFile::recover({paths[0], paths[1], paths[2]}, journal) == TextFile::Recovery::Unmatched)
         message(QStringLiteral("Un enregistrement interrompu, noté dans ") + journal +
                 QStringLiteral(", ne correspond pas aux fichiers : il est laissé tel quel."));
@@ -140,7 +144,7 @@ bool DataSet::Sauve(const QString &name) {
     if (!TextFile::writeAll({{m_fileName, m_lists[0].lines()},
                              {m_operationFileName, m_lists[1].lines()},
                              {m_dayActionFileName, m_lists[2].lines()}},
-                            {journalName(), backups}, &failed, &error, &m_saveWarning)) {
+                            {journalName(m_fileName), backups}, &failed, &error, &m_saveWarning)) {
         message(QStringLiteral("Impossible d'enregistrer le fichier ") + failed +
                 QStringLiteral(" : ") + error);
         return false;

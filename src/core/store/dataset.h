@@ -135,7 +135,9 @@ private:
     static int idx(Kind kind) { return int(kind); }
     void message(const QString &text) const;
     bool load(BlocList &list, const QString &path, bool *reencoded) const;
-    QString journalName() const;
+    // The data file and its two siblings; the journal of their saves.
+    static std::array<QString, 3> filesOf(const QString &name);
+    static QString journalName(const QString &name);
     bool repair(Kind kind);
     int step(Kind kind, Move move) const;
 
