@@ -4,7 +4,13 @@ function(tavrin_module target)
     cmake_parse_arguments(M "" "" "DEPS;RESOURCES" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS
         ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-    add_library(${target} STATIC ${sources} ${M_RESOURCES})
+    # Shared modules serve the mutation script: a changed core file then
+    # relinks one library instead of every executable.
+    if(TAVRIN_SHARED_MODULES)
+        add_library(${target} SHARED ${sources} ${M_RESOURCES})
+    else()
+        add_library(${target} STATIC ${sources} ${M_RESOURCES})
+    endif()
     target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/..)
     target_link_libraries(${target} PUBLIC ${M_DEPS})
     set_property(GLOBAL APPEND PROPERTY TAVRIN_MODULES ${target})

@@ -7,7 +7,7 @@
 #
 # A mutant is one changed line: a flipped comparison (cmp), an integer literal
 # of a condition or index off by one (off1), a negated if condition (neg) or a
-# lone call statement dropped (drop). Each is built (cmake --build build) and
+# lone call statement dropped (drop). Each is built (in build-mutate) and
 # the suite run (ctest, stopping at the first failure); a failing suite kills
 # it, a mutant that does not compile is not counted. The file is restored
 # after each mutant, and on exit even when interrupted.
@@ -117,13 +117,20 @@ trap 'exit 130' INT TERM
 
 exclude=${MUTATE_EXCLUDE-tst_savefaults}
 export QT_QPA_PLATFORM=offscreen
-log=build/mutate.log
+# A build of its own with shared libraries: a mutant recompiles one file and
+# relinks one library, not the fifty executables that link the core.
+bdir=${MUTATE_BUILD:-build-mutate}
+if [ ! -f "$bdir/CMakeCache.txt" ]; then
+    cmake -S . -B "$bdir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRIN_SHARED_MODULES=ON \
+        -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache >/dev/null || exit 1
+fi
+log=$bdir/mutate.log
 : >"$log"
 killed=0 survived=0 broken=0
 echo "Building the unchanged tree..."
-cmake --build build -j2 >/dev/null || { echo "the tree does not build"; exit 1; }
+cmake --build "$bdir" -j2 >/dev/null || { echo "the tree does not build"; exit 1; }
 suite() {
-    (cd build && ctest -j2 --timeout "${MUTATE_TIMEOUT:-60}" --stop-on-failure \
+    (cd "$bdir" && ctest -j2 --timeout "${MUTATE_TIMEOUT:-60}" --stop-on-failure \
         ${exclude:+-E "$exclude"} </dev/null >/dev/null 2>&1)
 }
 # A suite that fails unmutated would count every mutant as killed.
@@ -136,7 +143,7 @@ while IFS=: read -r file line kind nth; do
         restore
         continue
     fi
-    if ! cmake --build build -j2 </dev/null >/dev/null 2>&1; then
+    if ! cmake --build "$bdir" -j2 </dev/null >/dev/null 2>&1; then
         result="did not compile"
         broken=$((broken + 1))
     elif suite; then
@@ -149,7 +156,7 @@ while IFS=: read -r file line kind nth; do
     printf '%s:%s:%s:%s  %s\n%s\n' "$file" "$line" "$kind" "$nth" "$result" "$diff" | tee -a "$log"
     restore
 done <"$list"
-cmake --build build -j2 >/dev/null
+cmake --build "$bdir" -j2 >/dev/null
 counted=$((killed + survived))
 echo "killed $killed, survived $survived, did not compile $broken (not counted)" | tee -a "$log"
 [ "$counted" -gt 0 ] && echo "score: $killed/$counted = $((100 * killed / counted))%" | tee -a "$log"
