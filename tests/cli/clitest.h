@@ -1,6 +1,7 @@
 #pragma once
 
-// Runs tavrin-cli as a user would and keeps what it printed.
+// Runs tavrin-cli as a user would and keeps what it printed; the files the
+// command-line tests read and write.
 #include <QFile>
 #include <QProcess>
 #include <QString>
@@ -12,15 +13,36 @@ struct Run {
     QString err;
 };
 
-inline Run cli(const QStringList &args) {
+// dir: the start directory, when the verb reads its settings there;
+// input: what the user types.
+inline Run cli(const QStringList &args, const QString &dir = {}, const QByteArray &input = {}) {
     QProcess p;
-    p.start(TAVRIN_CLI, args);
+    if (!dir.isEmpty()) {
+        p.setWorkingDirectory(dir);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir); // keeps Qt quiet about it
+        p.setProcessEnvironment(env);
+    }
+    p.start(QStringLiteral(TAVRIN_CLI), args);
+    p.write(input);
+    p.closeWriteChannel();
     p.waitForFinished(60000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
 }
 
+inline QString testData(const QString &name) {
+    return QStringLiteral(TAVRIN_TEST_DATA "/") + name;
+}
+
 inline QByteArray bytes(const QString &path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline QString writeBytes(const QString &path, const QByteArray &content) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
 }

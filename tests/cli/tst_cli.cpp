@@ -3,14 +3,14 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
 QString data(const QString &name) {
-    return QStringLiteral(TAVRIN_TEST_DATA "/cli/") + name;
+    return testData("cli/" + name);
 }
 
 QString today() {
@@ -68,11 +68,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("missing") << data("absent.tvr") << "Le fichier n'existe pas\n";
         QTest::newRow("other extension") << data("lettres.txt") << "Type de fichier non valide\n";
+        QTest::newRow("a folder") << "dossier.tvr"
+                                  << "Le fichier n'existe pas\n";
     }
+    // Every verb on a data set opens it through the same door.
     void refusedNames() {
         QFETCH(QString, name);
         QFETCH(QString, message);
-        const Run r = cli({"check", name});
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("dossier.tvr"));
+        const Run r = cli({"check", name}, dir.path());
         QCOMPARE(r.status, 2);
         QCOMPARE(r.err, message);
         QCOMPARE(r.out, QString());
@@ -132,14 +137,6 @@ private Q_SLOTS:
         QCOMPARE(lines.value(6), QStringLiteral("Validé\tN"));
     }
 
-    void aFolderIsNoDataFile() {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir("dossier.tvr"));
-        const Run r = cli({"check", dir.filePath("dossier.tvr")});
-        QCOMPARE(r.status, 2);
-        QCOMPARE(r.err, QStringLiteral("Le fichier n'existe pas\n"));
-    }
-
     void failedSaveReplacesNothing() {
         QTemporaryDir dir;
         const QString path = dir.filePath("abime.tvr");
@@ -152,11 +149,41 @@ private Q_SLOTS:
                                " : un dossier porte ce nom"));
     }
 
-    void badArguments() {
-        QVERIFY(cli({"show", data("sain.tvr"), "client", "0"}).status != 0);
-        QVERIFY(cli({"show", data("sain.tvr"), "societe", "x"}).status != 0);
-        QVERIFY(cli({"frobnicate"}).status != 0);
-        QVERIFY(!cli({}).err.isEmpty());
+    // Each verb reads its own arguments; "F" stands for a sound data set.
+    void usage_data() {
+        QTest::addColumn<QStringList>("args");
+        const auto row = [](const char *name, const QStringList &args) {
+            QTest::newRow(name) << args;
+        };
+        row("no verb", {});
+        row("unknown verb", {"frobnicate"});
+        row("show, unknown kind", {"show", "F", "client", "0"});
+        row("show, N not an integer", {"show", "F", "societe", "x"});
+        row("export, unknown form", {"export", "F", "pdf", "v"});
+        row("import, unknown option", {"import", "F", "l.csv", "--ecrire"});
+        row("search, item of another kind", {"search", "F", "operation", "nom", "x"});
+        row("sort, unknown item", {"sort", "F", "journee", "ville"});
+        row("list, no kind", {"list", "F"});
+        row("rtf2html, no output", {"rtf2html", "a.rtf"});
+        row("rtf-roundtrip, three names", {"rtf-roundtrip", "a", "b", "c"});
+        row("profile, no file", {"profile"});
+        row("interview, draws not numbers", {"interview", "F", "--nom", "X", "--draws", "a"});
+        row("print, unknown printout", {"print", "F", "carte", "societe", "0"});
+        row("print, N not an integer", {"print", "F", "fiche", "societe", "x"});
+        row("print, A missing", {"print", "F", "liste", "1"});
+        row("print, landscape listing", {"print", "F", "liste", "1", "2", "--paysage"});
+        row("print, bad surface", {"print", "F", "liste", "1", "2", "--surface", "10x10"});
+        row("stats, unknown option", {"stats", "F", "--barres"});
+        row("report, one bound", {"report", "F", "01/01/2024"});
+        row("planning, two days", {"planning", "F", "a", "b"});
+    }
+    void usage() {
+        QFETCH(QStringList, args);
+        const Run r = cli(args.replaceInStrings(QRegularExpression("^F$"), data("sain.tvr")));
+        QCOMPARE(r.status, 64);
+        QVERIFY2(r.err.contains("usage: tavrin-cli check "), qPrintable(r.err));
+        QVERIFY(r.err.contains("\n       tavrin-cli planning "));
+        QCOMPARE(r.out, QString());
     }
 };
 

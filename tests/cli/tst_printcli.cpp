@@ -1,7 +1,7 @@
 // tavrin-cli print: traces of the printouts, PDF files and the refusals, run
 // in a start directory holding the identity and the settings.
-#include <QFile>
-#include <QProcess>
+#include "cli/clitest.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -10,38 +10,19 @@ class TestPrintCli : public QObject {
 
     QTemporaryDir dir;
 
-    struct Run {
-        int status;
-        QString out;
-        QString err;
-    };
-
     Run run(const QStringList &args) {
-        QProcess p;
-        p.setWorkingDirectory(dir.path());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(TAVRIN_CLI), QStringList{QStringLiteral("print")} + args);
-        p.waitForFinished(60000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return cli(QStringList{QStringLiteral("print")} + args, dir.path());
     }
 
 private Q_SLOTS:
     void initTestCase() {
         for (const char *ext : {"tvr", "opr", "jnr"})
-            QVERIFY(QFile::copy(QStringLiteral(TAVRIN_TEST_DATA "/cli/sain.") + ext,
+            QVERIFY(QFile::copy(testData(QStringLiteral("cli/sain.") + ext),
                                 dir.filePath(QStringLiteral("sain.") + ext)));
-        QFile soc(dir.filePath(QStringLiteral("Tavrin.soc")));
-        QVERIFY(soc.open(QIODevice::WriteOnly));
-        soc.write("Jean Moi\r\n3 rue\r\n\r\n69000 Lyon\r\n04 00\r\n");
-        soc.close();
-        QFile ini(dir.filePath(QStringLiteral("Tavrin.ini")));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("\r\n0\r\n0\r\n100\r\n3\r\n");
+        writeBytes(dir.filePath(QStringLiteral("Tavrin.soc")),
+                   "Jean Moi\r\n3 rue\r\n\r\n69000 Lyon\r\n04 00\r\n");
+        writeBytes(dir.filePath(QStringLiteral("Tavrin.ini")), "\r\n0\r\n0\r\n100\r\n3\r\n");
     }
-
     void verb_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
@@ -63,9 +44,6 @@ private Q_SLOTS:
             << QStringList{"sain.tvr", "enveloppe", "journee", "0", "--pdf", "enveloppe.pdf"} << 0
             << ""
             << "";
-        QTest::newRow("no envelope for an operation")
-            << QStringList{"sain.tvr", "enveloppe", "operation", "0"} << 0 << ""
-            << "";
         QTest::newRow("range past the records: the heading only")
             << QStringList{"sain.tvr", "liste", "5", "2", "--surface", "2480x3508/210x297"} << 0
             << "document\tListe des sociétés\tpaysage\t3508\t2480\t297\t210\n"
@@ -82,10 +60,6 @@ private Q_SLOTS:
         QTest::newRow("not a postal code")
             << QStringList{"sain.tvr", "enveloppes", "1", "9", "--cp", "69 001"} << 2 << ""
             << "Code postal non valide\n";
-        QTest::newRow("wrong type") << QStringList{"sain.txt", "liste", "1", "2"} << 2 << ""
-                                    << "Type de fichier non valide\n";
-        QTest::newRow("missing file") << QStringList{"absent.tvr", "liste", "1", "2"} << 2 << ""
-                                      << "Le fichier n'existe pas\n";
     }
 
     void verb() {
@@ -117,24 +91,6 @@ private Q_SLOTS:
                 names << line.split(u'\t')[6];
         QTEST(names, "names");
         QCOMPARE(r.out.count(QLatin1String("\npage\t")), std::max<qsizetype>(names.size() - 1, 0));
-    }
-
-    void usage_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::newRow("unknown printout") << QStringList{"sain.tvr", "carte", "societe", "0"};
-        QTest::newRow("N not an integer") << QStringList{"sain.tvr", "fiche", "societe", "x"};
-        QTest::newRow("A missing") << QStringList{"sain.tvr", "liste", "1"};
-        QTest::newRow("landscape listing")
-            << QStringList{"sain.tvr", "liste", "1", "2", "--paysage"};
-        QTest::newRow("bad surface")
-            << QStringList{"sain.tvr", "liste", "1", "2", "--surface", "10x10"};
-    }
-
-    void usage() {
-        QFETCH(QStringList, args);
-        const Run r = run(args);
-        QCOMPARE(r.status, 64);
-        QVERIFY(r.err.startsWith(QLatin1String("usage: ")));
     }
 
     void pdf() {

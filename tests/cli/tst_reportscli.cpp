@@ -72,10 +72,6 @@ private Q_SLOTS:
         QTest::newRow("planning: no such day")
             << QStringList{"planning", "F", "30/02/2024"} << 2 << QString()
             << "'30/02/2024' n'est pas une date correcte\n";
-        QTest::newRow("wrong extension") << QStringList{"report", "rapport.txt"} << 2 << QString()
-                                         << "Type de fichier non valide\n";
-        QTest::newRow("missing file") << QStringList{"planning", "absent.tvr"} << 2 << QString()
-                                      << "Le fichier n'existe pas\n";
     }
 
     void verbs() {
@@ -95,20 +91,6 @@ private Q_SLOTS:
         QCOMPARE(byDefault.status, 0);
         QCOMPARE(byDefault.out, cli({"report", file, day("01/01"), day("31/12")}).out);
         QCOMPARE(byDefault.out.count(u'\n'), 3);
-    }
-
-    void usage_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::newRow("stats, unknown option") << QStringList{"stats", "F", "--barres"};
-        QTest::newRow("report, one bound") << QStringList{"report", "F", "01/01/2024"};
-        QTest::newRow("planning, two days") << QStringList{"planning", "F", "a", "b"};
-    }
-
-    void usage() {
-        QFETCH(QStringList, args);
-        const Run run = cli(args);
-        QCOMPARE(run.status, 64);
-        QVERIFY(run.err.startsWith("usage: "));
     }
 };
 

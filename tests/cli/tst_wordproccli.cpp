@@ -1,21 +1,13 @@
 #include "cli/clitest.h"
 
 #include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
 QString data(const QString &name) {
-    return QStringLiteral(TAVRIN_TEST_DATA "/wordproc/") + name;
-}
-
-void writeBytes(const QString &path, const QByteArray &content) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content);
+    return testData("wordproc/" + name);
 }
 
 } // namespace
@@ -26,21 +18,12 @@ class TestWordProcCli : public QObject {
     QTemporaryDir m_dir;
 
     // Runs in the temporary folder, as a user in their start directory.
-    Run cli(const QStringList &args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", m_dir.path()); // keeps Qt quiet about it
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(m_dir.path());
-        p.start(TAVRIN_CLI, args);
-        p.waitForFinished(60000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
-    }
+    Run cli(const QStringList &args) { return ::cli(args, m_dir.path()); }
 
 private Q_SLOTS:
     void init() { QFile::remove(m_dir.filePath("Tavrin.soc")); }
 
+    // The letter's lines may end in any of the three ways.
     void exportsTheLetter_data() {
         QTest::addColumn<QByteArray>("lineEnd");
         QTest::newRow("CR LF") << QByteArray("\r\n");
@@ -98,18 +81,6 @@ private Q_SLOTS:
         QCOMPARE(r.err, message);
         QCOMPARE(r.status, status);
         QCOMPARE(r.out, QString());
-    }
-
-    void usage_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::newRow("rtf2html alone") << QStringList{"rtf2html", "a.rtf"};
-        QTest::newRow("roundtrip with three") << QStringList{"rtf-roundtrip", "a", "b", "c"};
-    }
-    void usage() {
-        QFETCH(QStringList, args);
-        const Run r = cli(args);
-        QCOMPARE(r.status, 64);
-        QVERIFY(r.err.contains("tavrin-cli rtf-roundtrip ENTREE.rtf SORTIE.rtf\n"));
     }
 };
 

@@ -69,20 +69,8 @@ private Q_SLOTS:
         // "Nouvelle fiche" works without a data set and enables the rest.
         m_form->Nouvellefiche1Click();
         QCOMPARE(edit("editCode")->text(), QStringLiteral("10001"));
-        for (const char *name :
-             {"actionEnregistrer", "actionEnregistrerSous", "actionCopier", "actionSuivant",
-              "actionSupprimerFiche", "toolDernier", "toolColler", "actionCodePostal",
-              "actionVille", "actionTraitementTexte"})
+        for (const char *name : {"actionEnregistrer", "actionSuivant", "toolColler"})
             QVERIFY2(action(name)->isEnabled(), name);
-    }
-
-    // A new record on the operation page keeps the company group off.
-    void newOperationKeepsTheCompanyGroupOff() {
-        m_form->Nouveau1Click();
-        m_form->Operations1Click();
-        m_form->Nouvellefiche1Click();
-        QVERIFY(!action("actionToutesSocietes")->isEnabled());
-        QVERIFY(action("actionType")->isEnabled());
     }
 
     void checkMarksChangeOnlyInTheirGroup() {
@@ -129,38 +117,35 @@ private Q_SLOTS:
         QVERIFY(!shown->isVisible());
     }
 
-    void openAnsweringAnnulerStopsBeforeTheDialog() {
+    // Opening over unsaved changes asks first: Annuler stops before the file
+    // dialog, Oui saves then opens, Non drops the changes.
+    void openAsksToSaveFirst_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("Annuler") << int(QMessageBox::Cancel) << "a.tvr" << false;
+        QTest::newRow("Oui") << int(QMessageBox::Yes) << "b.tvr" << true;
+        QTest::newRow("Non") << int(QMessageBox::No) << "b.tvr" << false;
+    }
+    void openAsksToSaveFirst() {
+        QFETCH(int, answer);
+        QFETCH(QString, opened);
+        QFETCH(bool, saved);
         openModified();
+        writeLines(path(QStringLiteral("b.tvr")), companies(1));
         const int dialogs = m_dialogs->fileDialogs;
-        m_dialogs->answers << QMessageBox::Cancel;
+        m_dialogs->answers << QMessageBox::StandardButton(answer);
+        m_dialogs->files << path(QStringLiteral("b.tvr"));
         m_form->OpenItemClick();
         QCOMPARE(m_dialogs->warnings.last(),
                  QStringLiteral("Enregistrer changements dans a.tvr ?"));
-        QCOMPARE(m_dialogs->fileDialogs, dialogs);
-        QVERIFY(m_form->fiche()->TestModif());
-    }
-
-    void openAnsweringOuiSavesFirst() {
-        openModified();
-        writeLines(path(QStringLiteral("b.tvr")), companies(1));
-        m_dialogs->answers << QMessageBox::Yes;
-        m_dialogs->files << path(QStringLiteral("b.tvr"));
-        m_form->OpenItemClick();
-        QVERIFY(TextFile::read(path(QStringLiteral("a.tvr")))
-                    .contains(QStringLiteral("Société 0 modif")));
-        QCOMPARE(m_form->fileName(), path(QStringLiteral("b.tvr")));
-        QCOMPARE(m_form->windowTitle(), QStringLiteral("Tavrin - [b.tvr]"));
-        QVERIFY(!m_form->fiche()->TestModif());
-    }
-
-    void openAnsweringNonDropsTheChanges() {
-        openModified();
-        m_dialogs->answers << QMessageBox::No;
-        m_dialogs->files << path(QStringLiteral("a.tvr"));
-        m_form->OpenItemClick();
-        QCOMPARE(edit("editSociete")->text(), QStringLiteral("Société 0"));
-        QVERIFY(!TextFile::read(path(QStringLiteral("a.tvr")))
-                     .contains(QStringLiteral("Société 0 modif")));
+        QCOMPARE(m_dialogs->fileDialogs, dialogs + (answer != QMessageBox::Cancel));
+        QCOMPARE(m_form->fileName(), path(opened));
+        QCOMPARE(m_form->windowTitle(), "Tavrin - [" + opened + "]");
+        QCOMPARE(m_form->fiche()->TestModif(), answer == QMessageBox::Cancel);
+        QCOMPARE(TextFile::read(path(QStringLiteral("a.tvr")))
+                     .contains(QStringLiteral("Société 0 modif")),
+                 saved);
     }
 
     void openRefusesOtherFilesAndKeepsTheDataSet() {
@@ -211,31 +196,36 @@ private Q_SLOTS:
         QCOMPARE(b.readAll(), unread);
     }
 
-    void saveAsWithoutExtensionWritesTheThreeFiles() {
+    // The name typed gets the data set's extension; the three files are
+    // written, Save then uses the name, and a cancelled dialog keeps it.
+    void savingNamesTheDataSet_data() {
+        QTest::addColumn<bool>("saveAs");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("Enregistrer sous, no extension") << true << "suivi";
+        QTest::newRow("Enregistrer, another extension") << false << "suivi.data";
+    }
+    void savingNamesTheDataSet() {
+        QFETCH(bool, saveAs);
+        QFETCH(QString, typed);
         m_form->Nouveau1Click();
         QTest::keyClicks(edit("editSociete"), QStringLiteral("Durand SARL"));
-        m_dialogs->files << path(QStringLiteral("suivi"));
-        m_form->Enregistrersous1Click();
+        const auto save = [&] {
+            saveAs ? m_form->Enregistrersous1Click() : m_form->SaveItemClick();
+        };
+        save(); // cancelled
+        QVERIFY(m_form->fileName().isEmpty());
+        QVERIFY(m_form->fiche()->TestModif());
+        m_dialogs->files << path(typed);
+        save();
         for (const char *name : {"suivi.tvr", "suivi.opr", "suivi.jnr"})
             QVERIFY2(QFile::exists(path(QLatin1String(name))), name);
         QCOMPARE(m_form->fileName(), path(QStringLiteral("suivi.tvr")));
         QCOMPARE(m_form->windowTitle(), QStringLiteral("Tavrin - [suivi.tvr]"));
 
-        // Save uses the name; Save as onto an existing file asks first.
         QTest::keyClicks(edit("editSociete"), QStringLiteral(" et fils"));
         m_form->SaveItemClick();
         QVERIFY(TextFile::read(path(QStringLiteral("suivi.tvr")))
                     .contains(QStringLiteral("Durand SARL et fils")));
-        QTest::keyClicks(edit("editVille"), QStringLiteral("Lyon"));
-        m_dialogs->files << path(QStringLiteral("suivi.tvr"));
-        m_dialogs->answers << QMessageBox::Cancel;
-        m_form->Enregistrersous1Click();
-        QCOMPARE(m_dialogs->warnings.last(), QStringLiteral("Ce fichier existe déjà"));
-        QVERIFY(
-            !TextFile::read(path(QStringLiteral("suivi.tvr"))).contains(QStringLiteral("Lyon")));
-        QCOMPARE(m_form->fileName(), path(QStringLiteral("suivi.tvr")));
-
-        // A cancelled Save as keeps the name.
         m_form->Enregistrersous1Click();
         QCOMPARE(m_form->fileName(), path(QStringLiteral("suivi.tvr")));
     }
@@ -304,18 +294,6 @@ private Q_SLOTS:
         QVERIFY(contents().size() > 6);
     }
 
-    void saveWithoutANameAsksForOne() {
-        m_form->Nouveau1Click();
-        QTest::keyClicks(edit("editSociete"), QStringLiteral("X"));
-        m_form->SaveItemClick(); // save dialog cancelled
-        QVERIFY(m_form->fileName().isEmpty());
-        QVERIFY(m_form->fiche()->TestModif());
-        m_dialogs->files << path(QStringLiteral("neuf.data"));
-        m_form->SaveItemClick();
-        QCOMPARE(m_form->fileName(), path(QStringLiteral("neuf.tvr")));
-        QVERIFY(QFile::exists(path(QStringLiteral("neuf.jnr"))));
-    }
-
     void deletingAsksForConfirmation() {
         writeLines(path(QStringLiteral("a.tvr")), companies(3));
         m_dialogs->files << path(QStringLiteral("a.tvr"));
@@ -326,20 +304,6 @@ private Q_SLOTS:
         QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 3);
         m_form->Supprimerfiche1Click();
         QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 2);
-        QCOMPARE(edit("editSociete")->text(), QStringLiteral("Société 1"));
-    }
-
-    void movesFromMenuAndToolBar() {
-        writeLines(path(QStringLiteral("a.tvr")), companies(4));
-        m_dialogs->files << path(QStringLiteral("a.tvr"));
-        m_form->OpenItemClick();
-        action("toolDernier")->trigger();
-        QCOMPARE(current(Kind::Company), 3);
-        action("actionPrecedent")->trigger();
-        QCOMPARE(current(Kind::Company), 2);
-        action("toolPremier")->trigger();
-        QCOMPARE(current(Kind::Company), 0);
-        action("actionSuivant")->trigger();
         QCOMPARE(edit("editSociete")->text(), QStringLiteral("Société 1"));
     }
 
@@ -385,10 +349,8 @@ private Q_SLOTS:
         QCOMPARE(TextFile::read(path(QStringLiteral("Tavrin.ini"))),
                  (QStringList{path(QStringLiteral("a.tvr")), QStringLiteral("2"),
                               QStringLiteral("0"), QStringLiteral("100"), QStringLiteral("1")}));
-        QCOMPARE(TextFile::read(path(QStringLiteral("Tavrin.soc"))).size(), 7);
-        QCOMPARE(TextFile::read(path(QStringLiteral("Tavrin.cbx"))),
-                 (QStringList{QStringLiteral("[ACTIVITE]"), QStringLiteral("[OPERATION]")}));
-        QVERIFY(QFile::exists(path(QStringLiteral("Tavrin.moi"))));
+        for (const char *name : {"Tavrin.soc", "Tavrin.cbx", "Tavrin.moi"})
+            QVERIFY2(QFile::exists(path(QLatin1String(name))), name);
         QCOMPARE(
             TextFile::read(path(QStringLiteral("Tavrin.nte"))),
             (QStringList{QStringLiteral("Appeler Pôle emploi"), QStringLiteral("Envoyer CV")}));
@@ -433,31 +395,6 @@ private Q_SLOTS:
         action("actionOuvrirAuto")->trigger();
         m_form->close();
         QCOMPARE(TextFile::read(path(QStringLiteral("Tavrin.ini"))).value(1), QStringLiteral("0"));
-    }
-
-    // Which window each command opens (their states are walked elsewhere).
-    void profileAndInterviewCommands_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("window");
-        QTest::newRow("Vous décrire") << "actionVousDecrire"
-                                      << "moi";
-        QTest::newRow("Base Entretien") << "actionEntretien"
-                                        << "dial";
-        QTest::newRow("tool Entretien") << "toolEntretien"
-                                        << "dial";
-        QTest::newRow("Outils Entretien") << "actionOutilsEntretien"
-                                          << "dial";
-        QTest::newRow("Curriculum vitae") << "actionCurriculum"
-                                          << "TTexte";
-    }
-    void profileAndInterviewCommands() {
-        QFETCH(QString, name);
-        QFETCH(QString, window);
-        m_form->Nouveau1Click();
-        QString opened;
-        m_dialogs->scripts << [&opened](QDialog *d) { opened = d->objectName(); };
-        action(name.toLatin1().constData())->trigger();
-        QCOMPARE(opened, window);
     }
 };
 

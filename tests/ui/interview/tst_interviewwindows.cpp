@@ -80,7 +80,6 @@ private Q_SLOTS:
     void noScriptNoDialogue_data() {
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("missing") << QStringList();
-        QTest::newRow("two lines") << QStringList{"Mme Bertin", "- Bonjour"};
         QTest::newRow("a folder of that name") << QStringList{"/"};
     }
     void noScriptNoDialogue() {
@@ -193,7 +192,6 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("messages");
         const QStringList missing{QStringLiteral("Il manque le nom")};
         QTest::newRow("Enter") << "  Dupont " << int(Qt::Key_Return) << true << QStringList();
-        QTest::newRow("empty name") << "" << int(Qt::Key_Return) << false << missing;
         QTest::newRow("spaces") << "   " << int(Qt::Key_Return) << false << missing;
         QTest::newRow("Escape") << "Dupont" << int(Qt::Key_Escape) << false << QStringList();
     }

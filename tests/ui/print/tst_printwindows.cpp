@@ -43,15 +43,6 @@ private Q_SLOTS:
         runPrinter().setOutputFileName(QString());
     }
 
-    // Places, hints and the states on each page are walked in
-    // tst_commandwalk; a new data set turns the printouts on.
-    void newDataSetTurnsThePrintoutsOn() {
-        m_form->Nouveau1Click();
-        for (const char *name : {"menuImprimer", "menuApercu", "actionImprimerFiche",
-                                 "toolImprimerFiche", "toolImprimerEnveloppe"})
-            QVERIFY2(action(name)->isEnabled(), name);
-    }
-
     void pageSetup_data() {
         QTest::addColumn<bool>("landscape");
         QTest::addColumn<bool>("guide");
@@ -61,7 +52,6 @@ private Q_SLOTS:
         QTest::newRow("landscape, guide") << true << true << "buttonOk" << 1 << 100;
         QTest::newRow("portrait, no guide") << false << false << "buttonOk" << 0 << 0;
         QTest::newRow("Annuler") << true << false << "buttonAnnuler" << 0 << 100;
-        QTest::newRow("Escape") << true << false << "" << 0 << 100;
     }
 
     void pageSetup() {
@@ -75,10 +65,7 @@ private Q_SLOTS:
             d->findChild<QRadioButton *>(landscape ? "radioPaysage" : "radioPortrait")
                 ->setChecked(true);
             d->findChild<QCheckBox *>("checkGuide")->setChecked(guide);
-            if (button.isEmpty())
-                QTest::keyClick(d, Qt::Key_Escape);
-            else
-                press(d, qPrintable(button));
+            press(d, qPrintable(button));
         };
         m_form->Miseenpage1Click();
         QCOMPARE(m_dialogs->titles.last(), QStringLiteral("Mise en page"));
@@ -136,14 +123,6 @@ private Q_SLOTS:
         QCOMPARE(head(firstPdf, -1), printed);
         // Into a PDF file, the envelope needs no paper: no box.
         QVERIFY(m_dialogs->messages.isEmpty());
-    }
-
-    void noEnvelopeForAnOperation() {
-        open(2);
-        m_form->Operations1Click();
-        m_form->fiche()->ImpEnv();
-        QVERIFY(m_dialogs->messages.isEmpty());
-        QCOMPARE(m_dialogs->fileDialogs, 1); // the data set's only
     }
 
     void failedPrintoutIsShown() {

@@ -211,10 +211,9 @@ private Q_SLOTS:
         f.dialogs->scripts <<
             [&text](QDialog *d) { text = d->findChild<QTextEdit *>()->toPlainText(); };
         f.fiche->CV();
-        QCOMPARE(text.split(u'\n'),
-                 (QStringList{"", "", "", "", "", "", "Expérience professionnelle", "",
-                              "2003      \tAcme", "\t\tVendeur", "", "", "Etudes", "",
-                              "1998\tBTS Commerce", ""}));
+        // Laid out by the core's CV; here, it reaches the word processor.
+        QVERIFY(text.contains("2003      \tAcme\n\t\tVendeur"));
+        QVERIFY(text.contains("1998\tBTS Commerce"));
     }
 };
 

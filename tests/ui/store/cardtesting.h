@@ -43,28 +43,21 @@ inline void press(QDialog *dialog, const char *button) {
     b->click();
 }
 
-// A company block: 14 fixed lines and the tags.
+// A block: its tags around the lines, numbered on width digits.
+inline QStringList tagged(int width, int block, const QStringList &lines) {
+    const QString n = QString::number(block).rightJustified(width, u'0');
+    return QStringList{"<BLOC" + n + '>'} + lines + QStringList{"</BLOC" + n + '>'};
+}
+
+// A company block: 13 fixed lines, then extra ones.
 inline QStringList companyBlock(int block, const QString &code, const QString &name,
                                 const QString &postalCode = {}, const QString &town = {},
                                 const QStringList &extra = {}) {
-    const QString n = QStringLiteral("%1").arg(block, 5, 10, QLatin1Char('0'));
-    QStringList lines{QStringLiteral("<BLOC") + n + u'>',
-                      code,
-                      QStringLiteral("01/02/2024"),
-                      name,
-                      QStringLiteral("1 rue de la Paix"),
-                      QString(),
-                      postalCode,
-                      town,
-                      QStringLiteral("01 23 45 67 89"),
-                      QString(),
-                      QString(),
-                      QStringLiteral("M. Martin"),
-                      QString(),
-                      QStringLiteral("Informatique")};
-    lines += extra;
-    lines << QStringLiteral("</BLOC") + n + u'>';
-    return lines;
+    const QString none;
+    return tagged(5, block,
+                  QStringList{code, "01/02/2024", name, "1 rue de la Paix", none, postalCode, town,
+                              "01 23 45 67 89", none, none, "M. Martin", none, "Informatique"} +
+                      extra);
 }
 
 // Companies 0..count-1 with codes 10001.., named "Société n".
@@ -85,41 +78,19 @@ inline void writeLines(const QString &path, const QStringList &lines) {
 // An operation block: code, type, summary, costs, dates, urgency, then extra lines.
 inline QStringList operationBlock(int block, const QString &code, const QString &type,
                                   const QString &summary, const QStringList &extra = {}) {
-    const QString n = QStringLiteral("%1").arg(block, 4, 10, QLatin1Char('0'));
-    QStringList lines{QStringLiteral("<BLOC") + n + u'>',
-                      code,
-                      type,
-                      summary,
-                      QString(),
-                      QString(),
-                      QStringLiteral("01/03/2024"),
-                      QStringLiteral("15/03/2024"),
-                      QStringLiteral("N")};
-    lines += extra;
-    lines << QStringLiteral("</BLOC") + n + u'>';
-    return lines;
+    const QString none;
+    return tagged(4, block,
+                  QStringList{code, type, summary, none, none, "01/03/2024", "15/03/2024", "N"} +
+                      extra);
 }
 
 // A day-action block for a company; validated is the line 8 text.
 inline QStringList dayActionBlock(int block, const QString &code, const QString &day,
                                   const QString &companyCode, const QString &validated) {
-    const QString n = QStringLiteral("%1").arg(block, 4, 10, QLatin1Char('0'));
-    return {QStringLiteral("<BLOC") + n + u'>',
-            code,
-            day,
-            QStringLiteral("14:30:00"),
-            QStringLiteral("Entretien"),
-            companyCode,
-            QStringLiteral("Société"),
-            QStringLiteral("Positif"),
-            validated,
-            QStringLiteral("Société"),
-            QString(),
-            QString(),
-            QString(),
-            QString(),
-            QString(),
-            QStringLiteral("</BLOC") + n + u'>'};
+    const QString none;
+    return tagged(4, block,
+                  QStringList{code, day, "14:30:00", "Entretien", companyCode, "Société", "Positif",
+                              validated, "Société", none, none, none, none, none});
 }
 
 // The card in a temporary start directory, with scripted dialogs.

@@ -119,37 +119,10 @@ private Q_SLOTS:
         QTest::mouseClick(validate(), Qt::LeftButton);
         QCOMPARE(historyRows(2), 1);
 
-        QVERIFY(f.fiche->Sauve(f.path(QStringLiteral("suivi.tvr"))));
-        const QStringList days = TextFile::read(f.path(QStringLiteral("suivi.jnr")));
-        const qsizetype tag = days.indexOf(QStringLiteral("<BLOC0000>"));
-        QCOMPARE(days.value(tag + 5), QStringLiteral("10003"));
-        QCOMPARE(days.value(tag + 8), QStringLiteral("Y"));
-        QVERIFY(TextFile::read(f.path(QStringLiteral("suivi.tvr")))
-                    .contains(QStringLiteral("DATA") + Dates::format(QDate::currentDate()) +
-                              QStringLiteral("\tEntretien\tPositif")));
-
         // The next day action starts open.
         f.fiche->Ajout();
         QVERIFY(validate()->isEnabled());
         QVERIFY(f.edit("editResultat")->text().isEmpty());
-    }
-
-    void unknownValidatedMarkReadsAsOpen() {
-        QVERIFY(f.open(companies(1), {},
-                       dayActionBlock(0, QStringLiteral("10001"), QStringLiteral("05/03/2024"),
-                                      QStringLiteral("10001"), QStringLiteral("x")) +
-                           dayActionBlock(1, QStringLiteral("10002"), QStringLiteral("06/03/2024"),
-                                          QStringLiteral("10001"), QStringLiteral("Y"))));
-        f.fiche->Journees();
-        QVERIFY(validate()->isEnabled());
-        QCOMPARE(f.field<QDateEdit>("dateJournee")->date(), QDate(2024, 3, 5));
-        QTest::keyClicks(f.field<QPlainTextEdit>("memoCommentaire"), QStringLiteral("vu"));
-        QTest::keyClick(f.edit("editAction"), Qt::Key_PageDown);
-        QVERIFY(!validate()->isEnabled());
-        const QStringList lines = f.fiche->dataSet().list(Kind::DayAction).lines();
-        const qsizetype tag = lines.indexOf(QStringLiteral("<BLOC0000>"));
-        QCOMPARE(lines.value(tag + 8), QStringLiteral("N"));
-        QCOMPARE(lines.value(tag + 15), QStringLiteral("MEMOvu"));
     }
 
     void daySelectionVisitsThatDay() {
@@ -170,12 +143,6 @@ private Q_SLOTS:
         QCOMPARE(f.fiche->dataSet().day(), QStringLiteral("05/03/2024"));
         f.fiche->Dernier();
         QCOMPARE(f.edit("editCodeJournee")->text(), QStringLiteral("10003"));
-        f.fiche->Precedent();
-        QCOMPARE(f.edit("editCodeJournee")->text(), QStringLiteral("10001"));
-
-        f.fiche->SetJnr(Selection::Day); // Annuler leaves no day: nothing matches, the card stays
-        f.fiche->Dernier();
-        QCOMPARE(f.edit("editCodeJournee")->text(), QStringLiteral("10001"));
     }
 };
 

@@ -57,7 +57,6 @@ private Q_SLOTS:
         QTest::keyClick(cost, Qt::Key_1);
         QTest::keyClick(cost, Qt::Key_End);
         QGuiApplication::clipboard()->setText(QStringLiteral("9x"));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("9x"));
         cost->paste();
         QCOMPARE(cost->text(), QStringLiteral("1,5"));
         // One comma at most, typed or pasted.
@@ -140,51 +139,6 @@ private Q_SLOTS:
         QCOMPARE(f.edit("editLibelle")->text(), QStringLiteral("Encore"));
         QCOMPARE(cell(62, 1), QStringLiteral("Ligne 62"));
         QVERIFY(f.fiche->dataSet().isRecordModified(Kind::Operation));
-    }
-
-    void editedOperationMovesToTheEndOfItsFile() {
-        QVERIFY(
-            f.open(companies(1),
-                   operationBlock(0, QStringLiteral("10001"), {}, QStringLiteral("un")) +
-                       operationBlock(1, QStringLiteral("10002"), {}, QStringLiteral("deux")) +
-                       operationBlock(2, QStringLiteral("10003"), {}, QStringLiteral("trois"))));
-        f.fiche->Operations();
-        f.fiche->Suivant();
-        QTest::keyClicks(f.edit("editResume"), QStringLiteral(" bis"));
-        QTest::keyClick(f.edit("editResume"), Qt::Key_PageDown);
-        QCOMPARE(f.edit("editResume")->text(), QStringLiteral("trois"));
-        const QStringList lines = f.fiche->dataSet().list(Kind::Operation).lines();
-        QCOMPARE(lines.last(), QStringLiteral("</BLOC0001>"));
-        f.fiche->Precedent();
-        QCOMPARE(f.edit("editResume")->text(), QStringLiteral("deux bis"));
-    }
-
-    void typeSelectionCancelledVisitsUntypedOperations() {
-        QVERIFY(f.open(companies(1),
-                       operationBlock(0, QStringLiteral("10001"), QStringLiteral("Courrier"),
-                                      QStringLiteral("a")) +
-                           operationBlock(1, QStringLiteral("10002"), {}, QStringLiteral("b")) +
-                           operationBlock(2, QStringLiteral("10003"), QStringLiteral("COURRIER"),
-                                          QStringLiteral("c")) +
-                           operationBlock(3, QStringLiteral("10004"), {}, QStringLiteral("d"))));
-        f.fiche->Operations();
-        f.fiche->SetOpr(Selection::Type); // Annuler
-        QCOMPARE(f.dialogs->titles.last(), QStringLiteral("Sélectionner type  d'opération"));
-        f.fiche->Premier();
-        QCOMPARE(f.edit("editResume")->text(), QStringLiteral("b"));
-        f.fiche->Suivant();
-        QCOMPARE(f.edit("editResume")->text(), QStringLiteral("d"));
-
-        f.dialogs->scripts << [](QDialog *d) {
-            auto *combo = d->findChild<QComboBox *>(QStringLiteral("comboType"));
-            combo->setEditText(QStringLiteral("courrier"));
-            press(d, "buttonOk");
-        };
-        f.fiche->SetOpr(Selection::Type);
-        f.fiche->Dernier();
-        QCOMPARE(f.edit("editResume")->text(), QStringLiteral("c"));
-        f.fiche->Precedent();
-        QCOMPARE(f.edit("editResume")->text(), QStringLiteral("a"));
     }
 
     void typeListEditorFeedsTheTypeComboAndTheSelectionDialog() {

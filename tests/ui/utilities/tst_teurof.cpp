@@ -22,15 +22,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("result");
-        QTest::newRow("100 F") << false << "100"
-                               << "100"
-                               << "15,24";
         QTest::newRow("1 E") << true << "1"
                              << "1"
                              << "6,6";
-        QTest::newRow("point typed") << false << "1.5"
-                                     << "1,5"
-                                     << "0,23";
     }
 
     void convert() {
@@ -76,9 +70,6 @@ private Q_SLOTS:
         QWidget *spin = child<QWidget>(w, "rateSpin");
         QTest::mouseClick(spin->findChild<QToolButton *>(QStringLiteral("up")), Qt::LeftButton);
         QCOMPARE(rate->text(), QStringLiteral("6,55958"));
-        QTest::keyClicks(child<QPushButton>(w, "equalsButton"), QStringLiteral("1000000"));
-        child<QPushButton>(w, "equalsButton")->click();
-        QCOMPARE(child<QLabel>(w, "resultLine")->text(), QStringLiteral("152448,78"));
         QTest::mouseClick(spin->findChild<QToolButton *>(QStringLiteral("down")), Qt::LeftButton);
         QTest::mouseClick(spin->findChild<QToolButton *>(QStringLiteral("down")), Qt::LeftButton);
         QCOMPARE(rate->text(), QStringLiteral("6,55956"));

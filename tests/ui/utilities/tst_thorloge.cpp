@@ -80,8 +80,6 @@ private Q_SLOTS:
                                   << "05/12/2026";
         QTest::newRow("hour up") << "fieldHour" << true << "10:15:42"
                                  << "05/12/2026";
-        QTest::newRow("month stays at 12") << "fieldMonth" << true << "09:15:42"
-                                           << "05/12/2026";
         QTest::newRow("year down") << "fieldYear" << false << "09:15:42"
                                    << "05/12/2025";
     }
@@ -167,7 +165,6 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
         QCOMPARE(title->text(), QStringLiteral("novembre  2026"));
-        QCOMPARE(title->width(), 372);
 
         auto *next = w.findChild<QPushButton *>(QStringLiteral("nextMonth"));
         QTest::mouseClick(next, Qt::LeftButton);
