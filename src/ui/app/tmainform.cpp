@@ -613,19 +613,19 @@ void TMainForm::Enveloppes1Click() {
 }
 
 void TMainForm::ApercuFiche1Click() {
-    m_fiche->ApercuFiche();
+    m_fiche->previewCard();
 }
 
 void TMainForm::ApercuEnveloppe1Click() {
-    m_fiche->ApercuEnv();
+    m_fiche->previewEnvelope();
 }
 
 void TMainForm::ApercuListe1Click() {
-    m_fiche->ApercuListe();
+    m_fiche->previewCompanyList();
 }
 
 void TMainForm::ApercuEnveloppes1Click() {
-    m_fiche->ApercuEnveloppes();
+    m_fiche->previewEnvelopes();
 }
 
 void TMainForm::Miseenpage1Click() {
@@ -633,7 +633,7 @@ void TMainForm::Miseenpage1Click() {
 }
 
 void TMainForm::Configurerimprimante1Click() {
-    m_fiche->ConfigImprimante();
+    m_fiche->setUpPrinter();
 }
 
 void TMainForm::Imprimerfiche1Click() {
