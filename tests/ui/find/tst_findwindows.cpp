@@ -279,7 +279,7 @@ private Q_SLOTS:
     // tst_commandwalk; the day-action sort opens the sort dialog.
     void daySortCommandOpensTheSortDialog() {
         TMainForm form;
-        form.Journee1Click();
+        form.showDayActions();
         form.action("actionTrierJournees")->trigger();
         QCOMPARE(f.dialogs->titles, QStringList{"Trier"});
     }

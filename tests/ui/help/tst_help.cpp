@@ -159,7 +159,7 @@ private Q_SLOTS:
     void f1OpensThePageOfTheOpenMenu() {
         QFETCH(QString, menu);
         QFETCH(QString, page);
-        m_form->Operations1Click(); // the card's own page must not win over the menu
+        m_form->showOperations(); // the card's own page must not win over the menu
         QMenu *open = m_form->menu(menu.toLatin1().constData());
         open->popup(m_form->mapToGlobal(QPoint(10, 10)));
         QVERIFY(QTest::qWaitForWindowExposed(open));
@@ -181,8 +181,8 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QString, page);
         using Show = void (TMainForm::*)();
-        const Show show[] = {&TMainForm::Societes1Click, &TMainForm::Operations1Click,
-                             &TMainForm::Journee1Click};
+        const Show show[] = {&TMainForm::showCompanies, &TMainForm::showOperations,
+                             &TMainForm::showDayActions};
         (m_form->*show[kind])();
         QTest::keyClick(m_form->fiche(), Qt::Key_F1);
         QCOMPARE(help()->currentPage(), page);
@@ -229,7 +229,7 @@ private Q_SLOTS:
     }
 
     void helpWindowFitsAndIndexTakesTheCaret() {
-        m_form->Index1Click();
+        m_form->showHelpContents();
         QVERIFY(QTest::qWaitForWindowActive(help()));
         QVERIFY(help()->screen()->availableGeometry().contains(help()->frameGeometry()));
         auto *contents = help()->findChild<QListWidget *>(QStringLiteral("helpContents"));
@@ -288,7 +288,7 @@ private Q_SLOTS:
     void keywordSearch() {
         QFETCH(QString, typed);
         QFETCH(QString, page);
-        m_form->Rechercher1Click();
+        m_form->searchHelp();
         help()->showPage(QStringLiteral("index.html"));
         auto *keyword = help()->findChild<QLineEdit *>(QStringLiteral("helpKeyword"));
         QTest::keyClicks(keyword, typed);
