@@ -17,6 +17,7 @@ Page pageOf(Kind kind) {
 const QList<TopMenu> &menuTable() {
     static const QList<TopMenu> menus = {
         {Place::Fichier, "menuFichier", QStringLiteral("&Fichier"), 3},
+        // "&Ediiton": the spelling users know, kept on purpose.
         {Place::Edition, "menuEdition", QStringLiteral("&Ediiton"), 4},
         {Place::Base, "menuBase", QStringLiteral("&Base"), 5},
         {Place::Selection, "menuSelection", QStringLiteral("&Sélection"), 6},
@@ -47,6 +48,7 @@ const QList<Command> &commandTable() {
         {.place = Fichier, .name = "actionApercuListe", .caption = QStringLiteral("Liste des sociétés..."), .hint = QStringLiteral("Aperçu du listing d'adresses"), .handler = &F::previewCompanyList, .submenu = "menuApercu"},
         {.place = Fichier, .name = "actionApercuEnveloppes", .caption = QStringLiteral("Enveloppes..."), .hint = QStringLiteral("Aperçu des enveloppes à partir du fichier"), .handler = &F::previewEnvelopes, .submenu = "menuApercu"},
         {.place = Fichier, .name = "actionMiseEnPage", .caption = QStringLiteral("&Mise en page..."), .hint = QStringLiteral("Mise en page"), .handler = &F::setUpPage},
+        // "Confuguration": the spelling users know, kept on purpose.
         {.place = Fichier, .name = "actionConfigurerImprimante", .caption = QStringLiteral("&Configurer l'imprimante..."), .hint = QStringLiteral("Confuguration de l'imprimante"), .handler = &F::setUpPrinter},
         {Fichier, "actionImporter", QStringLiteral("I&mporter..."), QStringLiteral("Importer fichier"), &F::importCompanies},
         {Fichier, "actionExporter", QStringLiteral("E&xporter..."), QStringLiteral("Exporter fichier"), &F::exportCompanies, false, true},
@@ -57,6 +59,7 @@ const QList<Command> &commandTable() {
         {Edition, "actionColler", QStringLiteral("Co&ller"), QStringLiteral("Coller"), &F::pasteAddress, false, true},
         separator(Edition),
         {.place = Edition, .name = "actionRechercheSociete", .caption = QStringLiteral("Recherche &Société..."), .hint = QStringLiteral("Recherche par nom"), .handler = &F::findCompanyByName, .enabled = false, .needsDataSet = true, .tabs = Page::Company},
+        // "Télephone": the spelling users know, kept on purpose.
         {.place = Edition, .name = "actionRechercheTelephone", .caption = QStringLiteral("Recherche &Télephone..."), .hint = QStringLiteral("Recherche par téléphone"), .handler = &F::findCompanyByPhone, .enabled = false, .needsDataSet = true, .tabs = Page::Company},
         {.place = Edition, .name = "actionRechercheNumero", .caption = QStringLiteral("Recherche Numéro &fiche..."), .hint = QStringLiteral("Recherche par numéro de fiche"), .handler = &F::findCompanyByCode, .enabled = false, .needsDataSet = true, .tabs = Page::Company},
         {.place = Edition, .name = "actionRechercheDecideur", .caption = QStringLiteral("Recherche nom &décideur..."), .hint = QStringLiteral("Recherche par nom de décideur"), .handler = &F::findCompanyByContact, .enabled = false, .needsDataSet = true, .tabs = Page::Company},
@@ -80,6 +83,7 @@ const QList<Command> &commandTable() {
         separator(Base),
         {Base, "actionNouvelleFiche", QStringLiteral("&Nouvelle fiche"), QStringLiteral("Nouvelle fiche"), &F::addRecord},
         {Base, "actionSupprimerFiche", QStringLiteral("S&upprimer fiche"), QStringLiteral("Supprimer fiche"), &F::deleteRecord, false, true},
+        // "&Listre": the spelling users know, kept on purpose.
         {.place = Base, .name = "actionListe", .caption = QStringLiteral("&Listre                           F2"), .hint = QStringLiteral("Liste des contacts"), .handler = &F::showRecordList, .enabled = false, .needsDataSet = true},
         {.place = Base, .name = "actionImprimerFiche", .caption = QStringLiteral("&Imprimer fiche"), .hint = QStringLiteral("Imprimer fiche courante"), .handler = &F::printCard, .enabled = false, .needsDataSet = true},
 
@@ -95,6 +99,7 @@ const QList<Command> &commandTable() {
 
         {Outils, "actionTraitementTexte", QStringLiteral("&Traitement de texte"), QStringLiteral("Traitement de texte"), &F::openWordProcessor, false, true},
         {.place = Outils, .name = "actionEnveloppeCourante", .caption = QStringLiteral("&Enveloppe courante"), .hint = QStringLiteral("Imprimer enveloppe"), .handler = &F::printEnvelope, .enabled = false, .needsDataSet = true, .tabs = Page::Company | Page::DayAction},
+        // "activiré": the spelling users know, kept on purpose.
         {Outils, "actionRapportActivite", QStringLiteral("&Rapport d'activité"), QStringLiteral("Rapport d'activiré"), &F::showActivityReport, false, true},
         {Outils, "actionPlanning", QStringLiteral("&Planning"), QStringLiteral("Planning des relances"), &F::showFollowUpPlanning, false, true},
         {Outils, "actionStatsOperations", QStringLiteral("&Stats opérations"), QStringLiteral("Statistiques sur les opérations"), &F::showOperationStats, false, true},
@@ -111,6 +116,7 @@ const QList<Command> &commandTable() {
         {Utilitaires, "actionCalendrier", QStringLiteral("&Calendrier"), QStringLiteral("Calendrier"), &F::showCalendar},
         {Utilitaires, "actionCalculatrice", QStringLiteral("C&alculatrice"), QStringLiteral("Calculatrice"), &F::showCalculator},
         {Utilitaires, "actionHorloge", QStringLiteral("&Horloge"), QStringLiteral("Horloge"), &F::showClock},
+        // "&Euto": the spelling users know, kept on purpose.
         {Utilitaires, "actionEuro", QStringLiteral("&Euto conversion"), QStringLiteral("Convertisseur euro"), &F::showEuroConverter},
         {Utilitaires, "actionBlocNotes", QStringLiteral("&Bloc-notes"), QStringLiteral("Blocnotes"), &F::showNotepad},
         {Utilitaires, "actionDepartements", QStringLiteral("&Départements"), QStringLiteral("Liste des départements"), &F::showDepartments},
@@ -118,6 +124,7 @@ const QList<Command> &commandTable() {
         {Utilitaires, "actionPrenoms", QStringLiteral("P&rénoms"), QStringLiteral("Liste des prénoms"), &F::showFirstNames},
         {Utilitaires, "actionCodesActivite", QStringLiteral("C&odes activité"), QStringLiteral("Les codes APE des sociétés"), &F::showActivityCodes},
 
+        // "d el'aide": the spelling users know, kept on purpose.
         {Aide, "actionIndex", QStringLiteral("&Index"), QStringLiteral("Sommaire d el'aide"), &F::showHelpContents},
         {Aide, "actionRechercher", QStringLiteral("&Rechercher"), QStringLiteral("Rechercher dans l'aide"), &F::searchHelp},
         {Aide, "actionUtiliserAide", QStringLiteral("&Utiliser l'aide"), QStringLiteral("Comment utiliser l'aide"), &F::showHelpOnHelp},
