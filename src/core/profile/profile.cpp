@@ -81,7 +81,7 @@ const QStringList Profile::CharacteristicLabels{"Ambition",
                                                 "Faculté d'écoute",
                                                 "Goût du challenge",
                                                 "Imagination",
-                                                "Idépendance, autonomie",
+                                                "Idépendance, autonomie", // sic: kept on purpose
                                                 "Optimisme",
                                                 "Puissance de travail",
                                                 "Respect des usages sociaux",

@@ -389,7 +389,7 @@ void DataSet::pickCompany(const QString &code) {
     }
 }
 
-void DataSet::Valider() {
+void DataSet::validateDayAction() {
     if (m_dayAction.validated)
         return;
     m_dayAction.validated = true;

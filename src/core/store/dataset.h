@@ -129,7 +129,7 @@ public:
 
     // Day actions: the company chosen in the picker, and "Valider".
     void pickCompany(const QString &code);
-    void Valider();
+    void validateDayAction();
 
 private:
     static int idx(Kind kind) { return int(kind); }

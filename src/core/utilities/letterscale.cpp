@@ -5,7 +5,7 @@ namespace LetterScale {
 const QList<Item> &items() {
     static const QList<Item> table = [] {
         const QString simple = QStringLiteral("Enveloppes simples");
-        const QString padded = QStringLiteral("Enveloppes matalassées");
+        const QString padded = QStringLiteral("Enveloppes matalassées"); // sic: kept on purpose
         const QString sheets = QStringLiteral("Feuilles");
         const QString media = QStringLiteral("Supports informatiques");
         const QString photos = QStringLiteral("Photos");
@@ -26,7 +26,7 @@ const QList<Item> &items() {
             {media, QStringLiteral("Disquette 3 1/2"), 190},
             {media, QStringLiteral("CD-ROM nu"), 150},
             {media, QStringLiteral("CD-ROM Etui"), 222},
-            {media, QStringLiteral("CD-ROm boîte plast."), 920},
+            {media, QStringLiteral("CD-ROm boîte plast."), 920}, // sic: kept on purpose
             {media, QStringLiteral("Disquette Ioméga"), 860},
             {photos, QStringLiteral("Photo 100 x 150 mm"), 36},
             {photos, QStringLiteral("Photo 130 x 190 mm"), 60},

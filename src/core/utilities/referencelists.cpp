@@ -26,7 +26,7 @@ const char16_t *const departements[] = {
     u"10 Aube",
     u"11 Aude",
     u"12 Aveyron",
-    u"13 Bouches-du-Rhônes",
+    u"13 Bouches-du-Rhônes", // sic: kept on purpose
     u"14 Calvados",
     u"15 Cantal",
     u"16 Charente",

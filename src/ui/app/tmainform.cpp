@@ -268,7 +268,7 @@ void TMainForm::ExitItemClick() {
     close();
 }
 
-void TMainForm::Importer1Click() {
+void TMainForm::importCompanies() {
     const int imported = m_fiche->Importer();
     if (imported < 0)
         return;
@@ -279,109 +279,109 @@ void TMainForm::Importer1Click() {
                                  : QStringLiteral("%1 société importée").arg(imported));
 }
 
-void TMainForm::Exporter1Click() {
+void TMainForm::exportCompanies() {
     m_fiche->Exporter();
 }
 
-void TMainForm::Copier1Click() {
+void TMainForm::copyAddress() {
     m_fiche->Copier();
 }
 
-void TMainForm::Coller1Click() {
+void TMainForm::pasteAddress() {
     m_fiche->Coller();
 }
 
-void TMainForm::Societes1Click() {
+void TMainForm::showCompanies() {
     m_fiche->Societes();
 }
 
-void TMainForm::Operations1Click() {
+void TMainForm::showOperations() {
     m_fiche->Operations();
 }
 
-void TMainForm::Journee1Click() {
+void TMainForm::showDayActions() {
     m_fiche->Journees();
 }
 
-void TMainForm::Precedent1Click() {
+void TMainForm::showPreviousRecord() {
     m_fiche->Precedent();
 }
 
-void TMainForm::Suivant1Click() {
+void TMainForm::showNextRecord() {
     m_fiche->Suivant();
 }
 
-void TMainForm::Premier1Click() {
+void TMainForm::showFirstRecord() {
     m_fiche->Premier();
 }
 
-void TMainForm::Dernier1Click() {
+void TMainForm::showLastRecord() {
     m_fiche->Dernier();
 }
 
-void TMainForm::Nouvellefiche1Click() {
+void TMainForm::addRecord() {
     m_fiche->Ajout();
 }
 
-void TMainForm::Supprimerfiche1Click() {
+void TMainForm::deleteRecord() {
     if (Dialogs::instance().warning(this, QStringLiteral("Confirmer suppression de la fiche ?"),
                                     QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)
         m_fiche->Supprime();
 }
 
-void TMainForm::RechercheSociete1Click() {
+void TMainForm::findCompanyByName() {
     m_fiche->RechNom();
 }
 
-void TMainForm::RechercheTelephone1Click() {
+void TMainForm::findCompanyByPhone() {
     m_fiche->RechTel();
 }
 
-void TMainForm::RechercheNumero1Click() {
+void TMainForm::findCompanyByCode() {
     m_fiche->RechNum();
 }
 
-void TMainForm::RechercheDecideur1Click() {
+void TMainForm::findCompanyByContact() {
     m_fiche->RechDeci();
 }
 
-void TMainForm::Trier1Click() {
+void TMainForm::sortCompanies() {
     m_fiche->Trier();
 }
 
-void TMainForm::RechercheResume1Click() {
+void TMainForm::findOperationBySummary() {
     m_fiche->RechResume();
 }
 
-void TMainForm::TrierOperations1Click() {
+void TMainForm::sortOperations() {
     m_fiche->TriOperation();
 }
 
-void TMainForm::RechercheAction1Click() {
+void TMainForm::findDayAction() {
     m_fiche->RechAction();
 }
 
-void TMainForm::TrierJournees1Click() {
+void TMainForm::sortDayActions() {
     m_fiche->Trijournee();
 }
 
-void TMainForm::Liste1Click() {
+void TMainForm::showRecordList() {
     m_fiche->Liste();
 }
 
-void TMainForm::Traitementdetexte1Click() {
+void TMainForm::openWordProcessor() {
     m_fiche->TrTexte();
 }
 
-void TMainForm::Identite1Click() {
+void TMainForm::editIdentity() {
     m_fiche->Psoc();
 }
 
-void TMainForm::Activite1Click() {
+void TMainForm::editActivities() {
     m_fiche->Activite();
 }
 
-void TMainForm::Typedoperation1Click() {
+void TMainForm::editOperationTypes() {
     m_fiche->TypeOperation();
 }
 
@@ -389,39 +389,39 @@ void TMainForm::Ouvrirautomatiquement1Click() {
     m_fiche->SetIni(action("actionOuvrirAuto")->isChecked());
 }
 
-void TMainForm::Calendrier1Click() {
+void TMainForm::showCalendar() {
     showCalendrier(this);
 }
 
-void TMainForm::Calculatrice1Click() {
+void TMainForm::showCalculator() {
     showCalculatrice(this);
 }
 
-void TMainForm::Horloge1Click() {
+void TMainForm::showClock() {
     showHorloge(this);
 }
 
-void TMainForm::Euro1Click() {
+void TMainForm::showEuroConverter() {
     showEuro(this);
 }
 
-void TMainForm::Blocnotes1Click() {
+void TMainForm::showNotepad() {
     showBlocnotes(this, m_notepad);
 }
 
-void TMainForm::Departements1Click() {
+void TMainForm::showDepartments() {
     showDepartements(this);
 }
 
-void TMainForm::Peselettres1Click() {
+void TMainForm::showLetterScale() {
     showPeseLettres(this);
 }
 
-void TMainForm::Prenoms1Click() {
+void TMainForm::showFirstNames() {
     showPrenoms(this);
 }
 
-void TMainForm::Codesactivite1Click() {
+void TMainForm::showActivityCodes() {
     showCodesApe(this);
 }
 
@@ -430,15 +430,15 @@ void TMainForm::About1Click() {
     Dialogs::instance().exec(&box);
 }
 
-void TMainForm::Vousdecrire1Click() {
+void TMainForm::editProfile() {
     m_fiche->Vous();
 }
 
-void TMainForm::Entretien1Click() {
+void TMainForm::startInterview() {
     m_fiche->Nouveaudial();
 }
 
-void TMainForm::Curriculumvitae1Click() {
+void TMainForm::writeCv() {
     m_fiche->CV();
 }
 
@@ -544,15 +544,15 @@ void TMainForm::FormClose() {
                       failures.join(u'\n'));
 }
 
-void TMainForm::Index1Click() {
+void TMainForm::showHelpContents() {
     helpWindow()->showContents();
 }
 
-void TMainForm::Rechercher1Click() {
+void TMainForm::searchHelp() {
     helpWindow()->showSearch();
 }
 
-void TMainForm::Utiliserlaide1Click() {
+void TMainForm::showHelpOnHelp() {
     helpWindow()->showPage(QLatin1String(HelpBook::UsingHelpPage));
 }
 
@@ -604,54 +604,54 @@ bool TMainForm::contextHelp(QWidget *target) {
     return true;
 }
 
-void TMainForm::Listedessocietes1Click() {
+void TMainForm::printCompanyList() {
     m_fiche->Imprime();
 }
 
-void TMainForm::Enveloppes1Click() {
+void TMainForm::printEnvelopes() {
     m_fiche->Enveloppes();
 }
 
-void TMainForm::ApercuFiche1Click() {
-    m_fiche->ApercuFiche();
+void TMainForm::previewCard() {
+    m_fiche->previewCard();
 }
 
-void TMainForm::ApercuEnveloppe1Click() {
-    m_fiche->ApercuEnv();
+void TMainForm::previewEnvelope() {
+    m_fiche->previewEnvelope();
 }
 
-void TMainForm::ApercuListe1Click() {
-    m_fiche->ApercuListe();
+void TMainForm::previewCompanyList() {
+    m_fiche->previewCompanyList();
 }
 
-void TMainForm::ApercuEnveloppes1Click() {
-    m_fiche->ApercuEnveloppes();
+void TMainForm::previewEnvelopes() {
+    m_fiche->previewEnvelopes();
 }
 
-void TMainForm::Miseenpage1Click() {
+void TMainForm::setUpPage() {
     m_fiche->ParM();
 }
 
-void TMainForm::Configurerimprimante1Click() {
-    m_fiche->ConfigImprimante();
+void TMainForm::setUpPrinter() {
+    m_fiche->setUpPrinter();
 }
 
-void TMainForm::Imprimerfiche1Click() {
+void TMainForm::printCard() {
     m_fiche->ImpFiche();
 }
 
-void TMainForm::Enveloppecourante1Click() {
+void TMainForm::printEnvelope() {
     m_fiche->ImpEnv();
 }
 
-void TMainForm::Rapportdactivite1Click() {
+void TMainForm::showActivityReport() {
     m_fiche->StatsActivites();
 }
 
-void TMainForm::Planning1Click() {
+void TMainForm::showFollowUpPlanning() {
     m_fiche->Relances();
 }
 
-void TMainForm::Statsoperations1Click() {
+void TMainForm::showOperationStats() {
     m_fiche->StatsOperation();
 }

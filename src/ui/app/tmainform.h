@@ -34,76 +34,78 @@ public:
     void Decoche2() { uncheckGroup(2); }
     void Decoche3() { uncheckGroup(3); }
 
-    // Handlers of the command table.
+    // Handlers of the command table, in menu order. The window's named
+    // operations keep their names (Nouveau1Click, OpenItemClick...); the
+    // other handlers say what they do.
     void Nouveau1Click();
     void OpenItemClick();
     void SaveItemClick() { save(); }
     void Enregistrersous1Click() { SaveAs(); }
     void ExitItemClick();
-    void Importer1Click();
-    void Exporter1Click();
-    void Copier1Click();
-    void Coller1Click();
-    void Societes1Click();
-    void Operations1Click();
-    void Journee1Click();
-    void Precedent1Click();
-    void Suivant1Click();
-    void Premier1Click();
-    void Dernier1Click();
-    void Nouvellefiche1Click();
-    void Supprimerfiche1Click();
-    void RechercheSociete1Click();
-    void RechercheTelephone1Click();
-    void RechercheNumero1Click();
-    void RechercheDecideur1Click();
-    void Trier1Click();
-    void RechercheResume1Click();
-    void TrierOperations1Click();
-    void RechercheAction1Click();
-    void TrierJournees1Click();
-    void Liste1Click();
+    void importCompanies();
+    void exportCompanies();
+    void copyAddress();
+    void pasteAddress();
+    void showCompanies();
+    void showOperations();
+    void showDayActions();
+    void showPreviousRecord();
+    void showNextRecord();
+    void showFirstRecord();
+    void showLastRecord();
+    void addRecord();
+    void deleteRecord();
+    void findCompanyByName();
+    void findCompanyByPhone();
+    void findCompanyByCode();
+    void findCompanyByContact();
+    void sortCompanies();
+    void findOperationBySummary();
+    void sortOperations();
+    void findDayAction();
+    void sortDayActions();
+    void showRecordList();
     void Touteslesfiches1Click() { selectCompanies("actionToutesSocietes", Selection::All); }
-    void Codepostal1Click() { selectCompanies("actionCodePostal", Selection::PostalCode); }
-    void Ville1Click() { selectCompanies("actionVille", Selection::Town); }
-    void Toutesoperations1Click() { selectOperations("actionToutesOperations", Selection::All); }
-    void Type1Click() { selectOperations("actionType", Selection::Type); }
-    void Toutesjournees1Click() { selectDayActions("actionToutesJournees", Selection::All); }
-    void Actionsdujour1Click() { selectDayActions("actionActionsDuJour", Selection::Day); }
-    void Traitementdetexte1Click();
-    void Identite1Click();
-    void Activite1Click();
-    void Typedoperation1Click();
+    void selectByPostalCode() { selectCompanies("actionCodePostal", Selection::PostalCode); }
+    void selectByTown() { selectCompanies("actionVille", Selection::Town); }
+    void selectAllOperations() { selectOperations("actionToutesOperations", Selection::All); }
+    void selectByOperationType() { selectOperations("actionType", Selection::Type); }
+    void selectAllDayActions() { selectDayActions("actionToutesJournees", Selection::All); }
+    void selectActionsOfDay() { selectDayActions("actionActionsDuJour", Selection::Day); }
+    void openWordProcessor();
+    void editIdentity();
+    void editActivities();
+    void editOperationTypes();
     void Ouvrirautomatiquement1Click();
-    void Calendrier1Click();
-    void Calculatrice1Click();
-    void Horloge1Click();
-    void Euro1Click();
-    void Blocnotes1Click();
-    void Departements1Click();
-    void Peselettres1Click();
-    void Prenoms1Click();
-    void Codesactivite1Click();
+    void showCalendar();
+    void showCalculator();
+    void showClock();
+    void showEuroConverter();
+    void showNotepad();
+    void showDepartments();
+    void showLetterScale();
+    void showFirstNames();
+    void showActivityCodes();
     void About1Click();
-    void Index1Click();
-    void Rechercher1Click();
-    void Utiliserlaide1Click();
-    void Vousdecrire1Click();
-    void Entretien1Click();
-    void Curriculumvitae1Click();
-    void Listedessocietes1Click();
-    void Enveloppes1Click();
-    void ApercuFiche1Click();
-    void ApercuEnveloppe1Click();
-    void ApercuListe1Click();
-    void ApercuEnveloppes1Click();
-    void Miseenpage1Click();
-    void Configurerimprimante1Click();
-    void Imprimerfiche1Click();
-    void Enveloppecourante1Click();
-    void Rapportdactivite1Click();
-    void Planning1Click();
-    void Statsoperations1Click();
+    void showHelpContents();
+    void searchHelp();
+    void showHelpOnHelp();
+    void editProfile();
+    void startInterview();
+    void writeCv();
+    void printCompanyList();
+    void printEnvelopes();
+    void previewCard();
+    void previewEnvelope();
+    void previewCompanyList();
+    void previewEnvelopes();
+    void setUpPage();
+    void setUpPrinter();
+    void printCard();
+    void printEnvelope();
+    void showActivityReport();
+    void showFollowUpPlanning();
+    void showOperationStats();
 
     // The help: its location, and its window once a help command opened it.
     QString helpFile() const { return m_helpFile; }

@@ -218,7 +218,7 @@ void TFiche::pickCompany() {
 
 void TFiche::validateDayAction() {
     collect();
-    m_data.Valider();
+    m_data.validateDayAction();
     // The company card changed behind the day-action page.
     display(Kind::Company);
     display(Kind::DayAction);

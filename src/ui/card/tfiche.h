@@ -125,12 +125,12 @@ public:
     void Enveloppes();
     void Imprime();
     void ParM();
-    void ConfigImprimante();
+    void setUpPrinter();
     // The same printouts in a print preview, without the envelope box.
-    void ApercuFiche();
-    void ApercuEnv();
-    void ApercuEnveloppes();
-    void ApercuListe();
+    void previewCard();
+    void previewEnvelope();
+    void previewEnvelopes();
+    void previewCompanyList();
     int envelopeOrientation() const { return m_envelopeOrientation; }
     const Settings &settings() const { return m_settings; }
 

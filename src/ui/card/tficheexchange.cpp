@@ -11,6 +11,7 @@
 
 namespace {
 
+// "Ficher": the spelling users know, kept on purpose.
 const QString ImportFilter =
     QStringLiteral("Ficher texte+tabulations (*.txt);;Fichier texte+point-virgule (*.csv)");
 const QString ExportFilter = QStringLiteral(

@@ -118,28 +118,28 @@ void TFiche::ParM() {
     m_envelopeOrientation = setup.orientation;
 }
 
-void TFiche::ConfigImprimante() {
+void TFiche::setUpPrinter() {
     // The choices stay on the run's printer; nothing is printed, so a file
     // chosen here serves no printout.
     Dialogs::instance().print(this, runPrinter());
     forgetOutputFile(runPrinter());
 }
 
-void TFiche::ApercuFiche() {
+void TFiche::previewCard() {
     previewPrintout(this, cardPrintout());
 }
 
-void TFiche::ApercuEnv() {
+void TFiche::previewEnvelope() {
     if (const auto printout = envelopePrintout())
         previewPrintout(this, printout);
 }
 
-void TFiche::ApercuEnveloppes() {
+void TFiche::previewEnvelopes() {
     if (const auto printout = rangePrintout(true))
         previewPrintout(this, printout);
 }
 
-void TFiche::ApercuListe() {
+void TFiche::previewCompanyList() {
     if (const auto printout = rangePrintout(false))
         previewPrintout(this, printout);
 }

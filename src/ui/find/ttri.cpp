@@ -7,6 +7,7 @@
 
 SortDialog::SortDialog(const QStringList &items, QWidget *parent)
     : SmallDialog(QStringLiteral("Trier"), parent) {
+    // "Anuler": the spelling users know, kept on purpose.
     m_cancel->setText(QStringLiteral("Anuler"));
     auto *group = new QGroupBox(QStringLiteral("Trier par"));
     group->setObjectName(QStringLiteral("groupeTrierPar"));

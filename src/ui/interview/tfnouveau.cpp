@@ -16,6 +16,7 @@ TFNouveau::TFNouveau(QWidget *parent) : SmallDialog(QStringLiteral("Nouveau dial
     m_title->setObjectName(QStringLiteral("comboTitre"));
     m_title->setEditable(true);
     m_title->setInsertPolicy(QComboBox::NoInsert);
+    // "Mademe": the spelling users know, kept on purpose.
     m_title->addItems(
         {QStringLiteral("Monsieur"), QStringLiteral("Mademe"), QStringLiteral("Mademoiselle")});
     for (QWidget *field : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_firstName),

@@ -260,6 +260,7 @@ QWidget *TMoi::skillsTab() {
 QWidget *TMoi::knowledgeTab() {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
+    // "l'ctivité", "a vos diférents": the spelling users know, kept on purpose.
     for (const QString &text :
          {QStringLiteral("Vos connaissances liées à l'ctivité de vos différents employeurs"),
           QStringLiteral("Vos connaissances liées a vos diférents postes"),

@@ -5,6 +5,7 @@
 
 #include <QFormLayout>
 
+// The double space in the title is kept on purpose.
 TJour::TJour(QWidget *parent)
     : SmallDialog(QStringLiteral("Sélectionner actions du  jour"), parent) {
     m_date = new DateField;

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 
+// The double space in the title is kept on purpose.
 TStyp::TStyp(QWidget *parent)
     : SmallDialog(QStringLiteral("Sélectionner type  d'opération"), parent) {
     m_combo = new QComboBox;

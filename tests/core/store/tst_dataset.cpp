@@ -482,14 +482,14 @@ private Q_SLOTS:
 
         d.dayAction().action = "Entretien";
         d.dayAction().result = "Retenu";
-        d.Valider();
+        d.validateDayAction();
         QVERIFY(d.dayAction().validated);
         QCOMPARE(d.current(Kind::Company), 0);
         QCOMPARE(d.company().followUps.value(0),
                  (FollowUpRow{"05/12/2026", "Entretien", "Retenu"}));
         const BlocList &companies = d.list(Kind::Company);
         QVERIFY(companies.lines().contains("DATA05/12/2026\tEntretien\tRetenu"));
-        d.Valider();
+        d.validateDayAction();
         QCOMPARE(companies.lines().count("DATA05/12/2026\tEntretien\tRetenu"), 1);
 
         // A day action created after a validated one starts open.
@@ -503,7 +503,7 @@ private Q_SLOTS:
         d.dayAction().companyCode = "1000";
         d.dayAction().action = "Appel";
         d.dayAction().result = "ok";
-        d.Valider();
+        d.validateDayAction();
         QCOMPARE(d.current(Kind::Company), 0);
         QVERIFY(d.company().followUps.contains(FollowUpRow{"05/12/2026", "Appel", "ok"}));
 
@@ -512,7 +512,7 @@ private Q_SLOTS:
         d.dayAction().companyCode = "424242";
         d.dayAction().action = "Appel";
         d.dayAction().result = "rien";
-        d.Valider();
+        d.validateDayAction();
         QVERIFY(d.dayAction().validated);
         QVERIFY(!companies.lines().join('\n').contains("rien"));
     }

@@ -170,11 +170,11 @@ class TestCommandWalk : public QObject, MainWindowFixture {
     enum Page { Companies, Operations, DayActions };
     void show(int page) {
         if (page == Companies)
-            m_form->Societes1Click();
+            m_form->showCompanies();
         else if (page == Operations)
-            m_form->Operations1Click();
+            m_form->showOperations();
         else
-            m_form->Journee1Click();
+            m_form->showDayActions();
     }
 
     void openThreeCompanies() {
@@ -325,10 +325,10 @@ private Q_SLOTS:
                 openThreeCompanies();
                 show(page);
                 // The second of three records: every move goes somewhere.
-                m_form->Suivant1Click();
+                m_form->showNextRecord();
                 if (caption == "Co&ller" || caption == "Coller") {
-                    m_form->Copier1Click();
-                    m_form->Suivant1Click();
+                    m_form->copyAddress();
+                    m_form->showNextRecord();
                 }
                 // Unsaved changes, so that saving has something to do.
                 m_form->fiche()->dataSet().SetModif();

@@ -67,7 +67,7 @@ private Q_SLOTS:
         QCOMPARE(hint->text(), QStringLiteral("Ouvrir"));
 
         // "Nouvelle fiche" works without a data set and enables the rest.
-        m_form->Nouvellefiche1Click();
+        m_form->addRecord();
         QCOMPARE(edit("editCode")->text(), QStringLiteral("10001"));
         for (const char *name : {"actionEnregistrer", "actionSuivant", "toolColler"})
             QVERIFY2(action(name)->isEnabled(), name);
@@ -75,15 +75,15 @@ private Q_SLOTS:
 
     void checkMarksChangeOnlyInTheirGroup() {
         m_form->Nouveau1Click();
-        m_form->Journee1Click();
+        m_form->showDayActions();
         m_dialogs->scripts << [](QDialog *d) { press(d, "buttonOk"); };
-        m_form->Actionsdujour1Click();
+        m_form->selectActionsOfDay();
         QCOMPARE(m_dialogs->titles.last(), QStringLiteral("Sélectionner actions du  jour"));
         QCOMPARE(checked(), (QStringList{QStringLiteral("actionToutesSocietes"),
                                          QStringLiteral("actionToutesOperations"),
                                          QStringLiteral("actionActionsDuJour")}));
         QCOMPARE(m_form->fiche()->dataSet().day(), Dates::format(QDate::currentDate()));
-        m_form->Toutesjournees1Click();
+        m_form->selectAllDayActions();
         QCOMPARE(checked(), (QStringList{QStringLiteral("actionToutesSocietes"),
                                          QStringLiteral("actionToutesOperations"),
                                          QStringLiteral("actionToutesJournees")}));
@@ -92,8 +92,8 @@ private Q_SLOTS:
         QVERIFY(action("actionToutesJournees")->isChecked());
 
         // New shows all operations again, and its marks say so.
-        m_form->Operations1Click();
-        m_form->Type1Click(); // Annuler: by type, with an empty type
+        m_form->showOperations();
+        m_form->selectByOperationType(); // Annuler: by type, with an empty type
         QVERIFY(action("actionType")->isChecked());
         m_form->Nouveau1Click();
         QCOMPARE(m_form->fiche()->dataSet().selectionMode(Kind::Operation), Selection::Cleared);
@@ -299,10 +299,10 @@ private Q_SLOTS:
         m_dialogs->files << path(QStringLiteral("a.tvr"));
         m_form->OpenItemClick();
         m_dialogs->answers << QMessageBox::Cancel << QMessageBox::Ok;
-        m_form->Supprimerfiche1Click();
+        m_form->deleteRecord();
         QCOMPARE(m_dialogs->warnings.last(), QStringLiteral("Confirmer suppression de la fiche ?"));
         QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 3);
-        m_form->Supprimerfiche1Click();
+        m_form->deleteRecord();
         QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 2);
         QCOMPARE(edit("editSociete")->text(), QStringLiteral("Société 1"));
     }

@@ -46,11 +46,11 @@ private Q_SLOTS:
     // are imported, the company page shows the first of all of them.
     void importFromTheOperationPage() {
         open(3);
-        m_form->Codepostal1Click();
-        m_form->Operations1Click();
+        m_form->selectByPostalCode();
+        m_form->showOperations();
         writeLines(path("Liste.CSV"), {"12/05/2025;Durand", "01/06/2025;Martin"});
         m_dialogs->files << path("Liste.CSV");
-        m_form->Importer1Click();
+        m_form->importCompanies();
         QCOMPARE(m_dialogs->filters.last(), ImportFilter);
         QCOMPARE(m_form->fiche()->currentKind(), Kind::Company);
         QCOMPARE(data().count(Kind::Company), 5);
@@ -59,7 +59,7 @@ private Q_SLOTS:
         QVERIFY(!action("actionCodePostal")->isChecked());
         QCOMPARE(data().current(Kind::Company), 0);
         QCOMPARE(hint(), QStringLiteral("2 sociétés importées"));
-        m_form->Dernier1Click();
+        m_form->showLastRecord();
         QCOMPARE(m_form->findChild<QLineEdit *>("editSociete")->text(), QStringLiteral("Martin"));
     }
 
@@ -67,7 +67,7 @@ private Q_SLOTS:
     void importWithoutADataSet() {
         writeLines(path("l.txt"), {"01/02/2024\tSeule"});
         m_dialogs->files << path("l.txt");
-        m_form->Importer1Click();
+        m_form->importCompanies();
         QCOMPARE(hint(), QStringLiteral("1 société importée"));
         m_dialogs->files << path("neuf.tvr");
         const int before = m_dialogs->fileDialogs;
@@ -80,8 +80,8 @@ private Q_SLOTS:
     void refusals() {
         open(2);
         m_dialogs->files << QString() << path("absent.txt");
-        m_form->Importer1Click();
-        m_form->Importer1Click();
+        m_form->importCompanies();
+        m_form->importCompanies();
         QCOMPARE(m_dialogs->messages,
                  QStringList{"Le ficher " + path("absent.txt") + "n'existe pas"});
         QCOMPARE(data().count(Kind::Company), 2);
@@ -101,7 +101,7 @@ private Q_SLOTS:
             shown = progress->windowTitle();
             progress->findChild<QPushButton *>("buttonAnnuler")->click();
         });
-        m_form->Importer1Click();
+        m_form->importCompanies();
         QCOMPARE(shown, QStringLiteral("Importer"));
         QCOMPARE(data().count(Kind::Company), 2);
         QCOMPARE(data().list(Kind::Company).countTags(), 2);
@@ -128,7 +128,7 @@ private Q_SLOTS:
         QTest::keyClicks(m_form->findChild<QLineEdit *>("editSociete"), " modif");
         m_dialogs->files << path(typed);
         m_dialogs->types << type;
-        m_form->Exporter1Click();
+        m_form->exportCompanies();
         QCOMPARE(m_dialogs->filters.last(), ExportFilter);
         QCOMPARE(m_dialogs->suggestions.last(), QStringLiteral("Export.txt"));
         QVERIFY(bytes(path(written)).startsWith(QString::fromUtf8(start).toLatin1()));

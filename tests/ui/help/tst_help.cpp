@@ -154,7 +154,7 @@ private Q_SLOTS:
     void f1OpensThePageOfTheOpenMenu() {
         QFETCH(QString, menu);
         QFETCH(QString, page);
-        m_form->Operations1Click(); // the card's own page must not win over the menu
+        m_form->showOperations(); // the card's own page must not win over the menu
         QMenu *open = m_form->menu(menu.toLatin1().constData());
         open->popup(m_form->mapToGlobal(QPoint(10, 10)));
         QVERIFY(QTest::qWaitForWindowExposed(open));
@@ -176,8 +176,8 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QString, page);
         using Show = void (TMainForm::*)();
-        const Show show[] = {&TMainForm::Societes1Click, &TMainForm::Operations1Click,
-                             &TMainForm::Journee1Click};
+        const Show show[] = {&TMainForm::showCompanies, &TMainForm::showOperations,
+                             &TMainForm::showDayActions};
         (m_form->*show[kind])();
         QTest::keyClick(m_form->fiche(), Qt::Key_F1);
         QCOMPARE(help()->currentPage(), page);
@@ -267,7 +267,7 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, page);
         // From the contents, a click on the index tab gives the caret to the keyword.
-        m_form->Index1Click();
+        m_form->showHelpContents();
         QVERIFY(QTest::qWaitForWindowActive(help()));
         QTabBar *tabs = help()->findChild<QTabWidget *>(QStringLiteral("helpTabs"))->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());

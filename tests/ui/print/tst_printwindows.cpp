@@ -67,7 +67,7 @@ private Q_SLOTS:
             d->findChild<QCheckBox *>("checkGuide")->setChecked(guide);
             press(d, qPrintable(button));
         };
-        m_form->Miseenpage1Click();
+        m_form->setUpPage();
         QCOMPARE(m_dialogs->titles.last(), QStringLiteral("Mise en page"));
         QTEST(m_form->fiche()->envelopeOrientation(), "orientation");
         QTEST(m_form->fiche()->settings().guideOffset, "offset");
@@ -102,9 +102,9 @@ private Q_SLOTS:
                 press(d, "buttonImprimer");
                 press(d, "buttonFermer");
             };
-            m_form->Rapportdactivite1Click();
+            m_form->showActivityReport();
         } else {
-            m_form->Listedessocietes1Click();
+            m_form->printCompanyList();
         }
         QTEST(PdfReading::pages(firstPdf), "firstPages");
         // The file the dialog proposes is named after the printout, in the folder shown.
@@ -114,9 +114,9 @@ private Q_SLOTS:
         const int asked = m_dialogs->fileDialogs;
         m_dialogs->files << path(second);
         if (second == QLatin1String("enveloppe"))
-            m_form->Enveloppecourante1Click();
+            m_form->printEnvelope();
         else
-            m_form->Imprimerfiche1Click();
+            m_form->printCard();
         QCOMPARE(m_dialogs->fileDialogs, asked + 1);
         QCOMPARE(m_dialogs->filters.last(), QStringLiteral("Documents PDF (*.pdf)"));
         QCOMPARE(PdfReading::pages(path(second + QStringLiteral(".pdf"))), 1);
@@ -129,7 +129,7 @@ private Q_SLOTS:
         open(1);
         const QString bad = path(QStringLiteral("absent/fiche.pdf"));
         m_dialogs->files << bad;
-        m_form->Imprimerfiche1Click();
+        m_form->printCard();
         QCOMPARE(m_dialogs->messages.size(), 1);
         QVERIFY2(
             m_dialogs->messages[0].startsWith(
@@ -152,10 +152,10 @@ private Q_SLOTS:
             printInto(printer, path(QStringLiteral("liste.pdf")));
         };
         m_dialogs->printAnswers << false;
-        m_form->Listedessocietes1Click();
+        m_form->printCompanyList();
         QVERIFY(!QFile::exists(path(QStringLiteral("liste.pdf"))));
         m_dialogs->printAnswers << true;
-        m_form->Listedessocietes1Click();
+        m_form->printCompanyList();
         QCOMPARE(seen, &runPrinter());
         QCOMPARE(head(path(QStringLiteral("liste.pdf"))), QByteArray("%PDF-"));
         // Later printouts of other windows print all their pages again.
@@ -166,13 +166,13 @@ private Q_SLOTS:
     void previewWithoutBox() {
         open(2);
         m_dialogs->files << path(QStringLiteral("fiche.pdf"));
-        m_form->Imprimerfiche1Click();
+        m_form->printCard();
         QString title;
         m_dialogs->onPreview = [&](QPrinter &printer) {
             title = printer.docName();
             printInto(printer, path(QStringLiteral("apercu.pdf")));
         };
-        m_form->ApercuEnveloppe1Click();
+        m_form->previewEnvelope();
         QCOMPARE(m_dialogs->previews, 1);
         // Titled after the envelope, not the card printed before.
         QCOMPARE(title, QStringLiteral("Enveloppe"));
@@ -180,7 +180,7 @@ private Q_SLOTS:
         QCOMPARE(head(path(QStringLiteral("apercu.pdf"))), QByteArray("%PDF-"));
         QCOMPARE(runPrinter().pageLayout().orientation(), QPageLayout::Portrait);
         // The envelopes' preview asks its range first; Annuler shows nothing.
-        m_form->ApercuEnveloppes1Click();
+        m_form->previewEnvelopes();
         QCOMPARE(m_dialogs->previews, 1);
     }
 };
