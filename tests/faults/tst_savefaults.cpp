@@ -4,6 +4,7 @@
 // with the backups of a finished save and no leftovers. Odd files beside the
 // data file are refused without a hang and without a write.
 
+#include "core/coretest.h"
 #include "store/dataset.h"
 
 #include <QDir>
@@ -64,19 +65,11 @@ public:
     QString real(int k) const { return home() + u'/' + name + u'.' + Endings[k]; }
 
     void reset() {
-        for (const QString &entry : QDir(dir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
-                                                          QDir::System | QDir::Hidden)) {
-            const QString p = root.filePath(entry);
-            if (QFileInfo(p).isDir() && !QFileInfo(p).isSymLink())
-                QDir(p).removeRecursively();
-            else
-                QFile::remove(p);
-        }
+        QDir(dir()).removeRecursively();
         QDir().mkpath(home());
         for (int k = 0; k < 3; ++k) {
             QFile file(real(k));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(oldContent(k));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(oldContent(k)) > 0);
             file.close();
             if (linked)
                 QVERIFY(QFile::link(real(k), path(k)));
@@ -201,9 +194,9 @@ private Q_SLOTS:
     void everyCallOfASave_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("linked");
-        QTest::newRow("plain name") << "suivi" << false;
-        QTest::newRow("name outside Windows-1252") << QStringLiteral("Łódź-Ω") << false;
-        QTest::newRow("through symbolic links") << "suivi" << true;
+        row("plain name", "suivi", false);
+        row("name outside Windows-1252", QStringLiteral("Łódź-Ω"), false);
+        row("through symbolic links", "suivi", true);
     }
     void everyCallOfASave() {
         QFETCH(QString, name);
@@ -282,10 +275,10 @@ private Q_SLOTS:
     // What stands beside the data file instead of a record file.
     void oddFilesAreRefused_data() {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("pipe") << "fifo";
-        QTest::newRow("link to /dev/zero") << "zero";
-        QTest::newRow("folder") << "dossier";
-        QTest::newRow("read error") << "eio";
+        row("pipe", "fifo");
+        row("link to /dev/zero", "zero");
+        row("folder", "dossier");
+        row("read error", "eio");
     }
     void oddFilesAreRefused() {
         QFETCH(QString, kind);

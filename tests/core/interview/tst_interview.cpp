@@ -1,10 +1,13 @@
-// The scripted recruiter: reading the script, reading the answers, scoring
-// them and the transcript a dialogue leaves.
+#include "core/coretest.h"
 #include "interview/dialogue.h"
+#include "interview/scriptfile.h"
 #include "interview/transcript.h"
 #include "store/textfile.h"
 
 #include <QtTest>
+
+// The scripted recruiter: reading the script, reading the answers, scoring
+// them, the transcript a dialogue leaves and the sample script installed.
 
 namespace {
 
@@ -31,24 +34,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("folded");
         QTest::addColumn<int>("words");
 
-        QTest::newRow("punctuation") << "  Je veux de l'Argent.\t"
-                                     << " je veux de l argent  "
-                                     << " je veux de l argent  " << 5;
-        QTest::newRow("accents, capitals kept") << "Été à Noël, ça!"
-                                                << " Été à noël  ça  "
-                                                << " Éte a noel  ca  " << 4;
-        QTest::newRow("all twelve marks") << "&#@,'?;:/!§."
-                                          << "              "
-                                          << "              " << 0;
+        row("punctuation", "  Je veux de l'Argent.\t", " je veux de l argent  ",
+            " je veux de l argent  ", 5);
+        row("accents, capitals kept", "Été à Noël, ça!", " Été à noël  ça  ", " Éte a noel  ca  ",
+            4);
+        row("all twelve marks", "&#@,'?;:/!§.", "              ", "              ", 0);
     }
     void normalise() {
         QFETCH(QString, padded);
         QFETCH(QString, typed);
         QCOMPARE(Dialogue::padded(typed), padded);
-        QFETCH(QString, folded);
-        QCOMPARE(SansAccents(padded), folded);
-        QFETCH(int, words);
-        QCOMPARE(NbMots(padded), words);
+        QTEST(SansAccents(padded), "folded");
+        QTEST(NbMots(padded), "words");
     }
 
     void questions_data() {
@@ -56,19 +53,16 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("questions");
         QTest::addColumn<QStringList>("keywords");
 
-        QTest::newRow("keywords") << QStringList{"1 - salaire,Expérience/ " + Q1 + " "}
-                                  << QStringList{Q1}
-                                  << QStringList{" salaire -1", " experience -1"};
-        QTest::newRow("20 characters dropped, keywords kept")
-            << QStringList{"1 - court/Quel âge avez-vous ?", "1 - paie/" + Q1} << QStringList{Q1}
-            << QStringList{" court -1", " paie -1"};
-        QTest::newRow("no slash: no keywords")
-            << QStringList{Q2} << QStringList{Q2} << QStringList();
-        QTest::newRow("no hyphen: keywords skipped")
-            << QStringList{"1 paie/" + Q1} << QStringList{Q1} << QStringList();
-        QTest::newRow("spaces become part of the keyword")
-            << QStringList{"12 - a, b/" + Q1} << QStringList{Q1}
-            << QStringList{" a -12", "  b -12"};
+        row("keywords", QStringList{"1 - salaire,Expérience/ " + Q1 + " "}, QStringList{Q1},
+            QStringList{" salaire -1", " experience -1"});
+        row("20 characters dropped, keywords kept",
+            QStringList{"1 - court/Quel âge avez-vous ?", "1 - paie/" + Q1}, QStringList{Q1},
+            QStringList{" court -1", " paie -1"});
+        row("no slash: no keywords", QStringList{Q2}, QStringList{Q2}, QStringList());
+        row("no hyphen: keywords skipped", QStringList{"1 paie/" + Q1}, QStringList{Q1},
+            QStringList());
+        row("spaces become part of the keyword", QStringList{"12 - a, b/" + Q1}, QStringList{Q1},
+            QStringList{" a -12", "  b -12"});
     }
     void questions() {
         QFETCH(QStringList, lines);
@@ -85,13 +79,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<int>("score");
 
-        QTest::newRow("8 characters") << "abcdefgh" << 95;
-        QTest::newRow("9 characters") << "abcdefghi" << 100;
-        QTest::newRow("29 characters") << QString(29, u'a') << 110;
-        QTest::newRow("997 characters") << QString(997, u'a') << 120;
-        QTest::newRow("998 characters") << QString(998, u'a') << 100;
-        QTest::newRow("good word inside a word, once") << "bienvenue bien" << 110;
-        QTest::newRow("bad word") << "je suis nul" << 90;
+        row("8 characters", "abcdefgh", 95);
+        row("9 characters", "abcdefghi", 100);
+        row("29 characters", QString(29, u'a'), 110);
+        row("997 characters", QString(997, u'a'), 120);
+        row("998 characters", QString(998, u'a'), 100);
+        row("good word inside a word, once", "bienvenue bien", 110);
+        row("bad word", "je suis nul", 90);
     }
     void score() {
         ScriptedRandom random;
@@ -108,11 +102,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("said");
 
-        QTest::newRow("keyword") << "Je veux de l'argent." << Q1;
-        QTest::newRow("not inside a word") << "argentin" << Q2;
-        QTest::newRow("accent folded") << "Mon expérience..." << Q1;
-        QTest::newRow("too short") << " ab "
-                                   << "Je vous écoute...";
+        row("keyword", "Je veux de l'argent.", Q1);
+        row("not inside a word", "argentin", Q2);
+        row("accent folded", "Mon expérience...", Q1);
+        row("too short", " ab ", "Je vous écoute...");
     }
     void keywords() {
         ScriptedRandom random({0, 0, 1});
@@ -123,16 +116,15 @@ private Q_SLOTS:
         QCOMPARE(d.recruiterLine(), QString("Bonjour Madame, asseyez-vous."));
         QFETCH(QString, answer);
         d.submit(answer);
-        QFETCH(QString, said);
-        QCOMPARE(d.recruiterLine(), said);
+        QTEST(d.recruiterLine(), "said");
     }
 
     void averages_data() {
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QString>("average");
-        QTest::newRow("4 5 6") << QStringList{"a b c d", "a b c d e", "a b c d e f"} << "5";
-        QTest::newRow("4 5: halves to even") << QStringList{"a b c d", "a b c d e"} << "4";
-        QTest::newRow("no answer") << QStringList() << "0";
+        row("4 5 6", QStringList{"a b c d", "a b c d e", "a b c d e f"}, "5");
+        row("4 5: halves to even", QStringList{"a b c d", "a b c d e"}, "4");
+        row("no answer", QStringList(), "0");
     }
     void averages() {
         ScriptedRandom random;
@@ -173,10 +165,9 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("start");
-        QTest::newRow("two lines")
-            << QStringList{"a", "b"} << "X" << int(Dialogue::Start::NoScript);
-        QTest::newRow("name of spaces") << script({Q1}) << "  " << int(Dialogue::Start::NoName);
-        QTest::newRow("no question") << script({}) << "X" << int(Dialogue::Start::Incomplete);
+        row("two lines", QStringList{"a", "b"}, "X", int(Dialogue::Start::NoScript));
+        row("name of spaces", script({Q1}), "  ", int(Dialogue::Start::NoName));
+        row("no question", script({}), "X", int(Dialogue::Start::Incomplete));
     }
     void refusedStarts() {
         ScriptedRandom random({3});
@@ -184,8 +175,7 @@ private Q_SLOTS:
         QFETCH(QStringList, lines);
         d.setScript(lines);
         QFETCH(QString, name);
-        QFETCH(int, start);
-        QCOMPARE(int(d.Nouveaudial(name, "", "Monsieur")), start);
+        QTEST(int(d.Nouveaudial(name, "", "Monsieur")), "start");
         QVERIFY(!d.running());
         QVERIFY(d.transcript().isEmpty());
     }
@@ -232,19 +222,65 @@ private Q_SLOTS:
     void transcriptFileName_data() {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written");
-        QTest::newRow("no extension") << "/tmp/entretien"
-                                      << "/tmp/entretien.txt";
-        QTest::newRow("own extension kept") << "/tmp/entretien.log"
-                                            << "/tmp/entretien.log";
-        QTest::newRow("dotted folder") << "/tmp/v1.2/entretien"
-                                       << "/tmp/v1.2/entretien.txt";
-        QTest::newRow("cancelled") << ""
-                                   << "";
+        row("no extension", "/tmp/entretien", "/tmp/entretien.txt");
+        row("own extension kept", "/tmp/entretien.log", "/tmp/entretien.log");
+        row("dotted folder", "/tmp/v1.2/entretien", "/tmp/v1.2/entretien.txt");
+        row("cancelled", "", "");
     }
     void transcriptFileName() {
         QFETCH(QString, chosen);
-        QFETCH(QString, written);
-        QCOMPARE(Transcript::fileName(chosen), written);
+        QTEST(Transcript::fileName(chosen), "written");
+    }
+
+    // The sample script reaches a new start directory, and only a new one.
+    void firstRun_data() {
+        QTest::addColumn<QString>("present"); // a file already in the start directory
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("copied");
+
+        row("new directory", QString(), true, true);
+        row("the program ran here", "Tavrin.ini", true, false);
+        row("the user's own script", "Recrut.scp", true, false);
+        row("start directory cannot be written", QString(), false, false);
+    }
+    void firstRun() {
+        QFETCH(QString, present);
+        QFETCH(bool, writable);
+        QFETCH(bool, copied);
+        QTemporaryDir program, start;
+        const QStringList sample{"Le DRH", "- Bonjour", "\\*", "1 - a/Question longue de test ?"};
+        QVERIFY(TextFile::write(program.filePath("Recrut.scp"), sample));
+        const QStringList own{"Mon script"};
+        if (!present.isEmpty())
+            QVERIFY(TextFile::write(start.filePath(present), own));
+        // Rights do not stop root: a start "directory" that is a file does.
+        QString startDir = start.path();
+        if (!writable) {
+            startDir = start.filePath("fichier");
+            QVERIFY(TextFile::write(startDir, own));
+        }
+
+        const QString shipped = ScriptFile::shipped(program.path());
+        QCOMPARE(shipped, program.filePath("Recrut.scp"));
+        QCOMPARE(ScriptFile::installAtFirstRun(startDir, shipped), copied);
+
+        const QString target = QDir(startDir).filePath("Recrut.scp");
+        if (copied)
+            QCOMPARE(TextFile::read(target), sample);
+        else if (present == QLatin1String("Recrut.scp"))
+            QCOMPARE(TextFile::read(target), own);
+        else
+            QVERIFY(!QFile::exists(target));
+    }
+
+    void shippedInAnInstallation() {
+        QTemporaryDir prefix;
+        QVERIFY(QDir(prefix.path()).mkpath("bin"));
+        QVERIFY(QDir(prefix.path()).mkpath("share/tavrin"));
+        QCOMPARE(ScriptFile::shipped(prefix.filePath("bin")), QString());
+        QVERIFY(TextFile::write(prefix.filePath("share/tavrin/Recrut.scp"), {"x"}));
+        QCOMPARE(ScriptFile::shipped(prefix.filePath("bin")),
+                 prefix.filePath("share/tavrin/Recrut.scp"));
     }
 };
 

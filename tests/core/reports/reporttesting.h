@@ -2,28 +2,20 @@
 
 // Record lists for the report tests: blocks written by hand, field by field.
 
-#include "store/bloclist.h"
-
-#include <QStringList>
+#include "core/coretest.h"
 
 namespace ReportTesting {
 
-inline QStringList block(int width, int number, const QStringList &content, bool closed = true) {
-    const QString n = QStringLiteral("%1").arg(number, width, 10, QLatin1Char('0'));
-    QStringList lines{QStringLiteral("<BLOC") + n + u'>'};
-    lines += content;
-    if (closed)
-        lines += QStringLiteral("</BLOC") + n + u'>';
-    return lines;
-}
+using ::block;
+using ::listOf;
 
 // An operation: code, type, summary, two costs, start, end, urgency, then
 // its follow-up rows as "DATA" lines.
 inline QStringList operation(int number, const QString &type, const QString &summary,
                              const QString &start, const QString &end, const QStringList &data = {},
                              bool closed = true) {
-    QStringList content{QString::number(10001 + number), type,  summary, QStringLiteral("1,00"),
-                        QStringLiteral("0,00"),          start, end,     QStringLiteral("N")};
+    QStringList content{
+        QString::number(10001 + number), type, summary, "1,00", "0,00", start, end, "N"};
     for (const QString &row : data)
         content += QStringLiteral("DATA") + row;
     return block(4, number, content, closed);
@@ -32,9 +24,8 @@ inline QStringList operation(int number, const QString &type, const QString &sum
 // A company: code, date, name, then the rest of its fixed lines.
 inline QStringList company(int number, const QString &code, const QString &name) {
     return block(5, number,
-                 {code, QStringLiteral("01/01/2024"), name, QString(), QString(),
-                  QStringLiteral("75001"), QStringLiteral("Paris"), QString(), QString(), QString(),
-                  QString(), QString(), QString()});
+                 {code, "01/01/2024", name, QString(), QString(), "75001", "Paris", QString(),
+                  QString(), QString(), QString(), QString(), QString()});
 }
 
 // A day action: code, date, time, action, company code, company name,
@@ -44,14 +35,8 @@ inline QStringList dayAction(int number, const QString &date, const QString &tim
                              bool validated = false) {
     return block(4, number,
                  {QString::number(10001 + number), date, time, action, companyCode, name, QString(),
-                  validated ? QStringLiteral("Y") : QStringLiteral("N"), name, QString(), QString(),
-                  QString(), QString(), QString()});
-}
-
-inline BlocList listOf(int width, const QStringList &lines) {
-    BlocList list(width);
-    list.setLines(lines);
-    return list;
+                  validated ? QStringLiteral("Y") : "N", name, QString(), QString(), QString(),
+                  QString(), QString()});
 }
 
 } // namespace ReportTesting

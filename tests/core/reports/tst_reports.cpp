@@ -1,12 +1,13 @@
 // The report tables: answers per operation, the chart's bars, the activity
 // entries and their period, the planning of a day, and the printed grid.
-#include "core/reports/reporttesting.h"
+#include "core/coretest.h"
 #include "print/recordingsurface.h"
 #include "reports/activityreport.h"
 #include "reports/chart.h"
 #include "reports/impgrille.h"
 #include "reports/operationstats.h"
 #include "reports/planning.h"
+#include "reporttesting.h"
 
 #include <QtTest>
 
@@ -45,41 +46,36 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QStringList>("expected"); // sorted
 
-        const QString e = QStringLiteral("31/03/2024");
-        QTest::newRow("Suivi filled counts, label may be empty, short rows count nothing")
-            << operation(0, "Salon", "Forum", "01/03/2024", e,
-                         {"01/03/2024\tAppel\tRéponse", "02/03/2024\tAppel\t", "\t\tOui",
-                          "03/03/2024\tSeul", ""})
-            << QStringList{e + "|Forum|2"};
+        const QString e = "31/03/2024";
+        row("Suivi filled counts, label may be empty, short rows count nothing",
+            operation(0, "Salon", "Forum", "01/03/2024", e,
+                      {"01/03/2024\tAppel\tRéponse", "02/03/2024\tAppel\t", "\t\tOui",
+                       "03/03/2024\tSeul", ""}),
+            QStringList{e + "|Forum|2"});
         QStringList many;
         for (int i = 0; i < 70; ++i)
-            many << QStringLiteral("01/03/2024\tAppel\tOui");
-        QTest::newRow("every row of the block counts, beyond the card's 63")
-            << operation(0, "Salon", "Forum", "01/03/2024", e, many)
-            << QStringList{e + "|Forum|70"};
-        QTest::newRow("a block without its closing tag ends at the next block")
-            << operation(0, "Salon", "A", "01/03/2024", e, {"x\ty\tz"}, false) +
-                   operation(1, "Salon", "B", "01/03/2024", e, {"x\ty\tz", "x\ty\tz"})
-            << QStringList{e + "|A|1", e + "|B|2"};
-        QTest::newRow("fixed lines beyond a short block read empty")
-            << block(4, 0, {"10001", "Salon", "Court"}) << QStringList{"|Court|0"};
+            many << "01/03/2024\tAppel\tOui";
+        row("every row of the block counts, beyond the card's 63",
+            operation(0, "Salon", "Forum", "01/03/2024", e, many), QStringList{e + "|Forum|70"});
+        row("a block without its closing tag ends at the next block",
+            operation(0, "Salon", "A", "01/03/2024", e, {"x\ty\tz"}, false) +
+                operation(1, "Salon", "B", "01/03/2024", e, {"x\ty\tz", "x\ty\tz"}),
+            QStringList{e + "|A|1", e + "|B|2"});
         const QString longSummary = QString(300, u'r') + u'\t' + "fin";
-        QTest::newRow("a long summary with a TAB stays whole")
-            << operation(0, "Salon", longSummary, "01/03/2024", e, {"a\tb\tc"})
-            << QStringList{e + u'|' + longSummary + "|1"};
-        QTest::newRow("day first, then summary case ignored")
-            << operation(0, "T", "b", "", "12/01/2024") +
-                   operation(1, "T", "zz", "", "05/03/2024") +
-                   operation(2, "T", "A", "", "12/01/2024")
-            << QStringList{"05/03/2024|zz|0", "12/01/2024|A|0", "12/01/2024|b|0"};
+        row("a long summary with a TAB stays whole",
+            operation(0, "Salon", longSummary, "01/03/2024", e, {"a\tb\tc"}),
+            QStringList{e + u'|' + longSummary + "|1"});
+        row("day first, then summary case ignored",
+            operation(0, "T", "b", "", "12/01/2024") + operation(1, "T", "zz", "", "05/03/2024") +
+                operation(2, "T", "A", "", "12/01/2024"),
+            QStringList{"05/03/2024|zz|0", "12/01/2024|A|0", "12/01/2024|b|0"});
     }
 
     void stats() {
         QFETCH(QStringList, lines);
         QList<OperationStats::Entry> entries = OperationStats::entries(listOf(4, lines));
         OperationStats::sort(entries);
-        QFETCH(QStringList, expected);
-        QCOMPARE(flatten(entries), expected);
+        QTEST(flatten(entries), "expected");
     }
 
     void chart_data() {
@@ -92,21 +88,19 @@ private Q_SLOTS:
             last32 << v;
             ys32 << 300 - v * 280 / 40;
         }
-        QTest::newRow("40 values: the 32 last") << numbered(QString(), 40) << last32 << ys32;
-        QTest::newRow("tallest at 20, half at 160, padding trimmed")
-            << QStringList{"   4", "2 "} << QList<int>{4, 2} << QList<int>{20, 160};
-        QTest::newRow("decimal comma, halves to even")
-            << QStringList{"2,5", "3,5", "0,4", "x"} << QList<int>{2, 4, 0, 0}
-            << QList<int>{160, 20, 300, 300};
-        QTest::newRow("largest 0: flat on the axis")
-            << QStringList{"0", "0"} << QList<int>{0, 0} << QList<int>{300, 300};
-        QTest::newRow("no entry, no bar") << QStringList{} << QList<int>{} << QList<int>{};
+        row("40 values: the 32 last", numbered(QString(), 40), last32, ys32);
+        row("tallest at 20, half at 160, padding trimmed", QStringList{"   4", "2 "},
+            QList<int>{4, 2}, QList<int>{20, 160});
+        row("decimal comma, halves to even", QStringList{"2,5", "3,5", "0,4", "x"},
+            QList<int>{2, 4, 0, 0}, QList<int>{160, 20, 300, 300});
+        row("largest 0: flat on the axis", QStringList{"0", "0"}, QList<int>{0, 0},
+            QList<int>{300, 300});
+        row("no entry, no bar", QStringList{}, QList<int>{}, QList<int>{});
     }
 
     void chart() {
         QFETCH(QStringList, texts);
         QFETCH(QList<int>, values);
-        QFETCH(QList<int>, ys);
         QCOMPARE(Chart::values(texts), values);
         const QList<Chart::Bar> bars = Chart::bars(values);
         QList<int> barYs;
@@ -114,7 +108,7 @@ private Q_SLOTS:
             QCOMPARE(bars[i].x, 20 + 15 * int(i));
             barYs << bars[i].y;
         }
-        QCOMPARE(barYs, ys);
+        QTEST(barYs, "ys");
     }
 
     void activity_data() {
@@ -132,20 +126,18 @@ private Q_SLOTS:
             dayAction(0, "31/12/2024", "10:00:00", "Visite", "10001", "Dupont") +
             dayAction(1, "05/03/2024", "09:00:00", "appel", "10002", "Durand\tfils") +
             dayAction(2, "01/01/2025", "09:00:00", "Visite", "10001", "Dupont");
-        QTest::newRow("one year: bounds inclusive, last year's 31/12 and bad dates out")
-            << ops << days << "01/01/2024"
-            << "31/12/2024"
-            << QStringList{"20240101|Envoi|CV", "20240305|appel|Durand\tfils",
-                           "20241231|Visite|Dupont"};
-        QTest::newRow("one day: operations and day actions by action text, case ignored")
-            << operation(0, "Salon", "Forum", "05/03/2024", "") +
-                   operation(1, "Banque", "Prêt", "05/03/2024", "")
-            << days << "05/03/2024"
-            << "05/03/2024"
-            << QStringList{"20240305|appel|Durand\tfils", "20240305|Banque|Prêt",
-                           "20240305|Salon|Forum"};
-        QTest::newRow("a period typed half matches nothing") << ops << days << "__/__/____"
-                                                             << "31/12/2024" << QStringList{};
+        row("one year: bounds inclusive, last year's 31/12 and bad dates out", ops, days,
+            "01/01/2024", "31/12/2024",
+            QStringList{"20240101|Envoi|CV", "20240305|appel|Durand\tfils",
+                        "20241231|Visite|Dupont"});
+        row("one day: operations and day actions by action text, case ignored",
+            operation(0, "Salon", "Forum", "05/03/2024", "") +
+                operation(1, "Banque", "Prêt", "05/03/2024", ""),
+            days, "05/03/2024", "05/03/2024",
+            QStringList{"20240305|appel|Durand\tfils", "20240305|Banque|Prêt",
+                        "20240305|Salon|Forum"});
+        row("a period typed half matches nothing", ops, days, "__/__/____", "31/12/2024",
+            QStringList{});
     }
 
     void activity() {
@@ -153,11 +145,10 @@ private Q_SLOTS:
         QFETCH(QStringList, dayActions);
         QFETCH(QString, from);
         QFETCH(QString, to);
-        QFETCH(QStringList, expected);
         QList<ActivityReport::Entry> entries =
             ActivityReport::entries(listOf(4, operations), listOf(4, dayActions));
         ActivityReport::sort(entries);
-        QCOMPARE(flatten(ActivityReport::inPeriod(entries, from, to)), expected);
+        QTEST(flatten(ActivityReport::inPeriod(entries, from, to)), "expected");
     }
 
     void planning_data() {
@@ -171,17 +162,17 @@ private Q_SLOTS:
             dayAction(2, "06/03/2024", "08:00:00", "Appel", "10001", "Dupont") +
             dayAction(3, "05/03/2024", "11:00:00", "Appel", "10001", "Dupont", true) +
             dayAction(4, "5/03/2024", "08:00:00", "Appel", "10001", "Court");
-        QTest::newRow("time order; unknown company empty; first code wins; validated listed")
-            << days << "05/03/2024"
-            << QStringList{"|05/03/2024|09:30:00|Inconnue", "00000|05/03/2024|11:00:00|Dupont",
-                           "00001|05/03/2024|14:00:00|Durand"};
-        QTest::newRow("a day without any: nothing") << days << "07/03/2024" << QStringList{};
-        QTest::newRow("a TAB in a name stays in its column")
-            << dayAction(0, "05/03/2024", "10:00:00", "Visite", "10002", "A\tB") << "05/03/2024"
-            << QStringList{"00001|05/03/2024|10:00:00|A\tB"};
-        QTest::newRow("a line like a closing tag of the planning cuts nothing")
-            << dayAction(1, "05/03/2024", "</BLOC0000>", "Visite", "10002", "Durand")
-            << "05/03/2024" << QStringList{"00001|05/03/2024|</BLOC0000>|Durand"};
+        row("time order; unknown company empty; first code wins; validated listed", days,
+            "05/03/2024",
+            QStringList{"|05/03/2024|09:30:00|Inconnue", "00000|05/03/2024|11:00:00|Dupont",
+                        "00001|05/03/2024|14:00:00|Durand"});
+        row("a day without any: nothing", days, "07/03/2024", QStringList{});
+        row("a TAB in a name stays in its column",
+            dayAction(0, "05/03/2024", "10:00:00", "Visite", "10002", "A\tB"), "05/03/2024",
+            QStringList{"00001|05/03/2024|10:00:00|A\tB"});
+        row("a line like a closing tag of the planning cuts nothing",
+            dayAction(1, "05/03/2024", "</BLOC0000>", "Visite", "10002", "Durand"), "05/03/2024",
+            QStringList{"00001|05/03/2024|</BLOC0000>|Durand"});
     }
 
     void planning() {
@@ -190,13 +181,12 @@ private Q_SLOTS:
                           company(2, "10001", "Double"));
         QFETCH(QStringList, days);
         QFETCH(QString, day);
-        QFETCH(QStringList, expected);
         Planning planning;
         planning.Init(companies, listOf(4, days));
         QStringList rows;
         for (const Planning::Row &r : planning.LitJour(day))
             rows << r.company + u'|' + r.date + u'|' + r.time + u'|' + r.name;
-        QCOMPARE(rows, expected);
+        QTEST(rows, "expected");
     }
 
     // RecordingSurface at 600 dpi on 200 x 287 mm: 4724 x 6779 units, a 10 pt
@@ -246,9 +236,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("pages");
         // 40 rows fill a page exactly.
-        QTest::newRow("a full page ends the document") << 40 << 1;
-        QTest::newRow("one more row, one more page") << 41 << 2;
-        QTest::newRow("two full pages and one row") << 81 << 3;
+        row("a full page ends the document", 40, 1);
+        row("one more row, one more page", 41, 2);
+        row("two full pages and one row", 81, 3);
     }
 
     void impGrillePaging() {
@@ -258,8 +248,7 @@ private Q_SLOTS:
         for (int r = 1; r <= rows; ++r)
             grid.rows << QStringList{QString::number(r), "x"};
         QVERIFY(ImpGrille(surface, grid, "T", {}, rows, QDate(2024, 3, 7)));
-        QFETCH(int, pages);
-        QCOMPARE(surface.pageCount(), pages);
+        QTEST(surface.pageCount(), "pages");
         int headings = 0, lastRow = 0;
         for (const auto &op : surface.texts()) {
             headings += op.text.startsWith("Imprimé le ") ? 1 : 0;

@@ -1,7 +1,8 @@
-#include "storetest.h"
-
+#include "core/coretest.h"
+#include "store/costformat.h"
 #include "store/records.h"
 
+#include <QGuiApplication>
 #include <QtTest>
 
 namespace {
@@ -34,28 +35,14 @@ private Q_SLOTS:
         c.notice = {"Développeur C++", ""};
         c.observations = {"Rappeler"};
         c.followUps = {{"01/12/2026", "Appel", "Rappel"}, {"", "", ""}, {"02/12/2026", "x", "y"}};
-        const QStringList expected{"10001",
-                                   "01/12/2026",
-                                   "Durand SARL",
-                                   "12 rue de la Paix",
-                                   "",
-                                   "75011",
-                                   "Paris",
-                                   "01 02 03 04 05",
-                                   "",
-                                   "",
-                                   "M. Durand",
-                                   "",
-                                   "Informatique",
-                                   "MEMODéveloppeur C++",
-                                   "MEMO",
-                                   "TEXTRappeler",
-                                   "DATA01/12/2026\tAppel\tRappel"};
+        const QStringList expected =
+            QString("10001|01/12/2026|Durand SARL|12 rue de la Paix||75011|Paris|01 02 03 04 05|||"
+                    "M. Durand||Informatique|MEMODéveloppeur C++|MEMO|TEXTRappeler|"
+                    "DATA01/12/2026\tAppel\tRappel")
+                .split(u'|');
         QCOMPARE(c.lines(), expected);
 
-        BlocList list(5);
-        list.append(blockLines(5, 0, c.lines()));
-        const Company back = Company::read(list, 0, today);
+        const Company back = Company::read(listOf(5, block(5, 0, c.lines())), 0, today);
         QCOMPARE(back.lines(), expected);
         QCOMPARE(back.date, QDate(2026, 12, 1));
     }
@@ -63,31 +50,28 @@ private Q_SLOTS:
     void followUpRowsStopAtTheFirstShortRow_data() {
         QTest::addColumn<QList<FollowUpRow>>("rows");
         QTest::addColumn<int>("written");
-        QTest::newRow("a b c joined is 7 characters")
-            << QList<FollowUpRow>{{"a", "b", "c"}, {"01/12/2026", "Appel", "ok"}} << 0;
-        QTest::newRow("8 characters of cells are written")
-            << QList<FollowUpRow>{{"abcdef", "g", "h"}} << 1;
-        QTest::newRow("empty row ends the list")
-            << QList<FollowUpRow>{{"01/12/2026", "A", "B"}, {}, {"02/12/2026", "C", "D"}} << 1;
+        row("a b c joined is 7 characters",
+            QList<FollowUpRow>{{"a", "b", "c"}, {"01/12/2026", "Appel", "ok"}}, 0);
+        row("8 characters of cells are written", QList<FollowUpRow>{{"abcdef", "g", "h"}}, 1);
+        row("empty row ends the list",
+            QList<FollowUpRow>{{"01/12/2026", "A", "B"}, {}, {"02/12/2026", "C", "D"}}, 1);
     }
     void followUpRowsStopAtTheFirstShortRow() {
         QFETCH(QList<FollowUpRow>, rows);
-        QFETCH(int, written);
-        QCOMPARE(FollowUp::lines(rows).size(), written);
+        QTEST(int(FollowUp::lines(rows).size()), "written");
     }
 
     void dataLinesSplitAtTabs_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<FollowUpRow>("row");
-        QTest::newRow("three cells") << "d\ta\tt" << FollowUpRow{"d", "a", "t"};
-        QTest::newRow("tab in the last cell") << "d\ta\tt\tu" << FollowUpRow{"d", "a", "t\tu"};
-        QTest::newRow("one tab") << "d\ta" << FollowUpRow{"d", "a", ""};
-        QTest::newRow("no tab") << "d" << FollowUpRow{"d", "", ""};
+        row("three cells", "d\ta\tt", FollowUpRow{"d", "a", "t"});
+        row("tab in the last cell", "d\ta\tt\tu", FollowUpRow{"d", "a", "t\tu"});
+        row("one tab", "d\ta", FollowUpRow{"d", "a", ""});
+        row("no tab", "d", FollowUpRow{"d", "", ""});
     }
     void dataLinesSplitAtTabs() {
         QFETCH(QString, text);
-        QFETCH(FollowUpRow, row);
-        QCOMPARE(FollowUp::parse(text), row);
+        QTEST(FollowUp::parse(text), "row");
     }
 
     void addingFollowUpRows() {
@@ -106,22 +90,22 @@ private Q_SLOTS:
     void companyReaderRules() {
         BlocList list(5);
         list.append(" ");
-        list.append(blockLines(5, 0,
-                               {"10057", "pas une date", "Nom", "A1", "", "75011", "Paris", "T",
-                                "F", "M", "C", "W", "Act", "MEMO" + QString(300, u'n'),
-                                "XXXXignored", "DATA01/12/2026\tAppel\tsuite", "TEXTobs"}));
+        list.append(block(5, 0,
+                          {"10057", "pas une date", "Nom", "A1", "", "75011", "Paris", "T", "F",
+                           "M", "C", "W", "Act", "MEMO" + QString(300, u'n'), "XXXXignored",
+                           "DATA01/12/2026\tAppel\tsuite", "TEXTobs"}));
         const Company c = Company::read(list, 0, today);
-        QCOMPARE(c.code, QStringLiteral("10057"));
+        QCOMPARE(c.code, "10057");
         QCOMPARE(c.date, today); // an unreadable date leaves today's date
         QCOMPARE(c.address2, QString());
-        QCOMPARE(c.activity, QStringLiteral("Act"));
+        QCOMPARE(c.activity, "Act");
         QCOMPARE(c.notice, QStringList{QString(255, u'n')});
         QCOMPARE(c.observations, QStringList{"obs"});
         QCOMPARE(c.followUps.size(), 1);
 
         // A block that does not exist is an empty card with the next code.
         const Company fresh = Company::read(list, 1, today);
-        QCOMPARE(fresh.code, QStringLiteral("10058"));
+        QCOMPARE(fresh.code, "10058");
         QCOMPARE(fresh.date, today);
         QVERIFY(fresh.name.isEmpty());
         QCOMPARE(fresh.lines().size(), 13); // every fixed line, even when empty
@@ -129,10 +113,10 @@ private Q_SLOTS:
 
     void shortBlockDoesNotBorrowTheNextOne() {
         BlocList list(5);
-        list.append(blockLines(5, 0, {"10001", "01/12/2026", "Court"}));
-        list.append(blockLines(5, 1, {"10002", "01/12/2026", "Suivant", "MEMOpas à moi"}));
+        list.append(block(5, 0, {"10001", "01/12/2026", "Court"}));
+        list.append(block(5, 1, {"10002", "01/12/2026", "Suivant", "MEMOpas à moi"}));
         const Company c = Company::read(list, 0, today);
-        QCOMPARE(c.name, QStringLiteral("Court"));
+        QCOMPARE(c.name, "Court");
         QVERIFY(c.address1.isEmpty());
         QVERIFY(c.activity.isEmpty());
         QVERIFY(c.notice.isEmpty());
@@ -143,9 +127,7 @@ private Q_SLOTS:
         // stays with the record and is written back.
         QStringList content{"10001", "01/12/2026", "N", "", "", "", "", "", "", "", "", "", ""};
         content += prefixed("MEMO", 250);
-        BlocList list(5);
-        list.append(blockLines(5, 0, content));
-        const Company c = Company::read(list, 0, today);
+        const Company c = Company::read(listOf(5, block(5, 0, content)), 0, today);
         QCOMPARE(c.notice.size(), 187);
         QCOMPARE(c.lines(), content);
     }
@@ -155,7 +137,7 @@ private Q_SLOTS:
         QStringList open{"<BLOC00000>", "10001", "01/12/2026", "A"};
         open += QStringList(10, QString()) + prefixed("MEMO", 200);
         list.append(open);
-        list.append(blockLines(
+        list.append(block(
             5, 1, {"10002", "01/12/2026", "B", "", "", "", "", "", "", "", "", "", "", "MEMOà B"}));
         const Company a = Company::read(list, 0, today);
         QCOMPARE(a.notice.size(), 187);
@@ -171,12 +153,11 @@ private Q_SLOTS:
         c.name = "<BLOC promo>";
         c.town = "</BLOC00000>";
         c.notice = {"<BLOC dans le texte>"};
-        c.address1 =
-            QStringLiteral("\u00EF\u00BB\u00BF<BLOC00001>"); // a mark is dropped at reading
+        c.address1 = "\u00EF\u00BB\u00BF<BLOC00001>"; // a mark is dropped at reading
         const QStringList lines = c.lines();
-        QCOMPARE(lines[2], QStringLiteral("‹BLOC promo>"));
-        QCOMPARE(lines[3], QStringLiteral("‹BLOC00001>"));
-        QCOMPARE(lines[6], QStringLiteral("‹/BLOC00000>"));
+        QCOMPARE(lines[2], "‹BLOC promo>");
+        QCOMPARE(lines[3], "‹BLOC00001>");
+        QCOMPARE(lines[6], "‹/BLOC00000>");
         for (const QString &line : lines)
             QVERIFY(!BlocList::isOpenTag(line) && !BlocList::isCloseTag(line));
     }
@@ -185,19 +166,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("written");
         const QString word(100, u'm');
-        QTest::newRow("at the last space that fits")
-            << word + " " + word + " " + word
-            << QStringList{"MEMO" + word + " " + word + " ", "MEMO" + word};
-        QTest::newRow("a word longer than a line")
-            << QString(300, u'a') + "b"
-            << QStringList{"MEMO" + QString(255, u'a'), "MEMO" + QString(45, u'a') + "b"};
+        row("at the last space that fits", word + " " + word + " " + word,
+            QStringList{"MEMO" + word + " " + word + " ", "MEMO" + word});
+        row("a word longer than a line", QString(300, u'a') + "b",
+            QStringList{"MEMO" + QString(255, u'a'), "MEMO" + QString(45, u'a') + "b"});
     }
     void longTextLinesAreNotCut() {
         QFETCH(QString, line);
-        QFETCH(QStringList, written);
         Company c;
         c.notice = {line};
-        QCOMPARE(c.lines().mid(13), written);
+        QTEST(c.lines().mid(13), "written");
     }
 
     void operationLayoutAndReader() {
@@ -213,17 +191,18 @@ private Q_SLOTS:
         o.description = {"d1"};
         o.highlights = {"h1", "h2"};
         o.followUps = {{"03/11/2026", "Visite", "Stand 12"}};
-        const QStringList expected{"10001",          "Salon",  "Forum emploi",
-                                   "          1,50", "",       "02/11/2026",
-                                   "03/11/2026",     "Y",      "MEM3d1",
-                                   "MEM4h1",         "MEM4h2", "DATA03/11/2026\tVisite\tStand 12"};
+        const QStringList expected =
+            QString(
+                "10001|Salon|Forum emploi|          1,50||02/11/2026|03/11/2026|Y|MEM3d1|MEM4h1|"
+                "MEM4h2|DATA03/11/2026\tVisite\tStand 12")
+                .split(u'|');
         QCOMPARE(o.lines(), expected);
         BlocList list(4);
         // Prefixed lines come back in any order.
-        list.append(blockLines(4, 0,
-                               expected.mid(0, 8) + QStringList{"MEM4h1",
-                                                                "DATA03/11/2026\tVisite\tStand 12",
-                                                                "MEM3d1", "MEM4h2"}));
+        list.append(
+            block(4, 0,
+                  expected.mid(0, 8) + QStringList{"MEM4h1", "DATA03/11/2026\tVisite\tStand 12",
+                                                   "MEM3d1", "MEM4h2"}));
         const Operation back = Operation::read(list, 0, today);
         QCOMPARE(back.lines(), expected);
     }
@@ -233,39 +212,33 @@ private Q_SLOTS:
         QTest::addColumn<QString>("end");
         QTest::addColumn<QDate>("shownStart");
         QTest::addColumn<QDate>("shownEnd");
-        QTest::newRow("bad start skips the end") << "31/02/2024"
-                                                 << "10/03/2024" << today << today;
-        QTest::newRow("good start, bad end") << "01/03/2024"
-                                             << "xx" << QDate(2024, 3, 1) << today;
-        QTest::newRow("empty start, good end") << ""
-                                               << "10/03/2024" << today << QDate(2024, 3, 10);
-        QTest::newRow("both good") << "1/3/2024"
-                                   << "10/03/2024" << QDate(2024, 3, 1) << QDate(2024, 3, 10);
+        row("bad start skips the end", "31/02/2024", "10/03/2024", today, today);
+        row("good start, bad end", "01/03/2024", "xx", QDate(2024, 3, 1), today);
+        row("empty start, good end", "", "10/03/2024", today, QDate(2024, 3, 10));
+        row("both good", "1/3/2024", "10/03/2024", QDate(2024, 3, 1), QDate(2024, 3, 10));
     }
     void guardedDateSteps() {
         QFETCH(QString, start);
         QFETCH(QString, end);
-        QFETCH(QDate, shownStart);
-        QFETCH(QDate, shownEnd);
-        BlocList list(4);
-        list.append(blockLines(4, 0, {"10001", "T", "R", "", "", start, end, "y"}));
-        const Operation o = Operation::read(list, 0, today);
-        QCOMPARE(o.start, shownStart);
-        QCOMPARE(o.end, shownEnd);
+        const Operation o = Operation::read(
+            listOf(4, block(4, 0, {"10001", "T", "R", "", "", start, end, "y"})), 0, today);
+        QTEST(o.start, "shownStart");
+        QTEST(o.end, "shownEnd");
         QVERIFY(!o.urgent); // only an upper-case Y checks "Urgent"
     }
 
     void scanLimitsOfOperationsAndDayActions() {
-        BlocList ops(4);
-        ops.append(blockLines(
-            4, 0, QStringList{"10001", "", "", "", "", "", "", "N"} + prefixed("MEM3", 95)));
-        const Operation o = Operation::read(ops, 0, today);
+        const Operation o =
+            Operation::read(listOf(4, block(4, 0,
+                                            QStringList{"10001", "", "", "", "", "", "", "N"} +
+                                                prefixed("MEM3", 95))),
+                            0, today);
         QCOMPARE(o.description.size(), 92);
         QCOMPARE(o.tail.size(), 3);
 
         BlocList days(4);
         QStringList content{"10001", "", "", "", "", "", "", "N", "", "", "", "", "", ""};
-        days.append(blockLines(4, 0, content + prefixed("MEMO", 90)));
+        days.append(block(4, 0, content + prefixed("MEMO", 90)));
         const DayAction d = DayAction::read(days, 0, now);
         QCOMPARE(d.comment.size(), 86);
         const QStringList written = content.mid(0, 1) + QStringList{"05/12/2026", "14:30:00"} +
@@ -275,47 +248,111 @@ private Q_SLOTS:
 
     void lastLineOfTheListIsNotExamined() {
         // A block without closing tag at the very end of the list.
-        BlocList list(4);
-        list.append(
-            QStringList{"<BLOC0000>", "10001", "", "", "", "", "", "", "N", "MEM3un", "MEM3deux"});
-        const Operation o = Operation::read(list, 0, today);
+        const Operation o =
+            Operation::read(listOf(4, QStringList{"<BLOC0000>", "10001", "", "", "", "", "", "",
+                                                  "N", "MEM3un", "MEM3deux"}),
+                            0, today);
         QCOMPARE(o.description, QStringList{"un"});
     }
 
     void dayActionReader_data() {
         QTest::addColumn<QString>("flag");
         QTest::addColumn<bool>("validated");
-        QTest::newRow("Y") << "Y" << true;
-        QTest::newRow("N") << "N" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("other text") << "oui" << false;
+        row("Y", "Y", true);
+        row("N", "N", false);
+        row("empty", "", false);
+        row("other text", "oui", false);
     }
     void dayActionReader() {
         QFETCH(QString, flag);
         QFETCH(bool, validated);
-        BlocList list(4);
-        list.append(
-            blockLines(4, 0,
-                       {"10004", "06/12/2026", "09:15:00", "Entretien", "10003", "Durand", "Retenu",
-                        flag, "Durand", "1 rue", "", "75011", "Paris", "01", "MEMOà préparer"}));
-        const DayAction d = DayAction::read(list, 0, now);
+        const DayAction d =
+            DayAction::read(listOf(4, block(4, 0,
+                                            {"10004", "06/12/2026", "09:15:00", "Entretien",
+                                             "10003", "Durand", "Retenu", flag, "Durand", "1 rue",
+                                             "", "75011", "Paris", "01", "MEMOà préparer"})),
+                            0, now);
         QCOMPARE(d.validated, validated);
         QCOMPARE(d.date, QDate(2026, 12, 6));
         QCOMPARE(d.time, QTime(9, 15, 0));
-        QCOMPARE(d.companyCode, QStringLiteral("10003"));
-        QCOMPARE(d.groupPhone, QStringLiteral("01"));
+        QCOMPARE(d.companyCode, "10003");
+        QCOMPARE(d.groupPhone, "01");
         QCOMPARE(d.comment, QStringList{"à préparer"});
-        QCOMPARE(d.lines().at(7), validated ? QStringLiteral("Y") : QStringLiteral("N"));
+        QCOMPARE(d.lines().at(7), validated ? QStringLiteral("Y") : "N");
     }
 
     void dayActionBadDateKeepsNow() {
-        BlocList list(4);
-        list.append(blockLines(4, 0, {"10001", "32/01/2026", "09:15:00"}));
-        const DayAction d = DayAction::read(list, 0, now);
+        const DayAction d =
+            DayAction::read(listOf(4, block(4, 0, {"10001", "32/01/2026", "09:15:00"})), 0, now);
         QCOMPARE(d.date, today);
         QCOMPARE(d.time, QTime(14, 30, 0)); // the time is not read after a bad date
     }
+
+    void formatCout_data() {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        row("no comma", "7", "7,00");
+        row("cut, not rounded", "12,567", "12,56");
+        row("one decimal", "12,5", "12,50");
+        row("ending comma", "12,", "12,00");
+        row("leading comma", ",5", "0,50");
+    }
+    void formatCout() {
+        QFETCH(QString, in);
+        QTEST(Cost::FormatCout(in), "out");
+    }
+
+    void fieldText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        row("padded amount", "     12,50", true);
+        row("second comma", "1,2,3", false);
+        row("letter", "1a", false);
+        row("empty", "", true);
+    }
+    void fieldText() {
+        QFETCH(QString, text);
+        QTEST(Cost::acceptsText(text), "accepted");
+    }
+
+    void keyFilter_data() {
+        QTest::addColumn<QChar>("key");
+        QTest::addColumn<QChar>("result");
+        row("dot becomes comma", QChar('.'), QChar(','));
+        row("digit", QChar('5'), QChar('5'));
+        row("comma", QChar(','), QChar(','));
+        row("backspace", QChar('\b'), QChar('\b'));
+        row("letter", QChar('a'), QChar());
+        row("space", QChar(' '), QChar());
+        row("enter", QChar('\r'), QChar());
+        row("minus", QChar('-'), QChar());
+    }
+    void keyFilter() {
+        QFETCH(QChar, key);
+        QTEST(Cost::filterKey(key), "result");
+    }
+
+    void rsetPadsUntilWiderThanTheColumn() {
+        const QFontMetrics metrics(QFont("Liberation Sans", 8));
+        const QString padded = Cost::Rset(" 1,50 ", 100, metrics);
+        QVERIFY(padded.endsWith("1,50"));
+        QVERIFY(padded.startsWith(' '));
+        QVERIFY(metrics.horizontalAdvance(padded) > 90);
+        QVERIFY(metrics.horizontalAdvance(padded.mid(1)) <= 90);
+        QVERIFY(Cost::Rset("   ", 100, metrics).isEmpty());
+        // A text already wider than the column is left as it is.
+        const QString wide(40, u'9');
+        QCOMPARE(Cost::Rset(wide, 100, metrics), wide);
+    }
+
+    void leavingACostField() {
+        const QFontMetrics metrics(QFont("Liberation Sans", 8));
+        QCOMPARE(Cost::leaveField("   ", metrics), "   ");
+        const QString shown = Cost::leaveField("1,5", metrics);
+        QCOMPARE(shown.trimmed(), "1,50");
+        QCOMPARE(Cost::leaveField(shown, metrics), shown); // leaving again changes nothing
+    }
 };
 
-QTEST_GUILESS_MAIN(TestRecords)
+QTEST_MAIN(TestRecords)
 #include "tst_records.moc"

@@ -1,3 +1,4 @@
+#include "core/coretest.h"
 #include "store/textfile.h"
 
 #include <QFile>
@@ -11,11 +12,6 @@
 class TestTextFile : public QObject {
     Q_OBJECT
 
-    static QByteArray readBytes(const QString &path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
 private Q_SLOTS:
     void everyByteSurvivesReadAndWrite() {
         QTemporaryDir dir;
@@ -24,50 +20,37 @@ private Q_SLOTS:
             if (b != '\r' && b != '\n')
                 all.append(char(b));
         const QString in = dir.filePath("in.txt"), out = dir.filePath("out.txt");
-        QFile f(in);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(all + "\r\n" + all + "\r\n");
-        f.close();
+        writeFile(in, all + "\r\n" + all + "\r\n");
 
         bool ok = false;
         const QStringList lines = TextFile::read(in, &ok);
         QVERIFY(ok);
         QCOMPARE(lines.size(), 2);
         QVERIFY(TextFile::write(out, lines));
-        QCOMPARE(readBytes(out), readBytes(in));
+        QCOMPARE(fileBytes(out), fileBytes(in));
     }
 
     void decodesWindows1252() {
-        QCOMPARE(TextFile::decode("\x80\xe9\x9c\xe0"), QStringLiteral("€éœà"));
-        QCOMPARE(TextFile::encode(QStringLiteral("Société €")), QByteArray("Soci\xe9t\xe9 \x80"));
+        QCOMPARE(TextFile::decode("\x80\xe9\x9c\xe0"), "€éœà");
+        QCOMPARE(TextFile::encode("Société €"), QByteArray("Soci\xe9t\xe9 \x80"));
         // Characters outside the code page become "?".
-        QCOMPARE(TextFile::encode(QStringLiteral("a→b日")), QByteArray("a?b?"));
+        QCOMPARE(TextFile::encode("a→b日"), QByteArray("a?b?"));
     }
 
     void splitsEveryLineEnd_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("crlf") << "a\r\nb\r\n" << QStringList{"a", "b"};
-        QTest::newRow("lf") << "a\nb\n" << QStringList{"a", "b"};
-        QTest::newRow("cr") << "a\rb\r" << QStringList{"a", "b"};
-        QTest::newRow("mixed, no final end") << "a\r\n\nb\rc" << QStringList{"a", "", "b", "c"};
-        QTest::newRow("empty lines kept") << "\r\n\r\n" << QStringList{"", ""};
-        QTest::newRow("empty file") << "" << QStringList{};
-        QTest::newRow("lf cr is two ends") << "a\n\rb" << QStringList{"a", "", "b"};
+        row("crlf", "a\r\nb\r\n", QStringList{"a", "b"});
+        row("lf", "a\nb\n", QStringList{"a", "b"});
+        row("cr", "a\rb\r", QStringList{"a", "b"});
+        row("mixed, no final end", "a\r\n\nb\rc", QStringList{"a", "", "b", "c"});
+        row("empty lines kept", "\r\n\r\n", QStringList{"", ""});
+        row("empty file", "", QStringList{});
+        row("lf cr is two ends", "a\n\rb", QStringList{"a", "", "b"});
     }
     void splitsEveryLineEnd() {
         QFETCH(QString, text);
-        QFETCH(QStringList, lines);
-        QCOMPARE(TextFile::splitLines(text), lines);
-    }
-
-    void writesCrLfAfterEveryLine() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("f.txt");
-        QVERIFY(TextFile::write(path, {"un", "", "trois"}));
-        QCOMPARE(readBytes(path), QByteArray("un\r\n\r\ntrois\r\n"));
-        QVERIFY(TextFile::write(path, {}));
-        QCOMPARE(readBytes(path), QByteArray());
+        QTEST(TextFile::splitLines(text), "lines");
     }
 
     void failedWriteKeepsTheOldFile() {
@@ -89,8 +72,8 @@ private Q_SLOTS:
         std::signal(SIGXFSZ, previous);
 
         QVERIFY(!written);
-        QCOMPARE(error, QStringLiteral("fichier trop volumineux"));
-        QCOMPARE(readBytes(path), QByteArray("ancien\r\n"));
+        QCOMPARE(error, "fichier trop volumineux");
+        QCOMPARE(fileBytes(path), QByteArray("ancien\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"suivi.tvr"});
     }
 
@@ -110,36 +93,32 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("utf8");
-        QTest::newRow("byte-order mark dropped")
-            << QByteArray("\xEF\xBB\xBF<BLOC00000>\r\n") << "<BLOC00000>" << true;
-        QTest::newRow("marks at the head of a line")
-            << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF<BLOC00000>\r\n") << "<BLOC00000>" << true;
-        QTest::newRow("mark misread then saved as utf-8")
-            << QByteArray("\xC3\xAF\xC2\xBB\xC2\xBF<BLOC00000> \xC3\xA9\r\n") << "<BLOC00000> é"
-            << true;
-        QTest::newRow("utf-8 accents")
-            << QByteArray("Soci\xC3\xA9t\xC3\xA9 \xE2\x82\xAC\r\n") << "Société €" << true;
-        QTest::newRow("windows-1252") << QByteArray("Soci\xE9t\xE9\r\n") << "Société" << false;
-        QTest::newRow("ascii") << QByteArray("abc\r\n") << "abc" << false;
-        QTest::newRow("mark before windows-1252")
-            << QByteArray("\xEF\xBB\xBFSoci\xE9t\xE9\r\n") << "Société" << false;
-        QTest::newRow("overlong form") << QByteArray("\xC0\xAF\r\n") << "À¯" << false;
-        QTest::newRow("cut sequence at the end") << QByteArray("\xC3\xA9\xC3") << "Ã©Ã" << false;
-        QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << "í\u00A0€" << false;
+        row("byte-order mark dropped", QByteArray("\xEF\xBB\xBF<BLOC00000>\r\n"), "<BLOC00000>",
+            true);
+        row("marks at the head of a line", QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF<BLOC00000>\r\n"),
+            "<BLOC00000>", true);
+        row("mark misread then saved as utf-8",
+            QByteArray("\xC3\xAF\xC2\xBB\xC2\xBF<BLOC00000> \xC3\xA9\r\n"), "<BLOC00000> é", true);
+        row("utf-8 accents", QByteArray("Soci\xC3\xA9t\xC3\xA9 \xE2\x82\xAC\r\n"), "Société €",
+            true);
+        row("windows-1252", QByteArray("Soci\xE9t\xE9\r\n"), "Société", false);
+        row("ascii", QByteArray("abc\r\n"), "abc", false);
+        row("mark before windows-1252", QByteArray("\xEF\xBB\xBFSoci\xE9t\xE9\r\n"), "Société",
+            false);
+        row("overlong form", QByteArray("\xC0\xAF\r\n"), "À¯", false);
+        row("cut sequence at the end", QByteArray("\xC3\xA9\xC3"), "Ã©Ã", false);
+        row("surrogate", QByteArray("\xED\xA0\x80"), "í\u00A0€", false);
     }
     void outsideTextIsReadInItsEncoding() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
-        QFETCH(bool, utf8);
         QTemporaryDir dir;
-        QFile f(dir.filePath("in.txt"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        f.close();
+        const QString path = dir.filePath("in.txt");
+        writeFile(path, bytes);
         TextFile::Encoding encoding;
-        QCOMPARE(TextFile::read(f.fileName(), nullptr, {}, &encoding).value(0), text);
-        QCOMPARE(encoding == TextFile::Encoding::Utf8, utf8);
-        QCOMPARE(TextFile::decodeText(bytes).split(QStringLiteral("\r\n")).value(0), text);
+        QCOMPARE(TextFile::read(path, nullptr, {}, &encoding).value(0), text);
+        QTEST(encoding == TextFile::Encoding::Utf8, "utf8");
+        QCOMPARE(TextFile::decodeText(bytes).split("\r\n").value(0), text);
     }
 
     // A mark misread as Windows-1252 and saved as UTF-8, once or twice, goes
@@ -149,18 +128,16 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray once("\xC3\xAF\xC2\xBB\xC2\xBF"),
             twice("\xC3\x83\xC2\xAF\xC3\x82\xC2\xBB\xC3\x82\xC2\xBF");
-        QTest::newRow("once, windows-1252 file") << once + "<BLOC00000>\r\n\xE9\r\n";
-        QTest::newRow("twice, utf-8 file") << twice + "<BLOC00000>\r\n\xC3\xA9\r\n";
-        QTest::newRow("twice, windows-1252 file") << twice + "<BLOC00000>\r\n\xE9\r\n";
+        row("once, windows-1252 file", once + "<BLOC00000>\r\n\xE9\r\n");
+        row("twice, utf-8 file", twice + "<BLOC00000>\r\n\xC3\xA9\r\n");
+        row("twice, windows-1252 file", twice + "<BLOC00000>\r\n\xE9\r\n");
     }
     void misreadMarksGoInEitherEncoding() {
         QFETCH(QByteArray, bytes);
         QTemporaryDir dir;
-        QFile f(dir.filePath("in.txt"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        f.close();
-        QCOMPARE(TextFile::read(f.fileName()).value(0), QStringLiteral("<BLOC00000>"));
+        const QString path = dir.filePath("in.txt");
+        writeFile(path, bytes);
+        QCOMPARE(TextFile::read(path).value(0), "<BLOC00000>");
         // A line's rest after a tag, a line head once saved, loses them too.
         const QString line = TextFile::decode(bytes.left(bytes.indexOf('\r')));
         QCOMPARE(TextFile::withoutMarks(line), QStringLiteral("<BLOC00000>"));
@@ -169,14 +146,13 @@ private Q_SLOTS:
     void systemErrorsInFrench_data() {
         QTest::addColumn<int>("error");
         QTest::addColumn<QString>("text");
-        QTest::newRow("full disk") << int(ENOSPC) << "disque plein";
-        QTest::newRow("read-only medium") << int(EROFS) << "accès refusé";
-        QTest::newRow("permission") << int(EACCES) << "accès refusé";
+        row("full disk", int(ENOSPC), "disque plein");
+        row("read-only medium", int(EROFS), "accès refusé");
+        row("permission", int(EACCES), "accès refusé");
     }
     void systemErrorsInFrench() {
         QFETCH(int, error);
-        QFETCH(QString, text);
-        QCOMPARE(TextFile::systemError(error), text);
+        QTEST(TextFile::systemError(error), "text");
     }
 
     void missingFileReadsEmpty() {
@@ -185,7 +161,7 @@ private Q_SLOTS:
         QVERIFY(!ok);
         QString error;
         QVERIFY(!TextFile::write("/nonexistent/dir/x.tvr", {"a"}, &error));
-        QCOMPARE(error, QStringLiteral("dossier introuvable"));
+        QCOMPARE(error, "dossier introuvable");
     }
 };
 

