@@ -12,7 +12,7 @@
 namespace {
 
 const QString ImportFilter =
-    QStringLiteral("Ficher texte+tabulations (*.txt);;Fichier texte+point-virgule (*.csv)");
+    QStringLiteral("Ficher texte+tabulations (*.txt *.tsv);;Fichier texte+point-virgule (*.csv)");
 const QString ExportFilter = QStringLiteral(
     "Fichier texte+tabulation (*.txt);;Fichier texte+point-virgule (*.csv);;Fichier xml (*.xml)");
 

@@ -19,12 +19,34 @@ DataSet emptySet() {
     return data;
 }
 
+using Companies = QList<QStringList>;
+
 // The content lines of the block numbered n.
 QStringList block(const DataSet &data, int n) {
     const BlocList &list = data.list(Kind::Company);
     const qsizetype at = list.findBlock(n);
     const qsizetype end = list.find(list.closeTag(n), at);
     return at < 0 ? QStringList() : list.lines().mid(at + 1, end - at - 1);
+}
+
+// Imports a file of that name and bytes into an empty set: the fields of
+// each company, without its code and the padding lines.
+Companies imported(const QString &name, const QByteArray &bytes) {
+    QTemporaryDir dir;
+    QFile f(dir.filePath(name));
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        return {};
+    f.close();
+    DataSet data = emptySet();
+    Import::Result r;
+    if (Import::importFile(data, f.fileName(), r) != Import::Status::Done)
+        return {};
+    Companies companies;
+    for (int i = 0; i < r.imported; ++i) {
+        const QStringList lines = block(data, i);
+        companies << lines.mid(1, lines.size() - 1 - Import::PaddingLines);
+    }
+    return companies;
 }
 
 } // namespace
@@ -46,6 +68,8 @@ private Q_SLOTS:
                                  << "";
         QTest::newRow("folder only") << "/d/x.txt/liste"
                                      << "";
+        QTest::newRow("tsv") << "/d/Contacts.Tsv"
+                             << "\t";
     }
     void separatorFromName() {
         QFETCH(QString, path);
@@ -62,8 +86,6 @@ private Q_SLOTS:
             << "12/05/2025;Durand;3 rue Neuve;;69001" << QChar(u';')
             << QStringList{"12/05/2025", "Durand", "3 rue Neuve", "", "69001"};
         QTest::newRow("empty line") << "" << QChar(u'\t') << QStringList{""};
-        QTest::newRow("quotes do not protect")
-            << "\"a;b\"\tc" << QChar(u';') << QStringList{"\"a", "b\"\tc"};
         QTest::newRow("fields reading as tags")
             << "<BLOC00000>\t</BLOC00000>" << QChar(u'\t')
             << QStringList{QChar(0x2039) + QStringLiteral("BLOC00000>"),
@@ -147,6 +169,76 @@ private Q_SLOTS:
         QCOMPARE(data.company().name, QStringLiteral("Importée"));
     }
 
+    void quotedFields_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Companies>("companies");
+        QTest::newRow("separator and doubled marks")
+            << "l.csv" << QByteArray("d;\"Le \"\"Petit\"\" Caf\xe9\";\"3; rue\"\r\n")
+            << Companies{{"d", "Le \"Petit\" Café", "3; rue"}};
+        QTest::newRow("line break in a field")
+            << "l.csv" << QByteArray("d;\"Durand\r\net fils\";Lyon\r\nd;Martin\r\n")
+            << Companies{{"d", "Durand et fils", "Lyon"}, {"d", "Martin"}};
+        QTest::newRow("tabs") << "l.txt" << QByteArray("\"a\tb\"\t\"\"\r\n")
+                              << Companies{{"a\tb", ""}};
+        QTest::newRow("mark inside a field is text")
+            << "l.csv" << QByteArray("d;Le \"Petit\";x\r\n")
+            << Companies{{"d", "Le \"Petit\"", "x"}};
+        QTest::newRow("text after the closing mark")
+            << "l.csv" << QByteArray("\"a;b\" c;d\r\n") << Companies{{"a;b c", "d"}};
+        QTest::newRow("mark never closed")
+            << "l.csv" << QByteArray("\"a;b\r\nc;d\r\n") << Companies{{"\"a", "b"}, {"c", "d"}};
+    }
+    void quotedFields() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(Companies, companies);
+        QCOMPARE(imported(name, bytes), companies);
+    }
+
+    void commaSeparatedCsv_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Companies>("companies");
+        QTest::newRow("commas") << "l.csv" << QByteArray("d,\"Durand, fils\",Lyon\r\nd,A;B\r\n")
+                                << Companies{{"d", "Durand, fils", "Lyon"}, {"d", "A;B"}};
+        QTest::newRow("semicolons first") << "l.csv" << QByteArray("d;Durand, fils\r\nd,B\r\n")
+                                          << Companies{{"d", "Durand, fils"}, {"d,B"}};
+        QTest::newRow("txt keeps tabs") << "l.txt" << QByteArray("a,b\r\n") << Companies{{"a,b"}};
+    }
+    void commaSeparatedCsv() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(Companies, companies);
+        QCOMPARE(imported(name, bytes), companies);
+    }
+
+    void headerLine_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Companies>("companies");
+        const QByteArray data("12/05/2025;Durand;69001\r\n");
+        const Companies durand{{"12/05/2025", "Durand", "69001"}};
+        QTest::newRow("titles, case and accents")
+            << "l.csv"
+            << "SOCI\xc9T\xc9;Adresse 1;Code postal;E-mail;T\xe9l.\r\n" + data << durand;
+        QTest::newRow("tab-separated titles")
+            << "l.txt" << QByteArray("date\tnom\tcp\r\n") << Companies{};
+        QTest::newRow("one title only")
+            << "l.csv"
+            << "Ville;Martin\r\n" + data << Companies{{"Ville", "Martin"}} + durand;
+        QTest::newRow("titles beside data")
+            << "l.csv" << QByteArray("Nom;Ville;69001\r\n") << Companies{{"Nom", "Ville", "69001"}};
+        QTest::newRow("titles on a later line") << "l.csv" << data + "Nom;Ville\r\n"
+                                                << durand + Companies{{"Nom", "Ville"}};
+    }
+    void headerLine() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(Companies, companies);
+        QCOMPARE(imported(name, bytes), companies);
+    }
+
     void encodings_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
@@ -160,6 +252,15 @@ private Q_SLOTS:
                                                                 "d;Soci\xc3\xa9t\xc3\xa9\r\n")
                                                   << QStringList{"Société"};
         QTest::newRow("empty file") << "l.txt" << QByteArray("") << QStringList{};
+        QTest::newRow("NUL bytes dropped")
+            << "l.txt" << QByteArray("d\tA\0B\r\n", 7) << QStringList{"AB"};
+        QByteArray le("\xFF\xFE"), be("\xFE\xFF");
+        for (const QChar c : QStringLiteral("d\tSociété\r\nd\tB\r\n")) {
+            le += char(c.unicode() & 0xFF) + QByteArray(1, char(c.unicode() >> 8));
+            be += QByteArray(1, char(c.unicode() >> 8)) + char(c.unicode() & 0xFF);
+        }
+        QTest::newRow("utf-16 little-endian, tsv") << "l.tsv" << le << QStringList{"Société", "B"};
+        QTest::newRow("utf-16 big-endian") << "l.txt" << be << QStringList{"Société", "B"};
     }
     void encodings() {
         QFETCH(QString, name);

@@ -126,6 +126,11 @@ private Q_SLOTS:
         QTest::newRow("overlong form") << QByteArray("\xC0\xAF\r\n") << "À¯" << false;
         QTest::newRow("cut sequence at the end") << QByteArray("\xC3\xA9\xC3") << "Ã©Ã" << false;
         QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << "í\u00A0€" << false;
+        QTest::newRow("utf-16 little-endian, mark twice")
+            << QByteArray::fromHex("fffefffe6100e900ac200d000a00") << "aé€" << false;
+        QTest::newRow("utf-16 big-endian")
+            << QByteArray::fromHex("feff006100e920ac000d000a") << "aé€" << false;
+        QTest::newRow("utf-16, odd last byte") << QByteArray::fromHex("fffe610062") << "a" << false;
     }
     void outsideTextIsReadInItsEncoding() {
         QFETCH(QByteArray, bytes);
