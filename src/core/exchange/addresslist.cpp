@@ -72,54 +72,30 @@ QChar csvSeparator(const QStringList &lines) {
 
 namespace {
 
-// Lower-case letters and digits only, accents dropped: "Tél." is "tel".
+// Lower-case letters and digits only, accents dropped, without a number at
+// the end: "Tél." is "tel", and so is "Tél 2".
 QString folded(const QString &text) {
     QString out;
     for (const QChar c : text.normalized(QString::NormalizationForm_D))
         if (c.isLetterOrNumber())
             out += c.toLower();
+    while (!out.isEmpty() && out.back().isDigit())
+        out.chop(1);
     return out;
 }
 
 const QSet<QString> &titles() {
     static const QSet<QString> set = [] {
-        QSet<QString> s;
-        for (const char *title : {"societe",       "entreprise",
-                                  "raisonsociale", "nomsociete",
-                                  "nomentreprise", "etablissement",
-                                  "organisme",     "nom",
-                                  "prenom",        "civilite",
-                                  "date",          "adresse",
-                                  "adresse1",      "adresse2",
-                                  "adresseligne1", "adresseligne2",
-                                  "complement",    "complementadresse",
-                                  "rue",           "cp",
-                                  "codepostal",    "ville",
-                                  "localite",      "commune",
-                                  "pays",          "tel",
-                                  "tel1",          "tel2",
-                                  "telephone",     "telephone1",
-                                  "telephone2",    "portable",
-                                  "mobile",        "fax",
-                                  "telecopie",     "email",
-                                  "mail",          "courriel",
-                                  "adressemail",   "adresseemail",
-                                  "contact",       "nomcontact",
-                                  "interlocuteur", "site",
-                                  "siteweb",       "siteinternet",
-                                  "web",           "internet",
-                                  "url",           "activite",
-                                  "secteur",       "secteuractivite",
-                                  "company",       "name",
-                                  "address",       "address1",
-                                  "address2",      "zip",
-                                  "zipcode",       "postcode",
-                                  "postalcode",    "city",
-                                  "town",          "country",
-                                  "phone",         "website",
-                                  "notes",         "remarques"})
-            s.insert(QString::fromLatin1(title));
-        return s;
+        const QString words = QStringLiteral(
+            "societe entreprise raisonsociale nomsociete nomentreprise etablissement organisme "
+            "nom prenom civilite date adresse adresseligne complement complementadresse rue cp "
+            "codepostal ville localite commune pays tel telephone portable mobile fax telecopie "
+            "email mail courriel adressemail adresseemail contact nomcontact interlocuteur site "
+            "siteweb siteinternet web internet url activite secteur secteuractivite notes "
+            "remarques company name address zip zipcode postcode postalcode city town country "
+            "phone website");
+        const QStringList list = words.split(u' ');
+        return QSet<QString>(list.begin(), list.end());
     }();
     return set;
 }
