@@ -1,6 +1,6 @@
 // The import reader on arbitrary bytes: whatever the file holds, the company
-// list keeps balanced tags, one block per number, the count it reports, and
-// the companies that were there.
+// list keeps balanced tags, one block per number, the count it reports, the
+// companies that were there, and no NUL character.
 #include "exchange/export.h"
 #include "exchange/import.h"
 
@@ -46,6 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     for (int i = 0; i < count; ++i)
         require(numbers[std::size_t(i)] == i);
     require(Company::read(list, 0, QDate()).name == QStringLiteral("Déjà là"));
+    for (const QString &line : list.lines())
+        require(!line.contains(QChar(0)));
     BlocList copy = list;
     int verified = count;
     require(!copy.Verif(verified) && !copy.Doublons(verified));

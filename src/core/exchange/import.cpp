@@ -1,5 +1,7 @@
 #include "exchange/import.h"
 
+#include "exchange/addresslist.h"
+
 #include "store/records.h"
 #include "store/textfile.h"
 
@@ -20,11 +22,12 @@ QString unreadableMessage(const QString &name) {
 
 std::optional<QChar> separatorFor(const QString &path) {
     const QString name = QFileInfo(path).fileName().toLower();
-    const qsizetype txt = name.lastIndexOf(QLatin1String(".txt"));
+    const qsizetype tab =
+        std::max(name.lastIndexOf(QLatin1String(".txt")), name.lastIndexOf(QLatin1String(".tsv")));
     const qsizetype csv = name.lastIndexOf(QLatin1String(".csv"));
-    if (txt < 0 && csv < 0)
+    if (tab < 0 && csv < 0)
         return std::nullopt;
-    return txt > csv ? QChar(u'\t') : QChar(u';');
+    return tab > csv ? QChar(u'\t') : QChar(u';');
 }
 
 Result ImportTxt(DataSet &data, const QStringList &lines, QChar separator,
@@ -43,28 +46,28 @@ Result ImportTxt(DataSet &data, const QStringList &lines, QChar separator,
     QStringList blocks;
     blocks.reserve(std::min<qsizetype>(lines.size(), MaxCount) * (PaddingLines + 16));
     const qsizetype total = lines.size();
-    for (qsizetype i = 0; i < total; ++i) {
-        if (progress && (i & 1023) == 0 && !progress(i, total)) {
-            result.cancelled = true;
-            result.imported = 0;
-            return result;
+    AddressList::Reader reader(lines, separator);
+    qsizetype report = 0;
+    for (bool first = true; !reader.atEnd(); first = false) {
+        if (progress && reader.linesRead() >= report) {
+            if (!progress(reader.linesRead(), total)) {
+                result.cancelled = true;
+                result.imported = 0;
+                return result;
+            }
+            report = reader.linesRead() + 1024;
         }
+        QStringList fields = reader.next();
+        if (first && AddressList::isHeader(fields))
+            continue;
         if (block >= MaxCount) {
             result.truncated = true;
             break;
         }
         blocks.append(list.openTag(block));
         blocks.append(QString::number(code));
-        // No quoting: every separator cuts, the last field is what is left.
-        const QString &line = lines.at(i);
-        qsizetype from = 0;
-        for (;;) {
-            const qsizetype at = line.indexOf(separator, from);
-            blocks.append(safeField(line.mid(from, at < 0 ? -1 : at - from)));
-            if (at < 0)
-                break;
-            from = at + 1;
-        }
+        for (QString &field : fields)
+            blocks.append(safeField(field.remove(QChar(0)))); // a NUL has no place in a file
         blocks.resize(blocks.size() + PaddingLines);
         blocks.append(list.closeTag(block));
         ++block;
@@ -88,9 +91,9 @@ Status readFile(const QString &path, QStringList &lines, QChar &separator) {
     const std::optional<QChar> found = separatorFor(path);
     if (!found)
         return Status::BadType;
-    separator = *found;
     bool ok = false;
     lines = TextFile::read(path, &ok);
+    separator = *found == u';' ? AddressList::csvSeparator(lines) : *found;
     return ok ? Status::Done : Status::Unreadable;
 }
 

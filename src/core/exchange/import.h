@@ -9,8 +9,10 @@
 #include <functional>
 #include <optional>
 
-// Import of company addresses: each line of a tab- or semicolon-separated
-// text becomes a new company appended to the data set, with a fresh code.
+// Import of company addresses: each record of a tab-, semicolon- or
+// comma-separated text becomes a new company appended to the data set, with
+// a fresh code. Fields are read as AddressList reads them; a first record of
+// column titles is no company.
 namespace Import {
 
 // The import stops once the company list holds this many blocks.
@@ -23,8 +25,9 @@ extern const QString BadTypeMessage;   // "Type de fichier non valide"
 QString missingMessage(const QString &name);
 QString unreadableMessage(const QString &name);
 
-// TAB for a ".txt" name, ";" for a ".csv" name, case ignored; only the file
-// name counts, not its folders, and when it holds both the later one decides.
+// TAB for a ".txt" or ".tsv" name, ";" for a ".csv" name, case ignored; only
+// the file name counts, not its folders, and when it holds both the later one
+// decides.
 std::optional<QChar> separatorFor(const QString &path);
 
 // Lines read so far and in all; returning false cancels the import.
@@ -40,7 +43,7 @@ struct Result {
 
 // The text import, one routine whatever the separator (TAB for ImportTxt,
 // ";" for ImportCsv). Writes the company card back, then appends one company
-// per line. The first one takes the number of a "Nouvelle fiche" card never
+// per record. The first one takes the number of a "Nouvelle fiche" card never
 // written, else numbering goes on after the last block; codes count up from
 // the list's next free code. The last imported company comes onto the card.
 Result ImportTxt(DataSet &data, const QStringList &lines, QChar separator = u'\t',
@@ -51,7 +54,7 @@ inline Result ImportCsv(DataSet &data, const QStringList &lines, const Progress 
 
 enum class Status { Done, Missing, BadType, Unreadable };
 // Checks the name (existence, then type) and reads the file through the
-// text-file module.
+// text-file module; a ".csv" list separated by commas gets ",".
 Status readFile(const QString &path, QStringList &lines, QChar &separator);
 // readFile, then ImportTxt; nothing changes unless Done.
 Status importFile(DataSet &data, const QString &path, Result &result,

@@ -101,6 +101,10 @@ bool validUtf8(QByteArrayView bytes, bool &multiByte) {
 namespace TextFile {
 
 Encoding detect(QByteArrayView bytes) {
+    if (bytes.startsWith("\xFF\xFE"))
+        return Encoding::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF"))
+        return Encoding::Utf16BE;
     const bool mark = bytes.startsWith(ByteOrderMark);
     bool multiByte = false;
     if (validUtf8(mark ? bytes.sliced(ByteOrderMark.size()) : bytes, multiByte) &&
@@ -158,10 +162,28 @@ QStringView withoutMarks(QStringView line) {
     return line;
 }
 
+namespace {
+
+bool isUtf16(Encoding encoding) {
+    return encoding == Encoding::Utf16LE || encoding == Encoding::Utf16BE;
+}
+
+// The text after the two bytes of the mark; a last odd byte is dropped.
+QString decodeUtf16(QByteArrayView bytes, Encoding encoding) {
+    QStringDecoder decoder(encoding == Encoding::Utf16LE ? QStringDecoder::Utf16LE
+                                                         : QStringDecoder::Utf16BE,
+                           QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes.sliced(2));
+}
+
+} // namespace
+
 QString decodeText(QByteArrayView bytes, Encoding *encoding) {
     const Encoding found = detect(bytes);
     if (encoding)
         *encoding = found;
+    if (isUtf16(found))
+        return withoutMarks(decodeUtf16(bytes, found)).toString();
     if (bytes.startsWith(ByteOrderMark))
         bytes = bytes.sliced(ByteOrderMark.size());
     const QString text = found == Encoding::Utf8 ? QString::fromUtf8(bytes) : decode(bytes);
@@ -269,6 +291,20 @@ QStringList read(const QString &path, bool *ok,
     const Encoding found = detect(bytes);
     if (encoding)
         *encoding = found;
+    if (isUtf16(found)) {
+        // Rare and small: decoded whole, then split.
+        const QString text = decodeUtf16(bytes, found);
+        QStringList lines;
+        const QChar *chars = text.constData();
+        forEachLine(reinterpret_cast<const char16_t *>(chars), text.size(),
+                    [&](qsizetype start, qsizetype length) {
+                        const QStringView line = withoutMarks(QStringView(chars + start, length));
+                        if (inspect)
+                            inspect(lines.size(), line.toUtf8());
+                        lines.append(line.toString());
+                    });
+        return lines;
+    }
     const bool utf8 = found == Encoding::Utf8;
     // Decoded line by line: no second copy of a large file in memory. In a
     // very large file the bytes already decoded are given back to the system

@@ -23,8 +23,10 @@ QByteArray encode(const QString &text);
 // holding at least one multi-byte sequence, was written in UTF-8 by another
 // program (a text editor, a spreadsheet) and is read as such. A mark before
 // bytes that are not UTF-8 is dropped and the rest read as Windows-1252.
-// Reading a file also drops a mark at the head of any line.
-enum class Encoding { Windows1252, Utf8, MarkedWindows1252 };
+// A text that starts with the UTF-16 mark, little- or big-endian, is what
+// spreadsheets save as "Unicode text"; a character it cannot hold becomes
+// U+FFFD. Reading a file also drops a mark at the head of any line.
+enum class Encoding { Windows1252, Utf8, MarkedWindows1252, Utf16LE, Utf16BE };
 Encoding detect(QByteArrayView bytes);
 // A line without the marks at its head, as read() leaves every line: the
 // mark itself, or its bytes read as Windows-1252 ("ï»¿") once or more, as
@@ -44,7 +46,8 @@ QByteArray readBytes(const QString &path, bool *ok = nullptr, QString *error = n
 // Reads the whole file, in the encoding detect() finds, as readBytes() does;
 // encoding (when given) tells what it was written in. inspect (when given)
 // sees each line's bytes as it is split off, so that a caller can index the
-// lines without reading them a second time.
+// lines without reading them a second time; the lines of a UTF-16 text it
+// sees in UTF-8.
 QStringList read(const QString &path, bool *ok = nullptr,
                  const std::function<void(qsizetype, QByteArrayView)> &inspect = {},
                  Encoding *encoding = nullptr, QString *error = nullptr);

@@ -13,7 +13,7 @@ namespace {
 
 // "Ficher": the spelling users know, kept on purpose.
 const QString ImportFilter =
-    QStringLiteral("Ficher texte+tabulations (*.txt);;Fichier texte+point-virgule (*.csv)");
+    QStringLiteral("Ficher texte+tabulations (*.txt *.tsv);;Fichier texte+point-virgule (*.csv)");
 const QString ExportFilter = QStringLiteral(
     "Fichier texte+tabulation (*.txt);;Fichier texte+point-virgule (*.csv);;Fichier xml (*.xml)");
 

@@ -35,6 +35,25 @@ QStringList contentOf(const DataSet &data, int n) {
     return at < 0 ? QStringList() : list.lines().mid(at + 1, end - at - 1);
 }
 
+using Companies = QList<QStringList>;
+
+// Imports a file of that name and bytes into an empty set: the fields of
+// each company, without its code and the padding lines.
+Companies imported(const QString &name, const QByteArray &bytes) {
+    QTemporaryDir dir;
+    writeFile(dir.filePath(name), bytes);
+    DataSet data = emptySet();
+    Import::Result r;
+    if (Import::importFile(data, dir.filePath(name), r) != Import::Status::Done)
+        return {};
+    Companies companies;
+    for (int i = 0; i < r.imported; ++i) {
+        const QStringList lines = contentOf(data, i);
+        companies << lines.mid(1, lines.size() - 1 - Import::PaddingLines);
+    }
+    return companies;
+}
+
 } // namespace
 
 class TestExchange : public QObject {
@@ -103,6 +122,7 @@ private Q_SLOTS:
         row("inside the name", "/d/a.csv.bak", ";");
         row("neither", "/d/liste.dat", "");
         row("folder only", "/d/x.txt/liste", "");
+        row("tsv", "/d/Contacts.Tsv", "\t");
     }
     void separatorFromName() {
         QFETCH(QString, path);
@@ -117,7 +137,6 @@ private Q_SLOTS:
         row("csv, empty field", "12/05/2025;Durand;3 rue Neuve;;69001", QChar(u';'),
             QStringList{"12/05/2025", "Durand", "3 rue Neuve", "", "69001"});
         row("empty line", "", QChar(u'\t'), QStringList{""});
-        row("quotes do not protect", "\"a;b\"\tc", QChar(u';'), QStringList{"\"a", "b\"\tc"});
     }
     void linesBecomeBlocks() {
         QFETCH(QString, line);
@@ -197,6 +216,47 @@ private Q_SLOTS:
         QCOMPARE(data.company().name, "Importée");
     }
 
+    // Lists as spreadsheets write them: quoted fields, commas, a title line.
+    void spreadsheetLists_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Companies>("companies");
+        row("separator and doubled marks", "l.csv",
+            QByteArray("d;\"Le \"\"Petit\"\" Caf\xe9\";\"3; rue\"\r\n"),
+            Companies{{"d", "Le \"Petit\" Café", "3; rue"}});
+        row("line break in a field", "l.csv",
+            QByteArray("d;\"Durand\r\net fils\";Lyon\r\nd;Martin\r\n"),
+            Companies{{"d", "Durand et fils", "Lyon"}, {"d", "Martin"}});
+        row("quoted tab", "l.txt", QByteArray("\"a\tb\"\t\"\"\r\n"), Companies{{"a\tb", ""}});
+        row("mark inside a field is text", "l.csv", QByteArray("d;Le \"Petit\";x\r\n"),
+            Companies{{"d", "Le \"Petit\"", "x"}});
+        row("text after the closing mark", "l.csv", QByteArray("\"a;b\" c;d\r\n"),
+            Companies{{"a;b c", "d"}});
+        row("mark never closed", "l.csv", QByteArray("\"a;b\r\nc;d\r\n"),
+            Companies{{"\"a", "b"}, {"c", "d"}});
+        row("commas", "l.csv", QByteArray("d,\"Durand, fils\",Lyon\r\nd,A;B\r\n"),
+            Companies{{"d", "Durand, fils", "Lyon"}, {"d", "A;B"}});
+        row("semicolons first", "l.csv", QByteArray("d;Durand, fils\r\nd,B\r\n"),
+            Companies{{"d", "Durand, fils"}, {"d,B"}});
+        row("txt keeps tabs", "l.txt", QByteArray("a,b\r\n"), Companies{{"a,b"}});
+        const QByteArray data("12/05/2025;Durand;69001\r\n");
+        const Companies durand{{"12/05/2025", "Durand", "69001"}};
+        row("titles, case and accents", "l.csv",
+            "SOCI\xc9T\xc9;Adresse 1;Code postal;E-mail;T\xe9l.\r\n" + data, durand);
+        row("tab-separated titles", "l.txt", QByteArray("date\tnom\tcp\r\n"), Companies{});
+        row("one title only", "l.csv", "Ville;Martin\r\n" + data,
+            Companies{{"Ville", "Martin"}} + durand);
+        row("titles beside data", "l.csv", QByteArray("Nom;Ville;69001\r\n"),
+            Companies{{"Nom", "Ville", "69001"}});
+        row("titles on a later line", "l.csv", data + "Nom;Ville\r\n",
+            durand + Companies{{"Nom", "Ville"}});
+    }
+    void spreadsheetLists() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QTEST(imported(name, bytes), "companies");
+    }
+
     void readFromTheFile_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
@@ -205,6 +265,14 @@ private Q_SLOTS:
         row("windows-1252, CR LF", "l.txt", QByteArray("d\t\x8c\xe9\r\nd\tB\r\n"),
             QStringList{"Œé", "B"});
         row("empty file", "l.txt", QByteArray(""), QStringList{});
+        row("NUL bytes dropped", "l.txt", QByteArray("d\tA\0B\r\n", 7), QStringList{"AB"});
+        QByteArray le("\xFF\xFE"), be("\xFE\xFF");
+        for (const QChar c : QStringLiteral("d\tSociété\r\nd\tB\r\n")) {
+            le += char(c.unicode() & 0xFF) + QByteArray(1, char(c.unicode() >> 8));
+            be += QByteArray(1, char(c.unicode() >> 8)) + char(c.unicode() & 0xFF);
+        }
+        row("utf-16 little-endian, tsv", "l.tsv", le, QStringList{"Société", "B"});
+        row("utf-16 big-endian", "l.txt", be, QStringList{"Société", "B"});
     }
     void readFromTheFile() {
         QFETCH(QString, name);

@@ -461,11 +461,22 @@ private Q_SLOTS:
         QVERIFY(!companies.lines().join('\n').contains("rien"));
     }
 
-    void utf8DataFileIsReadAndSavedInWindows1252() {
+    void outsideEncodingIsReadAndSavedInWindows1252_data() {
+        QTest::addColumn<QByteArray>("content");
+        const QString text("<BLOC00000>\r\n10001\r\n01/12/2026\r\nSociété\r\n</BLOC00000>\r\n");
+        QTest::newRow("utf-8 with its mark") << "\xEF\xBB\xBF" + text.toUtf8();
+        QByteArray le("\xFF\xFE"), be("\xFE\xFF");
+        for (const QChar c : text) {
+            le += char(c.unicode() & 0xFF) + QByteArray(1, char(c.unicode() >> 8));
+            be += QByteArray(1, char(c.unicode() >> 8)) + char(c.unicode() & 0xFF);
+        }
+        QTest::newRow("utf-16 little-endian") << le;
+        QTest::newRow("utf-16 big-endian") << be;
+    }
+    void outsideEncodingIsReadAndSavedInWindows1252() {
+        QFETCH(QByteArray, content);
         Fixture f;
-        writeFile(f.path("suivi.tvr"),
-                  "\xEF\xBB\xBF<BLOC00000>\r\n10001\r\n01/12/2026\r\nSoci\xC3\xA9t\xC3\xA9\r\n"
-                  "</BLOC00000>\r\n");
+        writeFile(f.path("suivi.tvr"), content);
         QVERIFY(f.open());
         QCOMPARE(f.data.count(Kind::Company), 1);
         QCOMPARE(f.data.company().name, "Société");

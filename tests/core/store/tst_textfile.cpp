@@ -108,6 +108,10 @@ private Q_SLOTS:
         row("overlong form", QByteArray("\xC0\xAF\r\n"), "À¯", false);
         row("cut sequence at the end", QByteArray("\xC3\xA9\xC3"), "Ã©Ã", false);
         row("surrogate", QByteArray("\xED\xA0\x80"), "í\u00A0€", false);
+        row("utf-16 little-endian, mark twice", QByteArray::fromHex("fffefffe6100e900ac200d000a00"),
+            "aé€", false);
+        row("utf-16 big-endian", QByteArray::fromHex("feff006100e920ac000d000a"), "aé€", false);
+        row("utf-16, odd last byte", QByteArray::fromHex("fffe610062"), "a", false);
     }
     void outsideTextIsReadInItsEncoding() {
         QFETCH(QByteArray, bytes);

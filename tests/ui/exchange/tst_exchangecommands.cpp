@@ -12,7 +12,7 @@
 namespace {
 
 const QString ImportFilter =
-    "Ficher texte+tabulations (*.txt);;Fichier texte+point-virgule (*.csv)";
+    "Ficher texte+tabulations (*.txt *.tsv);;Fichier texte+point-virgule (*.csv)";
 const QString ExportFilter = "Fichier texte+tabulation (*.txt);;Fichier texte+point-virgule "
                              "(*.csv);;Fichier xml (*.xml)";
 
