@@ -15,6 +15,8 @@
 # Environment: MUTATE_EXCLUDE  ctest -E regex (default: tst_savefaults, the
 #                              slow fault sweep; set it empty to run all)
 #              MUTATE_TIMEOUT  per-test timeout in seconds (default 60)
+#              MUTATE_RESUME   set: keep the log and skip the mutants it holds
+#              MUTATE_JOBS     parallel build and test jobs (default 2)
 set -u
 cd "$(git rev-parse --show-toplevel)"
 
@@ -125,25 +127,32 @@ if [ ! -f "$bdir/CMakeCache.txt" ]; then
         -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache >/dev/null || exit 1
 fi
 log=$bdir/mutate.log
-: >"$log"
+[ -n "${MUTATE_RESUME:-}" ] || : >"$log"
 killed=0 survived=0 broken=0
 echo "Building the unchanged tree..."
-cmake --build "$bdir" -j2 >/dev/null || { echo "the tree does not build"; exit 1; }
+cmake --build "$bdir" -j"${MUTATE_JOBS:-2}" >/dev/null || { echo "the tree does not build"; exit 1; }
 suite() {
-    (cd "$bdir" && ctest -j2 --timeout "${MUTATE_TIMEOUT:-60}" --stop-on-failure \
+    (cd "$bdir" && ctest -j"${MUTATE_JOBS:-2}" --timeout "${MUTATE_TIMEOUT:-60}" --stop-on-failure \
         ${exclude:+-E "$exclude"} </dev/null >/dev/null 2>&1)
 }
 # A suite that fails unmutated would count every mutant as killed.
 suite || { echo "the suite fails on the unchanged tree"; exit 1; }
 while IFS=: read -r file line kind nth; do
     [ -z "$file" ] && continue
+    # A resumed run counts what the log already holds for this mutant.
+    case $(grep -F "$file:$line:$kind:$nth  " "$log" | head -n 1) in
+    *"  killed") killed=$((killed + 1)); continue ;;
+    *"  SURVIVED") survived=$((survived + 1)); continue ;;
+    *"  did not compile") broken=$((broken + 1)); continue ;;
+    *"  not applicable") continue ;;
+    esac
     cp "$file" "$backup/file" && current=$file
     if ! diff=$(apply "$file" "$line" "$kind" "$nth"); then
         echo "$file:$line:$kind:$nth  not applicable" | tee -a "$log"
         restore
         continue
     fi
-    if ! cmake --build "$bdir" -j2 </dev/null >/dev/null 2>&1; then
+    if ! cmake --build "$bdir" -j"${MUTATE_JOBS:-2}" </dev/null >/dev/null 2>&1; then
         result="did not compile"
         broken=$((broken + 1))
     elif suite; then
@@ -156,7 +165,7 @@ while IFS=: read -r file line kind nth; do
     printf '%s:%s:%s:%s  %s\n%s\n' "$file" "$line" "$kind" "$nth" "$result" "$diff" | tee -a "$log"
     restore
 done <"$list"
-cmake --build "$bdir" -j2 >/dev/null
+cmake --build "$bdir" -j"${MUTATE_JOBS:-2}" >/dev/null
 counted=$((killed + survived))
 echo "killed $killed, survived $survived, did not compile $broken (not counted)" | tee -a "$log"
 [ "$counted" -gt 0 ] && echo "score: $killed/$counted = $((100 * killed / counted))%" | tee -a "$log"
