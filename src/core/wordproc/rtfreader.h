@@ -9,10 +9,24 @@ class QTextDocument;
 
 namespace WordProc {
 
+// What an RTF file held that the editor cannot keep: it is left out, and the
+// user is told before saving loses it.
+struct Dropped {
+    bool headersFooters = false;
+    bool footnotes = false;
+    bool textBoxes = false;  // and drawings
+    bool fieldCodes = false; // what a field computes from; its result is kept
+    bool pictures = false;   // pictures other than PNG and JPEG
+    bool any() const;
+    // The notice naming what will be lost, in French; empty when nothing.
+    QString notice() const;
+};
+
 // Replaces the document's content with the file's: RTF when it starts with
 // "{\rtf", otherwise Windows-1252 text, a paragraph per line. Bad input is
-// read as far as it makes sense; it never stops the reading.
-void readRtf(QTextDocument &document, QByteArrayView bytes);
+// read as far as it makes sense; it never stops the reading. Returns what
+// was left out.
+Dropped readRtf(QTextDocument &document, QByteArrayView bytes);
 // A text that is no RTF, as readRtf reads it, given in parts until an empty
 // one: a huge file is never held whole beside its text.
 void readPlainText(QTextDocument &document, const std::function<QByteArray()> &nextPart);

@@ -234,14 +234,15 @@ private Q_SLOTS:
         row("escapes and symbols", "{\\rtf1 a\\{b\\}c\\\\d\\~e\\-f\\_g\\'e9\\'80}",
             "a{b}c\\d\u00a0e\u00adf\u2011gé€");
         row("backslash and line end is a paragraph", "{\\rtf1 a\\\r\nb\\\nc}", "a|b|c");
-        row("line and tab", "{\\rtf1 a\\line b\\tab c\\cell d\\row e}", "a b\tc\td|e");
+        row("line and tab", "{\\rtf1 a\\line b\\tab c}", "a b\tc");
         row("unicode with its fallback", "{\\rtf1 \\u8364?\\uc2\\u-10179\\'3f?\\u-8647abc}",
             "€\U0001F639c");
         row("quotes and dashes", "{\\rtf1 \\lquote\\rquote\\ldblquote\\rdblquote\\emdash\\endash}",
             "‘’“”—–");
         row("skipped groups",
             "{\\rtf1{\\info{\\title T}}{\\stylesheet{\\s0 Normal;}}{\\*\\generator W;}"
-            "{\\header H}{\\footnote N}{\\pict 0a0b}{\\object O}{\\listtext \\'b7\\tab}A"
+            "{\\header H}{\\footnote N}{\\pict 0a0b}{\\object{\\*\\objdata O}}{\\listtext "
+            "\\'b7\\tab}A"
             "{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt lien}}{\\*\\unknown U}B}",
             "AlienB");
         row("binary data", "{\\rtf1 a\\bin3 }{\\b}", "ab");
