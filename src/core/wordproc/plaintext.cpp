@@ -83,7 +83,9 @@ void forEachParagraphText(const QTextDocument &document,
                      pos < end; ++pos)
                     text += document.characterAt(pos);
             }
-            slice(text.replace(QChar::LineSeparator, QLatin1Char(' ')));
+            text.replace(QChar::LineSeparator, QLatin1Char(' '));
+            text.remove(QChar::ObjectReplacementCharacter); // an image is no text
+            slice(text);
         }
         paragraphEnd();
     }

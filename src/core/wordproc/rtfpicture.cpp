@@ -65,9 +65,12 @@ std::optional<QTextImageFormat> RtfPicture::toImage(QTextDocument &document, int
     QTextImageFormat image;
     image.setName(name);
     image.setProperty(ImageBytes, data);
-    if (widthGoal > 0 && heightGoal > 0) {
-        image.setWidth(qMin(widthGoal * qBound(1, scaleX, 1000) / 100.0, 1e6) / TwipsPerPixel);
-        image.setHeight(qMin(heightGoal * qBound(1, scaleY, 1000) / 100.0, 1e6) / TwipsPerPixel);
+    // Whole twips, as they are written back.
+    const int width = qRound(qMin(widthGoal * qBound(1, scaleX, 1000) / 100.0, 1e6));
+    const int height = qRound(qMin(heightGoal * qBound(1, scaleY, 1000) / 100.0, 1e6));
+    if (width > 0 && height > 0) {
+        image.setWidth(width / TwipsPerPixel);
+        image.setHeight(height / TwipsPerPixel);
     }
     return image;
 }

@@ -875,8 +875,7 @@ private:
                 QTextCharFormat format = charFormat(run.chars);
                 format.merge(*run.image);
                 m_cursor.insertImage(format.toImageFormat());
-            }
-            else
+            } else
                 m_cursor.insertText(run.text, charFormat(run.chars));
         }
         m_runs.clear();

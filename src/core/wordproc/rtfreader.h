@@ -32,7 +32,7 @@ Dropped readRtf(QTextDocument &document, QByteArrayView bytes);
 void readPlainText(QTextDocument &document, const std::function<QByteArray()> &nextPart);
 
 // The document's text, a line per paragraph: a tab stays a tab, a line break
-// inside a paragraph becomes a space, bullets are not shown. An empty last
+// inside a paragraph becomes a space, bullets and images are not shown. An empty last
 // paragraph (where the caret waits) is left out.
 QStringList paragraphTexts(const QTextDocument &document);
 // The same paragraphs, each given to slice a part at a time and ended by

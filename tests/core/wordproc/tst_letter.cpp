@@ -78,6 +78,19 @@ private Q_SLOTS:
         QVERIFY(doc.isModified());
         QVERIFY(caret.atEnd() && caret.block().length() == 1);
     }
+
+    void copyName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("copy");
+        QTest::newRow("extension") << "/d/cv.rtf" << "/d/cv (copie).rtf";
+        QTest::newRow("a dot in the folder only") << "/d.1/cv" << "/d.1/cv (copie)";
+        QTest::newRow("a name that starts with a dot") << "/d/.rtf" << "/d/.rtf (copie)";
+    }
+    void copyName() {
+        QFETCH(QString, name);
+        QFETCH(QString, copy);
+        QCOMPARE(WordProc::copyName(name), copy);
+    }
 };
 
 QTEST_MAIN(TestLetter)
