@@ -123,10 +123,13 @@ public:
             if (c == '{') {
                 m_starred = false;
                 m_decoder.reset();
-                if (m_stack.size() < MaxGroups)
+                if (m_stack.size() < MaxGroups) {
                     m_stack.push_back(m_group);
-                else
+                    // A group inside a picture or a shape is not its end.
+                    m_group.picture = m_group.shape = false;
+                } else {
                     ++m_overflow;
+                }
                 ++i;
             } else if (c == '}') {
                 m_starred = false;
@@ -465,6 +468,11 @@ private:
         Dest &dest = m_group.dest;
         if (dest == Dest::Skip)
             return;
+        // Inside a table, a picture or a shape, a starred group is left out.
+        if (starred && dest != Dest::Text) {
+            dest = Dest::Skip;
+            return;
+        }
         if (dest == Dest::FontTable) {
             fontTableWord(w, param);
             return;
@@ -495,8 +503,6 @@ private:
             // Only a picture (a picture shape's own) is read from a shape.
             if (w == Word::pict || w == Word::shptxt || w == Word::SkipGroup)
                 destination(w);
-            else if (starred)
-                dest = Dest::Skip;
             return;
         }
         if (destination(w))

@@ -127,8 +127,8 @@ private Q_SLOTS:
         QTest::addColumn<QSizeF>("size");
         const QByteArray png = imageBytes("PNG"), jpeg = imageBytes("JPG");
         QTest::newRow("PNG in hex, its size in twips")
-            << "{\\rtf1 a{\\pict\\pngblip\\picw2\\pich2\\picwgoal1500\\pichgoal750 " + png.toHex() +
-                   "}b}"
+            << "{\\rtf1 a{\\pict{\\*\\blipuid 0123abcd}\\pngblip\\picwgoal1500\\pichgoal750 " +
+                   png.toHex() + "}b}"
             << png << QSizeF(100, 50);
         QTest::newRow("scaled, in a picture shape")
             << "{\\rtf1 a{\\shp{\\*\\shpinst{\\sp{\\sn pib}{\\sv {\\pict\\picscalex50\\picscaley200"
