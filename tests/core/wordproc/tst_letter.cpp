@@ -82,9 +82,12 @@ private Q_SLOTS:
     void copyName_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("copy");
-        QTest::newRow("extension") << "/d/cv.rtf" << "/d/cv (copie).rtf";
-        QTest::newRow("a dot in the folder only") << "/d.1/cv" << "/d.1/cv (copie)";
-        QTest::newRow("a name that starts with a dot") << "/d/.rtf" << "/d/.rtf (copie)";
+        QTest::newRow("extension") << "/d/cv.rtf"
+                                   << "/d/cv (copie).rtf";
+        QTest::newRow("a dot in the folder only") << "/d.1/cv"
+                                                  << "/d.1/cv (copie)";
+        QTest::newRow("a name that starts with a dot") << "/d/.rtf"
+                                                       << "/d/.rtf (copie)";
     }
     void copyName() {
         QFETCH(QString, name);
