@@ -199,7 +199,12 @@ private:
         while (end < m_n && m_in[end] != '\\' && m_in[end] != '{' && m_in[end] != '}' &&
                (uchar(m_in[end]) >= 32 || m_in[end] == '\t'))
             ++end;
-        const QByteArrayView bytes(m_in + i, end - i);
+        QByteArrayView bytes(m_in + i, end - i);
+        // The fallback characters of a Unicode escape.
+        while (m_ucSkip > 0 && !bytes.isEmpty()) {
+            bytes = bytes.sliced(1);
+            --m_ucSkip;
+        }
         switch (m_group.dest) {
         case Dest::Text:
             addText(bytes);
@@ -237,12 +242,6 @@ private:
     }
 
     void addText(QByteArrayView bytes) {
-        while (m_ucSkip > 0 && !bytes.isEmpty()) {
-            bytes = bytes.sliced(1);
-            --m_ucSkip;
-        }
-        if (m_group.dest != Dest::Text)
-            return;
         // A huge run of text goes to the document a part at a time.
         while (!bytes.isEmpty()) {
             const QByteArrayView part = bytes.first(std::min(bytes.size(), MaxPendingText));
@@ -474,7 +473,7 @@ private:
             return;
         }
         if (dest == Dest::FontTable) {
-            fontTableWord(w, param);
+            fontTableWord(w, hasParam, param);
             return;
         }
         if (dest == Dest::ColourTable) {
@@ -514,8 +513,11 @@ private:
         textWord(w, hasParam, param);
     }
 
-    void fontTableWord(Word w, int param) {
-        if (w == Word::f) {
+    void fontTableWord(Word w, bool hasParam, int param) {
+        if (w == Word::u && hasParam) {
+            m_fontName += QChar(char16_t(param < 0 ? param + 65536 : param));
+            m_ucSkip = m_group.uc;
+        } else if (w == Word::f) {
             if (!m_fontName.isEmpty() || m_fontNumber >= 0)
                 storeFont();
             m_fontNumber = param;
