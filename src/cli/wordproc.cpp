@@ -106,7 +106,7 @@ int rtfRoundtripVerb(const QStringList &args) {
     QFile file(args[0]);
     bool failed = !file.open(QIODevice::ReadOnly);
     WordProc::Dropped dropped;
-    if (!failed && file.peek(5) == "{\\rtf") {
+    if (!failed && WordProc::rtfStart(file.peek(64)) >= 0) {
         const QByteArray bytes = file.readAll();
         failed = file.error() != QFileDevice::NoError;
         dropped = WordProc::readRtf(document, bytes);

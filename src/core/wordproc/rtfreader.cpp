@@ -1022,8 +1022,17 @@ QString Dropped::notice() const {
            QStringLiteral(". Ils seront perdus à l'enregistrement.");
 }
 
+qsizetype rtfStart(QByteArrayView head) {
+    qsizetype at = head.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    while (at < head.size() &&
+           (head[at] == ' ' || head[at] == '\t' || head[at] == '\r' || head[at] == '\n'))
+        ++at;
+    return head.sliced(at).startsWith("{\\rtf") ? at : -1;
+}
+
 Dropped readRtf(QTextDocument &document, QByteArrayView bytes) {
-    if (!bytes.startsWith("{\\rtf")) {
+    const qsizetype start = rtfStart(bytes);
+    if (start < 0) {
         qsizetype at = 0;
         readPlainText(document, [&]() {
             const QByteArrayView part =
@@ -1033,7 +1042,7 @@ Dropped readRtf(QTextDocument &document, QByteArrayView bytes) {
         });
         return {};
     }
-    return Reader(document, bytes).run();
+    return Reader(document, bytes.sliced(start)).run();
 }
 
 } // namespace WordProc

@@ -22,8 +22,12 @@ struct Dropped {
     QString notice() const;
 };
 
+// Where the RTF of a file starts: after a UTF-8 byte-order mark and blank
+// space that some programs put before it; -1 when the file is no RTF.
+qsizetype rtfStart(QByteArrayView head);
+
 // Replaces the document's content with the file's: RTF when it starts with
-// "{\rtf", otherwise Windows-1252 text, a paragraph per line. Bad input is
+// "{\rtf" (see rtfStart), otherwise Windows-1252 text, a paragraph per line. Bad input is
 // read as far as it makes sense; it never stops the reading. Returns what
 // was left out.
 Dropped readRtf(QTextDocument &document, QByteArrayView bytes);

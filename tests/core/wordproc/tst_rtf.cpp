@@ -251,6 +251,8 @@ private Q_SLOTS:
         row("unbalanced braces keep the text", "{\\rtf1 a}}}b{{c", "abc");
         row("a cut escape and a final backslash", "{\\rtf1 a\\'e", "a");
         row("unclosed skipped group", "{\\rtf1 a{\\*\\x b", "a");
+        row("a byte-order mark and a line end before the RTF", "\xef\xbb\xbf\r\n{\\rtf1 a\\'e9}",
+            "aé");
         row("page and section breaks", "{\\rtf1 a\\page b\\sect c}", "a|b|c");
     }
     void readsOtherRtf() {
