@@ -105,10 +105,11 @@ int rtfRoundtripVerb(const QStringList &args) {
     }
     QFile file(args[0]);
     bool failed = !file.open(QIODevice::ReadOnly);
-    if (!failed && file.peek(5) == "{\\rtf") {
+    WordProc::Dropped dropped;
+    if (!failed && WordProc::rtfStart(file.peek(64)) >= 0) {
         const QByteArray bytes = file.readAll();
         failed = file.error() != QFileDevice::NoError;
-        WordProc::readRtf(document, bytes);
+        dropped = WordProc::readRtf(document, bytes);
     } else if (!failed) {
         // Plain text a part at a time: a huge file is never held whole
         // beside the document.
@@ -122,6 +123,9 @@ int rtfRoundtripVerb(const QStringList &args) {
         err(QStringLiteral("Impossible de lire le fichier ") + args[0]);
         return BadInput;
     }
+    // The window's notice at opening: what the written file will lack.
+    if (dropped.any())
+        err(dropped.notice());
     QString error;
     if (!TextFile::writeStream(
             args[1],

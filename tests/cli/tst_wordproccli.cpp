@@ -57,6 +57,16 @@ private Q_SLOTS:
         QCOMPARE(bytes(m_dir.filePath("copie.rtf")), bytes(data("complet.rtf")));
     }
 
+    void roundTripNamesWhatItLeavesOut() {
+        writeBytes(m_dir.filePath("cv.rtf"), "{\\rtf1 Jean{\\footnote note}}");
+        const Run r = cli({"rtf-roundtrip", "cv.rtf", "copie.rtf"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QStringLiteral("Jean\n"));
+        QCOMPARE(r.err, QStringLiteral("Ce document contient des éléments que le traitement de "
+                                       "texte ne peut pas conserver : notes de bas de page. Ils "
+                                       "seront perdus à l'enregistrement.\n"));
+    }
+
     void failures_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");

@@ -36,4 +36,12 @@ QTextCursor appendLines(QTextDocument &document, const QStringList &lines,
     return cursor;
 }
 
+QString copyName(const QString &fileName) {
+    const qsizetype slash = fileName.lastIndexOf(u'/');
+    qsizetype dot = fileName.lastIndexOf(u'.');
+    if (dot <= slash + 1)
+        dot = fileName.size();
+    return fileName.left(dot) + QStringLiteral(" (copie)") + fileName.mid(dot);
+}
+
 } // namespace WordProc

@@ -22,4 +22,9 @@ QTextCharFormat typingFormat();
 QTextCursor appendLines(QTextDocument &document, const QStringList &lines,
                         const QTextCharFormat &format = {});
 
+// The name proposed for saving a document that lost parts at its opening,
+// so that the original is not written over: "nom.rtf" gives "nom (copie).rtf"
+// in the same folder.
+QString copyName(const QString &fileName);
+
 } // namespace WordProc

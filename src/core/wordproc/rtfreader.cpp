@@ -1,8 +1,11 @@
 #include "wordproc/rtfreader.h"
 
-#include "store/textfile.h"
 #include "wordproc/paragraph.h"
 #include "wordproc/rtfchars.h"
+#include "wordproc/rtfcodepage.h"
+#include "wordproc/rtfpicture.h"
+#include "wordproc/rtftables.h"
+#include "wordproc/rtfwords.h"
 
 #include <QColor>
 #include <QHash>
@@ -12,7 +15,6 @@
 #include <QTextList>
 
 #include <algorithm>
-#include <functional>
 #include <limits>
 #include <map>
 #include <optional>
@@ -24,17 +26,30 @@ namespace WordProc {
 namespace {
 
 using namespace RtfChars;
+using RtfWords::Word;
 
 constexpr int MaxGroups = 256;
 // Qt marks every item of a list changed each time one joins it, so a very
-// long bulleted run is read as several lists of this many items at most:
-// each item still shows its bullet, and the reading stays linear.
+// long list is read as several lists of this many items at most: each item
+// still shows its bullet, and the reading stays linear. Numbers would start
+// again with each part, so numbered lists are cut much later.
 constexpr int MaxListItems = 100;
+constexpr int MaxNumberedItems = 2000;
 // Text waiting for its paragraph's end beyond this length goes into the
 // document at once, so that a huge paragraph is not held twice.
 constexpr qsizetype MaxPendingText = 1 << 20;
 
-enum class Dest { Text, Skip, FontTable, ColourTable, Bullet };
+enum class Dest {
+    Text,
+    Skip,
+    FontTable,
+    ColourTable,
+    Bullet, // an old-style paragraph numbering
+    ListTable,
+    ListOverrides,
+    Picture,
+    Shape, // a shape's instructions: only a picture in them is read
+};
 
 struct CharState {
     int font = -1; // -1: the default font
@@ -52,155 +67,49 @@ struct Group {
     CharState chars;
     Dest dest = Dest::Text;
     int uc = 1;
+    bool picture = false; // the group of a picture: closing it ends the picture
+    bool shape = false;
 };
 
 struct Run {
     QString text;
     CharState chars;
+    std::optional<QTextImageFormat> image;
 };
 
-enum class Word {
-    Other,
-    SkipGroup, // a destination left out whole
-    b,
-    bin,
-    blue,
-    bullet,
-    cell,
-    cf,
-    colortbl,
-    deff,
-    emdash,
-    emspace,
-    endash,
-    enspace,
-    f,
-    fi,
-    fonttbl,
-    fs,
-    green,
-    i,
-    ldblquote,
-    li,
-    line,
-    lquote,
-    ls,
-    page,
-    par,
-    pard,
-    plain,
-    pn,
-    pnlvlblt,
-    qc,
-    qj,
-    ql,
-    qmspace,
-    qr,
-    rdblquote,
-    red,
-    ri,
-    row,
-    rquote,
-    sect,
-    tab,
-    u,
-    uc,
-    ul,
-    ulnone,
+// A list of the file's list table: the numbering of each level.
+struct ListDefinition {
+    int id = 0;
+    QList<int> levels; // \levelnfc of each level, -1 when not given
 };
 
-// One lookup per control word instead of a comparison with every known one.
-Word wordOf(QByteArrayView text) {
-    static const QHash<QByteArray, Word> words = [] {
-        QHash<QByteArray, Word> t;
-        t.insert("b", Word::b);
-        t.insert("bin", Word::bin);
-        t.insert("blue", Word::blue);
-        t.insert("bullet", Word::bullet);
-        t.insert("cell", Word::cell);
-        t.insert("cf", Word::cf);
-        t.insert("colortbl", Word::colortbl);
-        t.insert("deff", Word::deff);
-        t.insert("emdash", Word::emdash);
-        t.insert("emspace", Word::emspace);
-        t.insert("endash", Word::endash);
-        t.insert("enspace", Word::enspace);
-        t.insert("f", Word::f);
-        t.insert("fi", Word::fi);
-        t.insert("fonttbl", Word::fonttbl);
-        t.insert("fs", Word::fs);
-        t.insert("green", Word::green);
-        t.insert("i", Word::i);
-        t.insert("ldblquote", Word::ldblquote);
-        t.insert("li", Word::li);
-        t.insert("line", Word::line);
-        t.insert("lquote", Word::lquote);
-        t.insert("ls", Word::ls);
-        t.insert("page", Word::page);
-        t.insert("par", Word::par);
-        t.insert("pard", Word::pard);
-        t.insert("plain", Word::plain);
-        t.insert("pn", Word::pn);
-        t.insert("pnlvlblt", Word::pnlvlblt);
-        t.insert("qc", Word::qc);
-        t.insert("qj", Word::qj);
-        t.insert("ql", Word::ql);
-        t.insert("qmspace", Word::qmspace);
-        t.insert("qr", Word::qr);
-        t.insert("rdblquote", Word::rdblquote);
-        t.insert("red", Word::red);
-        t.insert("ri", Word::ri);
-        t.insert("row", Word::row);
-        t.insert("rquote", Word::rquote);
-        t.insert("sect", Word::sect);
-        t.insert("tab", Word::tab);
-        t.insert("u", Word::u);
-        t.insert("uc", Word::uc);
-        t.insert("ul", Word::ul);
-        t.insert("ulnone", Word::ulnone);
-        for (const char *skipped : {"pntext",
-                                    "listtext",
-                                    "info",
-                                    "stylesheet",
-                                    "pict",
-                                    "object",
-                                    "header",
-                                    "headerl",
-                                    "headerr",
-                                    "headerf",
-                                    "footer",
-                                    "footerl",
-                                    "footerr",
-                                    "footerf",
-                                    "footnote",
-                                    "fldinst",
-                                    "filetbl",
-                                    "revtbl",
-                                    "listtable",
-                                    "xe",
-                                    "tc",
-                                    "template",
-                                    "annotation",
-                                    "atnid",
-                                    "atnauthor",
-                                    "nonshppict",
-                                    "shpinst",
-                                    "falt",
-                                    "listoverridetable",
-                                    "rsidtbl",
-                                    "generator"})
-            t.insert(skipped, Word::SkipGroup);
-        return t;
-    }();
-    return words.value(QByteArray::fromRawData(text.data(), text.size()), Word::Other);
+// Qt's style for an RTF level numbering (\levelnfc); none for "no number".
+QTextListFormat::Style styleOfNumbering(int nfc) {
+    switch (nfc) {
+    case 1:
+        return QTextListFormat::ListUpperRoman;
+    case 2:
+        return QTextListFormat::ListLowerRoman;
+    case 3:
+        return QTextListFormat::ListUpperAlpha;
+    case 4:
+        return QTextListFormat::ListLowerAlpha;
+    case 23:
+        return QTextListFormat::ListDisc;
+    case 255:
+        return QTextListFormat::ListStyleUndefined;
+    default:
+        return QTextListFormat::ListDecimal;
+    }
 }
 
 class Reader {
 public:
     Reader(QTextDocument &document, QByteArrayView bytes)
-        : m_document(document), m_in(bytes.data()), m_n(bytes.size()), m_cursor(&document) {}
+        : m_document(document), m_in(bytes.data()), m_n(bytes.size()), m_cursor(&document),
+          m_tables(m_cursor) {}
 
-    void run() {
+    Dropped run() {
         // A file read is no step to undo, and keeping every insertion for it
         // would cost as much as the reading.
         const bool undo = m_document.isUndoRedoEnabled();
@@ -213,18 +122,25 @@ public:
             const char c = m_in[i];
             if (c == '{') {
                 m_starred = false;
-                if (m_stack.size() < MaxGroups)
+                m_decoder.reset();
+                if (m_stack.size() < MaxGroups) {
                     m_stack.push_back(m_group);
-                else
+                    // A group inside a picture or a shape is not its end.
+                    m_group.picture = m_group.shape = false;
+                } else {
                     ++m_overflow;
+                }
                 ++i;
             } else if (c == '}') {
                 m_starred = false;
+                m_decoder.reset();
                 closeGroup();
                 ++i;
             } else if (c == '\\') {
                 i = control(i + 1);
-            } else if (c == '\r' || c == '\n') {
+            } else if (uchar(c) < 32 && c != '\t') {
+                // Line ends and control bytes are no text (RichEdit ends its
+                // files with a NUL).
                 ++i;
             } else {
                 i = text(i);
@@ -233,6 +149,7 @@ public:
         endParagraph(true);
         m_cursor.endEditBlock();
         m_document.setUndoRedoEnabled(undo);
+        return m_dropped;
     }
 
 private:
@@ -243,36 +160,61 @@ private:
         }
         if (m_stack.empty())
             return; // an extra brace closes nothing
-        if (m_group.dest == Dest::FontTable && !m_fontName.isEmpty())
+        if (m_group.dest == Dest::FontTable && (!m_fontName.isEmpty() || m_fontNumber >= 0))
             storeFont();
+        if (m_group.picture)
+            endPicture();
+        if (m_group.shape) {
+            if (!m_shapePicture)
+                m_dropped.textBoxes = true;
+            m_shapePicture = false;
+        }
         m_group = m_stack.back();
         m_stack.pop_back();
     }
 
     void storeFont() {
         m_charFormats.clear();
-        if (m_fontNumber >= 0)
+        if (m_fontNumber >= 0) {
             m_fonts.insert(m_fontNumber, m_fontName.trimmed());
+            if (m_fontCodePage > 0)
+                m_fontCodePages.insert(m_fontNumber, m_fontCodePage);
+        }
         m_fontName.clear();
+        m_fontNumber = -1;
+        m_fontCodePage = 0;
+    }
+
+    // The code page of the text in the current font: the font's own, else
+    // the document's.
+    void useTextCodePage() {
+        const int font = m_group.chars.font < 0 ? m_defaultFont : m_group.chars.font;
+        const int own = m_fontCodePages.value(font, 0);
+        m_decoder.setCodePage(own > 0 ? own : m_codePage);
     }
 
     // A run of text bytes from i; returns where it stops.
     qsizetype text(qsizetype i) {
         qsizetype end = i;
         while (end < m_n && m_in[end] != '\\' && m_in[end] != '{' && m_in[end] != '}' &&
-               m_in[end] != '\r' && m_in[end] != '\n')
+               (uchar(m_in[end]) >= 32 || m_in[end] == '\t'))
             ++end;
-        const QByteArrayView bytes(m_in + i, end - i);
+        QByteArrayView bytes(m_in + i, end - i);
+        // The fallback characters of a Unicode escape.
+        while (m_ucSkip > 0 && !bytes.isEmpty()) {
+            bytes = bytes.sliced(1);
+            --m_ucSkip;
+        }
         switch (m_group.dest) {
         case Dest::Text:
             addText(bytes);
             break;
         case Dest::FontTable:
-            for (const char c : bytes) {
-                if (c == ';')
+            for (qsizetype k = 0; k < bytes.size(); ++k) {
+                if (bytes[k] == ';')
                     storeFont();
                 else
-                    m_fontName += TextFile::decode(QByteArrayView(&c, 1));
+                    fontNameBytes(bytes.sliced(k, 1));
             }
             break;
         case Dest::ColourTable:
@@ -285,32 +227,40 @@ private:
                 m_colourSet = false;
             }
             break;
+        case Dest::Picture:
+            m_picture.addHex(bytes);
+            break;
         default:
             break;
         }
         return end;
     }
 
+    void fontNameBytes(QByteArrayView bytes) {
+        m_decoder.setCodePage(m_fontCodePage > 0 ? m_fontCodePage : m_codePage);
+        m_decoder.decode(bytes, m_fontName);
+    }
+
     void addText(QByteArrayView bytes) {
-        while (m_ucSkip > 0 && !bytes.isEmpty()) {
-            bytes = bytes.sliced(1);
-            --m_ucSkip;
-        }
-        if (m_group.dest != Dest::Text)
-            return;
         // A huge run of text goes to the document a part at a time.
         while (!bytes.isEmpty()) {
             const QByteArrayView part = bytes.first(std::min(bytes.size(), MaxPendingText));
             bytes = bytes.sliced(part.size());
-            // Text outside escapes is nearly always ASCII, the same in both encodings.
-            const bool ascii = std::all_of(part.begin(), part.end(), [](char c) {
-                return static_cast<unsigned char>(c) < 0x80;
-            });
-            if (ascii)
-                runText().append(QLatin1StringView(part.data(), part.size()));
-            else
-                runText().append(TextFile::decode(part));
-            flushIfLong(part.size());
+            // Text outside escapes is nearly always ASCII, the same in every
+            // code page, unless a two-byte character waits for its trail.
+            const bool ascii =
+                !m_decoder.waiting() && std::all_of(part.begin(), part.end(), [](char c) {
+                    return static_cast<unsigned char>(c) < 0x80;
+                });
+            QString &text = runText();
+            const qsizetype before = text.size();
+            if (ascii) {
+                text.append(QLatin1StringView(part.data(), part.size()));
+            } else {
+                useTextCodePage();
+                m_decoder.decode(part, text);
+            }
+            flushIfLong(text.size() - before);
         }
     }
 
@@ -332,6 +282,26 @@ private:
         }
     }
 
+    // A byte given as \'hh: a character of the current code page, or half
+    // of one.
+    void addByte(char byte) {
+        if (m_ucSkip > 0) {
+            --m_ucSkip;
+            return;
+        }
+        if (m_group.dest == Dest::FontTable) {
+            fontNameBytes(QByteArrayView(&byte, 1));
+        } else if (m_group.dest == Dest::Text) {
+            useTextCodePage();
+            QString &text = runText();
+            const qsizetype before = text.size();
+            m_decoder.decode(QByteArrayView(&byte, 1), text);
+            flushIfLong(text.size() - before);
+        } else if (m_group.dest == Dest::Picture) {
+            m_picture.addHex(QByteArrayView(&byte, 1));
+        }
+    }
+
     void flushIfLong(qsizetype added) {
         m_pending += added;
         if (m_pending > MaxPendingText)
@@ -340,8 +310,8 @@ private:
 
     // The text of the run in the current attributes, started when they change.
     QString &runText() {
-        if (m_runs.empty() || !(m_runs.back().chars == m_group.chars))
-            m_runs.push_back({QString(), m_group.chars});
+        if (m_runs.empty() || m_runs.back().image || !(m_runs.back().chars == m_group.chars))
+            m_runs.push_back({QString(), m_group.chars, std::nullopt});
         return m_runs.back().text;
     }
 
@@ -352,10 +322,11 @@ private:
         const char c = m_in[i];
         if (!isLetter(c))
             return symbol(i);
+        m_decoder.reset();
         const qsizetype start = i;
         while (i < m_n && isLetter(m_in[i]))
             ++i;
-        const Word word = wordOf(QByteArrayView(m_in + start, i - start));
+        const Word word = RtfWords::wordOf(QByteArrayView(m_in + start, i - start));
         bool negative = false;
         if (i < m_n && m_in[i] == '-') {
             negative = true;
@@ -374,8 +345,11 @@ private:
         if (i < m_n && m_in[i] == ' ')
             ++i;
         if (word == Word::bin) {
-            // Raw bytes, whatever the destination.
-            return hasParam && param > 0 ? qMin<qsizetype>(m_n, i + param) : i;
+            // Raw bytes, whatever the destination; a picture keeps them.
+            const qsizetype end = hasParam && param > 0 ? qMin<qsizetype>(m_n, i + param) : i;
+            if (m_group.dest == Dest::Picture)
+                m_picture.addBytes(QByteArrayView(m_in + i, end - i));
+            return end;
         }
         if (!tooLong) // a word whose parameter goes beyond 32 bits is ignored
             this->word(word, hasParam, param);
@@ -384,6 +358,8 @@ private:
 
     qsizetype symbol(qsizetype i) {
         const char c = m_in[i];
+        if (c != '\'')
+            m_decoder.reset();
         switch (c) {
         case '\\':
         case '{':
@@ -393,11 +369,7 @@ private:
         case '\'': {
             if (i + 2 >= m_n)
                 return m_n; // a cut escape is dropped
-            const char byte = char(hexDigit(m_in[i + 1]) * 16 + hexDigit(m_in[i + 2]));
-            if (m_group.dest == Dest::FontTable)
-                m_fontName += TextFile::decode(QByteArrayView(&byte, 1));
-            else
-                addChar(TextFile::decode(QByteArrayView(&byte, 1)).at(0));
+            addByte(char(hexDigit(m_in[i + 1]) * 16 + hexDigit(m_in[i + 2])));
             return i + 3;
         }
         case '*':
@@ -423,24 +395,85 @@ private:
         return i + 1;
     }
 
+    // Words that open a destination, starred or not; false for the others.
+    bool destination(Word w) {
+        Dest &dest = m_group.dest;
+        switch (w) {
+        case Word::SkipGroup:
+            dest = Dest::Skip;
+            return true;
+        case Word::HeaderFooter:
+            m_dropped.headersFooters = true;
+            dest = Dest::Skip;
+            return true;
+        case Word::Footnote:
+            m_dropped.footnotes = true;
+            dest = Dest::Skip;
+            return true;
+        case Word::FieldCode:
+            m_dropped.fieldCodes = true;
+            dest = Dest::Skip;
+            return true;
+        case Word::Drawing:
+        case Word::shptxt:
+            m_dropped.textBoxes = true;
+            dest = Dest::Skip;
+            return true;
+        case Word::pict:
+            if (dest == Dest::Text || dest == Dest::Shape) {
+                dest = Dest::Picture;
+                m_group.picture = true;
+                m_picture = RtfPicture();
+            }
+            return true;
+        case Word::shp:
+            m_group.shape = true;
+            m_shapePicture = false;
+            return true;
+        case Word::shpinst:
+            dest = Dest::Shape;
+            return true;
+        case Word::shppict:
+        case Word::nesttableprops:
+            return true; // read as the text around them
+        case Word::listtable:
+            dest = Dest::ListTable;
+            return true;
+        case Word::listoverridetable:
+            dest = Dest::ListOverrides;
+            return true;
+        case Word::pn:
+            dest = Dest::Bullet;
+            return true;
+        case Word::fonttbl:
+            dest = Dest::FontTable;
+            m_fontNumber = -1;
+            m_fontName.clear();
+            m_fontCodePage = 0;
+            return true;
+        case Word::colortbl:
+            dest = Dest::ColourTable;
+            m_colourSet = false;
+            m_red = m_green = m_blue = 0;
+            return true;
+        default:
+            return false;
+        }
+    }
+
     void word(Word w, bool hasParam, int param) {
         const bool starred = m_starred;
         m_starred = false;
         Dest &dest = m_group.dest;
         if (dest == Dest::Skip)
             return;
-        if (starred) {
-            dest = w == Word::pn ? Dest::Bullet : Dest::Skip;
+        // Inside a table, a picture or a shape, a starred group is left out.
+        if (starred && dest != Dest::Text) {
+            dest = Dest::Skip;
             return;
         }
         if (dest == Dest::FontTable) {
-            if (w == Word::f) {
-                if (!m_fontName.isEmpty())
-                    storeFont();
-                m_fontNumber = param;
-            } else if (w == Word::SkipGroup) {
-                dest = Dest::Skip;
-            }
+            fontTableWord(w, hasParam, param);
             return;
         }
         if (dest == Dest::ColourTable) {
@@ -453,97 +486,332 @@ private:
                 m_blue = v, m_colourSet = true;
             return;
         }
+        if (dest == Dest::Picture) {
+            pictureWord(w, param);
+            return;
+        }
+        if (dest == Dest::ListTable || dest == Dest::ListOverrides) {
+            listTableWord(w, param);
+            return;
+        }
         if (dest == Dest::Bullet) {
-            if (w == Word::pnlvlblt)
-                m_bullet = true;
+            numberingWord(w);
             return;
         }
-        if (w == Word::fonttbl) {
-            dest = Dest::FontTable;
-            m_fontNumber = -1;
-            m_fontName.clear();
+        if (dest == Dest::Shape) {
+            // Only a picture (a picture shape's own) is read from a shape.
+            if (w == Word::pict || w == Word::shptxt || w == Word::SkipGroup)
+                destination(w);
             return;
         }
-        if (w == Word::colortbl) {
-            dest = Dest::ColourTable;
-            m_colourSet = false;
-            m_red = m_green = m_blue = 0;
+        if (destination(w))
             return;
-        }
-        if (w == Word::pn) {
-            dest = Dest::Bullet;
-            return;
-        }
-        if (w == Word::SkipGroup) {
+        if (starred) {
             dest = Dest::Skip;
             return;
         }
+        textWord(w, hasParam, param);
+    }
+
+    void fontTableWord(Word w, bool hasParam, int param) {
+        if (w == Word::u && hasParam) {
+            m_fontName += QChar(char16_t(param < 0 ? param + 65536 : param));
+            m_ucSkip = m_group.uc;
+        } else if (w == Word::f) {
+            if (!m_fontName.isEmpty() || m_fontNumber >= 0)
+                storeFont();
+            m_fontNumber = param;
+        } else if (w == Word::fcharset) {
+            if (m_fontCodePage == 0)
+                m_fontCodePage = codePageOfCharset(param);
+        } else if (w == Word::cpg) {
+            m_fontCodePage = param;
+        } else if (w == Word::SkipGroup) {
+            m_group.dest = Dest::Skip;
+        }
+    }
+
+    void pictureWord(Word w, int param) {
+        switch (w) {
+        case Word::pictureBlip:
+            m_picture.blip = true;
+            break;
+        case Word::pictureOther:
+            m_picture.other = true;
+            break;
+        case Word::picwgoal:
+            m_picture.widthGoal = param;
+            break;
+        case Word::pichgoal:
+            m_picture.heightGoal = param;
+            break;
+        case Word::picscalex:
+            m_picture.scaleX = param;
+            break;
+        case Word::picscaley:
+            m_picture.scaleY = param;
+            break;
+        default:
+            break;
+        }
+    }
+
+    void endPicture() {
+        std::optional<QTextImageFormat> image;
+        if (m_picture.blip && !m_picture.other)
+            image = m_picture.toImage(m_document, ++m_images);
+        m_picture = RtfPicture();
+        if (!image) {
+            m_dropped.pictures = true;
+            return;
+        }
+        if (!m_stack.empty() && m_stack.back().dest == Dest::Shape)
+            m_shapePicture = true;
+        m_runs.push_back({QString(QChar::ObjectReplacementCharacter), m_group.chars, image});
+        flushIfLong(1);
+    }
+
+    void listTableWord(Word w, int param) {
+        m_styles.clear();
+        if (w == Word::SkipGroup) {
+            m_group.dest = Dest::Skip;
+        } else if (m_group.dest == Dest::ListOverrides) {
+            if (w == Word::listoverride)
+                m_overrides.push_back({});
+            else if (w == Word::listid && !m_overrides.empty())
+                m_overrides.back().first = param;
+            else if (w == Word::ls && !m_overrides.empty())
+                m_overrides.back().second = param;
+        } else if (w == Word::list) {
+            m_lists.push_back({});
+        } else if (m_lists.empty()) {
+        } else if (w == Word::listlevel) {
+            if (m_lists.back().levels.size() < 9)
+                m_lists.back().levels.append(-1);
+        } else if (w == Word::levelnfc && !m_lists.back().levels.isEmpty()) {
+            if (m_lists.back().levels.back() < 0)
+                m_lists.back().levels.back() = param;
+        } else if (w == Word::listid) {
+            m_lists.back().id = param;
+        }
+    }
+
+    // The style of the list \ls names at level \ilvl: what the list table
+    // says, bullets when it says nothing.
+    QTextListFormat::Style overrideStyle() {
+        const qint64 key = qint64(m_ls) * 16 + qBound(0, m_level, 8);
+        if (const auto it = m_styles.constFind(key); it != m_styles.constEnd())
+            return it.value();
+        const QTextListFormat::Style style = findOverrideStyle();
+        m_styles.insert(key, style);
+        return style;
+    }
+
+    QTextListFormat::Style findOverrideStyle() const {
+        int id = 0;
+        bool found = false;
+        for (const auto &[listId, ls] : m_overrides) {
+            if (ls == m_ls) {
+                id = listId;
+                found = true;
+            }
+        }
+        if (found) {
+            for (const ListDefinition &list : m_lists) {
+                if (list.id == id && !list.levels.isEmpty()) {
+                    const int nfc = list.levels.value(qBound(0, m_level, 8), list.levels.front());
+                    return styleOfNumbering(nfc < 0 ? 0 : nfc);
+                }
+            }
+        }
+        return QTextListFormat::ListDisc;
+    }
+
+    void numberingWord(Word w) {
+        switch (w) {
+        case Word::pnlvlblt:
+            m_listStyle = QTextListFormat::ListDisc;
+            break;
+        case Word::pnlvlbody:
+        case Word::pnlvl:
+        case Word::pndec:
+            m_listStyle = QTextListFormat::ListDecimal;
+            break;
+        case Word::pnlvlcont:
+            m_listStyle = QTextListFormat::ListStyleUndefined;
+            break;
+        case Word::pnucrm:
+            m_listStyle = QTextListFormat::ListUpperRoman;
+            break;
+        case Word::pnlcrm:
+            m_listStyle = QTextListFormat::ListLowerRoman;
+            break;
+        case Word::pnucltr:
+            m_listStyle = QTextListFormat::ListUpperAlpha;
+            break;
+        case Word::pnlcltr:
+            m_listStyle = QTextListFormat::ListLowerAlpha;
+            break;
+        default:
+            break;
+        }
+    }
+
+    void textWord(Word w, bool hasParam, int param) {
         CharState &ch = m_group.chars;
         auto on = [&] { return !hasParam || param != 0; };
-        if (w == Word::par || w == Word::sect || w == Word::page || w == Word::row)
+        switch (w) {
+        case Word::par:
+        case Word::sect:
+        case Word::page:
             endParagraph();
-        else if (w == Word::line)
+            break;
+        case Word::cell:
+        case Word::nestcell: {
+            const int depth = w == Word::cell ? 1 : qMax(2, m_itap);
+            endParagraph(false, depth);
+            m_tables.endCell(depth);
+            break;
+        }
+        case Word::row:
+        case Word::nestrow: {
+            const int depth = w == Word::row ? 1 : qMax(2, m_itap);
+            if (!m_runs.empty() || m_started)
+                endParagraph(false, depth);
+            m_tables.endRow(depth);
+            break;
+        }
+        case Word::intbl:
+            m_itap = qMax(m_itap, 1);
+            break;
+        case Word::itap:
+            m_itap = qBound(0, param, RtfTables::MaxDepth);
+            break;
+        case Word::line:
             addChar(QChar::LineSeparator);
-        else if (w == Word::tab || w == Word::cell)
+            break;
+        case Word::tab:
             addChar(QLatin1Char('\t'));
-        else if (w == Word::lquote)
+            break;
+        case Word::lquote:
             addChar(QChar(0x2018));
-        else if (w == Word::rquote)
+            break;
+        case Word::rquote:
             addChar(QChar(0x2019));
-        else if (w == Word::ldblquote)
+            break;
+        case Word::ldblquote:
             addChar(QChar(0x201C));
-        else if (w == Word::rdblquote)
+            break;
+        case Word::rdblquote:
             addChar(QChar(0x201D));
-        else if (w == Word::emdash)
+            break;
+        case Word::emdash:
             addChar(QChar(0x2014));
-        else if (w == Word::endash)
+            break;
+        case Word::endash:
             addChar(QChar(0x2013));
-        else if (w == Word::bullet)
+            break;
+        case Word::bullet:
             addChar(QChar(0x2022));
-        else if (w == Word::emspace || w == Word::enspace || w == Word::qmspace)
+            break;
+        case Word::emspace:
+        case Word::enspace:
+        case Word::qmspace:
             addChar(QLatin1Char(' '));
-        else if (w == Word::u && hasParam) {
-            m_ucSkip = 0;
-            addText(QString(QChar(char16_t(param < 0 ? param + 65536 : param))));
-            m_ucSkip = m_group.uc;
-        } else if (w == Word::uc && hasParam)
-            m_group.uc = qBound(0, param, 16);
-        else if (w == Word::pard) {
+            break;
+        case Word::u:
+            if (hasParam) {
+                m_ucSkip = 0;
+                addText(QString(QChar(char16_t(param < 0 ? param + 65536 : param))));
+                m_ucSkip = m_group.uc;
+            }
+            break;
+        case Word::uc:
+            if (hasParam)
+                m_group.uc = qBound(0, param, 16);
+            break;
+        case Word::pard:
             m_align = Qt::AlignLeft;
             m_fi = m_li = m_ri = 0;
-            m_bullet = false;
-        } else if (w == Word::ql || w == Word::qj)
+            m_listStyle = QTextListFormat::ListStyleUndefined;
+            m_ls = -1;
+            m_level = 0;
+            m_itap = 0;
+            break;
+        case Word::ql:
+        case Word::qj:
             m_align = Qt::AlignLeft;
-        else if (w == Word::qc)
+            break;
+        case Word::qc:
             m_align = Qt::AlignHCenter;
-        else if (w == Word::qr)
+            break;
+        case Word::qr:
             m_align = Qt::AlignRight;
-        else if (w == Word::fi)
+            break;
+        case Word::fi:
             m_fi = param;
-        else if (w == Word::li)
+            break;
+        case Word::li:
             m_li = param;
-        else if (w == Word::ri)
+            break;
+        case Word::ri:
             m_ri = param;
-        else if (w == Word::ls)
-            m_bullet = true;
-        else if (w == Word::plain)
+            break;
+        case Word::ls:
+            m_ls = param;
+            m_listStyle = overrideStyle();
+            break;
+        case Word::ilvl:
+            m_level = param;
+            if (m_ls >= 0)
+                m_listStyle = overrideStyle();
+            break;
+        case Word::plain:
             ch = CharState{};
-        else if (w == Word::b)
+            break;
+        case Word::b:
             ch.bold = on();
-        else if (w == Word::i)
+            break;
+        case Word::i:
             ch.italic = on();
-        else if (w == Word::ul)
+            break;
+        case Word::ul:
             ch.underline = on();
-        else if (w == Word::ulnone)
+            break;
+        case Word::ulnone:
             ch.underline = false;
-        else if (w == Word::f)
+            break;
+        case Word::f:
             ch.font = param;
-        else if (w == Word::fs)
+            break;
+        case Word::fs:
             ch.halfPoints = qBound(2, hasParam ? param : 24, 2 * 1638);
-        else if (w == Word::cf)
+            break;
+        case Word::cf:
             ch.colour = param;
-        else if (w == Word::deff)
+            break;
+        case Word::deff:
             m_defaultFont = param;
+            break;
+        case Word::ansi:
+            m_codePage = 1252;
+            break;
+        case Word::mac:
+            m_codePage = 10000;
+            break;
+        case Word::pc:
+            m_codePage = 437;
+            break;
+        case Word::pca:
+            m_codePage = 850;
+            break;
+        case Word::ansicpg:
+            if (param > 0)
+                m_codePage = param;
+            break;
+        default:
+            break;
+        }
     }
 
     // One format object per set of attributes: the document then finds it
@@ -587,20 +855,37 @@ private:
         return it->second;
     }
 
+    // Moves to the table cell a paragraph of the given depth belongs to.
+    void place(int depth) {
+        if (m_tables.place(depth)) {
+            m_fresh = true;
+            // A list never runs from one cell or table into another.
+            m_list = nullptr;
+        }
+    }
+
     // Puts the paragraph's block in the document with the formats given; its
     // text follows.
     void startParagraph(const QTextBlockFormat &format, const QTextCharFormat &mark) {
-        if (m_paragraphs++ == 0) {
+        if (m_fresh) {
             m_cursor.setBlockFormat(format);
             m_cursor.setBlockCharFormat(mark);
+            m_fresh = false;
         } else {
             m_cursor.insertBlock(format, mark);
         }
     }
 
     void insertRuns() {
-        for (const Run &run : m_runs)
-            m_cursor.insertText(run.text, charFormat(run.chars));
+        for (const Run &run : m_runs) {
+            if (run.image) {
+                // The picture in the characters around it.
+                QTextCharFormat format = charFormat(run.chars);
+                format.merge(*run.image);
+                m_cursor.insertImage(format.toImageFormat());
+            } else
+                m_cursor.insertText(run.text, charFormat(run.chars));
+        }
         m_runs.clear();
         m_pending = 0;
     }
@@ -608,17 +893,31 @@ private:
     // The text so far of a huge paragraph, inserted before its end: the
     // paragraph's format is set again when it ends.
     void flushRuns() {
-        if (!m_started)
+        if (!m_started) {
+            place(m_itap);
             startParagraph(blockFormat(),
                            m_runs.empty() ? QTextCharFormat() : charFormat(m_runs.front().chars));
+        }
         m_started = true;
         insertRuns();
     }
 
-    void endParagraph(bool last = false) {
-        // A paragraph that carries on a bulleted run joins the list as it is
+    // Ends the paragraph, at the table depth its words gave or at the depth
+    // of the cell it ends.
+    void endParagraph(bool last = false, int depth = -1) {
+        if (depth < 0)
+            depth = m_itap;
+        // An empty last paragraph, where the caret waits, is out of any table.
+        if (last && m_runs.empty() && !m_started)
+            depth = 0;
+        if (!m_started)
+            place(depth);
+        // A paragraph that carries on a list of its style joins it as it is
         // inserted, instead of being added to it afterwards.
-        const bool joins = m_bullet && m_list && m_lastBulleted && m_listItems < MaxListItems;
+        const QTextListFormat::Style style = m_listStyle;
+        const int cap = style == QTextListFormat::ListDisc ? MaxListItems : MaxNumberedItems;
+        const bool joins = style != QTextListFormat::ListStyleUndefined && m_list &&
+                           m_list->format().style() == style && m_listItems < cap;
         QTextBlockFormat format = blockFormat();
         if (joins)
             format.setObjectIndex(m_list->objectIndex());
@@ -638,17 +937,20 @@ private:
         insertRuns();
         if (joins) {
             ++m_listItems;
-        } else if (m_bullet) {
-            m_list = m_cursor.createList(QTextListFormat::ListDisc);
+        } else if (style != QTextListFormat::ListStyleUndefined) {
+            m_list = m_cursor.createList(style);
             m_listItems = 1;
+        } else {
+            m_list = nullptr;
         }
-        m_lastBulleted = m_bullet;
     }
 
     QTextDocument &m_document;
     const char *m_in;
     const qsizetype m_n;
     QTextCursor m_cursor;
+    RtfTables m_tables;
+    Dropped m_dropped;
 
     std::vector<Group> m_stack;
     int m_overflow = 0;
@@ -656,17 +958,31 @@ private:
     bool m_starred = false;
     int m_ucSkip = 0;
 
+    int m_codePage = 1252;
+    CodePageDecoder m_decoder;
     QHash<int, QString> m_fonts;
+    QHash<int, int> m_fontCodePages;
     int m_fontNumber = -1;
+    int m_fontCodePage = 0;
     QString m_fontName;
     int m_defaultFont = 0;
     QList<QColor> m_colours;
     int m_red = 0, m_green = 0, m_blue = 0;
     bool m_colourSet = false;
 
+    RtfPicture m_picture;
+    int m_images = 0;
+    bool m_shapePicture = false;
+
+    std::vector<ListDefinition> m_lists;
+    std::vector<std::pair<int, int>> m_overrides; // list id, \ls number
+    int m_ls = -1, m_level = 0;
+    QHash<qint64, QTextListFormat::Style> m_styles; // by \ls and level, once found
+
     Qt::Alignment m_align = Qt::AlignLeft;
     int m_fi = 0, m_li = 0, m_ri = 0;
-    bool m_bullet = false;
+    QTextListFormat::Style m_listStyle = QTextListFormat::ListStyleUndefined;
+    int m_itap = 0;
 
     QHash<CharState, QTextCharFormat> m_charFormats;
     std::map<std::tuple<int, int, int, int>, QTextBlockFormat> m_blockFormats;
@@ -675,121 +991,58 @@ private:
     std::optional<CharState> m_mark; // of the last paragraph ended
     qsizetype m_pending = 0;         // characters in m_runs
     bool m_started = false;          // the current paragraph is in the document already
-    int m_paragraphs = 0;
-    QTextList *m_list = nullptr;
+    bool m_fresh = true;             // the cursor's block awaits its paragraph
+    QTextList *m_list = nullptr;     // the list the last paragraph joined
     int m_listItems = 0;
-    bool m_lastBulleted = false;
 };
 
 } // namespace
 
-namespace {
+bool Dropped::any() const {
+    return headersFooters || footnotes || textBoxes || fieldCodes || pictures;
+}
 
-// What setPlainText does with the text's lines joined by LF, the text given
-// a part at a time: a huge file is never decoded whole beside the document.
-// Line ends made LF, in place; a CR LF split between two parts was kept
-// whole by the caller.
-void insertPlainPart(QTextCursor &cursor, QByteArrayView bytes) {
-    QString text = TextFile::decode(bytes);
-    qsizetype written = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r') {
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-            text[written++] = u'\n';
-        } else {
-            text[written++] = text[i];
-        }
+QString Dropped::notice() const {
+    if (!any())
+        return {};
+    QStringList parts;
+    if (headersFooters)
+        parts << QStringLiteral("en-têtes et pieds de page");
+    if (footnotes)
+        parts << QStringLiteral("notes de bas de page");
+    if (textBoxes)
+        parts << QStringLiteral("zones de texte et dessins");
+    if (fieldCodes)
+        parts << QStringLiteral("codes des champs");
+    if (pictures)
+        parts << QStringLiteral("images d'un autre format");
+    return QStringLiteral("Ce document contient des éléments que le traitement de texte ne peut "
+                          "pas conserver : ") +
+           parts.join(QStringLiteral(", ")) +
+           QStringLiteral(". Ils seront perdus à l'enregistrement.");
+}
+
+qsizetype rtfStart(QByteArrayView head) {
+    qsizetype at = head.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    while (at < head.size() &&
+           (head[at] == ' ' || head[at] == '\t' || head[at] == '\r' || head[at] == '\n'))
+        ++at;
+    return head.sliced(at).startsWith("{\\rtf") ? at : -1;
+}
+
+Dropped readRtf(QTextDocument &document, QByteArrayView bytes) {
+    const qsizetype start = rtfStart(bytes);
+    if (start < 0) {
+        qsizetype at = 0;
+        readPlainText(document, [&]() {
+            const QByteArrayView part =
+                bytes.sliced(at, std::min(bytes.size() - at, MaxPendingText));
+            at += part.size();
+            return QByteArray::fromRawData(part.data(), part.size());
+        });
+        return {};
     }
-    text.truncate(written);
-    cursor.insertText(text);
-}
-
-} // namespace
-
-void readPlainText(QTextDocument &document, const std::function<QByteArray()> &nextPart) {
-    const bool undo = document.isUndoRedoEnabled();
-    document.setUndoRedoEnabled(false);
-    document.clear();
-    QTextCursor cursor(&document);
-    cursor.beginEditBlock();
-    // A line end is held back until what follows it is known: a CR LF stays
-    // whole, and a final line end starts no line.
-    QByteArray held;
-    for (QByteArray part = nextPart(); !part.isEmpty(); part = nextPart()) {
-        if (!held.isEmpty()) {
-            part.prepend(held);
-            held.clear();
-        }
-        qsizetype end = part.size();
-        while (end > 0 && (part[end - 1] == '\r' || part[end - 1] == '\n') && part.size() - end < 2)
-            --end;
-        held = part.sliced(end);
-        insertPlainPart(cursor, QByteArrayView(part).first(end));
-    }
-    // What is left: a line end, or two when they are not one CR LF.
-    if (held.size() == 2 && held != "\r\n")
-        insertPlainPart(cursor, QByteArrayView(held).first(1));
-    cursor.endEditBlock();
-    document.setUndoRedoEnabled(undo);
-}
-
-namespace {
-
-void readPlainBytes(QTextDocument &document, QByteArrayView bytes) {
-    qsizetype at = 0;
-    readPlainText(document, [&]() {
-        const QByteArrayView part = bytes.sliced(at, std::min(bytes.size() - at, MaxPendingText));
-        at += part.size();
-        return QByteArray::fromRawData(part.data(), part.size());
-    });
-}
-
-} // namespace
-
-void readRtf(QTextDocument &document, QByteArrayView bytes) {
-    if (!bytes.startsWith("{\\rtf")) {
-        readPlainBytes(document, bytes);
-        return;
-    }
-    Reader(document, bytes).run();
-}
-
-void forEachParagraphText(const QTextDocument &document,
-                          const std::function<void(QStringView)> &slice,
-                          const std::function<void()> &paragraphEnd) {
-    int count = document.blockCount();
-    if (count > 1 && document.lastBlock().length() <= 1)
-        --count;
-    if (count == 1 && document.begin().length() <= 1)
-        return;
-    constexpr int Slice = 1 << 16;
-    QString text;
-    QTextBlock block = document.begin();
-    for (int k = 0; k < count; ++k, block = block.next()) {
-        const int length = block.length() - 1;
-        for (int at = 0; at < length; at += Slice) {
-            if (length <= Slice) {
-                text = block.text();
-            } else {
-                text.clear();
-                for (int pos = block.position() + at, end = pos + std::min(Slice, length - at);
-                     pos < end; ++pos)
-                    text += document.characterAt(pos);
-            }
-            slice(text.replace(QChar::LineSeparator, QLatin1Char(' ')));
-        }
-        paragraphEnd();
-    }
-}
-
-QStringList paragraphTexts(const QTextDocument &document) {
-    QStringList lines{QString()};
-    forEachParagraphText(
-        document, [&lines](QStringView text) { lines.last() += text; },
-        [&lines] { lines.append(QString()); });
-    lines.removeLast();
-    return lines;
+    return Reader(document, bytes.sliced(start)).run();
 }
 
 } // namespace WordProc

@@ -2,11 +2,13 @@
 
 #include "store/textfile.h"
 #include "wordproc/paragraph.h"
+#include "wordproc/rtfpicture.h"
 
 #include <QHash>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
+#include <QTextTable>
 
 #include <algorithm>
 #include <optional>
@@ -26,9 +28,29 @@ struct Run {
 struct Paragraph {
     int align = 0; // 0 left, 1 centre, 2 right
     Indents indents;
-    bool bullet = false;
+    QTextListFormat::Style list = QTextListFormat::ListStyleUndefined;
+    int depth = 0; // of the tables around it
     friend bool operator==(const Paragraph &, const Paragraph &) = default;
 };
+
+// The numbering words of each list style the editor shows; any other bullet
+// is written as the disc.
+const char *numbering(QTextListFormat::Style style) {
+    switch (style) {
+    case QTextListFormat::ListDecimal:
+        return "\\pndec";
+    case QTextListFormat::ListUpperRoman:
+        return "\\pnucrm";
+    case QTextListFormat::ListLowerRoman:
+        return "\\pnlcrm";
+    case QTextListFormat::ListUpperAlpha:
+        return "\\pnucltr";
+    case QTextListFormat::ListLowerAlpha:
+        return "\\pnlcltr";
+    default:
+        return nullptr;
+    }
+}
 
 // Windows-1252 bytes 128 to 255 by the character they stand for.
 const QHash<char16_t, uchar> &highBytes() {
@@ -116,60 +138,144 @@ public:
     // The whole file, every line ended by CR LF, handed to sink in parts
     // (a few megabytes at most); false when the sink refused one.
     bool run(const TextFile::ByteSink &sink) {
-        QByteArray out;
-        bool ok = true;
-        auto flush = [&](qsizetype above) {
-            if (ok && out.size() > above) {
-                ok = sink(out);
-                out.clear();
-            }
-            return ok;
-        };
+        m_sink = &sink;
         // The tables come first but list what the text uses: a first pass
         // finds the fonts and colours in the order the writing meets them.
         forEachWrittenFragment([this](const QTextFragment &fragment) { runOf(fragment); });
-        out = fontTable() + "\r\n" + colourTable() + "\r\n\\deflang1036";
-        Paragraph previous;
-        std::optional<Run> lastRun;
-        int k = 0;
-        for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next(), ++k) {
-            const bool emptyLast = !block.next().isValid() && block.length() <= 1;
-            const Paragraph paragraph = paragraphOf(block);
-            // A paragraph word right before text needs its delimiting space.
-            bool delimit = false;
-            if (k == 0 || !(paragraph == previous)) {
-                appendParagraph(out, paragraph);
-                delimit = !paragraph.bullet;
-            }
-            previous = paragraph;
-            if (emptyLast)
-                break;
-            if (paragraph.bullet)
-                out += "{\\pntext\\f1\\'b7\\tab}";
-            forEachWrittenFragment(block, [&](const QTextFragment &fragment) {
-                const Run attributes = runOf(fragment);
-                if (!lastRun || !(attributes == *lastRun)) {
-                    appendRun(out, attributes);
-                    lastRun = attributes;
-                    delimit = false;
-                }
-                if (delimit)
-                    out += ' ';
-                delimit = false;
-                forEachSlice(m_document, fragment, [&](const QString &text) {
-                    appendText(out, text);
-                    flush(PartSize);
-                });
-            });
-            out += "\r\n\\par ";
-            if (!flush(PartSize))
-                return false;
-        }
-        out += "}\r\n";
+        m_out = fontTable() + "\r\n" + colourTable() + "\r\n\\deflang1036";
+        writeFrame(m_document.rootFrame(), 0);
+        m_out += "}\r\n";
         return flush(-1);
     }
 
 private:
+    bool flush(qsizetype above) {
+        if (m_ok && m_out.size() > above) {
+            m_ok = (*m_sink)(m_out);
+            m_out.clear();
+        }
+        return m_ok;
+    }
+
+    // The paragraphs and tables of a frame in their order.
+    void writeFrame(QTextFrame *frame, int depth) {
+        for (auto it = frame->begin(); !it.atEnd() && m_ok; ++it) {
+            if (QTextFrame *child = it.currentFrame()) {
+                if (auto *table = qobject_cast<QTextTable *>(child))
+                    writeTable(table, depth + 1);
+                else
+                    writeFrame(child, depth);
+            } else {
+                writeParagraph(it.currentBlock(), depth, "\\par ");
+            }
+        }
+    }
+
+    // A table row by row: the row's cells, each ended by \cell (\nestcell
+    // inside another table), then the row's end, its cells' right edges
+    // before its cells at the top level and after them inside a cell.
+    void writeTable(QTextTable *table, int depth) {
+        const bool nested = depth > 1;
+        for (int row = 0; row < table->rows() && m_ok; ++row) {
+            QByteArray definition = "\\trowd\\trgaph108";
+            int cells = 0;
+            for (int column = 0; column < table->columns(); ++column) {
+                const QTextTableCell cell = table->cellAt(row, column);
+                if (cell.row() != row || cell.column() != column)
+                    continue; // the rest of a merged cell
+                ++cells;
+                definition +=
+                    "\\cellx" + QByteArray::number((column + cell.columnSpan()) *
+                                                   (nested ? 1800 : 9000) / table->columns());
+            }
+            if (cells == 0)
+                continue;
+            if (!nested)
+                m_out += "\r\n" + definition + ' ';
+            for (int column = 0; column < table->columns(); ++column) {
+                const QTextTableCell cell = table->cellAt(row, column);
+                if (cell.row() == row && cell.column() == column)
+                    writeCell(cell, depth, nested ? "\\nestcell " : "\\cell ");
+            }
+            if (nested)
+                m_out +=
+                    "\r\n{\\*\\nesttableprops" + definition + "\\nestrow}{\\nonesttables\\par}";
+            else
+                m_out += "\r\n\\row ";
+        }
+    }
+
+    void writeCell(const QTextTableCell &cell, int depth, const char *end) {
+        // A cell's last paragraph is ended by the cell's end.
+        QTextBlock last;
+        bool frameLast = false;
+        for (auto it = cell.begin(); !it.atEnd(); ++it) {
+            frameLast = it.currentFrame() != nullptr;
+            if (!frameLast)
+                last = it.currentBlock();
+        }
+        for (auto it = cell.begin(); !it.atEnd() && m_ok; ++it) {
+            if (QTextFrame *child = it.currentFrame()) {
+                if (auto *table = qobject_cast<QTextTable *>(child))
+                    writeTable(table, depth + 1);
+                else
+                    writeFrame(child, depth);
+            } else {
+                const QTextBlock block = it.currentBlock();
+                writeParagraph(block, depth, !frameLast && block == last ? end : "\\par ");
+            }
+        }
+        if (frameLast)
+            m_out += QByteArray("\r\n") + end;
+    }
+
+    void writeParagraph(const QTextBlock &block, int depth, const char *end) {
+        const bool emptyLast = depth == 0 && !block.next().isValid() && block.length() <= 1;
+        Paragraph paragraph = paragraphOf(block);
+        paragraph.depth = depth;
+        // A paragraph word right before text needs its delimiting space.
+        bool delimit = false;
+        if (m_written == 0 || !(paragraph == m_previous)) {
+            appendParagraph(m_out, paragraph);
+            delimit = paragraph.list == QTextListFormat::ListStyleUndefined;
+        }
+        ++m_written;
+        m_previous = paragraph;
+        if (emptyLast)
+            return;
+        if (paragraph.list != QTextListFormat::ListStyleUndefined) {
+            if (numbering(paragraph.list))
+                m_out += "{\\pntext " + QByteArray::number(++m_items[block.textList()]) + ".\\tab}";
+            else
+                m_out += "{\\pntext\\f1\\'b7\\tab}";
+        }
+        forEachWrittenFragment(block, [&](const QTextFragment &fragment) {
+            const Run attributes = runOf(fragment);
+            if (!m_lastRun || !(attributes == *m_lastRun)) {
+                appendRun(m_out, attributes);
+                m_lastRun = attributes;
+                delimit = false;
+            }
+            if (delimit)
+                m_out += ' ';
+            delimit = false;
+            const QTextCharFormat format = fragment.charFormat();
+            if (format.isImageFormat()) {
+                const QByteArray picture = pictureGroup(m_document, format.toImageFormat());
+                for (int k = 0; k < fragment.length(); ++k)
+                    m_out += picture;
+                return;
+            }
+            forEachSlice(m_document, fragment, [&](const QString &text) {
+                appendText(m_out, text);
+                flush(PartSize);
+            });
+        });
+        m_out += "\r\n";
+        m_out += end;
+        flush(PartSize);
+    }
+
     // Each fragment of the block with something to write: text with nothing
     // to write (Qt's object markers) changes nothing.
     template <typename Use> void forEachWrittenFragment(const QTextBlock &block, Use use) {
@@ -177,7 +283,7 @@ private:
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid())
                 continue;
-            bool writable = false;
+            bool writable = fragment.charFormat().isImageFormat();
             forEachSlice(m_document, fragment, [&writable](const QString &text) {
                 writable = writable || std::any_of(text.begin(), text.end(), [](QChar c) {
                                return !unwritable(c.unicode());
@@ -222,12 +328,18 @@ private:
                   : align & (Qt::AlignRight | Qt::AlignTrailing) ? 2
                                                                  : 0;
         p.indents = indents(format);
-        p.bullet = block.textList() != nullptr;
+        if (const QTextList *list = block.textList())
+            p.list = numbering(list->format().style()) ? list->format().style()
+                                                       : QTextListFormat::ListDisc;
         return p;
     }
 
     static void appendParagraph(QByteArray &line, const Paragraph &p) {
         line += "\\pard";
+        if (p.depth > 0)
+            line += "\\intbl";
+        if (p.depth > 1)
+            line += "\\itap" + QByteArray::number(p.depth);
         if (p.align == 1)
             line += "\\qc";
         else if (p.align == 2)
@@ -235,13 +347,17 @@ private:
         const int fi = -p.indents.left * 20;
         const int li = (p.indents.first + p.indents.left) * 20;
         const int ri = p.indents.right * 20;
-        if (fi != 0 || p.bullet)
+        const bool listed = p.list != QTextListFormat::ListStyleUndefined;
+        if (fi != 0 || listed)
             line += "\\fi" + QByteArray::number(fi);
-        if (li != 0 || p.bullet)
+        if (li != 0 || listed)
             line += "\\li" + QByteArray::number(li);
         if (ri != 0)
             line += "\\ri" + QByteArray::number(ri);
-        if (p.bullet)
+        if (const char *words = numbering(p.list))
+            line +=
+                QByteArray("{\\*\\pn\\pnlvlbody") + words + "\\pnstart1\\pnindent0{\\pntxta .}}";
+        else if (listed)
             line += "{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'b7}}";
     }
 
@@ -308,6 +424,13 @@ private:
     }
 
     const QTextDocument &m_document;
+    const TextFile::ByteSink *m_sink = nullptr;
+    QByteArray m_out;
+    bool m_ok = true;
+    Paragraph m_previous;
+    int m_written = 0;
+    std::optional<Run> m_lastRun;
+    QHash<const QTextList *, int> m_items; // numbers given so far, per list
     QString m_defaultFamily;
     int m_defaultHalfPoints = 20;
     QHash<QString, int> m_fontIndex;

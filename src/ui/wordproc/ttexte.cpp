@@ -188,6 +188,7 @@ TTexte::TTexte(QWidget *parent) : QDialog(parent) {
     connect(open, &QToolButton::clicked, this, &TTexte::openFile);
     auto *saveButton = toolButton("saveButton", QStringLiteral("Enregistrer"),
                                   themed("document-save", QStyle::SP_DialogSaveButton, this));
+    saveButton->setShortcut(QKeySequence::Save);
     connect(saveButton, &QToolButton::clicked, this, [this] { save(); });
     auto *exportButton =
         toolButton("exportButton", QStringLiteral("Exporter"), page(QStringLiteral("htm")));
@@ -517,8 +518,8 @@ bool TTexte::save() {
     if (!doc->isModified())
         return true;
     const QString name = Dialogs::instance().saveFileName(
-        this, QStringLiteral("Enregistrer"), rtfFilter, m_fileName, nullptr,
-        [](const QString &typed, int) {
+        this, QStringLiteral("Enregistrer"), rtfFilter,
+        m_keepOriginal ? copyName(m_fileName) : m_fileName, nullptr, [](const QString &typed, int) {
             return QFileInfo(typed).suffix().isEmpty() ? typed + QLatin1String(".rtf") : typed;
         });
     if (name.isEmpty())
@@ -530,6 +531,7 @@ bool TTexte::save() {
         return false;
     }
     m_fileName = name;
+    m_keepOriginal = false;
     doc->setModified(false);
     return true;
 }
@@ -538,6 +540,7 @@ void TTexte::newLetter() {
     if (!askToSave())
         return;
     m_editor->clear();
+    m_keepOriginal = false;
     SetEditRect();
     m_editor->setCurrentCharFormat(typingFormat());
     m_editor->setTextCursor(appendLines(*m_editor->document(), m_identity, typingFormat()));
@@ -560,12 +563,15 @@ void TTexte::openFile() {
         return;
     }
     QTextDocument *doc = m_editor->document();
-    readRtf(*doc, bytes);
+    const Dropped dropped = readRtf(*doc, bytes);
     SetEditRect();
     m_fileName = name;
+    m_keepOriginal = dropped.any();
     m_editor->moveCursor(QTextCursor::Start);
     doc->setModified(false);
     SelectionChange();
+    if (dropped.any())
+        Dialogs::instance().message(this, dropped.notice());
 }
 
 void TTexte::exportFile() {

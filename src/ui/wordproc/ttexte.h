@@ -67,6 +67,8 @@ private:
 
     QStringList m_identity{QString(), QString(), QString(), QString()};
     QString m_fileName;
+    // The file lost parts at its opening: saving proposes another name.
+    bool m_keepOriginal = false;
     bool m_updating = false;
 
     QWidget *m_bar;

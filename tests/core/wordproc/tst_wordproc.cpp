@@ -274,14 +274,15 @@ private Q_SLOTS:
         row("escapes and symbols", "{\\rtf1 a\\{b\\}c\\\\d\\~e\\-f\\_g\\'e9\\'80}",
             "a{b}c\\d\u00a0e\u00adf\u2011gé€");
         row("backslash and line end is a paragraph", "{\\rtf1 a\\\r\nb\\\nc}", "a|b|c");
-        row("line and tab", "{\\rtf1 a\\line b\\tab c\\cell d\\row e}", "a b\tc\td|e");
+        row("line and tab", "{\\rtf1 a\\line b\\tab c}", "a b\tc");
         row("unicode with its fallback", "{\\rtf1 \\u8364?\\uc2\\u-10179\\'3f?\\u-8647abc}",
             "€\U0001F639c");
         row("quotes and dashes", "{\\rtf1 \\lquote\\rquote\\ldblquote\\rdblquote\\emdash\\endash}",
             "‘’“”—–");
         row("skipped groups",
             "{\\rtf1{\\info{\\title T}}{\\stylesheet{\\s0 Normal;}}{\\*\\generator W;}"
-            "{\\header H}{\\footnote N}{\\pict 0a0b}{\\object O}{\\listtext \\'b7\\tab}A"
+            "{\\header H}{\\footnote N}{\\pict 0a0b}{\\object{\\*\\objdata O}}{\\listtext "
+            "\\'b7\\tab}A"
             "{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt lien}}{\\*\\unknown U}B}",
             "AlienB");
         row("binary data", "{\\rtf1 a\\bin3 }{\\b}", "ab");
@@ -290,6 +291,8 @@ private Q_SLOTS:
         row("unbalanced braces keep the text", "{\\rtf1 a}}}b{{c", "abc");
         row("a cut escape and a final backslash", "{\\rtf1 a\\'e", "a");
         row("unclosed skipped group", "{\\rtf1 a{\\*\\x b", "a");
+        row("a byte-order mark and a line end before the RTF", "\xef\xbb\xbf\r\n{\\rtf1 a\\'e9}",
+            "aé");
         row("page and section breaks", "{\\rtf1 a\\page b\\sect c}", "a|b|c");
     }
     void readsOtherRtf() {
@@ -423,6 +426,18 @@ private Q_SLOTS:
         QCOMPARE(WordProc::ExportHtml("/nonexistent/dir/x.rtf", "{\\rtf1}", "X", &error),
                  QString());
         QVERIFY(!error.isEmpty());
+    }
+
+    void copyName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("copy");
+        row("extension", "/d/cv.rtf", "/d/cv (copie).rtf");
+        row("a dot in the folder only", "/d.1/cv", "/d.1/cv (copie)");
+        row("a name that starts with a dot", "/d/.rtf", "/d/.rtf (copie)");
+    }
+    void copyName() {
+        QFETCH(QString, name);
+        QTEST(WordProc::copyName(name), "copy");
     }
 };
 

@@ -212,6 +212,37 @@ private Q_SLOTS:
         QVERIFY(m_window->close());
     }
 
+    // A file holding what the editor cannot keep: said once at opening, and
+    // saving proposes another name instead of writing over it.
+    void foreignFileIsNotWrittenOver() {
+        const QString original = m_dir.filePath("cv.rtf");
+        const QByteArray foreign = "{\\rtf1{\\header Jean 06 12}Madame,\\par}";
+        QFile file(original);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(foreign) == foreign.size());
+        file.close();
+        m_window->activateWindow(); // for its shortcuts
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_dialogs->files.enqueue(original);
+        QTest::mouseClick(button("openButton"), Qt::LeftButton);
+        QCOMPARE(m_dialogs->messages,
+                 QStringList{"Ce document contient des éléments que le traitement de texte ne "
+                             "peut pas conserver : en-têtes et pieds de page. Ils seront perdus "
+                             "à l'enregistrement."});
+        type("Bonjour ");
+        const QString copy = m_dir.filePath("cv (copie).rtf");
+        m_dialogs->files.enqueue(copy);
+        QTest::keyClick(editor()->viewport(), Qt::Key_S, Qt::ControlModifier);
+        // The shortcut clicks the button as a user sees it, a moment later.
+        QTRY_COMPARE(m_dialogs->suggestions, QStringList{copy});
+        QCOMPARE(bytes(original), foreign);
+        QVERIFY(bytes(copy).contains("Bonjour Madame,"));
+        // The copy is the program's own: saving it again proposes its name.
+        type("x");
+        QTest::keyClick(editor()->viewport(), Qt::Key_S, Qt::ControlModifier);
+        QTRY_COMPARE(m_dialogs->suggestions, (QStringList{copy, copy}));
+        QCOMPARE(m_dialogs->messages.size(), 1);
+    }
+
     void openAsksFirstAndKeepsAnUnreadableFile() {
         openFile(data("lettre.rtf"));
         type("x");
