@@ -66,6 +66,19 @@ QString word(Kind kind) {
     return {};
 }
 
+::Kind recordKind(Kind kind) {
+    switch (kind) {
+    case Kind::Unanswered:
+        return ::Kind::Company;
+    case Kind::OperationEnded:
+        return ::Kind::Operation;
+    case Kind::Overdue:
+    case Kind::Today:
+        break;
+    }
+    return ::Kind::DayAction;
+}
+
 QList<Line> lines(const BlocList &companies, const BlocList &operations, const BlocList &dayActions,
                   const QDate &day, int delay) {
     std::vector<Sorted> found;
@@ -77,8 +90,9 @@ QList<Line> lines(const BlocList &companies, const BlocList &operations, const B
         const QDate date = Dates::parse(field(DayActionLine::Date));
         if (!date.isValid())
             return;
-        if (!field(DayActionLine::Result).trimmed().isEmpty()) {
-            QDate &latest = answered[field(DayActionLine::CompanyCode)];
+        const QString code = field(DayActionLine::CompanyCode);
+        if (!code.isEmpty() && !field(DayActionLine::Result).trimmed().isEmpty()) {
+            QDate &latest = answered[code];
             latest = std::max(latest, date);
         }
         if (date > day || field(DayActionLine::Validated) == QLatin1String("Y"))

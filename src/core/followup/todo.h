@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/bloclist.h"
+#include "store/dataset.h"
 
 #include <QDate>
 #include <QList>
@@ -23,6 +24,9 @@ enum class Kind { Overdue, Today, Unanswered, OperationEnded };
 // The word a line starts with: "en retard", "action", "sans réponse",
 // "opération".
 QString word(Kind kind);
+
+// The kind of record a line opens.
+::Kind recordKind(Kind kind);
 
 struct Line {
     Kind kind;
