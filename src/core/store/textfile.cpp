@@ -272,8 +272,11 @@ Stamp stampOf(const QString &path) {
 }
 
 bool changedSince(const QString &path, const Stamp &stamp) {
+    // Only a regular file is read: a folder in its place is no one's save,
+    // and writing over it fails with its own message.
     struct stat st;
-    const bool exists = ::stat(QFile::encodeName(path).constData(), &st) == 0;
+    const bool exists =
+        ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
     if (exists != stamp.exists)
         return true;
     if (!exists)
