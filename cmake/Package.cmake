@@ -26,11 +26,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Équipe Tavrin <tavrin@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The Qt 6 libraries the program links, the fonts that stand in for the ones it
-# names, and Qt's French translation of the standard dialogs.
+# The Qt 6 libraries the program links, libical for the calendar export, the
+# fonts that stand in for the ones it names, and Qt's French translation of
+# the standard dialogs.
 string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6 (>= 2.34)" "libstdc++6 (>= 12)" "libgcc-s1"
     "libqt6core6 (>= 6.4)" "libqt6gui6 (>= 6.4)" "libqt6widgets6 (>= 6.4)"
-    "libqt6printsupport6 (>= 6.4)" "libqt6dbus6 (>= 6.4)"
+    "libqt6printsupport6 (>= 6.4)" "libqt6dbus6 (>= 6.4)" "libical3 (>= 3.0)"
     "fonts-liberation2" "qt6-translations-l10n")
 include(CPack)

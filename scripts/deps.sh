@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang-format
-    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libical-dev pkgconf
     fonts-liberation2
 )
 if [ "${1:-}" = "--test" ]; then

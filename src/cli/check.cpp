@@ -2,6 +2,8 @@
 #include "cardtext.h"
 #include "cli.h"
 
+#include "followup/conflictcopies.h"
+
 using namespace Cli;
 
 int checkVerb(const QStringList &args) {
@@ -14,6 +16,9 @@ int checkVerb(const QStringList &args) {
     out(QStringLiteral("sociétés: %1").arg(data.count(Kind::Company)));
     out(QStringLiteral("opérations: %1").arg(data.count(Kind::Operation)));
     out(QStringLiteral("journées: %1").arg(data.count(Kind::DayAction)));
+    if (const QString copies = ConflictCopies::message(ConflictCopies::beside(data.fileName()));
+        !copies.isEmpty())
+        err(copies);
     if (args.size() == 2)
         return save(data);
     return Done;

@@ -1,6 +1,9 @@
 #include "cli.h"
 
+#include "store/dates.h"
+
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -68,6 +71,11 @@ int save(DataSet &data) {
     if (!data.Sauve(data.fileName()) || !data.saveWarning().isEmpty())
         return FileError;
     return Done;
+}
+
+bool isDay(const QString &text) {
+    static const QRegularExpression form(QStringLiteral("^\\d\\d/\\d\\d/\\d\\d\\d\\d$"));
+    return form.match(text).hasMatch() && Dates::parse(text).isValid();
 }
 
 std::optional<Kind> kindFromWord(const QString &word) {

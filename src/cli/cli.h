@@ -36,6 +36,10 @@ int open(DataSet &data, const QString &name);
 // included) could not be written.
 int save(DataSet &data);
 
+// A day as the verbs take it: "dd/mm/yyyy" with two, two and four digits,
+// and a day of the calendar.
+bool isDay(const QString &text);
+
 // "societe", "operation" or "journee".
 std::optional<Kind> kindFromWord(const QString &word);
 
@@ -66,3 +70,6 @@ int printVerb(const QStringList &args);
 int statsVerb(const QStringList &args);
 int reportVerb(const QStringList &args);
 int planningVerb(const QStringList &args);
+int todoVerb(const QStringList &args);
+int icsVerb(const QStringList &args);
+int piecesVerb(const QStringList &args);

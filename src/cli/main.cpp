@@ -45,6 +45,9 @@ const CliVerb verbs[] = {
     {"stats", "stats FICHIER.tvr [--graphique]", statsVerb},
     {"report", "report FICHIER.tvr [DU AU]", reportVerb},
     {"planning", "planning FICHIER.tvr [JJ/MM/AAAA]", planningVerb},
+    {"todo", "todo FICHIER.tvr [--jour JJ/MM/AAAA] [--delai N]", todoVerb},
+    {"ics", "ics FICHIER.tvr SORTIE.ics [--depuis JJ/MM/AAAA]", icsVerb},
+    {"pieces", "pieces FICHIER.tvr [CODE]", piecesVerb},
 };
 
 } // namespace

@@ -10,7 +10,6 @@
 #include "store/dates.h"
 
 #include <QDate>
-#include <QRegularExpression>
 
 using namespace Cli;
 using ReportFields::flat;
@@ -22,12 +21,6 @@ QString row(const QStringList &fields) {
     for (const QString &field : fields)
         out << flat(field);
     return out.join(u'\t');
-}
-
-// "dd/mm/yyyy" with two, two and four digits, and a day of the calendar.
-bool isDay(const QString &text) {
-    static const QRegularExpression form(QStringLiteral("^\\d\\d/\\d\\d/\\d\\d\\d\\d$"));
-    return form.match(text).hasMatch() && Dates::parse(text).isValid();
 }
 
 } // namespace

@@ -23,7 +23,7 @@ for path in \
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6printsupport6 libqt6dbus6 fonts-liberation2 qt6-translations-l10n; do
+for dep in libqt6widgets6 libqt6printsupport6 libqt6dbus6 libical3 fonts-liberation2 qt6-translations-l10n; do
     grep -qw "$dep" <<<"$depends" || { echo "$deb does not depend on $dep" >&2; status=1; }
 done
 [ $status -eq 0 ] && echo "package ok: $(basename "$deb")"

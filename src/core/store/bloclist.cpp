@@ -71,7 +71,8 @@ void BlocList::setLines(QStringList lines) {
     touch();
 }
 
-bool BlocList::load(const QString &path, TextFile::Encoding *encoding, QString *error) {
+bool BlocList::load(const QString &path, TextFile::Encoding *encoding, QString *error,
+                    TextFile::Stamp *stamp) {
     Index tags;
     bool ok = false;
     // The tags are ASCII: the raw bytes tell what the decoded line is.
@@ -87,7 +88,7 @@ bool BlocList::load(const QString &path, TextFile::Encoding *encoding, QString *
             else
                 tags.lookAlikes.push_back(i);
         },
-        encoding, error);
+        encoding, error, stamp);
     if (!ok) {
         clear();
         return false;

@@ -30,9 +30,10 @@ public:
     void setLines(QStringList lines);
     // Reads a record file, indexing its tags on the way; false when the file
     // cannot be read (the list is then empty, error says why). encoding, when
-    // given, tells what the file was written in.
-    bool load(const QString &path, TextFile::Encoding *encoding = nullptr,
-              QString *error = nullptr);
+    // given, tells what the file was written in; stamp, when given, what the
+    // file was on disk.
+    bool load(const QString &path, TextFile::Encoding *encoding = nullptr, QString *error = nullptr,
+              TextFile::Stamp *stamp = nullptr);
     void clear();
     void append(const QString &line);
     void append(const QStringList &lines);

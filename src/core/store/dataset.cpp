@@ -10,6 +10,9 @@
 const QString DataSet::AlteredMessage =
     QStringLiteral("Des fichiers ont été altérés\nVérifiez s'il n'y a pas eu perte de données");
 const QString DataSet::FullMessage = QStringLiteral("Le fichier est plein");
+const QString DataSet::ChangedOnDiskMessage =
+    QStringLiteral("Fichiers modifiés sur le disque depuis leur lecture (un autre ordinateur ?) : "
+                   "l'enregistrement est arrêté.");
 
 DataSet::DataSet() : m_clock([] { return QDateTime::currentDateTime(); }) {
     m_day = Dates::format(today());
@@ -62,10 +65,11 @@ bool DataSet::repair(Kind kind) {
     return damaged;
 }
 
-bool DataSet::load(BlocList &list, const QString &path, bool *reencoded) const {
+bool DataSet::load(BlocList &list, const QString &path, bool *reencoded,
+                   TextFile::Stamp *stamp) const {
     TextFile::Encoding encoding = TextFile::Encoding::Windows1252;
     QString why;
-    if (!list.load(path, &encoding, &why)) {
+    if (!list.load(path, &encoding, &why, stamp)) {
         message(QStringLiteral("Impossible de lire le fichier ") + path + QStringLiteral(" : ") +
                 why);
         return false;
@@ -97,13 +101,15 @@ bool DataSet::Charge(const QString &name) {
     // be read leaves the open data set as it was, and is never saved over.
     // A missing sibling means an empty list, never the one of the last set.
     std::array<BlocList, 3> lists{BlocList(5), BlocList(4), BlocList(4)};
+    std::array<TextFile::Stamp, 3> stamps;
     bool reencoded = false;
     for (int k = 0; k < 3; ++k) {
         const bool missing =
             k > 0 && !QFileInfo::exists(paths[k]) && !QFileInfo(paths[k]).isSymLink();
-        if (!missing && !load(lists[k], paths[k], &reencoded))
+        if (!missing && !load(lists[k], paths[k], &reencoded, &stamps[k]))
             return refuse();
     }
+    m_stamps = stamps;
 
     m_fileName = name;
     Synchro();
@@ -125,9 +131,33 @@ bool DataSet::Charge(const QString &name) {
     return true;
 }
 
-bool DataSet::Sauve(const QString &name) {
+QStringList DataSet::changedOnDisk() const {
+    QStringList changed;
+    if (!m_stamps)
+        return changed;
+    const std::array<QString, 3> paths = filesOf(m_fileName);
+    for (int k = 0; k < 3; ++k)
+        if (TextFile::changedSince(paths[k], (*m_stamps)[k]))
+            changed << paths[k];
+    return changed;
+}
+
+bool DataSet::Sauve(const QString &name, bool replaceChanged) {
+    m_saveConflicts.clear();
     if (!m_modified)
         return true;
+    // Another computer's save is never replaced unasked.
+    if (!replaceChanged && !m_fileName.isEmpty() &&
+        QFileInfo(name).absoluteFilePath() == QFileInfo(m_fileName).absoluteFilePath()) {
+        m_saveConflicts = changedOnDisk();
+        if (!m_saveConflicts.isEmpty()) {
+            QStringList names;
+            for (const QString &path : std::as_const(m_saveConflicts))
+                names << QFileInfo(path).fileName();
+            message(ChangedOnDiskMessage + u'\n' + names.join(QLatin1String(", ")));
+            return false;
+        }
+    }
     m_fileName = name;
     Synchro();
     // All three cards: a day action typed just before saving must reach the file.
@@ -153,6 +183,11 @@ bool DataSet::Sauve(const QString &name) {
         message(m_saveWarning);
     if (backups)
         m_backedUp.insert(m_fileName);
+    std::array<TextFile::Stamp, 3> stamps;
+    const std::array<QString, 3> paths = filesOf(m_fileName);
+    for (int k = 0; k < 3; ++k)
+        stamps[k] = TextFile::stampOf(paths[k]);
+    m_stamps = stamps;
     m_modified = false;
     m_recordModified = {false, false, false};
     return true;
@@ -161,6 +196,7 @@ bool DataSet::Sauve(const QString &name) {
 void DataSet::Nouveau() {
     for (BlocList &list : m_lists)
         list.clear();
+    m_stamps.reset();
     m_counts = {0, 0, 0};
     m_currents = {0, 0, 0};
     m_recordModified = {false, false, false};

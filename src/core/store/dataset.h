@@ -3,6 +3,7 @@
 #include "store/bloclist.h"
 #include "store/records.h"
 #include "store/selection.h"
+#include "store/textfile.h"
 
 #include <QDateTime>
 #include <QSet>
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 enum class Kind { Company = 0, Operation = 1, DayAction = 2 };
 
@@ -28,6 +30,7 @@ class DataSet {
 public:
     static const QString AlteredMessage; // two lines, "\n" between them
     static const QString FullMessage;
+    static const QString ChangedOnDiskMessage; // followed by the files' names
 
     enum class Move { Previous, Next, First, Last };
 
@@ -51,7 +54,14 @@ public:
     bool Charge(const QString &name);
     // Saves under name when the data set is modified; false when a file could
     // not be written (the message says which, nothing is marked saved).
-    bool Sauve(const QString &name);
+    // Saving over the open files stops, unless replaceChanged, when one of
+    // them changed on disk since it was read: saveConflicts() names them.
+    bool Sauve(const QString &name, bool replaceChanged = false);
+    // The files of the open data set that changed on disk since they were
+    // read or saved (another computer, a sync service), in the order data,
+    // operations, day actions.
+    QStringList changedOnDisk() const;
+    const QStringList &saveConflicts() const { return m_saveConflicts; }
     // What the last save could not do although every file was written (a
     // backup), in French; empty when it did everything.
     const QString &saveWarning() const { return m_saveWarning; }
@@ -134,7 +144,7 @@ public:
 private:
     static int idx(Kind kind) { return int(kind); }
     void message(const QString &text) const;
-    bool load(BlocList &list, const QString &path, bool *reencoded) const;
+    bool load(BlocList &list, const QString &path, bool *reencoded, TextFile::Stamp *stamp) const;
     // The data file and its two siblings; the journal of their saves.
     static std::array<QString, 3> filesOf(const QString &name);
     static QString journalName(const QString &name);
@@ -146,6 +156,9 @@ private:
 
     QString m_fileName, m_operationFileName, m_dayActionFileName;
     QSet<QString> m_backedUp; // data files saved once in this run
+    // What each of the three files was when read or saved; none before.
+    std::optional<std::array<TextFile::Stamp, 3>> m_stamps;
+    QStringList m_saveConflicts;
     QString m_saveWarning;
     std::array<BlocList, 3> m_lists{BlocList(5), BlocList(4), BlocList(4)};
     std::array<int, 3> m_counts{0, 0, 0};

@@ -1,5 +1,6 @@
 #include "store/textfile.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QHash>
 #include <QStringDecoder>
@@ -236,7 +237,7 @@ QStringList splitLines(const QString &text) {
     return lines;
 }
 
-QByteArray readBytes(const QString &path, bool *ok, QString *error) {
+QByteArray readBytes(const QString &path, bool *ok, QString *error, Stamp *stamp) {
     auto failed = [&](const QString &why) {
         if (ok)
             *ok = false;
@@ -276,14 +277,44 @@ QByteArray readBytes(const QString &path, bool *ok, QString *error) {
     ::close(fd);
     if (ok)
         *ok = true;
+    if (stamp) {
+        stamp->exists = true;
+        stamp->size = used;
+        stamp->modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        stamp->hash = QCryptographicHash::hash(bytes, QCryptographicHash::Md5);
+    }
     return bytes;
+}
+
+Stamp stampOf(const QString &path) {
+    Stamp stamp;
+    bool ok = false;
+    readBytes(path, &ok, nullptr, &stamp);
+    return ok ? stamp : Stamp();
+}
+
+bool changedSince(const QString &path, const Stamp &stamp) {
+    // Only a regular file is read: a folder in its place is no one's save,
+    // and writing over it fails with its own message.
+    struct stat st;
+    const bool exists =
+        ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+    if (exists != stamp.exists)
+        return true;
+    if (!exists)
+        return false;
+    if (qint64(st.st_size) != stamp.size)
+        return true;
+    if (qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec == stamp.modified)
+        return false;
+    return stampOf(path).hash != stamp.hash;
 }
 
 QStringList read(const QString &path, bool *ok,
                  const std::function<void(qsizetype, QByteArrayView)> &inspect, Encoding *encoding,
-                 QString *error) {
+                 QString *error, Stamp *stamp) {
     bool read = false;
-    const QByteArray bytes = readBytes(path, &read, error);
+    const QByteArray bytes = readBytes(path, &read, error, stamp);
     if (ok)
         *ok = read;
     if (!read)

@@ -38,10 +38,30 @@ QString decodeText(QByteArrayView bytes, Encoding *encoding = nullptr);
 // Splits on CR LF, LF or CR. A final line end does not start another line.
 QStringList splitLines(const QString &text);
 
+// What a file was when it was read: enough to tell later whether another
+// program (a sync service, another computer) changed it meanwhile.
+struct Stamp {
+    bool exists = false;
+    qint64 size = 0;
+    qint64 modified = 0; // nanoseconds since the epoch
+    QByteArray hash;     // of the whole content
+
+    bool operator==(const Stamp &) const = default;
+};
+// The stamp of a file as it is now (read whole for its hash); a missing or
+// unreadable file gives a stamp that does not exist.
+Stamp stampOf(const QString &path);
+// True when the file on disk no longer holds what stamp describes. Size and
+// time alike mean unchanged; a new time with the same size is read again, so
+// that a file merely touched or rewritten alike is not taken for a change.
+bool changedSince(const QString &path, const Stamp &stamp);
+
 // The bytes of a whole regular file. A pipe, a device or a folder is refused
 // rather than waited on or read without end; ok (when given) tells whether it
-// could be read, error (when given) why not, in French.
-QByteArray readBytes(const QString &path, bool *ok = nullptr, QString *error = nullptr);
+// could be read, error (when given) why not, in French. stamp (when given)
+// receives the file's stamp, from the same opening and the same bytes.
+QByteArray readBytes(const QString &path, bool *ok = nullptr, QString *error = nullptr,
+                     Stamp *stamp = nullptr);
 
 // Reads the whole file, in the encoding detect() finds, as readBytes() does;
 // encoding (when given) tells what it was written in. inspect (when given)
@@ -50,7 +70,7 @@ QByteArray readBytes(const QString &path, bool *ok = nullptr, QString *error = n
 // sees in UTF-8.
 QStringList read(const QString &path, bool *ok = nullptr,
                  const std::function<void(qsizetype, QByteArrayView)> &inspect = {},
-                 Encoding *encoding = nullptr, QString *error = nullptr);
+                 Encoding *encoding = nullptr, QString *error = nullptr, Stamp *stamp = nullptr);
 
 // Every line followed by CR LF, in Windows-1252.
 QByteArray encodeLines(const QStringList &lines);
