@@ -224,7 +224,7 @@ private Q_SLOTS:
         startForm();
         for (QAction *a : m_form->menuBar()->actions())
             collect(a->menu());
-        for (QAction *a : m_form->findChild<QToolBar *>(QStringLiteral("toolBar"))->actions())
+        for (QAction *a : m_form->findChild<QToolBar *>("toolBar")->actions())
             if (!a->isSeparator())
                 m_found[QString::fromUtf8(Tools)] << a;
         // A preview paints into a PDF file, as there is no printer here.

@@ -2,6 +2,7 @@
 // the enabling of the commands, the Sélection check marks, the start with
 // automatic opening and the files written at the end of the run.
 
+#include "core/coretest.h"
 #include "store/dates.h"
 #include "ui/mainwindowtesting.h"
 
@@ -30,11 +31,11 @@ private:
     int current(Kind kind) const { return m_form->fiche()->dataSet().current(kind); }
     // An open data set of three companies, modified by typing.
     void openModified() {
-        writeLines(path(QStringLiteral("a.tvr")), companies(3));
-        m_dialogs->files << path(QStringLiteral("a.tvr"));
+        writeLines(path("a.tvr"), companies(3));
+        m_dialogs->files << path("a.tvr");
         m_form->OpenItemClick();
-        QCOMPARE(m_form->fileName(), path(QStringLiteral("a.tvr")));
-        QTest::keyClicks(edit("editSociete"), QStringLiteral(" modif"));
+        QCOMPARE(m_form->fileName(), path("a.tvr"));
+        QTest::keyClicks(edit("editSociete"), " modif");
         QVERIFY(m_form->fiche()->TestModif());
     }
     QStringList checked() const {
@@ -60,7 +61,7 @@ private Q_SLOTS:
         QVERIFY(action("actionToutesSocietes")->isChecked());
 
         // Hints of menu entries and tool buttons go to the first status panel.
-        auto *hint = m_form->findChild<QLabel *>(QStringLiteral("statusHint"));
+        auto *hint = m_form->findChild<QLabel *>("statusHint");
         action("actionSuivant")->showStatusText(m_form->menuBar());
         QCOMPARE(hint->text(), QStringLiteral("Fiche suivante"));
         action("toolOuvrir")->showStatusText(m_form);
@@ -103,11 +104,11 @@ private Q_SLOTS:
 
     void statusBarNamesTheSelection() {
         m_form->Nouveau1Click();
-        auto *shown = m_form->findChild<QLabel *>(QStringLiteral("statusSelection"));
+        auto *shown = m_form->findChild<QLabel *>("statusSelection");
         QVERIFY(!shown->isVisible());
         m_dialogs->scripts << [](QDialog *d) {
-            auto *town = d->findChild<QLineEdit *>(QStringLiteral("editVille"));
-            QTest::keyClicks(town, QStringLiteral("paris"));
+            auto *town = d->findChild<QLineEdit *>("editVille");
+            QTest::keyClicks(town, "paris");
             QTest::keyClick(town, Qt::Key_Return);
         };
         action("actionVille")->trigger();
@@ -123,19 +124,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("opened");
         QTest::addColumn<bool>("saved");
-        QTest::newRow("Annuler") << int(QMessageBox::Cancel) << "a.tvr" << false;
-        QTest::newRow("Oui") << int(QMessageBox::Yes) << "b.tvr" << true;
-        QTest::newRow("Non") << int(QMessageBox::No) << "b.tvr" << false;
+        row("Annuler", int(QMessageBox::Cancel), "a.tvr", false);
+        row("Oui", int(QMessageBox::Yes), "b.tvr", true);
+        row("Non", int(QMessageBox::No), "b.tvr", false);
     }
     void openAsksToSaveFirst() {
         QFETCH(int, answer);
         QFETCH(QString, opened);
-        QFETCH(bool, saved);
         openModified();
-        writeLines(path(QStringLiteral("b.tvr")), companies(1));
+        writeLines(path("b.tvr"), companies(1));
         const int dialogs = m_dialogs->fileDialogs;
         m_dialogs->answers << QMessageBox::StandardButton(answer);
-        m_dialogs->files << path(QStringLiteral("b.tvr"));
+        m_dialogs->files << path("b.tvr");
         m_form->OpenItemClick();
         QCOMPARE(m_dialogs->warnings.last(),
                  QStringLiteral("Enregistrer changements dans a.tvr ?"));
@@ -143,55 +143,49 @@ private Q_SLOTS:
         QCOMPARE(m_form->fileName(), path(opened));
         QCOMPARE(m_form->windowTitle(), "Tavrin - [" + opened + "]");
         QCOMPARE(m_form->fiche()->TestModif(), answer == QMessageBox::Cancel);
-        QCOMPARE(TextFile::read(path(QStringLiteral("a.tvr")))
-                     .contains(QStringLiteral("Société 0 modif")),
-                 saved);
+        QTEST(TextFile::read(path("a.tvr")).contains(QStringLiteral("Société 0 modif")), "saved");
     }
 
     void openRefusesOtherFilesAndKeepsTheDataSet() {
-        writeLines(path(QStringLiteral("a.tvr")), companies(2));
-        m_dialogs->files << path(QStringLiteral("a.tvr"));
+        writeLines(path("a.tvr"), companies(2));
+        m_dialogs->files << path("a.tvr");
         m_form->OpenItemClick();
-        writeLines(path(QStringLiteral("lettres.txt")), {QStringLiteral("x")});
-        m_dialogs->files << path(QStringLiteral("lettres.txt"))
-                         << path(QStringLiteral("absent.TVR"));
+        writeLines(path("lettres.txt"), {"x"});
+        m_dialogs->files << path("lettres.txt") << path("absent.TVR");
         m_form->OpenItemClick();
         m_form->OpenItemClick();
         QCOMPARE(m_dialogs->messages, (QStringList{QStringLiteral("Type de fichier non valide"),
                                                    QStringLiteral("Le fichier n'existe pas")}));
-        QCOMPARE(m_form->fileName(), path(QStringLiteral("a.tvr")));
+        QCOMPARE(m_form->fileName(), path("a.tvr"));
         QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 2);
     }
 
     // A set whose operation file cannot be read: the opening fails as a
     // whole, the set open before stays, and the unread set is never saved over.
     void unreadableSetIsNeverSavedOver() {
-        writeLines(path(QStringLiteral("a.tvr")), companies(2));
-        QVERIFY(::mkfifo(QFile::encodeName(path(QStringLiteral("b.opr"))).constData(), 0644) == 0);
-        writeLines(path(QStringLiteral("b.tvr")), companies(3));
+        writeLines(path("a.tvr"), companies(2));
+        QVERIFY(::mkfifo(QFile::encodeName(path("b.opr")).constData(), 0644) == 0);
+        writeLines(path("b.tvr"), companies(3));
         const QByteArray unread = TextFile::encodeLines(companies(3));
-        m_dialogs->files << path(QStringLiteral("a.tvr")) << path(QStringLiteral("b.tvr"));
+        m_dialogs->files << path("a.tvr") << path("b.tvr");
         m_form->OpenItemClick();
         m_form->OpenItemClick();
-        QCOMPARE(m_dialogs->messages.last(), "Impossible de lire le fichier " +
-                                                 path(QStringLiteral("b.opr")) +
+        QCOMPARE(m_dialogs->messages.last(), "Impossible de lire le fichier " + path("b.opr") +
                                                  " : ce n'est pas un fichier ordinaire");
-        QCOMPARE(m_form->fileName(), path(QStringLiteral("a.tvr")));
+        QCOMPARE(m_form->fileName(), path("a.tvr"));
         QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 2);
 
         // The same set opened automatically at start-up.
-        writeLines(path(QStringLiteral("Tavrin.ini")),
-                   {path(QStringLiteral("b.tvr")), QStringLiteral("1"), QStringLiteral("0"),
-                    QStringLiteral("0"), QStringLiteral("1")});
+        writeLines(path("Tavrin.ini"), {path("b.tvr"), "1", "0", "0", "1"});
         m_form->fiche()->dataSet().Nouveau();
         delete m_form;
         startForm();
         QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 0);
-        QTest::keyClicks(edit("editSociete"), QStringLiteral("Nouvelle"));
+        QTest::keyClicks(edit("editSociete"), "Nouvelle");
         const int dialogs = m_dialogs->fileDialogs;
         m_form->SaveItemClick(); // asks for a name: cancelled
         QCOMPARE(m_dialogs->fileDialogs, dialogs + 1);
-        QFile b(path(QStringLiteral("b.tvr")));
+        QFile b(path("b.tvr"));
         QVERIFY(b.open(QIODevice::ReadOnly));
         QCOMPARE(b.readAll(), unread);
     }
@@ -201,14 +195,14 @@ private Q_SLOTS:
     void savingNamesTheDataSet_data() {
         QTest::addColumn<bool>("saveAs");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("Enregistrer sous, no extension") << true << "suivi";
-        QTest::newRow("Enregistrer, another extension") << false << "suivi.data";
+        row("Enregistrer sous, no extension", true, "suivi");
+        row("Enregistrer, another extension", false, "suivi.data");
     }
     void savingNamesTheDataSet() {
         QFETCH(bool, saveAs);
         QFETCH(QString, typed);
         m_form->Nouveau1Click();
-        QTest::keyClicks(edit("editSociete"), QStringLiteral("Durand SARL"));
+        QTest::keyClicks(edit("editSociete"), "Durand SARL");
         const auto save = [&] {
             saveAs ? m_form->Enregistrersous1Click() : m_form->SaveItemClick();
         };
@@ -219,15 +213,14 @@ private Q_SLOTS:
         save();
         for (const char *name : {"suivi.tvr", "suivi.opr", "suivi.jnr"})
             QVERIFY2(QFile::exists(path(QLatin1String(name))), name);
-        QCOMPARE(m_form->fileName(), path(QStringLiteral("suivi.tvr")));
+        QCOMPARE(m_form->fileName(), path("suivi.tvr"));
         QCOMPARE(m_form->windowTitle(), QStringLiteral("Tavrin - [suivi.tvr]"));
 
-        QTest::keyClicks(edit("editSociete"), QStringLiteral(" et fils"));
+        QTest::keyClicks(edit("editSociete"), " et fils");
         m_form->SaveItemClick();
-        QVERIFY(TextFile::read(path(QStringLiteral("suivi.tvr")))
-                    .contains(QStringLiteral("Durand SARL et fils")));
+        QVERIFY(TextFile::read(path("suivi.tvr")).contains(QStringLiteral("Durand SARL et fils")));
         m_form->Enregistrersous1Click();
-        QCOMPARE(m_form->fileName(), path(QStringLiteral("suivi.tvr")));
+        QCOMPARE(m_form->fileName(), path("suivi.tvr"));
     }
 
     // Every save dialog asks once before a file is replaced, after the program
@@ -241,16 +234,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("yes");
         const QString replace =
             QStringLiteral("Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?");
-        // clang-format off
-        QTest::newRow("lettre") << "actionTraitementTexte" << "lettre" << "lettre.rtf"
-                                << replace.arg("lettre.rtf") << int(QMessageBox::Yes);
-        QTest::newRow("export") << "actionExporter" << "adresses" << "adresses.txt"
-                                << replace.arg("adresses.txt") << int(QMessageBox::Yes);
-        QTest::newRow("fiche en PDF") << "actionImprimerFiche" << "fiche" << "fiche.pdf"
-                                      << replace.arg("fiche.pdf") << int(QMessageBox::Yes);
-        QTest::newRow("enregistrer sous") << "actionEnregistrerSous" << "suivi" << "suivi.tvr"
-                                          << "Ce fichier existe déjà" << int(QMessageBox::Ok);
-        // clang-format on
+        const int yes = QMessageBox::Yes;
+        row("lettre", "actionTraitementTexte", "lettre", "lettre.rtf", replace.arg("lettre.rtf"),
+            yes);
+        row("export", "actionExporter", "adresses", "adresses.txt", replace.arg("adresses.txt"),
+            yes);
+        row("fiche en PDF", "actionImprimerFiche", "fiche", "fiche.pdf", replace.arg("fiche.pdf"),
+            yes);
+        row("enregistrer sous", "actionEnregistrerSous", "suivi", "suivi.tvr",
+            "Ce fichier existe déjà", int(QMessageBox::Ok));
     }
     void replacingAFileAsksOnce() {
         QFETCH(QString, command);
@@ -263,7 +255,7 @@ private Q_SLOTS:
             return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         };
         m_form->Nouveau1Click();
-        QTest::keyClicks(edit("editSociete"), QStringLiteral("Durand"));
+        QTest::keyClicks(edit("editSociete"), "Durand");
         QFile old(path(replaced));
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("ancien") == 6);
         old.close();
@@ -295,8 +287,8 @@ private Q_SLOTS:
     }
 
     void deletingAsksForConfirmation() {
-        writeLines(path(QStringLiteral("a.tvr")), companies(3));
-        m_dialogs->files << path(QStringLiteral("a.tvr"));
+        writeLines(path("a.tvr"), companies(3));
+        m_dialogs->files << path("a.tvr");
         m_form->OpenItemClick();
         m_dialogs->answers << QMessageBox::Cancel << QMessageBox::Ok;
         m_form->deleteRecord();
@@ -315,14 +307,12 @@ private Q_SLOTS:
         QTest::keyClick(m_form, Qt::Key_X, Qt::AltModifier);
         QCOMPARE(m_dialogs->warnings.size(), 1);
         QVERIFY(m_form->isVisible());
-        QVERIFY(!QFile::exists(path(QStringLiteral("Tavrin.ini"))));
+        QVERIFY(!QFile::exists(path("Tavrin.ini")));
     }
 
     void endOfRunWritesTheProgramFilesInTheStartDirectory() {
-        writeLines(path(QStringLiteral("Tavrin.ini")),
-                   {QString(), QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("100"),
-                    QStringLiteral("0")});
-        writeLines(path(QStringLiteral("Tavrin.nte")), {QStringLiteral("Appeler Pôle emploi")});
+        writeLines(path("Tavrin.ini"), {QString(), "2", "0", "100", "0"});
+        writeLines(path("Tavrin.nte"), {"Appeler Pôle emploi"});
         delete m_form;
         startForm();
         QCOMPARE(m_form->notepad(), QStringList{QStringLiteral("Appeler Pôle emploi")});
@@ -331,9 +321,9 @@ private Q_SLOTS:
         // The notepad utility edits the main window's lines.
         QVERIFY(action("actionBlocNotes")->isEnabled());
         m_dialogs->scripts << [](QDialog *window) {
-            auto *memo = window->findChild<QPlainTextEdit *>(QStringLiteral("memo"));
+            auto *memo = window->findChild<QPlainTextEdit *>("memo");
             memo->moveCursor(QTextCursor::End);
-            QTest::keyClicks(memo, QStringLiteral("Envoyer CV"));
+            QTest::keyClicks(memo, "Envoyer CV");
             window->close();
         };
         action("actionBlocNotes")->trigger();
@@ -346,16 +336,15 @@ private Q_SLOTS:
         m_dialogs->answers << QMessageBox::No;
         m_form->close();
         QCOMPARE(QDir::currentPath(), QDir(m_dir.path()).canonicalPath());
-        QCOMPARE(TextFile::read(path(QStringLiteral("Tavrin.ini"))),
-                 (QStringList{path(QStringLiteral("a.tvr")), QStringLiteral("2"),
-                              QStringLiteral("0"), QStringLiteral("100"), QStringLiteral("1")}));
+        QCOMPARE(TextFile::read(path("Tavrin.ini")),
+                 (QStringList{path("a.tvr"), QStringLiteral("2"), QStringLiteral("0"),
+                              QStringLiteral("100"), QStringLiteral("1")}));
         for (const char *name : {"Tavrin.soc", "Tavrin.cbx", "Tavrin.moi"})
             QVERIFY2(QFile::exists(path(QLatin1String(name))), name);
         QCOMPARE(
-            TextFile::read(path(QStringLiteral("Tavrin.nte"))),
+            TextFile::read(path("Tavrin.nte")),
             (QStringList{QStringLiteral("Appeler Pôle emploi"), QStringLiteral("Envoyer CV")}));
-        QVERIFY(!TextFile::read(path(QStringLiteral("a.tvr")))
-                     .contains(QStringLiteral("Société 0 modif")));
+        QVERIFY(!TextFile::read(path("a.tvr")).contains(QStringLiteral("Société 0 modif")));
     }
 
     void unwritableProgramFilesAreNamedInOneMessage() {
@@ -367,26 +356,24 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("Impossible d'enregistrer les fichiers du programme :\n"
                                             "Tavrin.ini : un dossier porte ce nom\n"
                                             "Tavrin.nte : un dossier porte ce nom")});
-        QVERIFY(QFile::exists(path(QStringLiteral("Tavrin.soc"))));
-        QDir(path(QStringLiteral("Tavrin.ini"))).removeRecursively();
-        QDir(path(QStringLiteral("Tavrin.nte"))).removeRecursively();
+        QVERIFY(QFile::exists(path("Tavrin.soc")));
+        QDir(path("Tavrin.ini")).removeRecursively();
+        QDir(path("Tavrin.nte")).removeRecursively();
     }
 
     void automaticOpeningRestoresTheSelectionMode() {
-        writeLines(path(QStringLiteral("a.tvr")), companies(3, {}, [](int i) {
+        writeLines(path("a.tvr"), companies(3, {}, [](int i) {
                        return i == 2 ? QString() : QStringLiteral("Nice");
                    }));
-        writeLines(path(QStringLiteral("Tavrin.ini")),
-                   {path(QStringLiteral("a.tvr")), QStringLiteral("1"), QStringLiteral("0"),
-                    QStringLiteral("0"), QStringLiteral("3")});
+        writeLines(path("Tavrin.ini"), {path("a.tvr"), "1", "0", "0", "3"});
         delete m_form;
         startForm();
         QVERIFY(action("actionOuvrirAuto")->isChecked());
         QCOMPARE(checked().first(), QStringLiteral("actionVille"));
-        QCOMPARE(m_form->findChild<QLabel *>(QStringLiteral("statusSelection"))->text(),
+        QCOMPARE(m_form->findChild<QLabel *>("statusSelection")->text(),
                  QStringLiteral("Sélection : ville (vide)"));
         QVERIFY(action("actionSuivant")->isEnabled());
-        QCOMPARE(m_form->fileName(), path(QStringLiteral("a.tvr")));
+        QCOMPARE(m_form->fileName(), path("a.tvr"));
         // The town itself is not kept: only companies without a town are visited.
         QCOMPARE(current(Kind::Company), 2);
         action("actionPremier")->trigger();
@@ -394,7 +381,7 @@ private Q_SLOTS:
 
         action("actionOuvrirAuto")->trigger();
         m_form->close();
-        QCOMPARE(TextFile::read(path(QStringLiteral("Tavrin.ini"))).value(1), QStringLiteral("0"));
+        QCOMPARE(TextFile::read(path("Tavrin.ini")).value(1), QStringLiteral("0"));
     }
 };
 

@@ -19,7 +19,7 @@ private:
     QPushButton *validate() const { return f.field<QPushButton>("buttonValider"); }
     void pick(const QString &item) {
         f.dialogs->scripts << [item](QDialog *d) {
-            auto *list = d->findChild<QListWidget *>(QStringLiteral("listSocietes"));
+            auto *list = d->findChild<QListWidget *>("listSocietes");
             const QList<QListWidgetItem *> found = list->findItems(item, Qt::MatchExactly);
             QCOMPARE(found.size(), 1);
             const QRect rect = list->visualItemRect(found.first());
@@ -49,7 +49,7 @@ private Q_SLOTS:
         f.fiche->Journees();
         f.fiche->Ajout();
         f.dialogs->scripts << [](QDialog *d) {
-            auto *items = d->findChild<QListWidget *>(QStringLiteral("listSocietes"));
+            auto *items = d->findChild<QListWidget *>("listSocietes");
             QCOMPARE(items->count(), 4);
             QCOMPARE(items->item(3)->text(), QStringLiteral("10004 Durand SARL"));
             press(d, "buttonOk");
@@ -76,10 +76,10 @@ private Q_SLOTS:
         f.fiche->Journees();
         f.fiche->Ajout();
         f.dialogs->scripts << [](QDialog *d) {
-            auto *filter = d->findChild<QLineEdit *>(QStringLiteral("editFiltre"));
-            auto *items = d->findChild<QListWidget *>(QStringLiteral("listSocietes"));
+            auto *filter = d->findChild<QLineEdit *>("editFiltre");
+            auto *items = d->findChild<QListWidget *>("listSocietes");
             QCOMPARE(d->focusWidget(), filter);
-            QTest::keyClicks(filter, QStringLiteral("etoi"));
+            QTest::keyClicks(filter, "etoi");
             QStringList shown;
             for (int row = 0; row < items->count(); ++row)
                 if (!items->item(row)->isHidden())
@@ -98,9 +98,9 @@ private Q_SLOTS:
         f.fiche->Journees();
         f.fiche->Ajout();
         QCOMPARE(f.fiche->focusWidget(), f.edit("editAction"));
-        QTest::keyClicks(f.edit("editAction"), QStringLiteral("Entretien"));
+        QTest::keyClicks(f.edit("editAction"), "Entretien");
         pick(QStringLiteral("10003 Société 2"));
-        QTest::keyClicks(f.edit("editResultat"), QStringLiteral("Positif"));
+        QTest::keyClicks(f.edit("editResultat"), "Positif");
         QVERIFY(validate()->isEnabled());
         QTest::mouseClick(validate(), Qt::LeftButton);
         QVERIFY(!validate()->isEnabled());
@@ -135,8 +135,8 @@ private Q_SLOTS:
                                           {}, QStringLiteral("N"))));
         f.fiche->Journees();
         f.dialogs->scripts << [](QDialog *d) {
-            auto *date = d->findChild<QDateEdit *>(QStringLiteral("dateJour"));
-            QTest::keyClicks(date, QStringLiteral("05/03/2024"));
+            auto *date = d->findChild<QDateEdit *>("dateJour");
+            QTest::keyClicks(date, "05/03/2024");
             QTest::keyClick(date, Qt::Key_Return);
         };
         f.fiche->SetJnr(Selection::Day);

@@ -45,9 +45,9 @@ private Q_SLOTS:
         f.fiche->Ajout();
         QLineEdit *cost = f.edit("editCoutFixe");
         cost->setFocus();
-        QTest::keyClicks(cost, QStringLiteral("1.5"));
+        QTest::keyClicks(cost, "1.5");
         QCOMPARE(cost->text(), QStringLiteral("1,5"));
-        QTest::keyClicks(cost, QStringLiteral("a b-"));
+        QTest::keyClicks(cost, "a b-");
         QTest::keyClick(cost, Qt::Key_Return);
         QCOMPARE(cost->text(), QStringLiteral("1,5"));
         // Editing keys keep working: Delete after Home removes the first digit.
@@ -60,7 +60,7 @@ private Q_SLOTS:
         cost->paste();
         QCOMPARE(cost->text(), QStringLiteral("1,5"));
         // One comma at most, typed or pasted.
-        QTest::keyClicks(cost, QStringLiteral(",2"));
+        QTest::keyClicks(cost, ",2");
         QCOMPARE(cost->text(), QStringLiteral("1,52"));
         QGuiApplication::clipboard()->setText(QStringLiteral(",3"));
         cost->paste();
@@ -72,8 +72,8 @@ private Q_SLOTS:
         QVERIFY(cost->text().startsWith(u' '));
         QVERIFY(cost->fontMetrics().horizontalAdvance(cost->text()) > 90);
         // The field is right-aligned by its padding, which is stored with the amount.
-        QVERIFY(f.fiche->Sauve(f.path(QStringLiteral("ops.tvr"))));
-        const QStringList lines = TextFile::read(f.path(QStringLiteral("ops.opr")));
+        QVERIFY(f.fiche->Sauve(f.path("ops.tvr")));
+        const QStringList lines = TextFile::read(f.path("ops.opr"));
         const qsizetype tag = lines.indexOf(QStringLiteral("<BLOC0000>"));
         QVERIFY(tag >= 0);
         QCOMPARE(lines.value(tag + 1), QStringLiteral("10001"));
@@ -99,7 +99,7 @@ private Q_SLOTS:
         QCOMPARE(f.edit("editCodeOperation")->text(), QStringLiteral("10001"));
         QCOMPARE(f.fiche->focusWidget(), f.edit("editResume"));
         QCOMPARE(f.field<QDateEdit>("dateDebut")->date(), QDate::currentDate());
-        QTest::keyClicks(f.edit("editResume"), QStringLiteral("Salon de l'emploi"));
+        QTest::keyClicks(f.edit("editResume"), "Salon de l'emploi");
         f.field<QCheckBox>("checkUrgent")->click();
         // Leaving the page writes the card.
         f.fiche->Societes();
@@ -113,10 +113,10 @@ private Q_SLOTS:
         f.fiche->Nouveau();
         f.fiche->Operations();
         QLineEdit *label = f.edit("editLibelle");
-        QTest::keyClicks(label, QStringLiteral("Relance"));
+        QTest::keyClicks(label, "Relance");
         QTest::keyClick(label, Qt::Key_Return);
         QVERIFY(cell(0, 0).isEmpty()); // no follow-up text yet
-        QTest::keyClicks(f.edit("editSuiviOperation"), QStringLiteral("  par mail "));
+        QTest::keyClicks(f.edit("editSuiviOperation"), "  par mail ");
         QTest::keyClick(label, Qt::Key_Return);
         QCOMPARE(cell(0, 0), Dates::format(QDate::currentDate()));
         QCOMPARE(cell(0, 1), QStringLiteral("Relance"));
@@ -133,8 +133,8 @@ private Q_SLOTS:
                                                     QStringLiteral("plein"), rows)));
         f.fiche->Operations();
         QCOMPARE(cell(62, 1), QStringLiteral("Ligne 62"));
-        QTest::keyClicks(f.edit("editLibelle"), QStringLiteral("Encore"));
-        QTest::keyClicks(f.edit("editSuiviOperation"), QStringLiteral("une"));
+        QTest::keyClicks(f.edit("editLibelle"), "Encore");
+        QTest::keyClicks(f.edit("editSuiviOperation"), "une");
         QTest::mouseClick(f.field<QPushButton>("buttonSuiviOperationOk"), Qt::LeftButton);
         QCOMPARE(f.edit("editLibelle")->text(), QStringLiteral("Encore"));
         QCOMPARE(cell(62, 1), QStringLiteral("Ligne 62"));
@@ -143,7 +143,7 @@ private Q_SLOTS:
 
     void typeListEditorFeedsTheTypeComboAndTheSelectionDialog() {
         f.dialogs->scripts << [](QDialog *d) {
-            auto *input = d->findChild<QLineEdit *>(QStringLiteral("editItem"));
+            auto *input = d->findChild<QLineEdit *>("editItem");
             for (const char *type : {"Candidature", "Salon"}) {
                 QTest::keyClicks(input, QLatin1String(type));
                 QTest::keyClick(input, Qt::Key_Return);
@@ -157,7 +157,7 @@ private Q_SLOTS:
         QCOMPARE(combo->itemText(1), QStringLiteral("Salon"));
 
         f.dialogs->scripts << [](QDialog *d) {
-            auto *choice = d->findChild<QComboBox *>(QStringLiteral("comboType"));
+            auto *choice = d->findChild<QComboBox *>("comboType");
             QCOMPARE(choice->count(), 2);
             QCOMPARE(choice->currentText(), QStringLiteral("Candidature"));
             press(d, "buttonOk");
