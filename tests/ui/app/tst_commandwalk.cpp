@@ -134,6 +134,8 @@ const Entry entries[] = {
 
 } // namespace
 
+using namespace Qt::StringLiterals;
+
 class TestCommandWalk : public QObject, MainWindowFixture {
     Q_OBJECT
 
@@ -178,18 +180,17 @@ class TestCommandWalk : public QObject, MainWindowFixture {
     }
 
     void openThreeCompanies() {
-        const QString file = m_dir.filePath(QStringLiteral("a.tvr"));
+        const QString file = m_dir.filePath(u"a.tvr"_s);
         writeLines(file, companies(3, [](int i) { return QString::number(75001 + i); }));
         QStringList operations, dayActions;
         for (int k = 0; k < 3; ++k) {
-            operations += operationBlock(k, QString::number(1001 + k), QStringLiteral("Courrier"),
-                                         QStringLiteral("Relance %1").arg(k));
-            dayActions += dayActionBlock(k, QString::number(1001 + k),
-                                         QStringLiteral("0%1/12/2026").arg(k + 1),
-                                         QStringLiteral("10001"), QStringLiteral("N"));
+            operations +=
+                operationBlock(k, QString::number(1001 + k), u"Courrier"_s, u"Relance %1"_s.arg(k));
+            dayActions += dayActionBlock(k, QString::number(1001 + k), u"0%1/12/2026"_s.arg(k + 1),
+                                         u"10001"_s, u"N"_s);
         }
-        writeLines(m_dir.filePath(QStringLiteral("a.opr")), operations);
-        writeLines(m_dir.filePath(QStringLiteral("a.jnr")), dayActions);
+        writeLines(m_dir.filePath(u"a.opr"_s), operations);
+        writeLines(m_dir.filePath(u"a.jnr"_s), dayActions);
         m_dialogs->files << file;
         m_form->OpenItemClick();
         QCOMPARE(m_form->fileName(), file);
@@ -230,7 +231,7 @@ private Q_SLOTS:
         // A preview paints into a PDF file, as there is no printer here.
         m_dialogs->onPreview = [this](QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(m_dir.filePath(QStringLiteral("apercu.pdf")));
+            printer.setOutputFileName(m_dir.filePath(u"apercu.pdf"_s));
         };
         // A window opened outside the injectable dialogs would block the run.
         auto *watchdog = new QTimer(this);
@@ -341,7 +342,7 @@ private Q_SLOTS:
         // Last, as it closes the window; nothing left to save.
         m_form->fiche()->dataSet().Nouveau();
         QAction *quit = find(entries[16]);
-        QCOMPARE(quit->text(), QStringLiteral("&Quitter"));
+        QCOMPARE(quit->text(), u"&Quitter"_s);
         QCOMPARE(quit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
         quit->trigger();
         QVERIFY(!m_form->isVisible());

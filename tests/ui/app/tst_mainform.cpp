@@ -16,10 +16,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolButton>
 
 #include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
 
 class TestMainForm : public QObject, MainWindowFixture {
     Q_OBJECT
@@ -28,12 +29,10 @@ private:
     QLineEdit *edit(const char *name) const {
         return m_form->findChild<QLineEdit *>(QLatin1String(name));
     }
-    int current(Kind kind) const { return m_form->fiche()->dataSet().current(kind); }
+    int current(Kind kind) const { return data().current(kind); }
     // An open data set of three companies, modified by typing.
     void openModified() {
-        writeLines(path("a.tvr"), companies(3));
-        m_dialogs->files << path("a.tvr");
-        m_form->OpenItemClick();
+        open(3);
         QCOMPARE(m_form->fileName(), path("a.tvr"));
         QTest::keyClicks(edit("editSociete"), " modif");
         QVERIFY(m_form->fiche()->TestModif());
@@ -63,13 +62,13 @@ private Q_SLOTS:
         // Hints of menu entries and tool buttons go to the first status panel.
         auto *hint = m_form->findChild<QLabel *>("statusHint");
         action("actionSuivant")->showStatusText(m_form->menuBar());
-        QCOMPARE(hint->text(), QStringLiteral("Fiche suivante"));
+        QCOMPARE(hint->text(), u"Fiche suivante"_s);
         action("toolOuvrir")->showStatusText(m_form);
-        QCOMPARE(hint->text(), QStringLiteral("Ouvrir"));
+        QCOMPARE(hint->text(), u"Ouvrir"_s);
 
         // "Nouvelle fiche" works without a data set and enables the rest.
         m_form->addRecord();
-        QCOMPARE(edit("editCode")->text(), QStringLiteral("10001"));
+        QCOMPARE(edit("editCode")->text(), u"10001"_s);
         for (const char *name : {"actionEnregistrer", "actionSuivant", "toolColler"})
             QVERIFY2(action(name)->isEnabled(), name);
     }
@@ -79,15 +78,13 @@ private Q_SLOTS:
         m_form->showDayActions();
         m_dialogs->scripts << [](QDialog *d) { press(d, "buttonOk"); };
         m_form->selectActionsOfDay();
-        QCOMPARE(m_dialogs->titles.last(), QStringLiteral("Sélectionner actions du  jour"));
-        QCOMPARE(checked(), (QStringList{QStringLiteral("actionToutesSocietes"),
-                                         QStringLiteral("actionToutesOperations"),
-                                         QStringLiteral("actionActionsDuJour")}));
-        QCOMPARE(m_form->fiche()->dataSet().day(), Dates::format(QDate::currentDate()));
+        QCOMPARE(m_dialogs->titles.last(), u"Sélectionner actions du  jour"_s);
+        QCOMPARE(checked(), (QStringList{"actionToutesSocietes", "actionToutesOperations",
+                                         "actionActionsDuJour"}));
+        QCOMPARE(data().day(), Dates::format(QDate::currentDate()));
         m_form->selectAllDayActions();
-        QCOMPARE(checked(), (QStringList{QStringLiteral("actionToutesSocietes"),
-                                         QStringLiteral("actionToutesOperations"),
-                                         QStringLiteral("actionToutesJournees")}));
+        QCOMPARE(checked(), (QStringList{"actionToutesSocietes", "actionToutesOperations",
+                                         "actionToutesJournees"}));
         // Choosing the checked entry again keeps it checked.
         action("actionToutesJournees")->trigger();
         QVERIFY(action("actionToutesJournees")->isChecked());
@@ -97,7 +94,7 @@ private Q_SLOTS:
         m_form->selectByOperationType(); // Annuler: by type, with an empty type
         QVERIFY(action("actionType")->isChecked());
         m_form->Nouveau1Click();
-        QCOMPARE(m_form->fiche()->dataSet().selectionMode(Kind::Operation), Selection::Cleared);
+        QCOMPARE(data().selectionMode(Kind::Operation), Selection::Cleared);
         QVERIFY(action("actionToutesOperations")->isChecked());
         QVERIFY(!action("actionType")->isChecked());
     }
@@ -113,7 +110,7 @@ private Q_SLOTS:
         };
         action("actionVille")->trigger();
         QVERIFY(shown->isVisible());
-        QCOMPARE(shown->text(), QStringLiteral("Sélection : ville PARIS"));
+        QCOMPARE(shown->text(), u"Sélection : ville PARIS"_s);
         action("actionToutesSocietes")->trigger();
         QVERIFY(!shown->isVisible());
     }
@@ -137,27 +134,24 @@ private Q_SLOTS:
         m_dialogs->answers << QMessageBox::StandardButton(answer);
         m_dialogs->files << path("b.tvr");
         m_form->OpenItemClick();
-        QCOMPARE(m_dialogs->warnings.last(),
-                 QStringLiteral("Enregistrer changements dans a.tvr ?"));
+        QCOMPARE(m_dialogs->warnings.last(), u"Enregistrer changements dans a.tvr ?"_s);
         QCOMPARE(m_dialogs->fileDialogs, dialogs + (answer != QMessageBox::Cancel));
         QCOMPARE(m_form->fileName(), path(opened));
         QCOMPARE(m_form->windowTitle(), "Tavrin - [" + opened + "]");
         QCOMPARE(m_form->fiche()->TestModif(), answer == QMessageBox::Cancel);
-        QTEST(TextFile::read(path("a.tvr")).contains(QStringLiteral("Société 0 modif")), "saved");
+        QTEST(TextFile::read(path("a.tvr")).contains(u"Société 0 modif"_s), "saved");
     }
 
     void openRefusesOtherFilesAndKeepsTheDataSet() {
-        writeLines(path("a.tvr"), companies(2));
-        m_dialogs->files << path("a.tvr");
-        m_form->OpenItemClick();
+        open(2);
         writeLines(path("lettres.txt"), {"x"});
         m_dialogs->files << path("lettres.txt") << path("absent.TVR");
         m_form->OpenItemClick();
         m_form->OpenItemClick();
-        QCOMPARE(m_dialogs->messages, (QStringList{QStringLiteral("Type de fichier non valide"),
-                                                   QStringLiteral("Le fichier n'existe pas")}));
+        QCOMPARE(m_dialogs->messages,
+                 (QStringList{"Type de fichier non valide", "Le fichier n'existe pas"}));
         QCOMPARE(m_form->fileName(), path("a.tvr"));
-        QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 2);
+        QCOMPARE(data().count(Kind::Company), 2);
     }
 
     // A set whose operation file cannot be read: the opening fails as a
@@ -173,21 +167,19 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->messages.last(), "Impossible de lire le fichier " + path("b.opr") +
                                                  " : ce n'est pas un fichier ordinaire");
         QCOMPARE(m_form->fileName(), path("a.tvr"));
-        QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 2);
+        QCOMPARE(data().count(Kind::Company), 2);
 
         // The same set opened automatically at start-up.
         writeLines(path("Tavrin.ini"), {path("b.tvr"), "1", "0", "0", "1"});
-        m_form->fiche()->dataSet().Nouveau();
+        data().Nouveau();
         delete m_form;
         startForm();
-        QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 0);
+        QCOMPARE(data().count(Kind::Company), 0);
         QTest::keyClicks(edit("editSociete"), "Nouvelle");
         const int dialogs = m_dialogs->fileDialogs;
         m_form->SaveItemClick(); // asks for a name: cancelled
         QCOMPARE(m_dialogs->fileDialogs, dialogs + 1);
-        QFile b(path("b.tvr"));
-        QVERIFY(b.open(QIODevice::ReadOnly));
-        QCOMPARE(b.readAll(), unread);
+        QCOMPARE(fileBytes(path("b.tvr")), unread);
     }
 
     // The name typed gets the data set's extension; the three files are
@@ -214,11 +206,11 @@ private Q_SLOTS:
         for (const char *name : {"suivi.tvr", "suivi.opr", "suivi.jnr"})
             QVERIFY2(QFile::exists(path(QLatin1String(name))), name);
         QCOMPARE(m_form->fileName(), path("suivi.tvr"));
-        QCOMPARE(m_form->windowTitle(), QStringLiteral("Tavrin - [suivi.tvr]"));
+        QCOMPARE(m_form->windowTitle(), u"Tavrin - [suivi.tvr]"_s);
 
         QTest::keyClicks(edit("editSociete"), " et fils");
         m_form->SaveItemClick();
-        QVERIFY(TextFile::read(path("suivi.tvr")).contains(QStringLiteral("Durand SARL et fils")));
+        QVERIFY(TextFile::read(path("suivi.tvr")).contains(u"Durand SARL et fils"_s));
         m_form->Enregistrersous1Click();
         QCOMPARE(m_form->fileName(), path("suivi.tvr"));
     }
@@ -232,8 +224,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("replaced");
         QTest::addColumn<QString>("question");
         QTest::addColumn<int>("yes");
-        const QString replace =
-            QStringLiteral("Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?");
+        const QString replace = u"Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?"_s;
         const int yes = QMessageBox::Yes;
         row("lettre", "actionTraitementTexte", "lettre", "lettre.rtf", replace.arg("lettre.rtf"),
             yes);
@@ -256,9 +247,7 @@ private Q_SLOTS:
         };
         m_form->Nouveau1Click();
         QTest::keyClicks(edit("editSociete"), "Durand");
-        QFile old(path(replaced));
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("ancien") == 6);
-        old.close();
+        writeFile(path(replaced), "ancien");
         const auto writeALetter = [](QDialog *window) {
             QTest::keyClicks(window->findChild<QTextEdit *>("editor")->viewport(), "Madame,");
             QTest::mouseClick(window->findChild<QToolButton *>("saveButton"), Qt::LeftButton);
@@ -287,16 +276,14 @@ private Q_SLOTS:
     }
 
     void deletingAsksForConfirmation() {
-        writeLines(path("a.tvr"), companies(3));
-        m_dialogs->files << path("a.tvr");
-        m_form->OpenItemClick();
+        open(3);
         m_dialogs->answers << QMessageBox::Cancel << QMessageBox::Ok;
         m_form->deleteRecord();
-        QCOMPARE(m_dialogs->warnings.last(), QStringLiteral("Confirmer suppression de la fiche ?"));
-        QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 3);
+        QCOMPARE(m_dialogs->warnings.last(), u"Confirmer suppression de la fiche ?"_s);
+        QCOMPARE(data().count(Kind::Company), 3);
         m_form->deleteRecord();
-        QCOMPARE(m_form->fiche()->dataSet().count(Kind::Company), 2);
-        QCOMPARE(edit("editSociete")->text(), QStringLiteral("Société 1"));
+        QCOMPARE(data().count(Kind::Company), 2);
+        QCOMPARE(edit("editSociete")->text(), u"Société 1"_s);
     }
 
     void quitAsksAndAnnulerKeepsRunning() {
@@ -315,7 +302,7 @@ private Q_SLOTS:
         writeLines(path("Tavrin.nte"), {"Appeler Pôle emploi"});
         delete m_form;
         startForm();
-        QCOMPARE(m_form->notepad(), QStringList{QStringLiteral("Appeler Pôle emploi")});
+        QCOMPARE(m_form->notepad(), QStringList{"Appeler Pôle emploi"});
         QVERIFY(!action("actionOuvrirAuto")->isChecked());
 
         // The notepad utility edits the main window's lines.
@@ -327,8 +314,7 @@ private Q_SLOTS:
             window->close();
         };
         action("actionBlocNotes")->trigger();
-        QCOMPARE(m_form->notepad(), (QStringList{QStringLiteral("Appeler Pôle emploi"),
-                                                 QStringLiteral("Envoyer CV")}));
+        QCOMPARE(m_form->notepad(), (QStringList{"Appeler Pôle emploi", "Envoyer CV"}));
         openModified();
 
         QTemporaryDir elsewhere;
@@ -337,20 +323,18 @@ private Q_SLOTS:
         m_form->close();
         QCOMPARE(QDir::currentPath(), QDir(m_dir.path()).canonicalPath());
         QCOMPARE(TextFile::read(path("Tavrin.ini")),
-                 (QStringList{path("a.tvr"), QStringLiteral("2"), QStringLiteral("0"),
-                              QStringLiteral("100"), QStringLiteral("1")}));
+                 (QStringList{path("a.tvr"), "2", "0", "100", "1"}));
         for (const char *name : {"Tavrin.soc", "Tavrin.cbx", "Tavrin.moi"})
             QVERIFY2(QFile::exists(path(QLatin1String(name))), name);
-        QCOMPARE(
-            TextFile::read(path("Tavrin.nte")),
-            (QStringList{QStringLiteral("Appeler Pôle emploi"), QStringLiteral("Envoyer CV")}));
-        QVERIFY(!TextFile::read(path("a.tvr")).contains(QStringLiteral("Société 0 modif")));
+        QCOMPARE(TextFile::read(path("Tavrin.nte")),
+                 (QStringList{"Appeler Pôle emploi", "Envoyer CV"}));
+        QVERIFY(!TextFile::read(path("a.tvr")).contains(u"Société 0 modif"_s));
     }
 
     void unwritableProgramFilesAreNamedInOneMessage() {
         // A folder in the way of two of the files.
-        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Tavrin.ini/x")));
-        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Tavrin.nte/x")));
+        QVERIFY(QDir(m_dir.path()).mkpath(u"Tavrin.ini/x"_s));
+        QVERIFY(QDir(m_dir.path()).mkpath(u"Tavrin.nte/x"_s));
         m_form->close();
         QCOMPARE(m_dialogs->messages,
                  QStringList{QStringLiteral("Impossible d'enregistrer les fichiers du programme :\n"
@@ -362,16 +346,15 @@ private Q_SLOTS:
     }
 
     void automaticOpeningRestoresTheSelectionMode() {
-        writeLines(path("a.tvr"), companies(3, {}, [](int i) {
-                       return i == 2 ? QString() : QStringLiteral("Nice");
-                   }));
+        writeLines(path("a.tvr"),
+                   companies(3, {}, [](int i) { return i == 2 ? QString() : u"Nice"_s; }));
         writeLines(path("Tavrin.ini"), {path("a.tvr"), "1", "0", "0", "3"});
         delete m_form;
         startForm();
         QVERIFY(action("actionOuvrirAuto")->isChecked());
-        QCOMPARE(checked().first(), QStringLiteral("actionVille"));
+        QCOMPARE(checked().first(), u"actionVille"_s);
         QCOMPARE(m_form->findChild<QLabel *>("statusSelection")->text(),
-                 QStringLiteral("Sélection : ville (vide)"));
+                 u"Sélection : ville (vide)"_s);
         QVERIFY(action("actionSuivant")->isEnabled());
         QCOMPARE(m_form->fileName(), path("a.tvr"));
         // The town itself is not kept: only companies without a town are visited.
@@ -381,7 +364,7 @@ private Q_SLOTS:
 
         action("actionOuvrirAuto")->trigger();
         m_form->close();
-        QCOMPARE(TextFile::read(path("Tavrin.ini")).value(1), QStringLiteral("0"));
+        QCOMPARE(TextFile::read(path("Tavrin.ini")).value(1), u"0"_s);
     }
 };
 

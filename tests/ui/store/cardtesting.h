@@ -105,6 +105,7 @@ public:
     ~CardFixture() { QDir::setCurrent(startDir); }
 
     QString path(const QString &name) const { return dir.filePath(name); }
+    DataSet &data() const { return fiche->dataSet(); }
 
     void start() {
         dialogs = new ScriptedDialogs;
@@ -112,6 +113,12 @@ public:
         fiche->resize(800, 540);
         fiche->show();
         fiche->activateWindow();
+        fiche->activate();
+    }
+    // A fresh card, reading the program files written since the start.
+    void restart() {
+        delete fiche;
+        fiche = new TFiche;
         fiche->activate();
     }
     void stop() {

@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestDayActionPage : public QObject {
     Q_OBJECT
 
@@ -30,7 +32,7 @@ private:
         QTest::mouseClick(f.field<QPushButton>("buttonChoisirSociete"), Qt::LeftButton);
     }
     int historyRows(int block) const {
-        const BlocList &list = f.fiche->dataSet().list(Kind::Company);
+        const BlocList &list = f.data().list(Kind::Company);
         int rows = 0;
         for (qsizetype i = list.findBlock(block) + 1;
              i < list.size() && !BlocList::isCloseTag(list.at(i)); ++i)
@@ -44,34 +46,34 @@ private Q_SLOTS:
 
     void pickerListsCompaniesAndAnEmptyOkChangesNothing() {
         QStringList list = companies(4);
-        list[list.indexOf(QStringLiteral("Société 3"))] = QStringLiteral("Durand SARL");
+        list[list.indexOf(u"Société 3"_s)] = u"Durand SARL"_s;
         QVERIFY(f.open(list));
         f.fiche->Journees();
         f.fiche->Ajout();
         f.dialogs->scripts << [](QDialog *d) {
             auto *items = d->findChild<QListWidget *>("listSocietes");
             QCOMPARE(items->count(), 4);
-            QCOMPARE(items->item(3)->text(), QStringLiteral("10004 Durand SARL"));
+            QCOMPARE(items->item(3)->text(), u"10004 Durand SARL"_s);
             press(d, "buttonOk");
         };
         QTest::mouseClick(f.field<QPushButton>("buttonChoisirSociete"), Qt::LeftButton);
-        QCOMPARE(f.dialogs->titles.last(), QStringLiteral("Liste des sociétés"));
+        QCOMPARE(f.dialogs->titles.last(), u"Liste des sociétés"_s);
         QVERIFY(f.edit("editCodeSociete")->text().isEmpty());
-        QVERIFY(!f.fiche->dataSet().isRecordModified(Kind::DayAction));
+        QVERIFY(!f.data().isRecordModified(Kind::DayAction));
 
-        pick(QStringLiteral("10004 Durand SARL"));
-        QCOMPARE(f.edit("editCodeSociete")->text(), QStringLiteral("10004"));
-        QCOMPARE(f.edit("editNomSociete")->text(), QStringLiteral("Durand SARL"));
-        QCOMPARE(f.edit("editGroupeNom")->text(), QStringLiteral("Durand SARL"));
-        QCOMPARE(f.edit("editGroupeAdresse1")->text(), QStringLiteral("1 rue de la Paix"));
-        QCOMPARE(f.edit("editGroupeTelephone")->text(), QStringLiteral("01 23 45 67 89"));
-        QVERIFY(f.fiche->dataSet().isRecordModified(Kind::DayAction));
+        pick(u"10004 Durand SARL"_s);
+        QCOMPARE(f.edit("editCodeSociete")->text(), u"10004"_s);
+        QCOMPARE(f.edit("editNomSociete")->text(), u"Durand SARL"_s);
+        QCOMPARE(f.edit("editGroupeNom")->text(), u"Durand SARL"_s);
+        QCOMPARE(f.edit("editGroupeAdresse1")->text(), u"1 rue de la Paix"_s);
+        QCOMPARE(f.edit("editGroupeTelephone")->text(), u"01 23 45 67 89"_s);
+        QVERIFY(f.data().isRecordModified(Kind::DayAction));
     }
 
     void pickerFilterThenEnterPicks() {
         QStringList list = companies(4);
-        list[list.indexOf(QStringLiteral("Société 1"))] = QStringLiteral("Étoile SA");
-        list[list.indexOf(QStringLiteral("Société 3"))] = QStringLiteral("Bonne ETOILE");
+        list[list.indexOf(u"Société 1"_s)] = u"Étoile SA"_s;
+        list[list.indexOf(u"Société 3"_s)] = u"Bonne ETOILE"_s;
         QVERIFY(f.open(list));
         f.fiche->Journees();
         f.fiche->Ajout();
@@ -89,8 +91,8 @@ private Q_SLOTS:
             QTest::keyClick(filter, Qt::Key_Return);
         };
         QTest::mouseClick(f.field<QPushButton>("buttonChoisirSociete"), Qt::LeftButton);
-        QCOMPARE(f.edit("editCodeSociete")->text(), QStringLiteral("10004"));
-        QCOMPARE(f.edit("editNomSociete")->text(), QStringLiteral("Bonne ETOILE"));
+        QCOMPARE(f.edit("editCodeSociete")->text(), u"10004"_s);
+        QCOMPARE(f.edit("editNomSociete")->text(), u"Bonne ETOILE"_s);
     }
 
     void validatingAddsTheOutcomeToTheCompanyOnce() {
@@ -99,7 +101,7 @@ private Q_SLOTS:
         f.fiche->Ajout();
         QCOMPARE(f.fiche->focusWidget(), f.edit("editAction"));
         QTest::keyClicks(f.edit("editAction"), "Entretien");
-        pick(QStringLiteral("10003 Société 2"));
+        pick(u"10003 Société 2"_s);
         QTest::keyClicks(f.edit("editResultat"), "Positif");
         QVERIFY(validate()->isEnabled());
         QTest::mouseClick(validate(), Qt::LeftButton);
@@ -107,11 +109,11 @@ private Q_SLOTS:
         QCOMPARE(f.fiche->currentKind(), Kind::DayAction);
 
         // The company card shows the new row and the list holds it.
-        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 2);
+        QCOMPARE(f.data().current(Kind::Company), 2);
         auto *grid = f.field<QTableWidget>("gridSuivi");
         QCOMPARE(grid->item(0, 0)->text(), Dates::format(QDate::currentDate()));
-        QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("Entretien"));
-        QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("Positif"));
+        QCOMPARE(grid->item(0, 1)->text(), u"Entretien"_s);
+        QCOMPARE(grid->item(0, 2)->text(), u"Positif"_s);
         QCOMPARE(historyRows(2), 1);
 
         // Once validated, "Valider" does nothing even if it is reached again.
@@ -127,12 +129,9 @@ private Q_SLOTS:
 
     void daySelectionVisitsThatDay() {
         QVERIFY(f.open(companies(1), {},
-                       dayActionBlock(0, QStringLiteral("10001"), QStringLiteral("05/03/2024"), {},
-                                      QStringLiteral("N")) +
-                           dayActionBlock(1, QStringLiteral("10002"), QStringLiteral("06/03/2024"),
-                                          {}, QStringLiteral("N")) +
-                           dayActionBlock(2, QStringLiteral("10003"), QStringLiteral("05/03/2024"),
-                                          {}, QStringLiteral("N"))));
+                       dayActionBlock(0, u"10001"_s, u"05/03/2024"_s, {}, u"N"_s) +
+                           dayActionBlock(1, u"10002"_s, u"06/03/2024"_s, {}, u"N"_s) +
+                           dayActionBlock(2, u"10003"_s, u"05/03/2024"_s, {}, u"N"_s)));
         f.fiche->Journees();
         f.dialogs->scripts << [](QDialog *d) {
             auto *date = d->findChild<QDateEdit *>("dateJour");
@@ -140,9 +139,9 @@ private Q_SLOTS:
             QTest::keyClick(date, Qt::Key_Return);
         };
         f.fiche->SetJnr(Selection::Day);
-        QCOMPARE(f.fiche->dataSet().day(), QStringLiteral("05/03/2024"));
+        QCOMPARE(f.data().day(), u"05/03/2024"_s);
         f.fiche->Dernier();
-        QCOMPARE(f.edit("editCodeJournee")->text(), QStringLiteral("10003"));
+        QCOMPARE(f.edit("editCodeJournee")->text(), u"10003"_s);
     }
 };
 

@@ -16,6 +16,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+using namespace Qt::StringLiterals;
+
 class TestFiche : public QObject {
     Q_OBJECT
 
@@ -33,7 +35,7 @@ private Q_SLOTS:
 
     void newDataSetWritesTheTypedCompanyAsBlockZero() {
         f.fiche->Nouveau();
-        QCOMPARE(f.edit("editCode")->text(), QStringLiteral("10001"));
+        QCOMPARE(f.edit("editCode")->text(), u"10001"_s);
         QCOMPARE(f.field<QDateEdit>("dateFiche")->date(), QDate::currentDate());
         QVERIFY(!f.fiche->TestModif());
 
@@ -42,15 +44,15 @@ private Q_SLOTS:
         QTest::keyClicks(f.field<QPlainTextEdit>("memoAnnonce"), "Poste de comptable");
         QVERIFY(f.fiche->TestModif());
         QVERIFY(f.fiche->Sauve(f.path("neuf.tvr")));
-        QCOMPARE(f.fiche->windowTitle(), QStringLiteral("neuf.tvr"));
+        QCOMPARE(f.fiche->windowTitle(), u"neuf.tvr"_s);
 
         const QStringList lines = TextFile::read(f.path("neuf.tvr"));
-        QCOMPARE(lines.value(0), QStringLiteral("<BLOC00000>"));
-        QCOMPARE(lines.value(1), QStringLiteral("10001"));
+        QCOMPARE(lines.value(0), u"<BLOC00000>"_s);
+        QCOMPARE(lines.value(1), u"10001"_s);
         QCOMPARE(lines.value(2), Dates::format(QDate::currentDate()));
-        QCOMPARE(lines.value(3), QStringLiteral("Durand SARL"));
-        QCOMPARE(lines.value(7), QStringLiteral("Lyon"));
-        QCOMPARE(lines.value(14), QStringLiteral("MEMOPoste de comptable"));
+        QCOMPARE(lines.value(3), u"Durand SARL"_s);
+        QCOMPARE(lines.value(7), u"Lyon"_s);
+        QCOMPARE(lines.value(14), u"MEMOPoste de comptable"_s);
     }
 
     void fieldsKeepTheirLengthLimits() {
@@ -77,7 +79,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("next");
         const int company = int(Kind::Company), operation = int(Kind::Operation),
                   day = int(Kind::DayAction);
-        const QString date = QStringLiteral("15/03/2026");
+        const QString date = u"15/03/2026"_s;
         const char *dateFiche = "dateFiche", *societe = "editSociete", *heure = "heureJournee";
         row("company date", company, dateFiche, date, date, 2, societe);
         row("slashes after one digit", company, dateFiche, "5/3/2026", "05/03/2026", 2, societe);
@@ -95,11 +97,8 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(int, storedLine);
         QFETCH(QString, next);
-        QVERIFY(f.open(companies(1),
-                       operationBlock(0, QStringLiteral("1"), QStringLiteral("Salon"),
-                                      QStringLiteral("Forum")),
-                       dayActionBlock(0, QStringLiteral("1"), QStringLiteral("02/02/2024"),
-                                      QStringLiteral("10001"), QStringLiteral("N"))));
+        QVERIFY(f.open(companies(1), operationBlock(0, u"1"_s, u"Salon"_s, u"Forum"_s),
+                       dayActionBlock(0, u"1"_s, u"02/02/2024"_s, u"10001"_s, u"N"_s)));
         f.fiche->window()->show();
         QVERIFY(QTest::qWaitForWindowActive(f.fiche->window()));
         const std::function<void()> show[] = {[this] { f.fiche->Societes(); },
@@ -138,39 +137,33 @@ private Q_SLOTS:
         QVERIFY(f.fiche->Sauve(f.path("test.tvr")));
         const char *ext[] = {"test.tvr", "test.opr", "test.jnr"};
         const QStringList lines = TextFile::read(f.path(QLatin1String(ext[kind])));
-        const int tag = lines.indexOf(kind == int(Kind::Company) ? QStringLiteral("<BLOC00001>")
-                                                                 : QStringLiteral("<BLOC0001>"));
+        const int tag =
+            lines.indexOf(kind == int(Kind::Company) ? u"<BLOC00001>"_s : u"<BLOC0001>"_s);
         QVERIFY(tag >= 0);
         QTEST(lines.value(tag + storedLine), "shown");
     }
 
     void recordIsShownAndOnlyTypingMarksIt() {
-        open(companies(2) +
-             companyBlock(2, QStringLiteral("10057"), QStringLiteral("Dupont"),
-                          QStringLiteral("75011"), QStringLiteral("Paris"),
-                          {QStringLiteral("MEMOligne 1"), QStringLiteral("MEMOligne 2"),
-                           QStringLiteral("TEXTvu au salon"),
-                           QStringLiteral("DATA03/02/2024\tAppel\tRappeler")}));
+        open(companies(2) + companyBlock(2, u"10057"_s, u"Dupont"_s, u"75011"_s, u"Paris"_s,
+                                         {u"MEMOligne 1"_s, u"MEMOligne 2"_s, u"TEXTvu au salon"_s,
+                                          u"DATA03/02/2024\tAppel\tRappeler"_s}));
         QVERIFY(!f.fiche->TestModif());
         f.fiche->Dernier();
-        QCOMPARE(f.edit("editCode")->text(), QStringLiteral("10057"));
-        QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Dupont"));
-        QCOMPARE(f.edit("editCodePostal")->text(), QStringLiteral("75011"));
-        QCOMPARE(f.field<QComboBox>("comboActivite")->currentText(),
-                 QStringLiteral("Informatique"));
-        QCOMPARE(f.field<QPlainTextEdit>("memoAnnonce")->toPlainText(),
-                 QStringLiteral("ligne 1\nligne 2"));
-        QCOMPARE(f.field<QPlainTextEdit>("memoObservations")->toPlainText(),
-                 QStringLiteral("vu au salon"));
-        QCOMPARE(cell(0, 1), QStringLiteral("Appel"));
-        QCOMPARE(cell(0, 2), QStringLiteral("Rappeler"));
+        QCOMPARE(f.edit("editCode")->text(), u"10057"_s);
+        QCOMPARE(f.edit("editSociete")->text(), u"Dupont"_s);
+        QCOMPARE(f.edit("editCodePostal")->text(), u"75011"_s);
+        QCOMPARE(f.field<QComboBox>("comboActivite")->currentText(), u"Informatique"_s);
+        QCOMPARE(f.field<QPlainTextEdit>("memoAnnonce")->toPlainText(), u"ligne 1\nligne 2"_s);
+        QCOMPARE(f.field<QPlainTextEdit>("memoObservations")->toPlainText(), u"vu au salon"_s);
+        QCOMPARE(cell(0, 1), u"Appel"_s);
+        QCOMPARE(cell(0, 2), u"Rappeler"_s);
         QCOMPARE(f.field<QDateEdit>("dateFiche")->date(), QDate(2024, 2, 1));
         // Showing a record is not an edit.
         QVERIFY(!f.fiche->TestModif());
 
         // A new record takes the next code after the largest one.
         f.fiche->Ajout();
-        QCOMPARE(f.edit("editCode")->text(), QStringLiteral("10058"));
+        QCOMPARE(f.edit("editCode")->text(), u"10058"_s);
         QCOMPARE(f.fiche->focusWidget(), f.edit("editSociete"));
     }
 
@@ -179,14 +172,14 @@ private Q_SLOTS:
         QTest::keyClicks(f.edit("editSuiviAction"), "Appel");
         QTest::mouseClick(f.field<QPushButton>("buttonSuiviOk"), Qt::LeftButton);
         QVERIFY(cell(0, 0).isEmpty());
-        QCOMPARE(f.edit("editSuiviAction")->text(), QStringLiteral("Appel"));
+        QCOMPARE(f.edit("editSuiviAction")->text(), u"Appel"_s);
 
         f.field<QDateEdit>("dateSuivi")->setDate(QDate(2024, 3, 15));
         QTest::keyClicks(f.edit("editSuiviTexte"), "Rappeler");
         QTest::mouseClick(f.field<QPushButton>("buttonSuiviOk"), Qt::LeftButton);
-        QCOMPARE(cell(0, 0), QStringLiteral("15/03/2024"));
-        QCOMPARE(cell(0, 1), QStringLiteral("Appel"));
-        QCOMPARE(cell(0, 2), QStringLiteral("Rappeler"));
+        QCOMPARE(cell(0, 0), u"15/03/2024"_s);
+        QCOMPARE(cell(0, 1), u"Appel"_s);
+        QCOMPARE(cell(0, 2), u"Rappeler"_s);
         QVERIFY(f.edit("editSuiviAction")->text().isEmpty());
         QVERIFY(f.edit("editSuiviTexte")->text().isEmpty());
         QVERIFY(f.fiche->TestModif());
@@ -194,10 +187,10 @@ private Q_SLOTS:
         QTest::keyClicks(f.edit("editSuiviAction"), "Courrier");
         QTest::keyClicks(f.edit("editSuiviTexte"), "Envoye");
         QTest::mouseClick(f.field<QPushButton>("buttonSuiviOk"), Qt::LeftButton);
-        QCOMPARE(cell(1, 1), QStringLiteral("Courrier"));
+        QCOMPARE(cell(1, 1), u"Courrier"_s);
         QVERIFY(f.fiche->Sauve(f.path("suivi.tvr")));
         const QStringList lines = TextFile::read(f.path("suivi.tvr"));
-        QVERIFY(lines.contains(QStringLiteral("DATA15/03/2024\tAppel\tRappeler")));
+        QVERIFY(lines.contains(u"DATA15/03/2024\tAppel\tRappeler"_s));
     }
 
     void copyAndPasteOnlyOnTheCompanyPage() {
@@ -205,9 +198,9 @@ private Q_SLOTS:
         f.fiche->Copier();
         f.fiche->Ajout();
         f.fiche->Coller();
-        QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Société 0"));
-        QCOMPARE(f.edit("editContact")->text(), QStringLiteral("M. Martin"));
-        QCOMPARE(f.edit("editCode")->text(), QStringLiteral("10003"));
+        QCOMPARE(f.edit("editSociete")->text(), u"Société 0"_s);
+        QCOMPARE(f.edit("editContact")->text(), u"M. Martin"_s);
+        QCOMPARE(f.edit("editCode")->text(), u"10003"_s);
         QVERIFY(f.fiche->TestModif());
 
         f.fiche->Premier();
@@ -215,8 +208,8 @@ private Q_SLOTS:
         f.fiche->Operations();
         f.fiche->Coller();
         f.fiche->Societes();
-        QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Société 0"));
-        QVERIFY(!f.fiche->dataSet().isRecordModified(Kind::Company));
+        QCOMPARE(f.edit("editSociete")->text(), u"Société 0"_s);
+        QVERIFY(!f.data().isRecordModified(Kind::Company));
     }
 
     void navigationKeysMoveFromAnyField() {
@@ -224,18 +217,18 @@ private Q_SLOTS:
         QPlainTextEdit *notice = f.field<QPlainTextEdit>("memoAnnonce");
         notice->setFocus();
         QTest::keyClick(notice, Qt::Key_PageDown);
-        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 1);
+        QCOMPARE(f.data().current(Kind::Company), 1);
         QTest::keyClick(f.edit("editSociete"), Qt::Key_End, Qt::ControlModifier);
-        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 4);
-        QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Société 4"));
+        QCOMPARE(f.data().current(Kind::Company), 4);
+        QCOMPARE(f.edit("editSociete")->text(), u"Société 4"_s);
         QTest::keyClick(f.field<QDateEdit>("dateFiche"), Qt::Key_PageUp);
-        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 3);
+        QCOMPARE(f.data().current(Kind::Company), 3);
         QTest::keyClick(f.edit("editVille"), Qt::Key_Home, Qt::ControlModifier);
-        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 0);
+        QCOMPARE(f.data().current(Kind::Company), 0);
         // Ctrl+Shift+End is text selection, not a move.
         QTest::keyClick(f.edit("editSociete"), Qt::Key_End,
                         Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(f.fiche->dataSet().current(Kind::Company), 0);
+        QCOMPARE(f.data().current(Kind::Company), 0);
         QVERIFY(!f.fiche->TestModif());
     }
 
@@ -245,51 +238,48 @@ private Q_SLOTS:
         QTest::keyClicks(f.edit("editSociete"), "Renommee");
         QTest::keyClick(f.edit("editSociete"), Qt::Key_PageDown);
         QTest::keyClick(f.edit("editSociete"), Qt::Key_PageUp);
-        QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Renommee"));
+        QCOMPARE(f.edit("editSociete")->text(), u"Renommee"_s);
     }
 
     void postalCodeSelectionVisitsOnlyMatches() {
-        open(companies(13, [](int i) {
-            return i == 3 || i == 8 || i == 12 ? QStringLiteral("75011") : QStringLiteral("69001");
-        }));
-        f.fiche->dataSet().jumpTo(Kind::Company, 8);
+        open(companies(
+            13, [](int i) { return i == 3 || i == 8 || i == 12 ? u"75011"_s : u"69001"_s; }));
+        f.data().jumpTo(Kind::Company, 8);
         f.dialogs->scripts << [](QDialog *d) {
             auto *code = d->findChild<QLineEdit *>("editCodePostal");
             QTest::keyClicks(code, "7a5O0z11");
-            QCOMPARE(code->text(), QStringLiteral("75011"));
+            QCOMPARE(code->text(), u"75011"_s);
             QTest::keyClick(code, Qt::Key_Return);
         };
         f.fiche->SetSel(Selection::PostalCode);
-        QCOMPARE(f.dialogs->titles, QStringList{QStringLiteral("Code postal")});
-        QCOMPARE(f.fiche->dataSet().postalCode(), QStringLiteral("75011"));
+        QCOMPARE(f.dialogs->titles, QStringList{"Code postal"});
+        QCOMPARE(f.data().postalCode(), u"75011"_s);
         f.fiche->Suivant();
-        QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Société 12"));
+        QCOMPARE(f.edit("editSociete")->text(), u"Société 12"_s);
 
         // Annuler keeps the code chosen before.
         f.fiche->SetSel(Selection::PostalCode);
-        QCOMPARE(f.fiche->dataSet().postalCode(), QStringLiteral("75011"));
+        QCOMPARE(f.data().postalCode(), u"75011"_s);
     }
 
     void identityDialogNeedsAName() {
         writeLines(f.path("Tavrin.soc"), {"Jean Dupont", "2 rue Haute"});
-        delete f.fiche;
-        f.fiche = new TFiche;
-        f.fiche->activate();
-        QCOMPARE(f.fiche->identity().lines[0], QStringLiteral("Jean Dupont"));
+        f.restart();
+        QCOMPARE(f.fiche->identity().lines[0], u"Jean Dupont"_s);
 
         f.dialogs->scripts << [](QDialog *d) {
             // A fixed-size dialog: no minimize or maximize button.
             QVERIFY(!(d->windowFlags() & Qt::WindowMinMaxButtonsHint));
             QVERIFY(d->windowFlags() & Qt::WindowCloseButtonHint);
             auto *name = d->findChild<QLineEdit *>("editIdentite1");
-            QCOMPARE(name->text(), QStringLiteral("Jean Dupont"));
+            QCOMPARE(name->text(), u"Jean Dupont"_s);
             name->clear();
             QTest::keyClicks(d->findChild<QLineEdit *>("editIdentite4"), "75011 Paris");
             press(d, "buttonOk");
         };
         f.fiche->Psoc();
-        QCOMPARE(f.dialogs->titles.last(), QStringLiteral("Société"));
-        QCOMPARE(f.fiche->identity().lines[0], QStringLiteral("Jean Dupont"));
+        QCOMPARE(f.dialogs->titles.last(), u"Société"_s);
+        QCOMPARE(f.fiche->identity().lines[0], u"Jean Dupont"_s);
         QVERIFY(f.fiche->identity().lines[3].isEmpty());
 
         f.dialogs->scripts << [](QDialog *d) {
@@ -297,16 +287,14 @@ private Q_SLOTS:
             press(d, "buttonOk");
         };
         f.fiche->Psoc();
-        QCOMPARE(f.fiche->identity().lines[3], QStringLiteral("75011 Paris"));
-        QCOMPARE(f.fiche->identity().lines[1], QStringLiteral("2 rue Haute"));
+        QCOMPARE(f.fiche->identity().lines[3], u"75011 Paris"_s);
+        QCOMPARE(f.fiche->identity().lines[1], u"2 rue Haute"_s);
     }
 
     void wordProcessorHasTheLetterhead() {
         writeLines(f.path("Tavrin.soc"),
                    {"Jean Dupont", "2 rue Haute", "", "75011 Paris", "01 02 03 04 05"});
-        delete f.fiche;
-        f.fiche = new TFiche;
-        f.fiche->activate();
+        f.restart();
         QString shown;
         f.dialogs->scripts << [&](QDialog *d) {
             auto *editor = d->findChild<QTextEdit *>("editor");
@@ -317,16 +305,14 @@ private Q_SLOTS:
             d->close();
         };
         f.fiche->TrTexte();
-        QCOMPARE(f.dialogs->titles.last(), QStringLiteral("Texte"));
-        QCOMPARE(shown, QStringLiteral("Jean Dupont\n2 rue Haute\n\n75011 Paris\n"));
+        QCOMPARE(f.dialogs->titles.last(), u"Texte"_s);
+        QCOMPARE(shown, u"Jean Dupont\n2 rue Haute\n\n75011 Paris\n"_s);
     }
 
     void activityListEditor() {
         writeLines(f.path("Tavrin.cbx"),
                    {"ignoré", "[ACTIVITE]", "Banque", QString(), "[OPERATION]", "Candidature"});
-        delete f.fiche;
-        f.fiche = new TFiche;
-        f.fiche->activate();
+        f.restart();
         auto *combo = f.field<QComboBox>("comboActivite");
         QCOMPARE(combo->count(), 2);
 
@@ -343,12 +329,12 @@ private Q_SLOTS:
             // A click puts the item into the edit; validating replaces it.
             const QRect first = list->visualItemRect(list->item(0));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
-            QCOMPARE(input->text(), QStringLiteral("Banque"));
+            QCOMPARE(input->text(), u"Banque"_s);
             QCOMPARE(d->focusWidget(), input);
             input->clear();
             QTest::keyClicks(input, "Banques");
             QTest::mouseClick(d->findChild<QToolButton *>("buttonValider"), Qt::LeftButton);
-            QCOMPARE(list->item(0)->text(), QStringLiteral("Banques"));
+            QCOMPARE(list->item(0)->text(), u"Banques"_s);
 
             // Delete removes the selected item: the empty one.
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -358,10 +344,10 @@ private Q_SLOTS:
             press(d, "buttonFermer");
         };
         f.fiche->Activite();
-        QCOMPARE(f.dialogs->titles.last(), QStringLiteral("Domaine d'activité"));
+        QCOMPARE(f.dialogs->titles.last(), u"Domaine d'activité"_s);
         QCOMPARE(combo->count(), 2);
-        QCOMPARE(combo->itemText(0), QStringLiteral("Banques"));
-        QCOMPARE(combo->itemText(1), QStringLiteral("Assurance"));
+        QCOMPARE(combo->itemText(0), u"Banques"_s);
+        QCOMPARE(combo->itemText(1), u"Assurance"_s);
     }
 
     void emptyValidationAddsAnEmptyItem() {
@@ -380,9 +366,9 @@ private Q_SLOTS:
         f.fiche->Dernier();
         QTest::keyClicks(f.edit("editSociete"), "!");
         f.fiche->Supprime();
-        QCOMPARE(f.fiche->dataSet().count(Kind::Company), 2);
-        QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Société 1"));
-        QVERIFY(f.fiche->dataSet().list(Kind::Company).find(QStringLiteral("Société 2!")) < 0);
+        QCOMPARE(f.data().count(Kind::Company), 2);
+        QCOMPARE(f.edit("editSociete")->text(), u"Société 1"_s);
+        QVERIFY(f.data().list(Kind::Company).find(u"Société 2!"_s) < 0);
     }
 };
 

@@ -13,6 +13,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestOperationPage : public QObject {
     Q_OBJECT
 
@@ -24,7 +26,7 @@ private:
     }
     // Block lines of an operation as written in the list.
     QStringList block(int n) const {
-        const BlocList &list = f.fiche->dataSet().list(Kind::Operation);
+        const BlocList &list = f.data().list(Kind::Operation);
         const qsizetype at = list.findBlock(n);
         if (at < 0)
             return {};
@@ -46,57 +48,57 @@ private Q_SLOTS:
         QLineEdit *cost = f.edit("editCoutFixe");
         cost->setFocus();
         QTest::keyClicks(cost, "1.5");
-        QCOMPARE(cost->text(), QStringLiteral("1,5"));
+        QCOMPARE(cost->text(), u"1,5"_s);
         QTest::keyClicks(cost, "a b-");
         QTest::keyClick(cost, Qt::Key_Return);
-        QCOMPARE(cost->text(), QStringLiteral("1,5"));
+        QCOMPARE(cost->text(), u"1,5"_s);
         // Editing keys keep working: Delete after Home removes the first digit.
         QTest::keyClick(cost, Qt::Key_Home);
         QTest::keyClick(cost, Qt::Key_Delete);
-        QCOMPARE(cost->text(), QStringLiteral(",5"));
+        QCOMPARE(cost->text(), u",5"_s);
         QTest::keyClick(cost, Qt::Key_1);
         QTest::keyClick(cost, Qt::Key_End);
-        QGuiApplication::clipboard()->setText(QStringLiteral("9x"));
+        QGuiApplication::clipboard()->setText(u"9x"_s);
         cost->paste();
-        QCOMPARE(cost->text(), QStringLiteral("1,5"));
+        QCOMPARE(cost->text(), u"1,5"_s);
         // One comma at most, typed or pasted.
         QTest::keyClicks(cost, ",2");
-        QCOMPARE(cost->text(), QStringLiteral("1,52"));
-        QGuiApplication::clipboard()->setText(QStringLiteral(",3"));
+        QCOMPARE(cost->text(), u"1,52"_s);
+        QGuiApplication::clipboard()->setText(u",3"_s);
         cost->paste();
-        QCOMPARE(cost->text(), QStringLiteral("1,52"));
-        QVERIFY(f.fiche->dataSet().isRecordModified(Kind::Operation));
+        QCOMPARE(cost->text(), u"1,52"_s);
+        QVERIFY(f.data().isRecordModified(Kind::Operation));
 
         f.edit("editCoutUnitaire")->setFocus();
-        QCOMPARE(cost->text().trimmed(), QStringLiteral("1,52"));
+        QCOMPARE(cost->text().trimmed(), u"1,52"_s);
         QVERIFY(cost->text().startsWith(u' '));
         QVERIFY(cost->fontMetrics().horizontalAdvance(cost->text()) > 90);
         // The field is right-aligned by its padding, which is stored with the amount.
         QVERIFY(f.fiche->Sauve(f.path("ops.tvr")));
         const QStringList lines = TextFile::read(f.path("ops.opr"));
-        const qsizetype tag = lines.indexOf(QStringLiteral("<BLOC0000>"));
+        const qsizetype tag = lines.indexOf(u"<BLOC0000>"_s);
         QVERIFY(tag >= 0);
-        QCOMPARE(lines.value(tag + 1), QStringLiteral("10001"));
+        QCOMPARE(lines.value(tag + 1), u"10001"_s);
         QCOMPARE(lines.value(tag + 4), cost->text());
     }
 
     void blankCostFieldIsLeftAlone() {
-        QStringList op = operationBlock(0, QStringLiteral("10001"), {}, QStringLiteral("x"));
-        op[4] = QStringLiteral("   ");
+        QStringList op = operationBlock(0, u"10001"_s, {}, u"x"_s);
+        op[4] = u"   "_s;
         QVERIFY(f.open(companies(1), op));
         f.fiche->Operations();
         QLineEdit *cost = f.edit("editCoutFixe");
         cost->setFocus();
         f.edit("editResume")->setFocus();
-        QCOMPARE(cost->text(), QStringLiteral("   "));
-        QVERIFY(!f.fiche->dataSet().isRecordModified(Kind::Operation));
+        QCOMPARE(cost->text(), u"   "_s);
+        QVERIFY(!f.data().isRecordModified(Kind::Operation));
     }
 
     void newOperationGetsTheFirstCodeAndTheFocusOnTheSummary() {
         f.fiche->Nouveau();
         f.fiche->Operations();
         f.fiche->Ajout();
-        QCOMPARE(f.edit("editCodeOperation")->text(), QStringLiteral("10001"));
+        QCOMPARE(f.edit("editCodeOperation")->text(), u"10001"_s);
         QCOMPARE(f.fiche->focusWidget(), f.edit("editResume"));
         QCOMPARE(f.field<QDateEdit>("dateDebut")->date(), QDate::currentDate());
         QTest::keyClicks(f.edit("editResume"), "Salon de l'emploi");
@@ -104,9 +106,9 @@ private Q_SLOTS:
         // Leaving the page writes the card.
         f.fiche->Societes();
         const QStringList written = block(0);
-        QCOMPARE(written.value(3), QStringLiteral("Salon de l'emploi"));
-        QCOMPARE(written.value(8), QStringLiteral("Y"));
-        QCOMPARE(written.value(9), QStringLiteral("</BLOC0000>"));
+        QCOMPARE(written.value(3), u"Salon de l'emploi"_s);
+        QCOMPARE(written.value(8), u"Y"_s);
+        QCOMPARE(written.value(9), u"</BLOC0000>"_s);
     }
 
     void enterInTheLabelInputAddsTheRow() {
@@ -119,8 +121,8 @@ private Q_SLOTS:
         QTest::keyClicks(f.edit("editSuiviOperation"), "  par mail ");
         QTest::keyClick(label, Qt::Key_Return);
         QCOMPARE(cell(0, 0), Dates::format(QDate::currentDate()));
-        QCOMPARE(cell(0, 1), QStringLiteral("Relance"));
-        QCOMPARE(cell(0, 2), QStringLiteral("  par mail "));
+        QCOMPARE(cell(0, 1), u"Relance"_s);
+        QCOMPARE(cell(0, 2), u"  par mail "_s);
         QVERIFY(label->text().isEmpty());
         QVERIFY(f.fiche->TestModif());
     }
@@ -128,17 +130,16 @@ private Q_SLOTS:
     void fullGridAddsNothingAndKeepsTheInputs() {
         QStringList rows;
         for (int i = 0; i < 63; ++i)
-            rows << QStringLiteral("DATA01/01/2024\tLigne %1\tSuivi").arg(i);
-        QVERIFY(f.open(companies(1), operationBlock(0, QStringLiteral("10001"), {},
-                                                    QStringLiteral("plein"), rows)));
+            rows << u"DATA01/01/2024\tLigne %1\tSuivi"_s.arg(i);
+        QVERIFY(f.open(companies(1), operationBlock(0, u"10001"_s, {}, u"plein"_s, rows)));
         f.fiche->Operations();
-        QCOMPARE(cell(62, 1), QStringLiteral("Ligne 62"));
+        QCOMPARE(cell(62, 1), u"Ligne 62"_s);
         QTest::keyClicks(f.edit("editLibelle"), "Encore");
         QTest::keyClicks(f.edit("editSuiviOperation"), "une");
         QTest::mouseClick(f.field<QPushButton>("buttonSuiviOperationOk"), Qt::LeftButton);
-        QCOMPARE(f.edit("editLibelle")->text(), QStringLiteral("Encore"));
-        QCOMPARE(cell(62, 1), QStringLiteral("Ligne 62"));
-        QVERIFY(f.fiche->dataSet().isRecordModified(Kind::Operation));
+        QCOMPARE(f.edit("editLibelle")->text(), u"Encore"_s);
+        QCOMPARE(cell(62, 1), u"Ligne 62"_s);
+        QVERIFY(f.data().isRecordModified(Kind::Operation));
     }
 
     void typeListEditorFeedsTheTypeComboAndTheSelectionDialog() {
@@ -151,19 +152,19 @@ private Q_SLOTS:
             press(d, "buttonFermer");
         };
         f.fiche->TypeOperation();
-        QCOMPARE(f.dialogs->titles.last(), QStringLiteral("Les types d'opérations"));
+        QCOMPARE(f.dialogs->titles.last(), u"Les types d'opérations"_s);
         auto *combo = f.field<QComboBox>("comboType");
         QCOMPARE(combo->count(), 2);
-        QCOMPARE(combo->itemText(1), QStringLiteral("Salon"));
+        QCOMPARE(combo->itemText(1), u"Salon"_s);
 
         f.dialogs->scripts << [](QDialog *d) {
             auto *choice = d->findChild<QComboBox *>("comboType");
             QCOMPARE(choice->count(), 2);
-            QCOMPARE(choice->currentText(), QStringLiteral("Candidature"));
+            QCOMPARE(choice->currentText(), u"Candidature"_s);
             press(d, "buttonOk");
         };
         f.fiche->SetOpr(Selection::Type);
-        QCOMPARE(f.fiche->dataSet().operationType(), QStringLiteral("CANDIDATURE"));
+        QCOMPARE(f.data().operationType(), u"CANDIDATURE"_s);
     }
 };
 
