@@ -171,12 +171,10 @@ class TestCommandWalk : public QObject, MainWindowFixture {
 
     enum Page { Companies, Operations, DayActions };
     void show(int page) {
-        if (page == Companies)
-            m_form->showCompanies();
-        else if (page == Operations)
-            m_form->showOperations();
-        else
-            m_form->showDayActions();
+        using Show = void (TMainForm::*)();
+        const Show pages[] = {&TMainForm::showCompanies, &TMainForm::showOperations,
+                              &TMainForm::showDayActions};
+        (m_form->*pages[page])();
     }
 
     void openThreeCompanies() {
@@ -185,12 +183,12 @@ class TestCommandWalk : public QObject, MainWindowFixture {
         QStringList operations, dayActions;
         for (int k = 0; k < 3; ++k) {
             operations +=
-                operationBlock(k, QString::number(1001 + k), u"Courrier"_s, u"Relance %1"_s.arg(k));
+                operationBlock(k, QString::number(1001 + k), "Courrier", u"Relance %1"_s.arg(k));
             dayActions += dayActionBlock(k, QString::number(1001 + k), u"0%1/12/2026"_s.arg(k + 1),
-                                         u"10001"_s, u"N"_s);
+                                         "10001", "N");
         }
-        writeLines(m_dir.filePath(u"a.opr"_s), operations);
-        writeLines(m_dir.filePath(u"a.jnr"_s), dayActions);
+        writeLines(m_dir.filePath("a.opr"), operations);
+        writeLines(m_dir.filePath("a.jnr"), dayActions);
         m_dialogs->files << file;
         m_form->OpenItemClick();
         QCOMPARE(m_form->fileName(), file);

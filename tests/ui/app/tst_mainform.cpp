@@ -2,7 +2,6 @@
 // the enabling of the commands, the Sélection check marks, the start with
 // automatic opening and the files written at the end of the run.
 
-#include "core/coretest.h"
 #include "store/dates.h"
 #include "ui/mainwindowtesting.h"
 
@@ -347,7 +346,7 @@ private Q_SLOTS:
 
     void automaticOpeningRestoresTheSelectionMode() {
         writeLines(path("a.tvr"),
-                   companies(3, {}, [](int i) { return i == 2 ? QString() : u"Nice"_s; }));
+                   companies(3, {}, [](int i) { return i == 2 ? QString() : "Nice"; }));
         writeLines(path("Tavrin.ini"), {path("a.tvr"), "1", "0", "0", "3"});
         delete m_form;
         startForm();

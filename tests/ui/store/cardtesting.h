@@ -4,6 +4,7 @@
 // runner that plays a script on each program dialog, and data-set builders.
 
 #include "card/tfiche.h"
+#include "core/coretest.h"
 #include "store/textfile.h"
 #include "ui/fakedialogs.h"
 
@@ -43,21 +44,15 @@ inline void press(QDialog *dialog, const char *button) {
     b->click();
 }
 
-// A block: its tags around the lines, numbered on width digits.
-inline QStringList tagged(int width, int block, const QStringList &lines) {
-    const QString n = QString::number(block).rightJustified(width, u'0');
-    return QStringList{"<BLOC" + n + '>'} + lines + QStringList{"</BLOC" + n + '>'};
-}
-
 // A company block: 13 fixed lines, then extra ones.
 inline QStringList companyBlock(int block, const QString &code, const QString &name,
                                 const QString &postalCode = {}, const QString &town = {},
                                 const QStringList &extra = {}) {
     const QString none;
-    return tagged(5, block,
-                  QStringList{code, "01/02/2024", name, "1 rue de la Paix", none, postalCode, town,
-                              "01 23 45 67 89", none, none, "M. Martin", none, "Informatique"} +
-                      extra);
+    return ::block(5, block,
+                   QStringList{code, "01/02/2024", name, "1 rue de la Paix", none, postalCode, town,
+                               "01 23 45 67 89", none, none, "M. Martin", none, "Informatique"} +
+                       extra);
 }
 
 // Companies 0..count-1 with codes 10001.., named "Société n".
@@ -79,18 +74,18 @@ inline void writeLines(const QString &path, const QStringList &lines) {
 inline QStringList operationBlock(int block, const QString &code, const QString &type,
                                   const QString &summary, const QStringList &extra = {}) {
     const QString none;
-    return tagged(4, block,
-                  QStringList{code, type, summary, none, none, "01/03/2024", "15/03/2024", "N"} +
-                      extra);
+    return ::block(4, block,
+                   QStringList{code, type, summary, none, none, "01/03/2024", "15/03/2024", "N"} +
+                       extra);
 }
 
 // A day-action block for a company; validated is the line 8 text.
 inline QStringList dayActionBlock(int block, const QString &code, const QString &day,
                                   const QString &companyCode, const QString &validated) {
     const QString none;
-    return tagged(4, block,
-                  QStringList{code, day, "14:30:00", "Entretien", companyCode, "Société", "Positif",
-                              validated, "Société", none, none, none, none, none});
+    return ::block(4, block,
+                   QStringList{code, day, "14:30:00", "Entretien", companyCode, "Société",
+                               "Positif", validated, "Société", none, none, none, none, none});
 }
 
 // The card in a temporary start directory, with scripted dialogs.

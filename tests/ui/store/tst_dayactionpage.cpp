@@ -129,9 +129,9 @@ private Q_SLOTS:
 
     void daySelectionVisitsThatDay() {
         QVERIFY(f.open(companies(1), {},
-                       dayActionBlock(0, u"10001"_s, u"05/03/2024"_s, {}, u"N"_s) +
-                           dayActionBlock(1, u"10002"_s, u"06/03/2024"_s, {}, u"N"_s) +
-                           dayActionBlock(2, u"10003"_s, u"05/03/2024"_s, {}, u"N"_s)));
+                       dayActionBlock(0, "10001", "05/03/2024", {}, "N") +
+                           dayActionBlock(1, "10002", "06/03/2024", {}, "N") +
+                           dayActionBlock(2, "10003", "05/03/2024", {}, "N")));
         f.fiche->Journees();
         f.dialogs->scripts << [](QDialog *d) {
             auto *date = d->findChild<QDateEdit *>("dateJour");

@@ -2,7 +2,6 @@
 // navigation keys, the company selections and the settings dialogs.
 
 #include "card/tfiche.h"
-#include "core/coretest.h"
 #include "store/dates.h"
 #include "ui/store/cardtesting.h"
 
@@ -97,8 +96,8 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(int, storedLine);
         QFETCH(QString, next);
-        QVERIFY(f.open(companies(1), operationBlock(0, u"1"_s, u"Salon"_s, u"Forum"_s),
-                       dayActionBlock(0, u"1"_s, u"02/02/2024"_s, u"10001"_s, u"N"_s)));
+        QVERIFY(f.open(companies(1), operationBlock(0, "1", "Salon", "Forum"),
+                       dayActionBlock(0, "1", "02/02/2024", "10001", "N")));
         f.fiche->window()->show();
         QVERIFY(QTest::qWaitForWindowActive(f.fiche->window()));
         const std::function<void()> show[] = {[this] { f.fiche->Societes(); },
@@ -144,9 +143,9 @@ private Q_SLOTS:
     }
 
     void recordIsShownAndOnlyTypingMarksIt() {
-        open(companies(2) + companyBlock(2, u"10057"_s, u"Dupont"_s, u"75011"_s, u"Paris"_s,
-                                         {u"MEMOligne 1"_s, u"MEMOligne 2"_s, u"TEXTvu au salon"_s,
-                                          u"DATA03/02/2024\tAppel\tRappeler"_s}));
+        open(companies(2) + companyBlock(2, "10057", "Dupont", "75011", "Paris",
+                                         {"MEMOligne 1", "MEMOligne 2", "TEXTvu au salon",
+                                          "DATA03/02/2024\tAppel\tRappeler"}));
         QVERIFY(!f.fiche->TestModif());
         f.fiche->Dernier();
         QCOMPARE(f.edit("editCode")->text(), u"10057"_s);

@@ -83,7 +83,7 @@ private Q_SLOTS:
     }
 
     void blankCostFieldIsLeftAlone() {
-        QStringList op = operationBlock(0, u"10001"_s, {}, u"x"_s);
+        QStringList op = operationBlock(0, "10001", {}, "x");
         op[4] = u"   "_s;
         QVERIFY(f.open(companies(1), op));
         f.fiche->Operations();
@@ -131,7 +131,7 @@ private Q_SLOTS:
         QStringList rows;
         for (int i = 0; i < 63; ++i)
             rows << u"DATA01/01/2024\tLigne %1\tSuivi"_s.arg(i);
-        QVERIFY(f.open(companies(1), operationBlock(0, u"10001"_s, {}, u"plein"_s, rows)));
+        QVERIFY(f.open(companies(1), operationBlock(0, "10001", {}, "plein", rows)));
         f.fiche->Operations();
         QCOMPARE(cell(62, 1), u"Ligne 62"_s);
         QTest::keyClicks(f.edit("editLibelle"), "Encore");
