@@ -188,8 +188,7 @@ private Q_SLOTS:
         QTest::mouseClick(f.field<QPushButton>("buttonSuiviOk"), Qt::LeftButton);
         QCOMPARE(cell(1, 1), u"Courrier"_s);
         QVERIFY(f.fiche->Sauve(f.path("suivi.tvr")));
-        const QStringList lines = TextFile::read(f.path("suivi.tvr"));
-        QVERIFY(lines.contains(u"DATA15/03/2024\tAppel\tRappeler"_s));
+        QVERIFY(TextFile::read(f.path("suivi.tvr")).contains(u"DATA15/03/2024\tAppel\tRappeler"_s));
     }
 
     void copyAndPasteOnlyOnTheCompanyPage() {
