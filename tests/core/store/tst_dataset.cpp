@@ -20,6 +20,11 @@ struct Fixture : OpenSet {
     Fixture() {
         data.setClock([] { return fixedNow; });
     }
+    // A typed company name, as the company tab reports it.
+    void rename(const QString &name) {
+        data.company().name = name;
+        data.markEdited(Kind::Company);
+    }
     // Companies S0, S1... with the given postal codes and towns, codes 10001 upward.
     void companies(const QList<QPair<QString, QString>> &places) {
         QStringList lines;
@@ -155,8 +160,7 @@ private Q_SLOTS:
                                  block(5, 1, company(10002, "B")) +
                                  block(5, 2, company(10003, "C")));
         QVERIFY(f.open());
-        f.data.company().name = "A corrigé";
-        f.data.markEdited(Kind::Company);
+        f.rename("A corrigé");
         f.data.EcritFiche();
         const BlocList &list = f.data.list(Kind::Company);
         QCOMPARE(tagOrder(list), (QList<int>{0, 1, 2}));
@@ -167,8 +171,7 @@ private Q_SLOTS:
     void firstNewCardAfterTypingTheFirstCompany() {
         Fixture f;
         f.data.Nouveau();
-        f.data.company().name = "Première";
-        f.data.markEdited(Kind::Company);
+        f.rename("Première");
         QVERIFY(f.data.Ajout(Kind::Company));
         QCOMPARE((QList<int>{f.data.current(Kind::Company), f.data.count(Kind::Company)}),
                  (QList<int>{1, 2}));
@@ -215,8 +218,7 @@ private Q_SLOTS:
                  (QList<int>{1, 0}));
         QCOMPARE((QStringList{d.company().name, d.company().code}), (QStringList{"", "10001"}));
         QVERIFY(d.list(Kind::Company).findBlock(0) < 0);
-        d.company().name = "Nouvelle";
-        d.markEdited(Kind::Company);
+        f.rename("Nouvelle");
         d.EcritFiche();
         QCOMPARE(d.list(Kind::Company).at(d.list(Kind::Company).findBlock(0) + 3), "Nouvelle");
         // An empty data set: nothing to delete, an empty card numbered 0.
@@ -233,8 +235,7 @@ private Q_SLOTS:
         DataSet &d = f.data;
         using M = DataSet::Move;
         // A single company: Suivant and Dernier do nothing at all.
-        d.company().name = "modifié";
-        d.markEdited(Kind::Company);
+        f.rename("modifié");
         QVERIFY(!d.move(Kind::Company, M::Next) && !d.move(Kind::Company, M::Last));
         QCOMPARE(d.company().name, "modifié");
         // Précédent writes and reads the record again.
@@ -337,8 +338,7 @@ private Q_SLOTS:
                  (QStringList{"changé", "B"}));
         // A company keeps its place.
         d.jumpTo(Kind::Company, 0);
-        d.company().name = "nouveau nom";
-        d.markEdited(Kind::Company);
+        f.rename("nouveau nom");
         d.EcritFiche();
         QCOMPARE(d.list(Kind::Company).findBlock(0), 0);
     }
@@ -490,8 +490,7 @@ private Q_SLOTS:
         const QByteArray opened = fileBytes(f.path("suivi.tvr"));
         for (const char *name : {"premier", "second"}) {
             QVERIFY(f.open());
-            f.data.company().name = name;
-            f.data.markEdited(Kind::Company);
+            f.rename(name);
             QVERIFY(f.data.Sauve(f.path("suivi.tvr")));
         }
         // What was opened at the start of the run, not what the run saved.
@@ -512,8 +511,7 @@ private Q_SLOTS:
         QVERIFY(f.open());
         QVERIFY(QDir(f.dir.path()).mkpath("suivi.jnr/occupe"));
         const QByteArray before = fileBytes(f.path("suivi.tvr"));
-        f.data.company().name = "changé";
-        f.data.markEdited(Kind::Company);
+        f.rename("changé");
         QVERIFY(!f.data.Sauve(f.path("suivi.tvr")));
         QCOMPARE(f.messages.last(), "Impossible d'enregistrer le fichier " + f.path("suivi.jnr") +
                                         " : un dossier porte ce nom");
@@ -527,8 +525,7 @@ private Q_SLOTS:
         f.companies(places(1));
         QVERIFY(QDir(f.dir.path()).mkpath("suivi.tvr.bak/occupe"));
         QVERIFY(f.open());
-        f.data.company().name = "changé";
-        f.data.markEdited(Kind::Company);
+        f.rename("changé");
         QVERIFY(f.data.Sauve(f.path("suivi.tvr")));
         QCOMPARE(TextFile::read(f.path("suivi.tvr")).value(3), "changé");
         QCOMPARE(f.data.saveWarning(), "La copie de sauvegarde " + f.path("suivi.tvr.bak") +
