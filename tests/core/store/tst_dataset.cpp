@@ -16,10 +16,16 @@ QStringList company(int code, const QString &name, const QString &cp = {},
     return {QString::number(code), "01/12/2026", name, "", "", cp, town, "", "", "", "", "", ""};
 }
 
+QList<QPair<QString, QString>> places(int n) {
+    return QList<QPair<QString, QString>>(n, {"69001", "Lyon"});
+}
+
 struct Fixture : OpenSet {
     Fixture() {
         data.setClock([] { return fixedNow; });
     }
+    // n companies in 69001 Lyon.
+    explicit Fixture(int n) : Fixture() { companies(places(n)); }
     // A typed company name, as the company tab reports it.
     void rename(const QString &name) {
         data.company().name = name;
@@ -35,10 +41,6 @@ struct Fixture : OpenSet {
         write("suivi.tvr", lines);
     }
 };
-
-QList<QPair<QString, QString>> places(int n) {
-    return QList<QPair<QString, QString>>(n, {"69001", "Lyon"});
-}
 
 } // namespace
 
@@ -86,8 +88,7 @@ private Q_SLOTS:
         QVERIFY(!d.TestModif());
     }
     void savingUnmodifiedWritesNothing() {
-        Fixture f;
-        f.companies(places(2));
+        Fixture f(2);
         QVERIFY(f.open());
         QVERIFY(!f.data.TestModif());
         QVERIFY(f.data.Sauve(f.path("copie.tvr")));
@@ -110,8 +111,7 @@ private Q_SLOTS:
                  (QStringList{"<BLOC00000>", "10001", "01/12/2026", "A"}));
     }
     void missingSiblingGivesAnEmptyList() {
-        Fixture f;
-        f.companies(places(1));
+        Fixture f(1);
         f.write("suivi.opr", block(4, 0, {"10001", "Salon"}));
         f.write("suivi.jnr", block(4, 0, {"10001", "05/12/2026"}));
         QVERIFY(f.open());
@@ -126,8 +126,7 @@ private Q_SLOTS:
         QCOMPARE(f.data.operation().code, "10001");
     }
     void openingANameThatDoesNotExist() {
-        Fixture f;
-        f.companies(places(2));
+        Fixture f(2);
         QVERIFY(f.open());
         QVERIFY(!f.data.Charge(f.path("absent.tvr")));
         QVERIFY(f.data.fileName().isEmpty());
@@ -179,8 +178,7 @@ private Q_SLOTS:
                  (QStringList{"", "10002"}));
     }
     void listFullAt9999() {
-        Fixture f;
-        f.companies(places(1));
+        Fixture f(1);
         QStringList ops;
         for (int i = 0; i < 9999; ++i)
             ops += block(4, i, {QString::number(10001 + i)});
@@ -198,8 +196,7 @@ private Q_SLOTS:
         QCOMPARE(f.data.operation().code, "20000");
     }
     void deletingRecords() {
-        Fixture f;
-        f.companies(places(3));
+        Fixture f(3);
         QVERIFY(f.open());
         DataSet &d = f.data;
         d.jumpTo(Kind::Company, 1);
@@ -229,8 +226,7 @@ private Q_SLOTS:
         QCOMPARE(d.operation().code, "10001");
     }
     void movingThroughAllRecords() {
-        Fixture f;
-        f.companies(places(1));
+        Fixture f(1);
         QVERIFY(f.open());
         DataSet &d = f.data;
         using M = DataSet::Move;
@@ -322,8 +318,7 @@ private Q_SLOTS:
         QTEST(d.selectionText(), "text");
     }
     void operationsMoveToTheEndWhenWritten() {
-        Fixture f;
-        f.companies(places(1));
+        Fixture f(1);
         f.write("suivi.opr", block(4, 0, {"10001", "A"}) + block(4, 1, {"10002", "B"}) +
                                  block(4, 2, {"10003", "C"}));
         QVERIFY(f.open());
@@ -485,8 +480,7 @@ private Q_SLOTS:
         QVERIFY(f.messages.last().contains("ne correspond pas aux fichiers"));
     }
     void firstSaveOfARunKeepsBackups() {
-        Fixture f;
-        f.companies(places(1));
+        Fixture f(1);
         const QByteArray opened = fileBytes(f.path("suivi.tvr"));
         for (const char *name : {"premier", "second"}) {
             QVERIFY(f.open());
@@ -506,8 +500,7 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(f.path("suivi.tvr.bak")), second);
     }
     void failedRenamePutsBackTheFilesReplaced() {
-        Fixture f;
-        f.companies(places(1));
+        Fixture f(1);
         QVERIFY(f.open());
         QVERIFY(QDir(f.dir.path()).mkpath("suivi.jnr/occupe"));
         const QByteArray before = fileBytes(f.path("suivi.tvr"));
@@ -521,8 +514,7 @@ private Q_SLOTS:
     }
     // The save is done; the backup is not, and the user is told.
     void backupThatCannotBeMadeIsTold() {
-        Fixture f;
-        f.companies(places(1));
+        Fixture f(1);
         QVERIFY(QDir(f.dir.path()).mkpath("suivi.tvr.bak/occupe"));
         QVERIFY(f.open());
         f.rename("changé");
