@@ -13,6 +13,7 @@
 
 class TestFiles : public QObject {
     Q_OBJECT
+    QTemporaryDir dir; // the settings files
 
 private Q_SLOTS:
     void extensionCheck_data() {
@@ -78,7 +79,6 @@ private Q_SLOTS:
         QTEST(filter.kept(typed), "kept");
     }
     void settingsKeepWhatTheyRead() {
-        QTemporaryDir dir;
         const QString path = dir.filePath("Tavrin.ini");
         Settings s;
         QVERIFY(!s.load(path) && s.lastFile.isEmpty()); // missing: defaults
@@ -90,19 +90,15 @@ private Q_SLOTS:
         QCOMPARE(s.selectionMode, Selection::Town);
         QVERIFY(s.save(path));
         QCOMPARE(TextFile::read(path), (QStringList{"/home/moi/suivi.tvr", "2", "0", "100", "3"}));
-    }
-    void damagedSettingsLeaveDefaults() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("Tavrin.ini");
+        // Damaged lines leave the defaults.
         QVERIFY(TextFile::write(path, {"x.tvr", "oui", " 1 "}));
-        Settings s;
-        s.selectionMode = Selection::PostalCode;
-        QVERIFY(s.load(path));
-        QCOMPARE((QList<int>{s.autoOpen, s.reservedPage}), (QList<int>{0, 1}));
-        QCOMPARE(s.selectionMode, Selection::PostalCode);
+        Settings d;
+        d.selectionMode = Selection::PostalCode;
+        QVERIFY(d.load(path));
+        QCOMPARE((QList<int>{d.autoOpen, d.reservedPage}), (QList<int>{0, 1}));
+        QCOMPARE(d.selectionMode, Selection::PostalCode);
     }
     void identityIsSevenLines() {
-        QTemporaryDir dir;
         const QString path = dir.filePath("Tavrin.soc");
         QVERIFY(TextFile::write(path, {"Léa Martin", "3 rue Haute", ""}));
         Identity id;
@@ -117,7 +113,6 @@ private Q_SLOTS:
         QCOMPARE(TextFile::read(path).size(), 7);
     }
     void comboListSections() {
-        QTemporaryDir dir;
         const QString path = dir.filePath("Tavrin.cbx");
         QVERIFY(TextFile::write(path, {"avant", "[ACTIVITE]", "Banque", "", "[OPERATION]", "Salon",
                                        "[ACTIVITE]", "Conseil"}));

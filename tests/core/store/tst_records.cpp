@@ -302,7 +302,7 @@ private Q_SLOTS:
         QFETCH(QChar, key);
         QTEST(Cost::filterKey(key), "result");
     }
-    void rsetPadsUntilWiderThanTheColumn() {
+    void costsPadUntilWiderThanTheColumn() {
         const QFontMetrics metrics(QFont("Liberation Sans", 8));
         const QString padded = Cost::Rset(" 1,50 ", 100, metrics);
         QVERIFY(padded.endsWith("1,50") && padded.startsWith(' '));
@@ -312,9 +312,7 @@ private Q_SLOTS:
         // A text already wider than the column is left as it is.
         const QString wide(40, u'9');
         QCOMPARE(Cost::Rset(wide, 100, metrics), wide);
-    }
-    void leavingACostField() {
-        const QFontMetrics metrics(QFont("Liberation Sans", 8));
+        // Leaving a cost field formats and pads it.
         QCOMPARE(Cost::leaveField("   ", metrics), "   ");
         const QString shown = Cost::leaveField("1,5", metrics);
         QCOMPARE(shown.trimmed(), "1,50");
