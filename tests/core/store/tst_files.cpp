@@ -13,6 +13,7 @@
 
 class TestFiles : public QObject {
     Q_OBJECT
+    QTemporaryDir dir; // the settings files
 
 private Q_SLOTS:
     void extensionCheck_data() {
@@ -28,7 +29,6 @@ private Q_SLOTS:
         QFETCH(QString, path);
         QTEST(DataFile::hasDataExtension(path), "accepted");
     }
-
     void forcedExtension_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("result");
@@ -45,12 +45,11 @@ private Q_SLOTS:
         QFETCH(QString, path);
         QTEST(DataFile::withDataExtension(path), "result");
     }
-
     void displayName() {
-        QCOMPARE(DataFile::displayName("/home/a/suivi.tvr"), "suivi.tvr");
-        QCOMPARE(DataFile::displayName("C:\\Mes.docs\\suivi.tvr"), "suivi.tvr");
+        QCOMPARE((QStringList{DataFile::displayName("/home/a/suivi.tvr"),
+                              DataFile::displayName("C:\\Mes.docs\\suivi.tvr")}),
+                 (QStringList{"suivi.tvr", "suivi.tvr"}));
     }
-
     void pickerItemsFollowTheList() {
         BlocList companies(5);
         companies.setLines({" ", "<BLOC00001>", "10004", "01/02/2024", "Durand SARL",
@@ -62,7 +61,6 @@ private Q_SLOTS:
         QCOMPARE(CompanyPicker::code("10004 Durand SARL"), "10004");
         QCOMPARE(CompanyPicker::code(" Sans code"), QString());
     }
-
     void pickerFilterKeepsNamesHoldingTheText_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QList<bool>>("kept");
@@ -76,20 +74,15 @@ private Q_SLOTS:
     }
     void pickerFilterKeepsNamesHoldingTheText() {
         QFETCH(QString, typed);
-        QFETCH(QList<bool>, kept);
         const CompanyPicker::Filter filter(
             {"10001 Éts Lefèvre", "10002 CAFÉ DU PORT", "10003 Boulangerie", "10004 Café"});
-        QCOMPARE(filter.kept(typed), kept);
+        QTEST(filter.kept(typed), "kept");
     }
-
     void settingsKeepWhatTheyRead() {
-        QTemporaryDir dir;
         const QString path = dir.filePath("Tavrin.ini");
         Settings s;
-        QVERIFY(!s.load(path)); // missing: defaults
+        QVERIFY(!s.load(path) && s.lastFile.isEmpty()); // missing: defaults
         QCOMPARE(s.autoOpen, 0);
-        QVERIFY(s.lastFile.isEmpty());
-
         QVERIFY(TextFile::write(path, {"/home/moi/suivi.tvr", "2", "0", "100", "3"}));
         QVERIFY(s.load(path));
         QVERIFY(!s.autoOpenOn()); // only 1 means on
@@ -97,22 +90,15 @@ private Q_SLOTS:
         QCOMPARE(s.selectionMode, Selection::Town);
         QVERIFY(s.save(path));
         QCOMPARE(TextFile::read(path), (QStringList{"/home/moi/suivi.tvr", "2", "0", "100", "3"}));
-    }
-
-    void damagedSettingsLeaveDefaults() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("Tavrin.ini");
+        // Damaged lines leave the defaults.
         QVERIFY(TextFile::write(path, {"x.tvr", "oui", " 1 "}));
-        Settings s;
-        s.selectionMode = Selection::PostalCode;
-        QVERIFY(s.load(path));
-        QCOMPARE(s.autoOpen, 0);
-        QCOMPARE(s.reservedPage, 1);
-        QCOMPARE(s.selectionMode, Selection::PostalCode);
+        Settings d;
+        d.selectionMode = Selection::PostalCode;
+        QVERIFY(d.load(path));
+        QCOMPARE((QList<int>{d.autoOpen, d.reservedPage}), (QList<int>{0, 1}));
+        QCOMPARE(d.selectionMode, Selection::PostalCode);
     }
-
     void identityIsSevenLines() {
-        QTemporaryDir dir;
         const QString path = dir.filePath("Tavrin.soc");
         QVERIFY(TextFile::write(path, {"Léa Martin", "3 rue Haute", ""}));
         Identity id;
@@ -122,15 +108,11 @@ private Q_SLOTS:
         QVERIFY(id.save(path));
         QCOMPARE(TextFile::read(path),
                  (QStringList{"Léa Martin", "3 rue Haute", "", "", "", "", ""}));
-
         QVERIFY(TextFile::write(path, QStringList(9, "l")));
-        QVERIFY(id.load(path));
-        QVERIFY(id.save(path));
+        QVERIFY(id.load(path) && id.save(path));
         QCOMPARE(TextFile::read(path).size(), 7);
     }
-
     void comboListSections() {
-        QTemporaryDir dir;
         const QString path = dir.filePath("Tavrin.cbx");
         QVERIFY(TextFile::write(path, {"avant", "[ACTIVITE]", "Banque", "", "[OPERATION]", "Salon",
                                        "[ACTIVITE]", "Conseil"}));

@@ -21,7 +21,6 @@ private Q_SLOTS:
                 all.append(char(b));
         const QString in = dir.filePath("in.txt"), out = dir.filePath("out.txt");
         writeFile(in, all + "\r\n" + all + "\r\n");
-
         bool ok = false;
         const QStringList lines = TextFile::read(in, &ok);
         QVERIFY(ok);
@@ -29,14 +28,12 @@ private Q_SLOTS:
         QVERIFY(TextFile::write(out, lines));
         QCOMPARE(fileBytes(out), fileBytes(in));
     }
-
     void decodesWindows1252() {
         QCOMPARE(TextFile::decode("\x80\xe9\x9c\xe0"), "€éœà");
         QCOMPARE(TextFile::encode("Société €"), QByteArray("Soci\xe9t\xe9 \x80"));
         // Characters outside the code page become "?".
         QCOMPARE(TextFile::encode("a→b日"), QByteArray("a?b?"));
     }
-
     void splitsEveryLineEnd_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");
@@ -52,12 +49,10 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QTEST(TextFile::splitLines(text), "lines");
     }
-
     void failedWriteKeepsTheOldFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath("suivi.tvr");
         QVERIFY(TextFile::write(path, {"ancien"}));
-
         // Limit the size of files this process may write, so that the write
         // fails half-way through.
         rlimit old{};
@@ -70,13 +65,11 @@ private Q_SLOTS:
         const bool written = TextFile::write(path, QStringList(1000, QString(40, u'x')), &error);
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, previous);
-
         QVERIFY(!written);
         QCOMPARE(error, "fichier trop volumineux");
         QCOMPARE(fileBytes(path), QByteArray("ancien\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"suivi.tvr"});
     }
-
     // What a killed save of a single file left beside it goes at its next
     // write.
     void leftoversGoAtTheNextWrite() {
@@ -88,7 +81,6 @@ private Q_SLOTS:
         QVERIFY(TextFile::write(path, {"profil"}));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Tavrin.moi"});
     }
-
     void outsideTextIsReadInItsEncoding_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
@@ -124,7 +116,6 @@ private Q_SLOTS:
         QTEST(encoding == TextFile::Encoding::Utf8, "utf8");
         QCOMPARE(TextFile::decodeText(bytes).split("\r\n").value(0), text);
     }
-
     // A mark misread as Windows-1252 and saved as UTF-8, once or twice, goes
     // whichever way the file decodes: saving a file read as UTF-8 undoes one
     // step, and the next reading must find the same lines.
@@ -146,7 +137,6 @@ private Q_SLOTS:
         const QString line = TextFile::decode(bytes.left(bytes.indexOf('\r')));
         QCOMPARE(TextFile::withoutMarks(line), QStringLiteral("<BLOC00000>"));
     }
-
     void systemErrorsInFrench_data() {
         QTest::addColumn<int>("error");
         QTest::addColumn<QString>("text");
@@ -158,11 +148,9 @@ private Q_SLOTS:
         QFETCH(int, error);
         QTEST(TextFile::systemError(error), "text");
     }
-
     void missingFileReadsEmpty() {
         bool ok = true;
-        QVERIFY(TextFile::read("/nonexistent/x.tvr", &ok).isEmpty());
-        QVERIFY(!ok);
+        QVERIFY(TextFile::read("/nonexistent/x.tvr", &ok).isEmpty() && !ok);
         QString error;
         QVERIFY(!TextFile::write("/nonexistent/dir/x.tvr", {"a"}, &error));
         QCOMPARE(error, "dossier introuvable");
