@@ -167,6 +167,12 @@ int main(int argc, char **argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
+    // Writes a data set to look at in the windows: --generate DIR NAME COUNT.
+    if (const qsizetype at = args.indexOf("--generate"); at > 0 && at + 3 < args.size()) {
+        std::puts(qPrintable(
+            Generate::dataSet(args.at(at + 1), args.at(at + 2), args.at(at + 3).toInt())));
+        return 0;
+    }
     if (args.contains("--letters")) {
         benchLetters();
         return 0;
