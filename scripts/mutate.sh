@@ -131,17 +131,25 @@ log=$bdir/mutate.log
 killed=0 survived=0 broken=0
 echo "Building the unchanged tree..."
 cmake --build "$bdir" -j"${MUTATE_JOBS:-2}" >/dev/null || { echo "the tree does not build"; exit 1; }
+# Runs the suite (the tests matching $1 first, where a mutant is most likely
+# caught); on failure prints the first failing test's name.
 suite() {
-    (cd "$bdir" && ctest -j"${MUTATE_JOBS:-2}" --timeout "${MUTATE_TIMEOUT:-60}" --stop-on-failure \
-        ${exclude:+-E "$exclude"} </dev/null >/dev/null 2>&1)
+    local out
+    for first in ${1:+"$1"} ""; do
+        out=$(cd "$bdir" && ctest -j"${MUTATE_JOBS:-2}" --timeout "${MUTATE_TIMEOUT:-60}" \
+            --stop-on-failure ${first:+-R "$first"} ${exclude:+-E "$exclude"} </dev/null 2>&1) || {
+            grep -m1 -oE '[0-9]+ - [A-Za-z0-9_]+ \(' <<<"$out" | sed -E 's/^[0-9]+ - //; s/ \(//'
+            return 1
+        }
+    done
 }
 # A suite that fails unmutated would count every mutant as killed.
-suite || { echo "the suite fails on the unchanged tree"; exit 1; }
+suite >/dev/null || { echo "the suite fails on the unchanged tree"; exit 1; }
 while IFS=: read -r file line kind nth; do
     [ -z "$file" ] && continue
     # A resumed run counts what the log already holds for this mutant.
     case $(grep -F "$file:$line:$kind:$nth  " "$log" | head -n 1) in
-    *"  killed") killed=$((killed + 1)); continue ;;
+    *"  killed"*) killed=$((killed + 1)); continue ;;
     *"  SURVIVED") survived=$((survived + 1)); continue ;;
     *"  did not compile") broken=$((broken + 1)); continue ;;
     *"  not applicable") continue ;;
@@ -155,11 +163,11 @@ while IFS=: read -r file line kind nth; do
     if ! cmake --build "$bdir" -j"${MUTATE_JOBS:-2}" </dev/null >/dev/null 2>&1; then
         result="did not compile"
         broken=$((broken + 1))
-    elif suite; then
+    elif by=$(suite "$(basename "$(dirname "$file")")"); then
         result=SURVIVED
         survived=$((survived + 1))
     else
-        result=killed
+        result="killed${by:+ by $by}"
         killed=$((killed + 1))
     fi
     printf '%s:%s:%s:%s  %s\n%s\n' "$file" "$line" "$kind" "$nth" "$result" "$diff" | tee -a "$log"
