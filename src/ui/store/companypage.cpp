@@ -18,6 +18,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // A small button beside a field, that hands its text to the desktop.
@@ -38,7 +40,7 @@ QToolButton *openButton(const char *name, const QString &text, const QString &hi
 void openAddress(QWidget *parent, const QUrl &url) {
     if (!Desktop::open(url))
         Dialogs::instance().message(parent,
-                                    QStringLiteral("Impossible d'ouvrir ") + url.toString());
+                                    QStringLiteral("Impossible d'ouvrir ") + url.toString() + u'.');
 }
 
 } // namespace
@@ -78,6 +80,10 @@ CompanyPage::CompanyPage(QWidget *parent) : CardPage(parent) {
                         m_web, this);
 
     m_code->setFixedWidth(70);
+    // Both fields end at the same place.
+    const int buttonWidth = std::max(m_mail->sizeHint().width(), m_site->sizeHint().width());
+    m_mail->setFixedWidth(buttonWidth);
+    m_site->setFixedWidth(buttonWidth);
     m_postalCode->setFixedWidth(70);
     m_phone->setMinimumWidth(110);
     m_fax->setMinimumWidth(110);
