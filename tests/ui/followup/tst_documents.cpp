@@ -6,7 +6,6 @@
 #include "ui/store/cardtesting.h"
 
 #include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
@@ -30,23 +29,21 @@ private:
             texts << list()->item(i)->text();
         return texts;
     }
-    QByteArray linkFile() const {
-        QFile file(f.path("test.pj"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-    }
+    static QByteArray bytes(const QString &path) { return TextFile::readBytes(path); }
     static QString touch(const QString &path) {
         QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            qFatal("cannot write %s", qPrintable(path));
+        TextFile::writeBytes(path, "%PDF");
         return path;
     }
     void click(const char *button) {
         QTest::mouseClick(f.field<QAbstractButton>(button), Qt::LeftButton);
     }
-    void clickRow(int row) {
-        const QRect rect = list()->visualItemRect(list()->item(row));
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+    void clickRow(int row, bool twice = false) {
+        const QPoint at = list()->visualItemRect(list()->item(row)).center();
+        if (twice)
+            QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
+        else
+            QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
     }
     void drop(const QString &file) {
         QMimeData mime;
@@ -58,12 +55,9 @@ private:
         QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
         QApplication::sendEvent(list()->viewport(), &dropped);
     }
-    // Opens three companies, with links of 10001 already in test.pj.
+    // Three companies, the link file holding links.
     void open(const QByteArray &links) {
-        QFile file(f.path("test.pj"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(links);
-        file.close();
+        TextFile::writeBytes(f.path("test.pj"), links);
         QVERIFY(f.open(companies(3)));
         f.data().setClock([] { return QDateTime(QDate(2024, 3, 12), QTime(10, 0)); });
     }
@@ -72,24 +66,17 @@ private Q_SLOTS:
     void init() {
         f.start();
         opened.clear();
-        Desktop::setOpener([this](const QUrl &url) {
-            opened << url;
-            return true;
-        });
+        Desktop::setOpener([this](const QUrl &url) { return opened << url, true; });
     }
     void cleanup() {
         Desktop::setOpener({});
         f.stop();
     }
 
-    void addedLinksFollowTheCompanyAndAreNoRecordChange() {
-        // No data set on disk yet: nothing to link to.
-        QVERIFY(!list()->isEnabled());
+    void addedLinksFollowTheCompanyAndTheDataSet() {
+        QVERIFY(!list()->isEnabled()); // no data set on disk yet
         QVERIFY(!f.field<QPushButton>("buttonJoindre")->isEnabled());
         open("10002\t01/03/2024\tautre.pdf\r\n");
-        QVERIFY(list()->isEnabled());
-        QCOMPARE(list()->count(), 0);
-
         const QString letter = touch(f.path("lettres/Durand.pdf"));
         const QString cv = touch(elsewhere.filePath("CV.pdf"));
         f.dialogs->files << letter + u'\n' + cv;
@@ -97,83 +84,71 @@ private Q_SLOTS:
         drop(letter); // already linked: not twice
         QCOMPARE(rows(), (QStringList{"12/03/2024  Durand.pdf", "12/03/2024  CV.pdf"}));
         QCOMPARE(list()->item(0)->toolTip(), letter);
-        QCOMPARE(linkFile(), "10002\t01/03/2024\tautre.pdf\r\n"
-                             "10001\t12/03/2024\tlettres/Durand.pdf\r\n"
-                             "10001\t12/03/2024\t" +
-                                 cv.toUtf8() + "\r\n");
+        QCOMPARE(bytes(f.path("test.pj")), "10002\t01/03/2024\tautre.pdf\r\n"
+                                           "10001\t12/03/2024\tlettres/Durand.pdf\r\n"
+                                           "10001\t12/03/2024\t" +
+                                               cv.toUtf8() + "\r\n");
         QVERIFY(!f.fiche->TestModif());
 
         QTest::keyClick(list(), Qt::Key_PageDown);
-        QCOMPARE(f.edit("editCode")->text(), u"10002"_s);
         QCOMPARE(rows(), QStringList{"01/03/2024  autre.pdf (introuvable)"});
         drop(cv);
         QTest::keyClick(list(), Qt::Key_PageUp);
-        QCOMPARE(rows(), (QStringList{"12/03/2024  Durand.pdf", "12/03/2024  CV.pdf"}));
-        QVERIFY(linkFile().endsWith(QByteArray("10002\t12/03/2024\t" + cv.toUtf8() + "\r\n")));
+        QCOMPARE(rows().size(), 2);
+        QVERIFY(bytes(f.path("test.pj"))
+                    .endsWith(QByteArray("10002\t12/03/2024\t" + cv.toUtf8() + "\r\n")));
 
         // Saved elsewhere, the data set takes its links along.
         f.fiche->SetModif();
         QVERIFY(f.fiche->Sauve(elsewhere.filePath("copie.tvr")));
-        QFile copy(elsewhere.filePath("copie.pj"));
-        QVERIFY(copy.open(QIODevice::ReadOnly));
-        QCOMPARE(copy.readAll(), "10002\t01/03/2024\t" + f.path("autre.pdf").toUtf8() + "\r\n" +
-                                     "10001\t12/03/2024\t" + letter.toUtf8() + "\r\n" +
-                                     "10001\t12/03/2024\tCV.pdf\r\n10002\t12/03/2024\tCV.pdf\r\n");
+        QCOMPARE(bytes(elsewhere.filePath("copie.pj")),
+                 "10002\t01/03/2024\t" + f.path("autre.pdf").toUtf8() + "\r\n10001\t12/03/2024\t" +
+                     letter.toUtf8() +
+                     "\r\n10001\t12/03/2024\tCV.pdf\r\n10002\t12/03/2024\tCV.pdf\r\n");
         QCOMPARE(rows().size(), 2);
-
         f.fiche->Nouveau();
         QVERIFY(!list()->isEnabled());
         QCOMPARE(list()->count(), 0);
     }
 
-    void openedByEnterOrDoubleClickUnlessMissing() {
+    void openedOrRemovedButAMissingFileIsOnlyShown() {
         const QString letter = touch(f.path("Durand.pdf"));
-        open("10001\t01/03/2024\tperdu.pdf\r\n10001\t02/03/2024\tDurand.pdf\r\n");
+        open("10001\t01/03/2024\tperdu.pdf\r\nligne abîmée\r\n10001\t02/03/2024\tDurand.pdf\r\n");
         QCOMPARE(rows(),
                  (QStringList{"01/03/2024  perdu.pdf (introuvable)", "02/03/2024  Durand.pdf"}));
         QVERIFY(list()->item(0)->foreground() != list()->item(1)->foreground());
-
         clickRow(1);
         QTest::keyClick(list(), Qt::Key_Return);
-        const QRect rect = list()->visualItemRect(list()->item(1));
-        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+        clickRow(1, true);
         clickRow(0);
         QTest::keyClick(list(), Qt::Key_Return);
         QCOMPARE(opened, (QList<QUrl>{QUrl::fromLocalFile(letter), QUrl::fromLocalFile(letter)}));
         QCOMPARE(f.dialogs->messages,
                  QStringList{"Le fichier " + f.path("perdu.pdf") + " est introuvable."});
-    }
 
-    void removedByDeleteAfterTheQuestionNeverTheFile() {
-        const QString letter = touch(f.path("Durand.pdf"));
-        open("10001\t01/03/2024\tperdu.pdf\r\nligne abîmée\r\n10001\t02/03/2024\tDurand.pdf\r\n");
         clickRow(1);
-        f.dialogs->answers << QMessageBox::No;
+        f.dialogs->answers << QMessageBox::No << QMessageBox::Yes;
         QTest::keyClick(list(), Qt::Key_Delete);
         QCOMPARE(list()->count(), 2);
-        f.dialogs->answers << QMessageBox::Yes;
         QTest::keyClick(list(), Qt::Key_Delete);
         QCOMPARE(f.dialogs->warnings.last(),
                  u"Retirer le lien vers Durand.pdf ?\nLe fichier lui-même n'est pas supprimé."_s);
         QCOMPARE(rows(), QStringList{"01/03/2024  perdu.pdf (introuvable)"});
-        QCOMPARE(linkFile(), "10001\t01/03/2024\tperdu.pdf\r\nligne abîmée\r\n");
+        QCOMPARE(bytes(f.path("test.pj")), "10001\t01/03/2024\tperdu.pdf\r\nligne abîmée\r\n");
         QVERIFY(QFileInfo::exists(letter));
-        // The missing one goes only when asked, by the button this time.
         f.dialogs->answers << QMessageBox::Yes;
         click("buttonRetirerLien");
-        QCOMPARE(linkFile(), "ligne abîmée\r\n");
+        QCOMPARE(bytes(f.path("test.pj")), "ligne abîmée\r\n");
         QVERIFY(!f.fiche->TestModif());
     }
 
     void mailAndWebButtonsOpenWhatTheFieldsHold() {
         QVERIFY(f.open(companies(1)));
         QVERIFY(!f.field<QToolButton>("buttonEmail")->isEnabled());
-        QVERIFY(!f.field<QToolButton>("buttonSiteWeb")->isEnabled());
         QTest::keyClicks(f.edit("editEmail"), u"rh@durand.fr"_s);
         click("buttonEmail");
         QTest::keyClicks(f.edit("editSiteWeb"), u"www.durand.fr"_s);
         click("buttonSiteWeb");
-        f.edit("editSiteWeb")->setFocus();
         QTest::keyClick(f.edit("editSiteWeb"), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(f.edit("editSiteWeb"), Qt::Key_Delete);
         QVERIFY(!f.field<QToolButton>("buttonSiteWeb")->isEnabled());
