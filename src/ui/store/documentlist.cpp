@@ -128,17 +128,17 @@ QString DocumentList::linkFileName() const {
 
 void DocumentList::showCompany(const QString &dataFile, const QString &code) {
     m_dataFile = dataFile;
-    m_code = code.trimmed();
+    m_code = code.trimmed().isEmpty() ? QString() : code;
     refresh();
 }
 
 bool DocumentList::reload(bool tell) {
-    QString error;
-    m_readable = m_links.load(linkFileName(), &error);
-    m_error = error;
-    if (!m_readable && tell)
-        this->tell(QStringLiteral("Impossible de lire le fichier "), linkFileName(), error);
-    return m_readable;
+    m_error.clear();
+    if (m_links.load(linkFileName(), &m_error))
+        return true;
+    if (tell)
+        this->tell(QStringLiteral("Impossible de lire le fichier "), linkFileName(), m_error);
+    return false;
 }
 
 bool DocumentList::save() {

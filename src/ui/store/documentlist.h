@@ -46,7 +46,6 @@ private:
 
     QString m_dataFile, m_code;
     Links::LinkFile m_links;
-    bool m_readable = true;
     QString m_error;
     std::function<QDate()> m_today = [] { return QDate::currentDate(); };
     QListWidget *m_list;
