@@ -1,5 +1,6 @@
 // The link file of the documents sent: every line read comes back in its
-// place, and a file written and read again reads the same.
+// place, a file written and read again reads the same, and so does one moved
+// with its data set.
 #include "followup/links.h"
 
 #include <cstdio>
@@ -39,6 +40,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             failure("a line reads differently once written");
         if (a.raw.contains('\n') || a.raw.contains('\r'))
             failure("a line holds a line end");
+    }
+    // Saved into another folder: every line still there, the links still links.
+    const Links::LinkFile moved =
+        first.movedTo(QStringLiteral("/d/suivi"), QStringLiteral("/d/autre"));
+    if (moved.lines().size() != first.lines().size())
+        failure("a line was lost or added by a move");
+    for (qsizetype i = 0; i < first.lines().size(); ++i) {
+        const Links::Link &a = first.lines()[i];
+        const Links::Link &b = moved.lines()[i];
+        if (a.valid != b.valid || a.code != b.code || a.date != b.date ||
+            (!a.valid && a.raw != b.raw))
+            failure("a line reads differently once moved");
     }
     return 0;
 }

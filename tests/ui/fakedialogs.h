@@ -50,6 +50,11 @@ public:
         filters << filter;
         return files.isEmpty() ? QString() : files.dequeue();
     }
+    // Several files answer one dialog as one reply, "\n" between names.
+    QStringList openFileNames(QWidget *parent, const QString &caption, const QString &filter,
+                              const QString &directory) override {
+        return openFileName(parent, caption, filter, directory).split(u'\n', Qt::SkipEmptyParts);
+    }
     QString chooseSaveFile(QWidget *, const QString &, const QString &filter,
                            const QString &suggested, int *type) override {
         ++fileDialogs;

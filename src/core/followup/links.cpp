@@ -113,6 +113,22 @@ bool LinkFile::remove(qsizetype index) {
     return true;
 }
 
+LinkFile LinkFile::movedTo(const QString &from, const QString &to) const {
+    LinkFile moved;
+    for (const Link &link : m_lines) {
+        if (!link.valid) {
+            moved.m_lines.append(link);
+            continue;
+        }
+        const QString path = stored(resolved(link.path, from), to);
+        moved.m_lines.append(
+            path == link.path
+                ? link
+                : read((link.code + u'\t' + Dates::format(link.date) + u'\t' + path).toUtf8()));
+    }
+    return moved;
+}
+
 QString stored(const QString &file, const QString &folder) {
     const QString absolute = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
     const QString base = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());

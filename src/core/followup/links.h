@@ -50,6 +50,10 @@ public:
     bool add(const QString &code, const QDate &date, const QString &file, const QString &folder);
     // Removes the line at index (never the file it names).
     bool remove(qsizetype index);
+    // The links of the data set saved from folder "from" into folder "to":
+    // each names the same file, relative to the new folder when it lies
+    // under it. Lines that are not links stay as they are.
+    LinkFile movedTo(const QString &from, const QString &to) const;
 
 private:
     QList<Link> m_lines;

@@ -4,6 +4,7 @@
 #include "store/companypage.h"
 #include "store/datafile.h"
 #include "store/dayactionpage.h"
+#include "store/documentlist.h"
 #include "store/operationpage.h"
 #include "store/tcombo.h"
 #include "store/textfile.h"
@@ -46,6 +47,7 @@ TFiche::TFiche(QWidget *parent) : QWidget(parent) {
             [this] { addFollowUp(Kind::Operation); });
     connect(m_dayAction, &DayActionPage::pickRequested, this, &TFiche::pickCompany);
     connect(m_dayAction, &DayActionPage::validateRequested, this, &TFiche::validateDayAction);
+    m_company->documents()->setClock([this] { return m_data.today(); });
 
     // The navigation keys work from every field of the card.
     installEventFilter(this);
@@ -86,6 +88,7 @@ void TFiche::display(Kind kind) {
     switch (kind) {
     case Kind::Company:
         m_company->display(m_data.company(), m_data.followUpInput(Kind::Company));
+        showDocuments();
         break;
     case Kind::Operation:
         m_operation->display(m_data.operation(), m_data.followUpInput(Kind::Operation));
@@ -95,6 +98,11 @@ void TFiche::display(Kind kind) {
         break;
     }
     Q_EMIT recordChanged(kind);
+}
+
+void TFiche::showDocuments() {
+    m_company->documents()->showCompany(m_onDisk ? m_data.fileName() : QString(),
+                                        m_data.company().code);
 }
 
 void TFiche::displayAll() {
@@ -123,6 +131,7 @@ void TFiche::activate() {
 bool TFiche::Charge(const QString &fileName) {
     collect();
     const bool loaded = m_data.Charge(fileName);
+    m_onDisk = m_onDisk || loaded;
     displayAll();
     if (loaded) {
         setWindowTitle(DataFile::displayName(fileName));
@@ -134,7 +143,15 @@ bool TFiche::Charge(const QString &fileName) {
 bool TFiche::Sauve(const QString &fileName) {
     collect();
     const bool modified = m_data.TestModif();
+    const QString before = m_onDisk ? m_data.fileName() : QString();
     const bool saved = m_data.Sauve(fileName);
+    if (modified && saved) {
+        m_onDisk = true;
+        // Saved under another name: the documents go with the data set.
+        if (!before.isEmpty() && QFileInfo(before) != QFileInfo(fileName))
+            m_company->documents()->copyLinks(before, fileName);
+        showDocuments();
+    }
     if (modified && saved)
         setWindowTitle(DataFile::displayName(fileName));
     return saved;
@@ -142,6 +159,7 @@ bool TFiche::Sauve(const QString &fileName) {
 
 void TFiche::Nouveau() {
     m_data.Nouveau();
+    m_onDisk = false;
     displayAll();
     setWindowTitle(QString());
     Q_EMIT dataSetChanged();

@@ -152,6 +152,7 @@ private:
     void collect();
     void display(Kind kind);
     void displayAll();
+    void showDocuments();
     void showKind(Kind kind);
     void showPage(Kind kind);
     void move(DataSet::Move move);
@@ -176,6 +177,9 @@ private:
     QStringList m_profile;
     Kind m_kind = Kind::Company;
     int m_envelopeOrientation = 0; // page setup, for the run only
+    // The data set was read from or written to its files: the documents sent
+    // are kept beside them.
+    bool m_onDisk = false;
 
     QStackedWidget *m_pages;
     CompanyPage *m_company;

@@ -95,6 +95,11 @@ QString RealDialogs::openFileName(QWidget *parent, const QString &caption, const
     return QFileDialog::getOpenFileName(parent, caption, directory, filter);
 }
 
+QStringList RealDialogs::openFileNames(QWidget *parent, const QString &caption,
+                                       const QString &filter, const QString &directory) {
+    return QFileDialog::getOpenFileNames(parent, caption, directory, filter);
+}
+
 QString RealDialogs::chooseSaveFile(QWidget *parent, const QString &caption, const QString &filter,
                                     const QString &suggested, int *type) {
     // The question about an existing file comes from saveFileName, once the

@@ -31,6 +31,9 @@ public:
     // File dialogs; an empty result means the dialog was cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
                                  const QString &directory = {}) = 0;
+    // The open dialog where several files may be chosen at once.
+    virtual QStringList openFileNames(QWidget *parent, const QString &caption,
+                                      const QString &filter, const QString &directory = {}) = 0;
 
     // Turns the name typed in a save dialog into the file that will be written,
     // given the file type chosen (counted from 1 in the filter's order).
@@ -81,6 +84,8 @@ public:
                                         QMessageBox::StandardButton defaultButton) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
                          const QString &directory) override;
+    QStringList openFileNames(QWidget *parent, const QString &caption, const QString &filter,
+                              const QString &directory) override;
 
 protected:
     QString chooseSaveFile(QWidget *parent, const QString &caption, const QString &filter,

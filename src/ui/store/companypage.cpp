@@ -1,5 +1,8 @@
 #include "store/companypage.h"
 
+#include "common/desktop.h"
+#include "common/dialogs.h"
+#include "store/documentlist.h"
 #include "store/followupgrid.h"
 
 #include <QComboBox>
@@ -11,7 +14,36 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// A small button beside a field, that hands its text to the desktop.
+QToolButton *openButton(const char *name, const QString &text, const QString &hint,
+                        QLineEdit *field, QWidget *parent) {
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setEnabled(false);
+    QObject::connect(field, &QLineEdit::textChanged, button, [button](const QString &value) {
+        button->setEnabled(!value.trimmed().isEmpty());
+    });
+    return button;
+}
+
+void openAddress(QWidget *parent, const QUrl &url) {
+    if (!Desktop::open(url))
+        Dialogs::instance().message(parent,
+                                    QStringLiteral("Impossible d'ouvrir ") + url.toString() + u'.');
+}
+
+} // namespace
 
 CompanyPage::CompanyPage(QWidget *parent) : CardPage(parent) {
     setObjectName(QStringLiteral("pageSocietes"));
@@ -41,8 +73,17 @@ CompanyPage::CompanyPage(QWidget *parent) : CardPage(parent) {
     m_grid = new FollowUpGrid(QStringLiteral("Action"), 86, 170, 100, this);
     m_grid->setObjectName(QStringLiteral("gridSuivi"));
     m_observations = textEdit("memoObservations");
+    m_documents = new DocumentList(this);
+    m_mail = openButton("buttonEmail", QStringLiteral("@"),
+                        QStringLiteral("Écrire à cette adresse"), m_email, this);
+    m_site = openButton("buttonSiteWeb", QStringLiteral("www"), QStringLiteral("Ouvrir le site"),
+                        m_web, this);
 
     m_code->setFixedWidth(70);
+    // Both fields end at the same place.
+    const int buttonWidth = std::max(m_mail->sizeHint().width(), m_site->sizeHint().width());
+    m_mail->setFixedWidth(buttonWidth);
+    m_site->setFixedWidth(buttonWidth);
     m_postalCode->setFixedWidth(70);
     m_phone->setMinimumWidth(110);
     m_fax->setMinimumWidth(110);
@@ -82,7 +123,16 @@ CompanyPage::CompanyPage(QWidget *parent) : CardPage(parent) {
                                                     {QStringLiteral("Site Web"), m_web}};
     for (const auto &[text, edit] : rest) {
         grid->addWidget(label(text, edit), row, 0);
-        grid->addWidget(edit, row++, 1, 1, 3);
+        QToolButton *button = edit == m_email ? m_mail : edit == m_web ? m_site : nullptr;
+        if (!button) {
+            grid->addWidget(edit, row++, 1, 1, 3);
+            continue;
+        }
+        auto *line = new QHBoxLayout;
+        line->setSpacing(2);
+        line->addWidget(edit, 1);
+        line->addWidget(button);
+        grid->addLayout(line, row++, 1, 1, 3);
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -109,7 +159,8 @@ CompanyPage::CompanyPage(QWidget *parent) : CardPage(parent) {
     auto *observations = new QVBoxLayout;
     observations->setSpacing(4);
     observations->addWidget(label(QStringLiteral("Observations"), m_observations));
-    observations->addWidget(m_observations, 1);
+    observations->addWidget(m_observations, 3);
+    observations->addWidget(m_documents, 2);
 
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
@@ -129,6 +180,17 @@ CompanyPage::CompanyPage(QWidget *parent) : CardPage(parent) {
         setTabOrder(order[i - 1], order[i]);
 
     connect(m_inputOk, &QPushButton::clicked, this, &CompanyPage::followUpRequested);
+    connect(m_mail, &QToolButton::clicked, this, [this] {
+        openAddress(this, QUrl(QStringLiteral("mailto:") + m_email->text().trimmed()));
+    });
+    connect(m_site, &QToolButton::clicked, this, [this] {
+        // "www.example.fr" as typed on most cards: the browser needs a scheme.
+        static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
+        QString site = m_web->text().trimmed();
+        if (!scheme.match(site).hasMatch())
+            site.prepend(QStringLiteral("http://"));
+        openAddress(this, QUrl(site));
+    });
 }
 
 void CompanyPage::display(const Company &c, const FollowUpInput &input) {

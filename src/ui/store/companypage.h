@@ -3,8 +3,10 @@
 #include "store/cardpage.h"
 #include "store/dataset.h"
 
+class DocumentList;
 class FollowUpGrid;
 class QPushButton;
+class QToolButton;
 
 // The company page of the record card.
 class CompanyPage : public CardPage {
@@ -21,6 +23,8 @@ public:
     QStringList activities() const;
 
     QWidget *firstField() const override;
+    // The documents sent to the company shown; the card tells it which.
+    DocumentList *documents() const { return m_documents; }
 
 Q_SIGNALS:
     void followUpRequested();
@@ -35,4 +39,6 @@ private:
     QLineEdit *m_inputAction, *m_inputText;
     QPushButton *m_inputOk;
     FollowUpGrid *m_grid;
+    DocumentList *m_documents;
+    QToolButton *m_mail, *m_site;
 };

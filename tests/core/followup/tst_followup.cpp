@@ -320,21 +320,30 @@ void TestFollowUp::linkLines() {
 void TestFollowUp::storedPaths_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("moved"); // once the data set is saved in /d/autre
     QTest::newRow("under the folder: relative") << "/d/suivi/lettres/a.pdf"
-                                                << "lettres/a.pdf";
+                                                << "lettres/a.pdf"
+                                                << "/d/suivi/lettres/a.pdf";
     QTest::newRow("beside the data set") << "/d/suivi/a.pdf"
-                                         << "a.pdf";
+                                         << "a.pdf"
+                                         << "/d/suivi/a.pdf";
     QTest::newRow("elsewhere: absolute") << "/d/autre/a.pdf"
-                                         << "/d/autre/a.pdf";
+                                         << "/d/autre/a.pdf"
+                                         << "a.pdf";
     QTest::newRow("a folder that only starts alike") << "/d/suivi2/a.pdf"
+                                                     << "/d/suivi2/a.pdf"
                                                      << "/d/suivi2/a.pdf";
 }
 
 void TestFollowUp::storedPaths() {
     QFETCH(QString, file);
     QFETCH(QString, stored);
+    QFETCH(QString, moved);
     QCOMPARE(Links::stored(file, "/d/suivi"), stored);
     QCOMPARE(Links::resolved(stored, "/d/suivi"), file);
+    const QByteArray lines = "sans tabulation\n10001\t12/03/2024\t" + stored.toUtf8() + '\n';
+    const Links::LinkFile after = Links::LinkFile::parse(lines).movedTo("/d/suivi", "/d/autre");
+    QCOMPARE(after.bytes(), "sans tabulation\r\n10001\t12/03/2024\t" + moved.toUtf8() + "\r\n");
 }
 
 void TestFollowUp::changedOnDisk_data() {
