@@ -55,6 +55,13 @@ protected:
         m_dialogs = nullptr;
     }
 
+    void showPage(int kind) {
+        using Show = void (TMainForm::*)();
+        const Show pages[] = {&TMainForm::showCompanies, &TMainForm::showOperations,
+                              &TMainForm::showDayActions};
+        (m_form->*pages[kind])();
+    }
+
     // Opens a.tvr of the given number of companies through the Ouvrir dialog.
     void open(int count) {
         writeLines(path(QStringLiteral("a.tvr")), companies(count));
