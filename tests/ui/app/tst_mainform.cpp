@@ -5,15 +5,11 @@
 #include "store/dates.h"
 #include "ui/mainwindowtesting.h"
 
-#include <QAction>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -25,9 +21,7 @@ class TestMainForm : public QObject, MainWindowFixture {
     Q_OBJECT
 
 private:
-    QLineEdit *edit(const char *name) const {
-        return m_form->findChild<QLineEdit *>(QLatin1String(name));
-    }
+    QLineEdit *edit(const char *name) const { return child<QLineEdit>(m_form, name); }
     int current(Kind kind) const { return data().current(kind); }
     // An open data set of three companies, modified by typing.
     void openModified() {
@@ -59,7 +53,7 @@ private Q_SLOTS:
         QVERIFY(action("actionToutesSocietes")->isChecked());
 
         // Hints of menu entries and tool buttons go to the first status panel.
-        auto *hint = m_form->findChild<QLabel *>("statusHint");
+        auto *hint = child<QLabel>(m_form, "statusHint");
         action("actionSuivant")->showStatusText(m_form->menuBar());
         QCOMPARE(hint->text(), u"Fiche suivante"_s);
         action("toolOuvrir")->showStatusText(m_form);
@@ -100,10 +94,10 @@ private Q_SLOTS:
 
     void statusBarNamesTheSelection() {
         m_form->Nouveau1Click();
-        auto *shown = m_form->findChild<QLabel *>("statusSelection");
+        auto *shown = child<QLabel>(m_form, "statusSelection");
         QVERIFY(!shown->isVisible());
         m_dialogs->scripts << [](QDialog *d) {
-            auto *town = d->findChild<QLineEdit *>("editVille");
+            auto *town = child<QLineEdit>(d, "editVille");
             QTest::keyClicks(town, "paris");
             QTest::keyClick(town, Qt::Key_Return);
         };
@@ -117,9 +111,7 @@ private Q_SLOTS:
     // Opening over unsaved changes asks first: Annuler stops before the file
     // dialog, Oui saves then opens, Non drops the changes.
     void openAsksToSaveFirst_data() {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("opened");
-        QTest::addColumn<bool>("saved");
+        columns<int, QString, bool>("answer", "opened", "saved");
         row("Annuler", int(QMessageBox::Cancel), "a.tvr", false);
         row("Oui", int(QMessageBox::Yes), "b.tvr", true);
         row("Non", int(QMessageBox::No), "b.tvr", false);
@@ -184,8 +176,7 @@ private Q_SLOTS:
     // The name typed gets the data set's extension; the three files are
     // written, Save then uses the name, and a cancelled dialog keeps it.
     void savingNamesTheDataSet_data() {
-        QTest::addColumn<bool>("saveAs");
-        QTest::addColumn<QString>("typed");
+        columns<bool, QString>("saveAs", "typed");
         row("Enregistrer sous, no extension", true, "suivi");
         row("Enregistrer, another extension", false, "suivi.data");
     }
@@ -218,11 +209,8 @@ private Q_SLOTS:
     // has put its suffix on the name typed; "Non" opens the dialog again on
     // that name, and cancelling it keeps the file. Save as has its own question.
     void replacingAFileAsksOnce_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("replaced");
-        QTest::addColumn<QString>("question");
-        QTest::addColumn<int>("yes");
+        columns<QString, QString, QString, QString, int>("command", "typed", "replaced", "question",
+                                                         "yes");
         const QString replace = u"Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?"_s;
         const int yes = QMessageBox::Yes;
         row("lettre", "actionTraitementTexte", "lettre", "lettre.rtf", replace.arg("lettre.rtf"),
@@ -240,16 +228,12 @@ private Q_SLOTS:
         QFETCH(QString, replaced);
         QFETCH(QString, question);
         QFETCH(int, yes);
-        const auto contents = [this, &replaced] {
-            QFile file(path(replaced));
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        };
         m_form->Nouveau1Click();
         QTest::keyClicks(edit("editSociete"), "Durand");
         writeFile(path(replaced), "ancien");
         const auto writeALetter = [](QDialog *window) {
-            QTest::keyClicks(window->findChild<QTextEdit *>("editor")->viewport(), "Madame,");
-            QTest::mouseClick(window->findChild<QToolButton *>("saveButton"), Qt::LeftButton);
+            QTest::keyClicks(child<QTextEdit>(window, "editor")->viewport(), "Madame,");
+            QTest::mouseClick(child<QToolButton>(window, "saveButton"), Qt::LeftButton);
         };
         const bool ownQuestion = yes == QMessageBox::Ok;
 
@@ -263,7 +247,7 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->fileDialogs, ownQuestion ? 1 : 2);
         if (!ownQuestion)
             QCOMPARE(m_dialogs->suggestions.last(), path(replaced));
-        QCOMPARE(contents(), QByteArray("ancien"));
+        QCOMPARE(fileBytes(path(replaced)), QByteArray("ancien"));
 
         // Accepted: replaced.
         m_dialogs->warnings.clear();
@@ -271,7 +255,7 @@ private Q_SLOTS:
         m_dialogs->answers << QMessageBox::StandardButton(yes);
         action(command.toLatin1().constData())->trigger();
         QCOMPARE(m_dialogs->warnings, QStringList{question});
-        QVERIFY(contents().size() > 6);
+        QVERIFY(QFile::exists(path(replaced)) && fileBytes(path(replaced)).size() > 6);
     }
 
     void deletingAsksForConfirmation() {
@@ -307,7 +291,7 @@ private Q_SLOTS:
         // The notepad utility edits the main window's lines.
         QVERIFY(action("actionBlocNotes")->isEnabled());
         m_dialogs->scripts << [](QDialog *window) {
-            auto *memo = window->findChild<QPlainTextEdit *>("memo");
+            auto *memo = child<QPlainTextEdit>(window, "memo");
             memo->moveCursor(QTextCursor::End);
             QTest::keyClicks(memo, "Envoyer CV");
             window->close();
@@ -352,8 +336,7 @@ private Q_SLOTS:
         startForm();
         QVERIFY(action("actionOuvrirAuto")->isChecked());
         QCOMPARE(checked().first(), u"actionVille"_s);
-        QCOMPARE(m_form->findChild<QLabel *>("statusSelection")->text(),
-                 u"Sélection : ville (vide)"_s);
+        QCOMPARE(child<QLabel>(m_form, "statusSelection")->text(), u"Sélection : ville (vide)"_s);
         QVERIFY(action("actionSuivant")->isEnabled());
         QCOMPARE(m_form->fileName(), path("a.tvr"));
         // The town itself is not kept: only companies without a town are visited.
