@@ -21,7 +21,7 @@ private:
     QPushButton *validate() const { return f.field<QPushButton>("buttonValider"); }
     void pick(const QString &item) {
         f.dialogs->scripts << [item](QDialog *d) {
-            auto *list = d->findChild<QListWidget *>("listSocietes");
+            auto *list = child<QListWidget>(d, "listSocietes");
             const QList<QListWidgetItem *> found = list->findItems(item, Qt::MatchExactly);
             QCOMPARE(found.size(), 1);
             const QRect rect = list->visualItemRect(found.first());
@@ -51,7 +51,7 @@ private Q_SLOTS:
         f.fiche->Journees();
         f.fiche->Ajout();
         f.dialogs->scripts << [](QDialog *d) {
-            auto *items = d->findChild<QListWidget *>("listSocietes");
+            auto *items = child<QListWidget>(d, "listSocietes");
             QCOMPARE(items->count(), 4);
             QCOMPARE(items->item(3)->text(), u"10004 Durand SARL"_s);
             press(d, "buttonOk");
@@ -62,11 +62,12 @@ private Q_SLOTS:
         QVERIFY(!f.data().isRecordModified(Kind::DayAction));
 
         pick(u"10004 Durand SARL"_s);
-        QCOMPARE(f.edit("editCodeSociete")->text(), u"10004"_s);
-        QCOMPARE(f.edit("editNomSociete")->text(), u"Durand SARL"_s);
-        QCOMPARE(f.edit("editGroupeNom")->text(), u"Durand SARL"_s);
-        QCOMPARE(f.edit("editGroupeAdresse1")->text(), u"1 rue de la Paix"_s);
-        QCOMPARE(f.edit("editGroupeTelephone")->text(), u"01 23 45 67 89"_s);
+        QStringList shown;
+        for (const char *name : {"editCodeSociete", "editNomSociete", "editGroupeNom",
+                                 "editGroupeAdresse1", "editGroupeTelephone"})
+            shown << f.edit(name)->text();
+        QCOMPARE(shown, (QStringList{"10004", "Durand SARL", "Durand SARL", "1 rue de la Paix",
+                                     "01 23 45 67 89"}));
         QVERIFY(f.data().isRecordModified(Kind::DayAction));
     }
 
@@ -78,8 +79,8 @@ private Q_SLOTS:
         f.fiche->Journees();
         f.fiche->Ajout();
         f.dialogs->scripts << [](QDialog *d) {
-            auto *filter = d->findChild<QLineEdit *>("editFiltre");
-            auto *items = d->findChild<QListWidget *>("listSocietes");
+            auto *filter = child<QLineEdit>(d, "editFiltre");
+            auto *items = child<QListWidget>(d, "listSocietes");
             QCOMPARE(d->focusWidget(), filter);
             QTest::keyClicks(filter, "etoi");
             QStringList shown;
@@ -111,9 +112,9 @@ private Q_SLOTS:
         // The company card shows the new row and the list holds it.
         QCOMPARE(f.data().current(Kind::Company), 2);
         auto *grid = f.field<QTableWidget>("gridSuivi");
-        QCOMPARE(grid->item(0, 0)->text(), Dates::format(QDate::currentDate()));
-        QCOMPARE(grid->item(0, 1)->text(), u"Entretien"_s);
-        QCOMPARE(grid->item(0, 2)->text(), u"Positif"_s);
+        QCOMPARE((QStringList{grid->item(0, 0)->text(), grid->item(0, 1)->text(),
+                              grid->item(0, 2)->text()}),
+                 (QStringList{Dates::format(QDate::currentDate()), "Entretien", "Positif"}));
         QCOMPARE(historyRows(2), 1);
 
         // Once validated, "Valider" does nothing even if it is reached again.
@@ -134,7 +135,7 @@ private Q_SLOTS:
                            dayActionBlock(2, "10003", "05/03/2024", {}, "N")));
         f.fiche->Journees();
         f.dialogs->scripts << [](QDialog *d) {
-            auto *date = d->findChild<QDateEdit *>("dateJour");
+            auto *date = child<QDateEdit>(d, "dateJour");
             QTest::keyClicks(date, "05/03/2024");
             QTest::keyClick(date, Qt::Key_Return);
         };

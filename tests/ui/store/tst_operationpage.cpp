@@ -107,8 +107,7 @@ private Q_SLOTS:
         f.fiche->Societes();
         const QStringList written = block(0);
         QCOMPARE(written.value(3), u"Salon de l'emploi"_s);
-        QCOMPARE(written.value(8), u"Y"_s);
-        QCOMPARE(written.value(9), u"</BLOC0000>"_s);
+        QCOMPARE(written.mid(8), (QStringList{"Y", "</BLOC0000>"}));
     }
 
     void enterInTheLabelInputAddsTheRow() {
@@ -120,9 +119,8 @@ private Q_SLOTS:
         QVERIFY(cell(0, 0).isEmpty()); // no follow-up text yet
         QTest::keyClicks(f.edit("editSuiviOperation"), "  par mail ");
         QTest::keyClick(label, Qt::Key_Return);
-        QCOMPARE(cell(0, 0), Dates::format(QDate::currentDate()));
-        QCOMPARE(cell(0, 1), u"Relance"_s);
-        QCOMPARE(cell(0, 2), u"  par mail "_s);
+        QCOMPARE((QStringList{cell(0, 0), cell(0, 1), cell(0, 2)}),
+                 (QStringList{Dates::format(QDate::currentDate()), "Relance", "  par mail "}));
         QVERIFY(label->text().isEmpty());
         QVERIFY(f.fiche->TestModif());
     }
@@ -144,7 +142,7 @@ private Q_SLOTS:
 
     void typeListEditorFeedsTheTypeComboAndTheSelectionDialog() {
         f.dialogs->scripts << [](QDialog *d) {
-            auto *input = d->findChild<QLineEdit *>("editItem");
+            auto *input = child<QLineEdit>(d, "editItem");
             for (const char *type : {"Candidature", "Salon"}) {
                 QTest::keyClicks(input, QLatin1String(type));
                 QTest::keyClick(input, Qt::Key_Return);
@@ -158,7 +156,7 @@ private Q_SLOTS:
         QCOMPARE(combo->itemText(1), u"Salon"_s);
 
         f.dialogs->scripts << [](QDialog *d) {
-            auto *choice = d->findChild<QComboBox *>("comboType");
+            auto *choice = child<QComboBox>(d, "comboType");
             QCOMPARE(choice->count(), 2);
             QCOMPARE(choice->currentText(), u"Candidature"_s);
             press(d, "buttonOk");
