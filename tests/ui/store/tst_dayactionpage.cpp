@@ -31,14 +31,6 @@ private:
         };
         QTest::mouseClick(f.field<QPushButton>("buttonChoisirSociete"), Qt::LeftButton);
     }
-    int historyRows(int block) const {
-        const BlocList &list = f.data().list(Kind::Company);
-        int rows = 0;
-        for (qsizetype i = list.findBlock(block) + 1;
-             i < list.size() && !BlocList::isCloseTag(list.at(i)); ++i)
-            rows += list.at(i).startsWith(QLatin1String("DATA"));
-        return rows;
-    }
 
 private Q_SLOTS:
     void init() { f.start(); }
@@ -115,12 +107,7 @@ private Q_SLOTS:
         QCOMPARE((QStringList{grid->item(0, 0)->text(), grid->item(0, 1)->text(),
                               grid->item(0, 2)->text()}),
                  (QStringList{Dates::format(QDate::currentDate()), "Entretien", "Positif"}));
-        QCOMPARE(historyRows(2), 1);
-
-        // Once validated, "Valider" does nothing even if it is reached again.
-        validate()->setEnabled(true);
-        QTest::mouseClick(validate(), Qt::LeftButton);
-        QCOMPARE(historyRows(2), 1);
+        QCOMPARE(f.data().list(Kind::Company).lines().filter(u"DATA"_s).size(), 1);
 
         // The next day action starts open.
         f.fiche->Ajout();

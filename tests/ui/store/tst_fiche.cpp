@@ -349,16 +349,6 @@ private Q_SLOTS:
         QCOMPARE(combo->count(), 1);
         QVERIFY(combo->itemText(0).isEmpty());
     }
-
-    void deletingTheShownRecordDiscardsItsEdits() {
-        open(companies(3));
-        f.fiche->Dernier();
-        QTest::keyClicks(f.edit("editSociete"), "!");
-        f.fiche->Supprime();
-        QCOMPARE(f.data().count(Kind::Company), 2);
-        QCOMPARE(f.edit("editSociete")->text(), u"Société 1"_s);
-        QVERIFY(f.data().list(Kind::Company).find(u"Société 2!"_s) < 0);
-    }
 };
 
 QTEST_MAIN(TestFiche)

@@ -110,7 +110,7 @@ private Q_SLOTS:
         QCOMPARE(written.mid(8), (QStringList{"Y", "</BLOC0000>"}));
     }
 
-    void enterInTheLabelInputAddsTheRow() {
+    void enterOrOkAddsTheRow() {
         f.fiche->Nouveau();
         f.fiche->Operations();
         QLineEdit *label = f.edit("editLibelle");
@@ -123,21 +123,10 @@ private Q_SLOTS:
                  (QStringList{Dates::format(QDate::currentDate()), "Relance", "  par mail "}));
         QVERIFY(label->text().isEmpty());
         QVERIFY(f.fiche->TestModif());
-    }
-
-    void fullGridAddsNothingAndKeepsTheInputs() {
-        QStringList rows;
-        for (int i = 0; i < 63; ++i)
-            rows << u"DATA01/01/2024\tLigne %1\tSuivi"_s.arg(i);
-        QVERIFY(f.open(companies(1), operationBlock(0, "10001", {}, "plein", rows)));
-        f.fiche->Operations();
-        QCOMPARE(cell(62, 1), u"Ligne 62"_s);
-        QTest::keyClicks(f.edit("editLibelle"), "Encore");
-        QTest::keyClicks(f.edit("editSuiviOperation"), "une");
+        QTest::keyClicks(label, "Appel");
+        QTest::keyClicks(f.edit("editSuiviOperation"), "oui");
         QTest::mouseClick(f.field<QPushButton>("buttonSuiviOperationOk"), Qt::LeftButton);
-        QCOMPARE(f.edit("editLibelle")->text(), u"Encore"_s);
-        QCOMPARE(cell(62, 1), u"Ligne 62"_s);
-        QVERIFY(f.data().isRecordModified(Kind::Operation));
+        QCOMPARE(cell(1, 1), u"Appel"_s);
     }
 
     void typeListEditorFeedsTheTypeComboAndTheSelectionDialog() {
