@@ -258,8 +258,11 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(path(replaced)) && fileBytes(path(replaced)).size() > 6);
     }
 
+    // The shown record goes with what was typed into it.
     void deletingAsksForConfirmation() {
         open(3);
+        m_form->showLastRecord();
+        QTest::keyClicks(edit("editSociete"), "!");
         m_dialogs->answers << QMessageBox::Cancel << QMessageBox::Ok;
         m_form->deleteRecord();
         QCOMPARE(m_dialogs->warnings.last(), u"Confirmer suppression de la fiche ?"_s);
@@ -267,17 +270,7 @@ private Q_SLOTS:
         m_form->deleteRecord();
         QCOMPARE(data().count(Kind::Company), 2);
         QCOMPARE(edit("editSociete")->text(), u"Société 1"_s);
-    }
-
-    void quitAsksAndAnnulerKeepsRunning() {
-        openModified();
-        m_dialogs->answers << QMessageBox::Cancel;
-        m_form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_form));
-        QTest::keyClick(m_form, Qt::Key_X, Qt::AltModifier);
-        QCOMPARE(m_dialogs->warnings.size(), 1);
-        QVERIFY(m_form->isVisible());
-        QVERIFY(!QFile::exists(path("Tavrin.ini")));
+        QVERIFY(data().list(Kind::Company).find(u"Société 2!"_s) < 0);
     }
 
     void endOfRunWritesTheProgramFilesInTheStartDirectory() {
@@ -299,6 +292,15 @@ private Q_SLOTS:
         action("actionBlocNotes")->trigger();
         QCOMPARE(m_form->notepad(), (QStringList{"Appeler Pôle emploi", "Envoyer CV"}));
         openModified();
+
+        // Alt+X asks; Annuler keeps the program running and writes nothing.
+        m_dialogs->answers << QMessageBox::Cancel;
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+        QTest::keyClick(m_form, Qt::Key_X, Qt::AltModifier);
+        QCOMPARE(m_dialogs->warnings.size(), 1);
+        QVERIFY(m_form->isVisible());
+        QCOMPARE(TextFile::read(path("Tavrin.ini")), (QStringList{"", "2", "0", "100", "0"}));
 
         QTemporaryDir elsewhere;
         QDir::setCurrent(elsewhere.path());
