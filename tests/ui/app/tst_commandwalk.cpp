@@ -5,8 +5,6 @@
 #include "print/printersurface.h"
 #include "ui/mainwindowtesting.h"
 
-#include <QApplication>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>

@@ -6,7 +6,6 @@
 #include "ui/mainwindowtesting.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>

@@ -10,7 +10,6 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTableView>
-#include <QTest>
 
 #include <memory>
 
@@ -28,12 +27,6 @@ std::function<void(QDialog *)> typing(const QString &text) {
         QTest::keyClicks(input(dialog), text);
         QTest::keyClick(input(dialog), Qt::Key_Return);
     };
-}
-
-void doubleClick(QTableView *grid, int row) {
-    const QPoint at = grid->visualRect(grid->model()->index(row, 3)).center();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
 }
 
 } // namespace
@@ -190,9 +183,7 @@ private Q_SLOTS:
         const int margin = numbers->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, numbers);
         QVERIFY(QFontMetrics(bold).horizontalAdvance(number) + 2 * margin <= numbers->width());
 
-        const QPoint at(rows->width() / 2, y);
-        QTest::mouseClick(rows, Qt::LeftButton, {}, at);
-        QTest::mouseDClick(rows, Qt::LeftButton, {}, at);
+        doubleClick(rows, QPoint(rows->width() / 2, y));
         QVERIFY(window.isHidden());
         QCOMPARE(window.Result() + 1, number.toInt()); // companies(n) lists blocks in order
     }
@@ -212,7 +203,7 @@ private Q_SLOTS:
         TFListe2 window;
         window.Init(list);
         window.show();
-        doubleClick(window.grid(), row);
+        doubleClick(window.grid(), row, 3);
         QVERIFY(window.isHidden());
         QCOMPARE(window.Result(), block);
     }
@@ -240,7 +231,7 @@ private Q_SLOTS:
                            dayActionBlock(1, "10002", "02/02/2024", "10002", "N")));
         f.fiche->Journees();
         f.dialogs->scripts <<
-            [](QDialog *d) { doubleClick(static_cast<ListWindow *>(d)->grid(), 1); };
+            [](QDialog *d) { doubleClick(static_cast<ListWindow *>(d)->grid(), 1, 3); };
         QTest::keyClick(f.edit("editAction"), Qt::Key_F2);
         QCOMPARE(f.dialogs->titles, QStringList{"Liste des rendez-vous"});
         QCOMPARE(f.fiche->dataSet().current(Kind::DayAction), 1);

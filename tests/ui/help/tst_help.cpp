@@ -5,8 +5,6 @@
 #include "help/helpwindow.h"
 #include "ui/mainwindowtesting.h"
 
-#include <QApplication>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>

@@ -6,12 +6,9 @@
 #include "ui/store/cardtesting.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStackedWidget>
-#include <QTest>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;

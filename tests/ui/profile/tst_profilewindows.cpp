@@ -10,7 +10,6 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
 

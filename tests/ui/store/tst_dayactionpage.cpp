@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTableWidget>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -24,10 +23,7 @@ private:
             auto *list = child<QListWidget>(d, "listSocietes");
             const QList<QListWidgetItem *> found = list->findItems(item, Qt::MatchExactly);
             QCOMPARE(found.size(), 1);
-            const QRect rect = list->visualItemRect(found.first());
-            // A double-click is a click followed by the double-click event.
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+            doubleClick(list, list->row(found.first()), 0);
         };
         QTest::mouseClick(f.field<QPushButton>("buttonChoisirSociete"), Qt::LeftButton);
     }

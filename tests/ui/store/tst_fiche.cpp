@@ -7,11 +7,9 @@
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTableWidget>
-#include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
 

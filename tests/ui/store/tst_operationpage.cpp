@@ -11,7 +11,6 @@
 #include <QDateEdit>
 #include <QPlainTextEdit>
 #include <QTableWidget>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -47,10 +46,8 @@ private Q_SLOTS:
         f.fiche->Ajout();
         QLineEdit *cost = f.edit("editCoutFixe");
         cost->setFocus();
-        QTest::keyClicks(cost, "1.5");
-        QCOMPARE(cost->text(), u"1,5"_s);
-        QTest::keyClicks(cost, "a b-");
-        QTest::keyClick(cost, Qt::Key_Return);
+        // The keys go through the cost filter (its cases: the record tests).
+        QTest::keyClicks(cost, "1.5a");
         QCOMPARE(cost->text(), u"1,5"_s);
         // Editing keys keep working: Delete after Home removes the first digit.
         QTest::keyClick(cost, Qt::Key_Home);
@@ -61,11 +58,7 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setText(u"9x"_s);
         cost->paste();
         QCOMPARE(cost->text(), u"1,5"_s);
-        // One comma at most, typed or pasted.
-        QTest::keyClicks(cost, ",2");
-        QCOMPARE(cost->text(), u"1,52"_s);
-        QGuiApplication::clipboard()->setText(u",3"_s);
-        cost->paste();
+        QTest::keyClicks(cost, ",2"); // one comma at most
         QCOMPARE(cost->text(), u"1,52"_s);
         QVERIFY(f.data().isRecordModified(Kind::Operation));
 
@@ -78,7 +71,6 @@ private Q_SLOTS:
         const QStringList lines = TextFile::read(f.path("ops.opr"));
         const qsizetype tag = lines.indexOf(u"<BLOC0000>"_s);
         QVERIFY(tag >= 0);
-        QCOMPARE(lines.value(tag + 1), u"10001"_s);
         QCOMPARE(lines.value(tag + 4), cost->text());
     }
 
