@@ -1,9 +1,7 @@
 #pragma once
 
-// The main window as the window tests run it: started in a scratch folder
-// that is its start directory, its dialogs scripted, and its data set dropped
-// before it closes so that no question is asked. A test class derives from
-// QObject and from this fixture.
+// The main window in a scratch start folder, its dialogs scripted, its data
+// set dropped before it closes so that nothing is asked.
 
 #include "app/tmainform.h"
 #include "card/tfiche.h"

@@ -1,6 +1,4 @@
-// Every menu entry and tool button, found as the user finds it: by its
-// caption (a tool button by its hint), with its hint, its state at start, on
-// each page before and after a data set exists, and an effect when chosen.
+// Every menu entry and tool button, found by its caption as the user finds it.
 
 #include "print/printersurface.h"
 #include "ui/mainwindowtesting.h"

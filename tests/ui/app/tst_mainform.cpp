@@ -1,6 +1,4 @@
-// The main window: the data-set commands with their questions and messages,
-// the enabling of the commands, the Sélection check marks, the start with
-// automatic opening and the files written at the end of the run.
+// The main window: the data-set commands, check marks, start and end of a run.
 
 #include "store/dates.h"
 #include "ui/mainwindowtesting.h"
@@ -46,8 +44,7 @@ private Q_SLOTS:
     }
     void cleanup() { stopForm(); }
 
-    // The states at start and on each page are walked in tst_commandwalk;
-    // here, what a first record changes.
+    // What a first record changes (the other states: tst_commandwalk).
     void commandsBeforeAndAfterADataSet() {
         QVERIFY(action("actionToutesSocietes")->isChecked());
 
@@ -172,8 +169,7 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(path("b.tvr")), unread);
     }
 
-    // The name typed gets the data set's extension; the three files are
-    // written, Save then uses the name, and a cancelled dialog keeps it.
+    // The name typed gets the data set's extension; a cancelled dialog keeps it.
     void savingNamesTheDataSet_data() {
         columns<bool, QString>("saveAs", "typed");
         row("Enregistrer sous, no extension", true, "suivi");
@@ -204,9 +200,8 @@ private Q_SLOTS:
         QCOMPARE(m_form->fileName(), path("suivi.tvr"));
     }
 
-    // Every save dialog asks once before a file is replaced, after the program
-    // has put its suffix on the name typed; "Non" opens the dialog again on
-    // that name, and cancelling it keeps the file. Save as has its own question.
+    // Asked once, after the suffix is added; "Non" opens the dialog again on
+    // that name. Save as has its own question.
     void replacingAFileAsksOnce_data() {
         columns<QString, QString, QString, QString, int>("command", "typed", "replaced", "question",
                                                          "yes");

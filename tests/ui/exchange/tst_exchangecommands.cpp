@@ -1,5 +1,4 @@
-// The Fichier commands "I&mporter..." and "E&xporter..." in the main window:
-// their dialogs, messages, page and selection rules, the progress dialog.
+// The Fichier commands "I&mporter..." and "E&xporter..." in the main window.
 
 #include "exchange/timportprogress.h"
 #include "ui/mainwindowtesting.h"
@@ -35,8 +34,7 @@ private Q_SLOTS:
         TImportProgress::showAfterMs = 500;
     }
 
-    // From the operation page, with a postal-code selection: the companies
-    // are imported, the company page shows the first of all of them.
+    // From the operation page, in a selection: the first of all companies is shown.
     void importFromTheOperationPage() {
         open(3);
         m_form->selectByPostalCode();

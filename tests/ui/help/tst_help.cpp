@@ -1,5 +1,4 @@
-// The help: its pages load and link to pages that exist, it quotes only the
-// commands the menus really show, and F1 and the "Aide" menu open the right page.
+// The help: its pages, links and quoted commands; F1 and the "Aide" menu.
 
 #include "help/helpbook.h"
 #include "help/helpwindow.h"

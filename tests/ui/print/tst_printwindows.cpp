@@ -1,6 +1,4 @@
-// The printing commands of the main window: where they stand and when they
-// are on, the page setup dialog, the envelope box, the print dialog's range,
-// the PDF file asked for when no printer is installed, and the previews.
+// The printing commands of the main window; without a printer, a PDF file is asked.
 
 #include "print/printersurface.h"
 #include "ui/mainwindowtesting.h"
@@ -64,9 +62,7 @@ private Q_SLOTS:
         QCOMPARE(m_form->fiche()->settings().reservedPage, 7);
     }
 
-    // Each printout goes into the file chosen for it: through the print
-    // dialog for the first, asked for the second (no printer here), which
-    // leaves the first file as it was.
+    // Each printout goes into the file chosen for it, the first one untouched.
     void printoutsInTheirOwnFiles_data() {
         columns<QString, int, QString>("first", "firstPages", "second");
         row("activity report, then envelope", u"rapport"_s, 1, u"enveloppe"_s);

@@ -1,5 +1,4 @@
-// "Mon profil" on the record card: what every close keeps, the employer
-// buttons, the knowledge list, a profile that cannot be read, and the CV.
+// "Mon profil" and the CV, opened from the record card.
 
 #include "ui/store/cardtesting.h"
 
@@ -15,26 +14,14 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QLineEdit *edit(QDialog *d, const char *name) {
-    return child<QLineEdit>(d, name);
-}
-void click(QDialog *d, const char *name) {
-    child<QAbstractButton>(d, name)->click();
-}
-QString position(QDialog *d) {
-    return child<QLabel>(d, "labelPosition")->text();
-}
-
-} // namespace
-
 class TestProfileWindows : public QObject {
     Q_OBJECT
 
-private:
     CardFixture f;
     QStringList &profile() { return f.fiche->profile(); }
+    static QLineEdit *edit(QDialog *d, const char *name) { return child<QLineEdit>(d, name); }
+    static void click(QDialog *d, const char *name) { child<QAbstractButton>(d, name)->click(); }
+    static QString position(QDialog *d) { return child<QLabel>(d, "labelPosition")->text(); }
 
 private Q_SLOTS:
     void init() { f.start(); }

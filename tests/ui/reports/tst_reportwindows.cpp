@@ -1,5 +1,4 @@
-// The report windows: statistics and chart, activity report, planning with its
-// jump, their printing, and the three Outils entries.
+// The report windows: statistics and chart, activity report, planning.
 #include "core/reports/reporttesting.h"
 #include "print/printersurface.h"
 #include "reports/tgraph.h"

@@ -1,5 +1,4 @@
-// The day-action page of the record card: the company picker, "Valider" and
-// its history row, the validated state and the day selection.
+// The day-action page of the record card.
 
 #include "store/dates.h"
 #include "ui/store/cardtesting.h"

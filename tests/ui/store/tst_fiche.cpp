@@ -1,5 +1,4 @@
-// The company page of the record card: fields, follow-up row, copy and paste,
-// navigation keys, the company selections and the settings dialogs.
+// The company page of the record card, its keys and settings dialogs.
 
 #include "card/tfiche.h"
 #include "store/dates.h"
@@ -64,9 +63,7 @@ private Q_SLOTS:
         }
     }
 
-    // Every date and time field of the three pages: a date typed whole from its
-    // first section is stored exactly, the field keeps the caret until Tab, and
-    // the next field is left as it was.
+    // Every date and time field: typed whole, stored exactly, the caret kept until Tab.
     void typedDateOrTimeStaysInItsField_data() {
         // storedLine: in the new block; -1: not a record line.
         columns<int, QString, QString, QString, int, QString>("kind", "field", "typed", "shown",

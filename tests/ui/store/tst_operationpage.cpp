@@ -1,5 +1,4 @@
-// The operation page of the record card: cost fields, follow-up entry bar,
-// new operations, type selection and the type list editor.
+// The operation page of the record card.
 
 #include "store/costformat.h"
 #include "store/dates.h"
