@@ -46,8 +46,6 @@ private Q_SLOTS:
 
     // What a first record changes (the other states: tst_commandwalk).
     void commandsBeforeAndAfterADataSet() {
-        QVERIFY(action("actionToutesSocietes")->isChecked());
-
         // Hints of menu entries and tool buttons go to the first status panel.
         auto *hint = child<QLabel>(m_form, "statusHint");
         action("actionSuivant")->showStatusText(m_form->menuBar());
@@ -62,8 +60,23 @@ private Q_SLOTS:
             QVERIFY2(action(name)->isEnabled(), name);
     }
 
+    // The status bar names a selection, and only then shows it.
     void checkMarksChangeOnlyInTheirGroup() {
         m_form->Nouveau1Click();
+        auto *shown = child<QLabel>(m_form, "statusSelection");
+        QVERIFY(!shown->isVisible());
+        m_dialogs->scripts << [](QDialog *d) {
+            auto *town = child<QLineEdit>(d, "editVille");
+            QTest::keyClicks(town, "paris");
+            QTest::keyClick(town, Qt::Key_Return);
+        };
+        action("actionVille")->trigger();
+        QCOMPARE(checked().first(), u"actionVille"_s);
+        QVERIFY(shown->isVisible());
+        QCOMPARE(shown->text(), u"Sélection : ville PARIS"_s);
+        action("actionToutesSocietes")->trigger();
+        QVERIFY(!shown->isVisible());
+
         m_form->showDayActions();
         m_dialogs->scripts << [](QDialog *d) { press(d, "buttonOk"); };
         m_form->selectActionsOfDay();
@@ -86,22 +99,6 @@ private Q_SLOTS:
         QCOMPARE(data().selectionMode(Kind::Operation), Selection::Cleared);
         QVERIFY(action("actionToutesOperations")->isChecked());
         QVERIFY(!action("actionType")->isChecked());
-    }
-
-    void statusBarNamesTheSelection() {
-        m_form->Nouveau1Click();
-        auto *shown = child<QLabel>(m_form, "statusSelection");
-        QVERIFY(!shown->isVisible());
-        m_dialogs->scripts << [](QDialog *d) {
-            auto *town = child<QLineEdit>(d, "editVille");
-            QTest::keyClicks(town, "paris");
-            QTest::keyClick(town, Qt::Key_Return);
-        };
-        action("actionVille")->trigger();
-        QVERIFY(shown->isVisible());
-        QCOMPARE(shown->text(), u"Sélection : ville PARIS"_s);
-        action("actionToutesSocietes")->trigger();
-        QVERIFY(!shown->isVisible());
     }
 
     // Opening over unsaved changes asks first: Annuler stops before the file
@@ -129,30 +126,22 @@ private Q_SLOTS:
         QTEST(TextFile::read(path("a.tvr")).contains(u"Société 0 modif"_s), "saved");
     }
 
-    void openRefusesOtherFilesAndKeepsTheDataSet() {
-        open(2);
-        writeLines(path("lettres.txt"), {"x"});
-        m_dialogs->files << path("lettres.txt") << path("absent.TVR");
-        m_form->OpenItemClick();
-        m_form->OpenItemClick();
-        QCOMPARE(m_dialogs->messages,
-                 (QStringList{"Type de fichier non valide", "Le fichier n'existe pas"}));
-        QCOMPARE(m_form->fileName(), path("a.tvr"));
-        QCOMPARE(data().count(Kind::Company), 2);
-    }
-
-    // A set whose operation file cannot be read: the opening fails as a
-    // whole, the set open before stays, and the unread set is never saved over.
+    // Another type, a missing file, a set whose operation file cannot be read:
+    // the set open before stays, and the unread set is never saved over.
     void unreadableSetIsNeverSavedOver() {
         writeLines(path("a.tvr"), companies(2));
         QVERIFY(::mkfifo(QFile::encodeName(path("b.opr")).constData(), 0644) == 0);
         writeLines(path("b.tvr"), companies(3));
         const QByteArray unread = TextFile::encodeLines(companies(3));
-        m_dialogs->files << path("a.tvr") << path("b.tvr");
-        m_form->OpenItemClick();
-        m_form->OpenItemClick();
-        QCOMPARE(m_dialogs->messages.last(), "Impossible de lire le fichier " + path("b.opr") +
-                                                 " : ce n'est pas un fichier ordinaire");
+        writeLines(path("lettres.txt"), {"x"});
+        m_dialogs->files << path("a.tvr") << path("lettres.txt") << path("absent.TVR")
+                         << path("b.tvr");
+        for (int i = 0; i < 4; ++i)
+            m_form->OpenItemClick();
+        QCOMPARE(m_dialogs->messages,
+                 (QStringList{"Type de fichier non valide", "Le fichier n'existe pas",
+                              "Impossible de lire le fichier " + path("b.opr") +
+                                  " : ce n'est pas un fichier ordinaire"}));
         QCOMPARE(m_form->fileName(), path("a.tvr"));
         QCOMPARE(data().count(Kind::Company), 2);
 
