@@ -1,9 +1,7 @@
 #pragma once
 
-// The main window as the window tests run it: started in a scratch folder
-// that is its start directory, its dialogs scripted, and its data set dropped
-// before it closes so that no question is asked. A test class derives from
-// QObject and from this fixture.
+// The main window in a scratch start folder, its dialogs scripted, its data
+// set dropped before it closes so that nothing is asked.
 
 #include "app/tmainform.h"
 #include "card/tfiche.h"
@@ -53,6 +51,13 @@ protected:
         delete m_dialogs;
         m_form = nullptr;
         m_dialogs = nullptr;
+    }
+
+    void showPage(int kind) {
+        using Show = void (TMainForm::*)();
+        const Show pages[] = {&TMainForm::showCompanies, &TMainForm::showOperations,
+                              &TMainForm::showDayActions};
+        (m_form->*pages[kind])();
     }
 
     // Opens a.tvr of the given number of companies through the Ouvrir dialog.

@@ -1,19 +1,12 @@
-// The main window: the data-set commands with their questions and messages,
-// the enabling of the commands, the Sélection check marks, the start with
-// automatic opening and the files written at the end of the run.
+// The main window: the data-set commands, check marks, start and end of a run.
 
 #include "store/dates.h"
 #include "ui/mainwindowtesting.h"
 
-#include <QAction>
-#include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -25,9 +18,7 @@ class TestMainForm : public QObject, MainWindowFixture {
     Q_OBJECT
 
 private:
-    QLineEdit *edit(const char *name) const {
-        return m_form->findChild<QLineEdit *>(QLatin1String(name));
-    }
+    QLineEdit *edit(const char *name) const { return child<QLineEdit>(m_form, name); }
     int current(Kind kind) const { return data().current(kind); }
     // An open data set of three companies, modified by typing.
     void openModified() {
@@ -53,13 +44,10 @@ private Q_SLOTS:
     }
     void cleanup() { stopForm(); }
 
-    // The states at start and on each page are walked in tst_commandwalk;
-    // here, what a first record changes.
+    // What a first record changes (the other states: tst_commandwalk).
     void commandsBeforeAndAfterADataSet() {
-        QVERIFY(action("actionToutesSocietes")->isChecked());
-
         // Hints of menu entries and tool buttons go to the first status panel.
-        auto *hint = m_form->findChild<QLabel *>("statusHint");
+        auto *hint = child<QLabel>(m_form, "statusHint");
         action("actionSuivant")->showStatusText(m_form->menuBar());
         QCOMPARE(hint->text(), u"Fiche suivante"_s);
         action("toolOuvrir")->showStatusText(m_form);
@@ -72,8 +60,23 @@ private Q_SLOTS:
             QVERIFY2(action(name)->isEnabled(), name);
     }
 
+    // The status bar names a selection, and only then shows it.
     void checkMarksChangeOnlyInTheirGroup() {
         m_form->Nouveau1Click();
+        auto *shown = child<QLabel>(m_form, "statusSelection");
+        QVERIFY(!shown->isVisible());
+        m_dialogs->scripts << [](QDialog *d) {
+            auto *town = child<QLineEdit>(d, "editVille");
+            QTest::keyClicks(town, "paris");
+            QTest::keyClick(town, Qt::Key_Return);
+        };
+        action("actionVille")->trigger();
+        QCOMPARE(checked().first(), u"actionVille"_s);
+        QVERIFY(shown->isVisible());
+        QCOMPARE(shown->text(), u"Sélection : ville PARIS"_s);
+        action("actionToutesSocietes")->trigger();
+        QVERIFY(!shown->isVisible());
+
         m_form->showDayActions();
         m_dialogs->scripts << [](QDialog *d) { press(d, "buttonOk"); };
         m_form->selectActionsOfDay();
@@ -98,28 +101,10 @@ private Q_SLOTS:
         QVERIFY(!action("actionType")->isChecked());
     }
 
-    void statusBarNamesTheSelection() {
-        m_form->Nouveau1Click();
-        auto *shown = m_form->findChild<QLabel *>("statusSelection");
-        QVERIFY(!shown->isVisible());
-        m_dialogs->scripts << [](QDialog *d) {
-            auto *town = d->findChild<QLineEdit *>("editVille");
-            QTest::keyClicks(town, "paris");
-            QTest::keyClick(town, Qt::Key_Return);
-        };
-        action("actionVille")->trigger();
-        QVERIFY(shown->isVisible());
-        QCOMPARE(shown->text(), u"Sélection : ville PARIS"_s);
-        action("actionToutesSocietes")->trigger();
-        QVERIFY(!shown->isVisible());
-    }
-
     // Opening over unsaved changes asks first: Annuler stops before the file
     // dialog, Oui saves then opens, Non drops the changes.
     void openAsksToSaveFirst_data() {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("opened");
-        QTest::addColumn<bool>("saved");
+        columns<int, QString, bool>("answer", "opened", "saved");
         row("Annuler", int(QMessageBox::Cancel), "a.tvr", false);
         row("Oui", int(QMessageBox::Yes), "b.tvr", true);
         row("Non", int(QMessageBox::No), "b.tvr", false);
@@ -141,30 +126,22 @@ private Q_SLOTS:
         QTEST(TextFile::read(path("a.tvr")).contains(u"Société 0 modif"_s), "saved");
     }
 
-    void openRefusesOtherFilesAndKeepsTheDataSet() {
-        open(2);
-        writeLines(path("lettres.txt"), {"x"});
-        m_dialogs->files << path("lettres.txt") << path("absent.TVR");
-        m_form->OpenItemClick();
-        m_form->OpenItemClick();
-        QCOMPARE(m_dialogs->messages,
-                 (QStringList{"Type de fichier non valide", "Le fichier n'existe pas"}));
-        QCOMPARE(m_form->fileName(), path("a.tvr"));
-        QCOMPARE(data().count(Kind::Company), 2);
-    }
-
-    // A set whose operation file cannot be read: the opening fails as a
-    // whole, the set open before stays, and the unread set is never saved over.
+    // Another type, a missing file, a set whose operation file cannot be read:
+    // the set open before stays, and the unread set is never saved over.
     void unreadableSetIsNeverSavedOver() {
         writeLines(path("a.tvr"), companies(2));
         QVERIFY(::mkfifo(QFile::encodeName(path("b.opr")).constData(), 0644) == 0);
         writeLines(path("b.tvr"), companies(3));
         const QByteArray unread = TextFile::encodeLines(companies(3));
-        m_dialogs->files << path("a.tvr") << path("b.tvr");
-        m_form->OpenItemClick();
-        m_form->OpenItemClick();
-        QCOMPARE(m_dialogs->messages.last(), "Impossible de lire le fichier " + path("b.opr") +
-                                                 " : ce n'est pas un fichier ordinaire");
+        writeLines(path("lettres.txt"), {"x"});
+        m_dialogs->files << path("a.tvr") << path("lettres.txt") << path("absent.TVR")
+                         << path("b.tvr");
+        for (int i = 0; i < 4; ++i)
+            m_form->OpenItemClick();
+        QCOMPARE(m_dialogs->messages,
+                 (QStringList{"Type de fichier non valide", "Le fichier n'existe pas",
+                              "Impossible de lire le fichier " + path("b.opr") +
+                                  " : ce n'est pas un fichier ordinaire"}));
         QCOMPARE(m_form->fileName(), path("a.tvr"));
         QCOMPARE(data().count(Kind::Company), 2);
 
@@ -181,11 +158,9 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(path("b.tvr")), unread);
     }
 
-    // The name typed gets the data set's extension; the three files are
-    // written, Save then uses the name, and a cancelled dialog keeps it.
+    // The name typed gets the data set's extension; a cancelled dialog keeps it.
     void savingNamesTheDataSet_data() {
-        QTest::addColumn<bool>("saveAs");
-        QTest::addColumn<QString>("typed");
+        columns<bool, QString>("saveAs", "typed");
         row("Enregistrer sous, no extension", true, "suivi");
         row("Enregistrer, another extension", false, "suivi.data");
     }
@@ -214,15 +189,11 @@ private Q_SLOTS:
         QCOMPARE(m_form->fileName(), path("suivi.tvr"));
     }
 
-    // Every save dialog asks once before a file is replaced, after the program
-    // has put its suffix on the name typed; "Non" opens the dialog again on
-    // that name, and cancelling it keeps the file. Save as has its own question.
+    // Asked once, after the suffix is added; "Non" opens the dialog again on
+    // that name. Save as has its own question.
     void replacingAFileAsksOnce_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("replaced");
-        QTest::addColumn<QString>("question");
-        QTest::addColumn<int>("yes");
+        columns<QString, QString, QString, QString, int>("command", "typed", "replaced", "question",
+                                                         "yes");
         const QString replace = u"Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?"_s;
         const int yes = QMessageBox::Yes;
         row("lettre", "actionTraitementTexte", "lettre", "lettre.rtf", replace.arg("lettre.rtf"),
@@ -240,16 +211,12 @@ private Q_SLOTS:
         QFETCH(QString, replaced);
         QFETCH(QString, question);
         QFETCH(int, yes);
-        const auto contents = [this, &replaced] {
-            QFile file(path(replaced));
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        };
         m_form->Nouveau1Click();
         QTest::keyClicks(edit("editSociete"), "Durand");
         writeFile(path(replaced), "ancien");
         const auto writeALetter = [](QDialog *window) {
-            QTest::keyClicks(window->findChild<QTextEdit *>("editor")->viewport(), "Madame,");
-            QTest::mouseClick(window->findChild<QToolButton *>("saveButton"), Qt::LeftButton);
+            QTest::keyClicks(child<QTextEdit>(window, "editor")->viewport(), "Madame,");
+            QTest::mouseClick(child<QToolButton>(window, "saveButton"), Qt::LeftButton);
         };
         const bool ownQuestion = yes == QMessageBox::Ok;
 
@@ -263,7 +230,7 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->fileDialogs, ownQuestion ? 1 : 2);
         if (!ownQuestion)
             QCOMPARE(m_dialogs->suggestions.last(), path(replaced));
-        QCOMPARE(contents(), QByteArray("ancien"));
+        QCOMPARE(fileBytes(path(replaced)), QByteArray("ancien"));
 
         // Accepted: replaced.
         m_dialogs->warnings.clear();
@@ -271,11 +238,14 @@ private Q_SLOTS:
         m_dialogs->answers << QMessageBox::StandardButton(yes);
         action(command.toLatin1().constData())->trigger();
         QCOMPARE(m_dialogs->warnings, QStringList{question});
-        QVERIFY(contents().size() > 6);
+        QVERIFY(QFile::exists(path(replaced)) && fileBytes(path(replaced)).size() > 6);
     }
 
+    // The shown record goes with what was typed into it.
     void deletingAsksForConfirmation() {
         open(3);
+        m_form->showLastRecord();
+        QTest::keyClicks(edit("editSociete"), "!");
         m_dialogs->answers << QMessageBox::Cancel << QMessageBox::Ok;
         m_form->deleteRecord();
         QCOMPARE(m_dialogs->warnings.last(), u"Confirmer suppression de la fiche ?"_s);
@@ -283,17 +253,7 @@ private Q_SLOTS:
         m_form->deleteRecord();
         QCOMPARE(data().count(Kind::Company), 2);
         QCOMPARE(edit("editSociete")->text(), u"Société 1"_s);
-    }
-
-    void quitAsksAndAnnulerKeepsRunning() {
-        openModified();
-        m_dialogs->answers << QMessageBox::Cancel;
-        m_form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_form));
-        QTest::keyClick(m_form, Qt::Key_X, Qt::AltModifier);
-        QCOMPARE(m_dialogs->warnings.size(), 1);
-        QVERIFY(m_form->isVisible());
-        QVERIFY(!QFile::exists(path("Tavrin.ini")));
+        QVERIFY(data().list(Kind::Company).find(u"Société 2!"_s) < 0);
     }
 
     void endOfRunWritesTheProgramFilesInTheStartDirectory() {
@@ -307,7 +267,7 @@ private Q_SLOTS:
         // The notepad utility edits the main window's lines.
         QVERIFY(action("actionBlocNotes")->isEnabled());
         m_dialogs->scripts << [](QDialog *window) {
-            auto *memo = window->findChild<QPlainTextEdit *>("memo");
+            auto *memo = child<QPlainTextEdit>(window, "memo");
             memo->moveCursor(QTextCursor::End);
             QTest::keyClicks(memo, "Envoyer CV");
             window->close();
@@ -315,6 +275,15 @@ private Q_SLOTS:
         action("actionBlocNotes")->trigger();
         QCOMPARE(m_form->notepad(), (QStringList{"Appeler Pôle emploi", "Envoyer CV"}));
         openModified();
+
+        // Alt+X asks; Annuler keeps the program running and writes nothing.
+        m_dialogs->answers << QMessageBox::Cancel;
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+        QTest::keyClick(m_form, Qt::Key_X, Qt::AltModifier);
+        QCOMPARE(m_dialogs->warnings.size(), 1);
+        QVERIFY(m_form->isVisible());
+        QCOMPARE(TextFile::read(path("Tavrin.ini")), (QStringList{"", "2", "0", "100", "0"}));
 
         QTemporaryDir elsewhere;
         QDir::setCurrent(elsewhere.path());
@@ -352,8 +321,7 @@ private Q_SLOTS:
         startForm();
         QVERIFY(action("actionOuvrirAuto")->isChecked());
         QCOMPARE(checked().first(), u"actionVille"_s);
-        QCOMPARE(m_form->findChild<QLabel *>("statusSelection")->text(),
-                 u"Sélection : ville (vide)"_s);
+        QCOMPARE(child<QLabel>(m_form, "statusSelection")->text(), u"Sélection : ville (vide)"_s);
         QVERIFY(action("actionSuivant")->isEnabled());
         QCOMPARE(m_form->fileName(), path("a.tvr"));
         // The town itself is not kept: only companies without a town are visited.

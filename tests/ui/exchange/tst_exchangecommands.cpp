@@ -1,13 +1,12 @@
-// The Fichier commands "I&mporter..." and "E&xporter..." in the main window:
-// their dialogs, messages, page and selection rules, the progress dialog.
+// The Fichier commands "I&mporter..." and "E&xporter..." in the main window.
 
 #include "exchange/timportprogress.h"
 #include "ui/mainwindowtesting.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QTest>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -16,20 +15,13 @@ const QString ImportFilter =
 const QString ExportFilter = "Fichier texte+tabulation (*.txt);;Fichier texte+point-virgule "
                              "(*.csv);;Fichier xml (*.xml)";
 
-QByteArray bytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestExchangeCommands : public QObject, MainWindowFixture {
     Q_OBJECT
 
 private:
-    QString hint() const {
-        return m_form->findChild<QLabel *>(QStringLiteral("statusHint"))->text();
-    }
+    QString hint() const { return child<QLabel>(m_form, "statusHint")->text(); }
 
 private Q_SLOTS:
     void cleanupTestCase() { leaveFolder(); }
@@ -42,8 +34,7 @@ private Q_SLOTS:
         TImportProgress::showAfterMs = 500;
     }
 
-    // From the operation page, with a postal-code selection: the companies
-    // are imported, the company page shows the first of all of them.
+    // From the operation page, in a selection: the first of all companies is shown.
     void importFromTheOperationPage() {
         open(3);
         m_form->selectByPostalCode();
@@ -58,9 +49,9 @@ private Q_SLOTS:
         QVERIFY(action("actionToutesSocietes")->isChecked());
         QVERIFY(!action("actionCodePostal")->isChecked());
         QCOMPARE(data().current(Kind::Company), 0);
-        QCOMPARE(hint(), QStringLiteral("2 sociétés importées"));
+        QCOMPARE(hint(), u"2 sociétés importées"_s);
         m_form->showLastRecord();
-        QCOMPARE(m_form->findChild<QLineEdit *>("editSociete")->text(), QStringLiteral("Martin"));
+        QCOMPARE(child<QLineEdit>(m_form, "editSociete")->text(), u"Martin"_s);
     }
 
     // With no data set, the import fills the unnamed one; Save asks a name.
@@ -68,12 +59,12 @@ private Q_SLOTS:
         writeLines(path("l.txt"), {"01/02/2024\tSeule"});
         m_dialogs->files << path("l.txt");
         m_form->importCompanies();
-        QCOMPARE(hint(), QStringLiteral("1 société importée"));
+        QCOMPARE(hint(), u"1 société importée"_s);
         m_dialogs->files << path("neuf.tvr");
         const int before = m_dialogs->fileDialogs;
         m_form->SaveItemClick();
         QCOMPARE(m_dialogs->fileDialogs, before + 1);
-        QVERIFY(bytes(path("neuf.tvr")).contains("Seule"));
+        QVERIFY(fileBytes(path("neuf.tvr")).contains("Seule"));
     }
 
     // A cancel, then a missing file: nothing changes.
@@ -102,36 +93,32 @@ private Q_SLOTS:
             progress->findChild<QPushButton *>("buttonAnnuler")->click();
         });
         m_form->importCompanies();
-        QCOMPARE(shown, QStringLiteral("Importer"));
+        QCOMPARE(shown, u"Importer"_s);
         QCOMPARE(data().count(Kind::Company), 2);
         QCOMPARE(data().list(Kind::Company).countTags(), 2);
         QVERIFY(!data().TestModif());
     }
 
     void exportEachType_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("written");
-        QTest::addColumn<QByteArray>("start");
-        QTest::newRow("txt") << "a" << 1 << "a.txt" << QByteArray("01/02/2024\tSociété 0 modif");
-        QTest::newRow("liste, type 2")
-            << "liste" << 2 << "liste.csv" << QByteArray("01/02/2024;Société 0 modif");
-        QTest::newRow("xml") << "x" << 3 << "x.xml" << QByteArray("<?xml version=\"1.0\" ?>\r\n");
+        columns<QString, int, QString, QString>("typed", "type", "written", "start");
+        row("txt", u"a"_s, 1, u"a.txt"_s, u"01/02/2024\tSociété 0 modif"_s);
+        row("liste, type 2", u"liste"_s, 2, u"liste.csv"_s, u"01/02/2024;Société 0 modif"_s);
+        row("xml", u"x"_s, 3, u"x.xml"_s, u"<?xml version=\"1.0\" ?>\r\n"_s);
     }
     void exportEachType() {
         QFETCH(QString, typed);
         QFETCH(int, type);
         QFETCH(QString, written);
-        QFETCH(QByteArray, start);
+        QFETCH(QString, start);
         open(2);
         // The card is written back first.
-        QTest::keyClicks(m_form->findChild<QLineEdit *>("editSociete"), " modif");
+        QTest::keyClicks(child<QLineEdit>(m_form, "editSociete"), " modif");
         m_dialogs->files << path(typed);
         m_dialogs->types << type;
         m_form->exportCompanies();
         QCOMPARE(m_dialogs->filters.last(), ExportFilter);
-        QCOMPARE(m_dialogs->suggestions.last(), QStringLiteral("Export.txt"));
-        QVERIFY(bytes(path(written)).startsWith(QString::fromUtf8(start).toLatin1()));
+        QCOMPARE(m_dialogs->suggestions.last(), u"Export.txt"_s);
+        QVERIFY(fileBytes(path(written)).startsWith(start.toLatin1()));
     }
 };
 

@@ -10,14 +10,15 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTableView>
-#include <QTest>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 QLineEdit *input(QDialog *dialog) {
-    return dialog->findChild<QLineEdit *>("editRecherche");
+    return child<QLineEdit>(dialog, "editRecherche");
 }
 
 // A script that types text into a search dialog and presses Enter.
@@ -26,16 +27,6 @@ std::function<void(QDialog *)> typing(const QString &text) {
         QTest::keyClicks(input(dialog), text);
         QTest::keyClick(input(dialog), Qt::Key_Return);
     };
-}
-
-QPoint cellCentre(QTableView *grid, int row, int column) {
-    return grid->visualRect(grid->model()->index(row, column)).center();
-}
-
-void doubleClick(QTableView *grid, int row) {
-    const QPoint at = cellCentre(grid, row, 3);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
 }
 
 } // namespace
@@ -55,39 +46,33 @@ private Q_SLOTS:
     void cleanup() { f.stop(); }
 
     void searchDialogKeys_data() {
-        QTest::addColumn<bool>("digitsOnly");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("text");
         // Typed, then Backspace, then Ctrl+V with "x9" on the clipboard.
-        QTest::newRow("all keys") << false << "Dup 1a"
-                                  << "Dup 1x9";
-        QTest::newRow("digits only") << true << "01 a2-3"
-                                     << "012";
+        columns<bool, QString, QString>("digitsOnly", "typed", "text");
+        row("all keys", false, u"Dup 1a"_s, u"Dup 1x9"_s);
+        row("digits only", true, u"01 a2-3"_s, u"012"_s);
     }
     void searchDialogKeys() {
         QFETCH(bool, digitsOnly);
         QFETCH(QString, typed);
         QFETCH(QString, text);
         QApplication::clipboard()->setText("x9");
-        std::unique_ptr<SearchDialog> dialog;
-        if (digitsOnly)
-            dialog = std::make_unique<TRTel>();
-        else
-            dialog = std::make_unique<TRNom>();
+        const std::unique_ptr<SearchDialog> dialog(
+            digitsOnly ? static_cast<SearchDialog *>(new TRTel) : new TRNom);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-        QVERIFY(input(dialog.get())->hasFocus());
-        QTest::keyClicks(input(dialog.get()), typed);
-        QTest::keyClick(input(dialog.get()), Qt::Key_Backspace);
-        QTest::keyClick(input(dialog.get()), Qt::Key_V, Qt::ControlModifier);
-        QTest::keyClick(input(dialog.get()), Qt::Key_Return);
+        QLineEdit *field = input(dialog.get());
+        QVERIFY(field->hasFocus());
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Return);
         QVERIFY(dialog->isHidden());
         QCOMPARE(dialog->Result(), text);
 
         dialog->show(); // empty again, and Escape cancels
-        QCOMPARE(input(dialog.get())->text(), QString());
-        QTest::keyClicks(input(dialog.get()), "1");
-        QTest::keyClick(input(dialog.get()), Qt::Key_Escape);
+        QCOMPARE(field->text(), QString());
+        QTest::keyClicks(field, "1");
+        QTest::keyClick(field, Qt::Key_Escape);
         QVERIFY(dialog->isHidden());
         QCOMPARE(dialog->Result(), QString());
     }
@@ -97,11 +82,10 @@ private Q_SLOTS:
         f.fiche->Operations();
         f.dialogs->scripts << typing("dup");
         f.fiche->RechNom();
-        QCOMPARE(f.dialogs->titles.last(), QStringLiteral("Recherche par nom"));
+        QCOMPARE(f.dialogs->titles.last(), u"Recherche par nom"_s);
         QCOMPARE(f.fiche->dataSet().current(Kind::Company), 0);
-        QCOMPARE(f.edit("editSociete")->text(), QStringLiteral("Dupont SA"));
-        QCOMPARE(f.fiche->findChild<QStackedWidget *>("pages")->currentIndex(),
-                 int(Kind::Operation));
+        QCOMPARE(f.edit("editSociete")->text(), u"Dupont SA"_s);
+        QCOMPARE(f.field<QStackedWidget>("pages")->currentIndex(), int(Kind::Operation));
 
         f.dialogs->scripts << typing("zz");
         f.fiche->RechResume();
@@ -114,12 +98,12 @@ private Q_SLOTS:
     void sortDialog() {
         TTri dialog;
         dialog.show();
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Trier"));
-        QVERIFY(dialog.findChild<QRadioButton *>("radio0")->isChecked());
+        QCOMPARE(dialog.windowTitle(), u"Trier"_s);
+        QVERIFY(child<QRadioButton>(&dialog, "radio0")->isChecked());
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QCOMPARE(dialog.Result(), -1);
         dialog.show();
-        dialog.findChild<QRadioButton *>("radio3")->click();
+        child<QRadioButton>(&dialog, "radio3")->click();
         press(&dialog, "buttonOk");
         QCOMPARE(dialog.Result(), 3);
     }
@@ -137,31 +121,29 @@ private Q_SLOTS:
         f.fiche->Trier();
         // Alpha, Durand, Zebre: block 0 is now Alpha.
         QCOMPARE(f.fiche->dataSet().current(Kind::Company), 0);
-        QCOMPARE(name->text(), QStringLiteral("Alpha"));
-        QCOMPARE(list.at(2 * 15 + 3), QStringLiteral("Zebre"));
+        QCOMPARE(name->text(), u"Alpha"_s);
+        QCOMPARE(list.at(2 * 15 + 3), u"Zebre"_s);
     }
 
     void listWindowLayout_data() {
-        QTest::addColumn<int>("records");
-        QTest::addColumn<int>("rows");
-        QTest::newRow("empty") << 0 << 19;
-        QTest::newRow("20") << 20 << 20;
-        QTest::newRow("42") << 42 << 42;
+        columns<int, int>("records", "rows");
+        row("empty", 0, 19);
+        row("20", 20, 20);
+        row("42", 42, 42);
     }
     void listWindowLayout() {
         QFETCH(int, records);
         QFETCH(int, rows);
-        BlocList list(5);
-        list.setLines(companies(records));
+        const BlocList list = listOf(5, companies(records)); // the window reads it in place
         TFListe window;
         window.Init(list);
         window.show();
-        QCOMPARE(window.windowTitle(), QStringLiteral("Liste des sociétés"));
+        QCOMPARE(window.windowTitle(), u"Liste des sociétés"_s);
         QTableView *grid = window.grid();
         QCOMPARE(grid->model()->rowCount(), rows);
         if (records > 0)
             QCOMPARE(grid->model()->index(records - 1, 3).data().toString(),
-                     QStringLiteral("Société %1").arg(records - 1));
+                     u"Société %1"_s.arg(records - 1));
         QCOMPARE(grid->model()->index(records, 3).data(), QVariant());
         QVERIFY(grid->isColumnHidden(0));
         QCOMPARE(grid->verticalHeader()->width(), 40); // the running numbers
@@ -169,14 +151,13 @@ private Q_SLOTS:
     }
 
     void listWindowLastRowOpensTheNumberShown_data() {
-        QTest::addColumn<int>("records");
-        QTest::newRow("200") << 200;
-        QTest::newRow("20 000") << 20000;
+        columns<int>("records");
+        row("200", 200);
+        row("20 000", 20000);
     }
     void listWindowLastRowOpensTheNumberShown() {
         QFETCH(int, records);
-        BlocList list(5);
-        list.setLines(companies(records));
+        const BlocList list = listOf(5, companies(records)); // the window reads it in place
         TFListe window;
         window.Init(list);
         window.show();
@@ -202,51 +183,38 @@ private Q_SLOTS:
         const int margin = numbers->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, numbers);
         QVERIFY(QFontMetrics(bold).horizontalAdvance(number) + 2 * margin <= numbers->width());
 
-        const QPoint at(rows->width() / 2, y);
-        QTest::mouseClick(rows, Qt::LeftButton, {}, at);
-        QTest::mouseDClick(rows, Qt::LeftButton, {}, at);
+        doubleClick(rows, QPoint(rows->width() / 2, y));
         QVERIFY(window.isHidden());
         QCOMPARE(window.Result() + 1, number.toInt()); // companies(n) lists blocks in order
     }
 
+    // A double-click (key 0) or Enter chooses the row's block, Escape nothing.
     void listWindowChoices_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("block");
-        QTest::newRow("row of block 7") << 0 << 7;
-        QTest::newRow("below the last row") << 5 << -1;
-        QTest::newRow("tag not decimal") << 2 << -1;
+        columns<int, int, int>("row", "key", "block");
+        row("row of block 7", 0, 0, 7);
+        row("below the last row", 5, 0, -1);
+        row("tag not decimal", 2, 0, -1);
+        row("Enter", 1, int(Qt::Key_Return), 0);
+        row("Escape", 1, int(Qt::Key_Escape), -1);
     }
     void listWindowChoices() {
         QFETCH(int, row);
-        QFETCH(int, block);
-        BlocList list(4);
-        list.setLines(operationBlock(7, "10008", "Salon", "A") +
-                      operationBlock(0, "10001", "Salon", "B") +
-                      QStringList{"<BLOC00x1>", "10002", "</BLOC00x1>"});
+        QFETCH(int, key);
+        const BlocList list = listOf(4, operationBlock(7, "10008", "Salon", "A") +
+                                            operationBlock(0, "10001", "Salon", "B") +
+                                            QStringList{"<BLOC00x1>", "10002", "</BLOC00x1>"});
         TFListe2 window;
         window.Init(list);
         window.show();
-        doubleClick(window.grid(), row);
+        if (key) {
+            window.grid()->setFocus();
+            window.grid()->selectRow(row);
+            QTest::keyClick(window.grid(), Qt::Key(key));
+        } else {
+            doubleClick(window.grid(), row, 3);
+        }
         QVERIFY(window.isHidden());
-        QCOMPARE(window.Result(), block);
-    }
-
-    void listWindowKeys() {
-        BlocList list(4);
-        list.setLines(operationBlock(7, "10008", "Salon", "A") +
-                      operationBlock(3, "10004", "Salon", "B"));
-        TFListe2 window;
-        window.Init(list);
-        window.show();
-        window.grid()->setFocus();
-        window.grid()->selectRow(1);
-        QTest::keyClick(window.grid(), Qt::Key_Escape);
-        QCOMPARE(window.Result(), -1);
-        window.show();
-        window.grid()->selectRow(1);
-        QTest::keyClick(window.grid(), Qt::Key_Return);
-        QVERIFY(window.isHidden());
-        QCOMPARE(window.Result(), 3);
+        QTEST(window.Result(), "block");
     }
 
     void f2ListsThePageShownAndJumps() {
@@ -255,7 +223,7 @@ private Q_SLOTS:
                            dayActionBlock(1, "10002", "02/02/2024", "10002", "N")));
         f.fiche->Journees();
         f.dialogs->scripts <<
-            [](QDialog *d) { doubleClick(static_cast<ListWindow *>(d)->grid(), 1); };
+            [](QDialog *d) { doubleClick(static_cast<ListWindow *>(d)->grid(), 1, 3); };
         QTest::keyClick(f.edit("editAction"), Qt::Key_F2);
         QCOMPARE(f.dialogs->titles, QStringList{"Liste des rendez-vous"});
         QCOMPARE(f.fiche->dataSet().current(Kind::DayAction), 1);
@@ -263,7 +231,7 @@ private Q_SLOTS:
         f.fiche->Societes(); // Fermer: nothing changes
         f.dialogs->scripts << [](QDialog *d) { press(d, "buttonFermer"); };
         QTest::keyClick(f.edit("editSociete"), Qt::Key_F2);
-        QCOMPARE(f.dialogs->titles.last(), QStringLiteral("Liste des sociétés"));
+        QCOMPARE(f.dialogs->titles.last(), u"Liste des sociétés"_s);
         QCOMPARE(f.fiche->dataSet().current(Kind::Company), 0);
     }
 };

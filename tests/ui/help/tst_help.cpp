@@ -1,14 +1,9 @@
-// The help: its pages load and link to pages that exist, it quotes only the
-// commands the menus really show, and F1 and the "Aide" menu open the right page.
+// The help: its pages, links and quoted commands; F1 and the "Aide" menu.
 
 #include "help/helpbook.h"
 #include "help/helpwindow.h"
 #include "ui/mainwindowtesting.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,8 +11,6 @@
 #include <QSet>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <QToolBar>
@@ -25,9 +18,11 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString ToolBar = QStringLiteral("Barre d'outils");
+const QString ToolBar = u"Barre d'outils"_s;
 
 QString plain(const QString &html) {
     return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
@@ -50,7 +45,7 @@ void collect(const QList<QAction *> &actions, const QString &path, QSet<QString>
         if (action->isSeparator() || !action->isVisible())
             continue;
         for (const QString &name : shown(action->text())) {
-            const QString entry = path.isEmpty() ? name : path + QStringLiteral(" > ") + name;
+            const QString entry = path.isEmpty() ? name : path + u" > "_s + name;
             paths << entry;
             if (action->menu())
                 collect(action->menu()->actions(), entry, paths);
@@ -61,16 +56,15 @@ void collect(const QList<QAction *> &actions, const QString &path, QSet<QString>
 // Every quote of a command in the pages: "Fichier > Ouvrir..." for a menu entry,
 // "Barre d'outils > Ouvrir" for a tool button.
 QList<std::pair<QString, QString>> quotedCommands() {
-    static const QRegularExpression quote(QStringLiteral("<span class=\"(cmd|btn)\">(.*?)</span>"),
+    static const QRegularExpression quote(u"<span class=\"(cmd|btn)\">(.*?)</span>"_s,
                                           QRegularExpression::DotMatchesEverythingOption);
     QList<std::pair<QString, QString>> quotes;
     for (const QString &page : HelpBook::instance().pages()) {
         for (auto it = quote.globalMatch(HelpBook::html(page)); it.hasNext();) {
             const QRegularExpressionMatch m = it.next();
             const QString text = plain(m.captured(2));
-            quotes.append({page, m.captured(1) == QLatin1String("btn")
-                                     ? ToolBar + QStringLiteral(" > ") + text
-                                     : text});
+            quotes.append(
+                {page, m.captured(1) == QLatin1String("btn") ? ToolBar + u" > "_s + text : text});
         }
     }
     return quotes;
@@ -100,7 +94,7 @@ private Q_SLOTS:
         QSet<QString> listed{book.pages().first()};
         for (const HelpBook::Entry &entry : book.contents())
             listed << entry.page;
-        auto *browser = help()->findChild<QTextBrowser *>(QStringLiteral("helpBrowser"));
+        auto *browser = child<QTextBrowser>(help(), "helpBrowser");
         for (const QString &page : book.pages()) {
             help()->showPage(page);
             QVERIFY2(!browser->documentTitle().isEmpty(), qPrintable(page));
@@ -113,7 +107,7 @@ private Q_SLOTS:
     }
 
     void everyLinkResolves() {
-        static const QRegularExpression link(QStringLiteral("href=\"([^\"]*)\""));
+        static const QRegularExpression link(u"href=\"([^\"]*)\""_s);
         const QStringList pages = HelpBook::instance().pages();
         for (const QString &page : pages) {
             for (auto it = link.globalMatch(HelpBook::html(page)); it.hasNext();) {
@@ -124,7 +118,7 @@ private Q_SLOTS:
                 QVERIFY2(pages.contains(file.isEmpty() ? page : file), qPrintable(where));
                 if (!anchor.isEmpty())
                     QVERIFY2(HelpBook::html(file.isEmpty() ? page : file)
-                                 .contains(QStringLiteral("name=\"%1\"").arg(anchor)),
+                                 .contains(u"name=\"%1\""_s.arg(anchor)),
                              qPrintable(where));
             }
         }
@@ -133,8 +127,7 @@ private Q_SLOTS:
     void everyQuotedCommandIsShown() {
         QSet<QString> shownCommands;
         collect(m_form->menuBar()->actions(), {}, shownCommands);
-        collect(m_form->findChild<QToolBar *>(QStringLiteral("toolBar"))->actions(), ToolBar,
-                shownCommands);
+        collect(child<QToolBar>(m_form, "toolBar")->actions(), ToolBar, shownCommands);
         const auto quotes = quotedCommands();
         QVERIFY(quotes.size() > 100);
         for (const auto &[page, command] : quotes)
@@ -142,14 +135,11 @@ private Q_SLOTS:
     }
 
     void f1OpensThePageOfTheOpenMenu_data() {
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("page");
-        // clang-format off
-        QTest::newRow("Fichier") << "menuFichier" << "menu-fichier.html";
-        QTest::newRow("Base") << "menuBase" << "menu-base.html";
-        QTest::newRow("Outils") << "menuOutils" << "menu-outils.html";
-        QTest::newRow("Aide") << "menuAide" << "aide.html";
-        // clang-format on
+        columns<QString, QString>("menu", "page");
+        row("Fichier", u"menuFichier"_s, u"menu-fichier.html"_s);
+        row("Base", u"menuBase"_s, u"menu-base.html"_s);
+        row("Outils", u"menuOutils"_s, u"menu-outils.html"_s);
+        row("Aide", u"menuAide"_s, u"aide.html"_s);
     }
     void f1OpensThePageOfTheOpenMenu() {
         QFETCH(QString, menu);
@@ -166,19 +156,15 @@ private Q_SLOTS:
     }
 
     void f1WithoutAMenuOpensThePageOfTheCard_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("page");
-        QTest::newRow("sociétés") << int(Kind::Company) << "societes.html";
-        QTest::newRow("opérations") << int(Kind::Operation) << "operations.html";
-        QTest::newRow("journée") << int(Kind::DayAction) << "journee.html";
+        columns<int, QString>("kind", "page");
+        row("sociétés", int(Kind::Company), u"societes.html"_s);
+        row("opérations", int(Kind::Operation), u"operations.html"_s);
+        row("journée", int(Kind::DayAction), u"journee.html"_s);
     }
     void f1WithoutAMenuOpensThePageOfTheCard() {
         QFETCH(int, kind);
         QFETCH(QString, page);
-        using Show = void (TMainForm::*)();
-        const Show show[] = {&TMainForm::showCompanies, &TMainForm::showOperations,
-                             &TMainForm::showDayActions};
-        (m_form->*show[kind])();
+        showPage(kind);
         QTest::keyClick(m_form->fiche(), Qt::Key_F1);
         QCOMPARE(help()->currentPage(), page);
     }
@@ -186,14 +172,10 @@ private Q_SLOTS:
     // F1 in a dialog opens its page, and the help obeys the mouse while the
     // dialog runs modally.
     void f1InADialogOpensItsPage_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("page");
-        QTest::newRow("profil") << "actionVousDecrire"
-                                << "profil.html";
-        QTest::newRow("traitement de texte") << "actionTraitementTexte"
-                                             << "texte.html";
-        QTest::newRow("recherche") << "actionRechercheSociete"
-                                   << "recherche.html";
+        columns<QString, QString>("command", "page");
+        row("profil", u"actionVousDecrire"_s, u"profil.html"_s);
+        row("traitement de texte", u"actionTraitementTexte"_s, u"texte.html"_s);
+        row("recherche", u"actionRechercheSociete"_s, u"recherche.html"_s);
     }
     void f1InADialogOpensItsPage() {
         QFETCH(QString, command);
@@ -210,7 +192,7 @@ private Q_SLOTS:
             QTest::keyClick(caret, Qt::Key_F1);
             shown = help()->currentPage();
             QVERIFY(QTest::qWaitForWindowExposed(help()));
-            auto *contents = help()->findChild<QListWidget *>(QStringLiteral("helpContents"));
+            auto *contents = child<QListWidget>(help(), "helpContents");
             const QPoint at = contents->visualItemRect(contents->item(0)).center();
             QTest::mouseClick(help()->windowHandle(), Qt::LeftButton, {},
                               contents->viewport()->mapTo(help(), at));
@@ -222,23 +204,21 @@ private Q_SLOTS:
     }
 
     void helpMenuEntries_data() {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<int>("tab"); // -1: either
-        QTest::addColumn<QString>("page");
-        QTest::newRow("Index") << "actionIndex" << 0 << "index.html";
-        QTest::newRow("Rechercher") << "actionRechercher" << 1 << "journee.html";
-        QTest::newRow("Utiliser l'aide") << "actionUtiliserAide" << -1 << "aide.html";
+        columns<QString, int, QString>("action", "tab", "page"); // tab -1: either
+        row("Index", u"actionIndex"_s, 0, u"index.html"_s);
+        row("Rechercher", u"actionRechercher"_s, 1, u"journee.html"_s);
+        row("Utiliser l'aide", u"actionUtiliserAide"_s, -1, u"aide.html"_s);
     }
     void helpMenuEntries() {
         QFETCH(QString, action);
         QFETCH(int, tab);
         QFETCH(QString, page);
         // Left on another page and tab, with a keyword typed.
-        help()->showPage(QStringLiteral("journee.html"));
-        auto *tabs = help()->findChild<QTabWidget *>(QStringLiteral("helpTabs"));
+        help()->showPage(u"journee.html"_s);
+        auto *tabs = child<QTabWidget>(help(), "helpTabs");
         tabs->setCurrentIndex(tab == 0 ? 1 : 0);
-        auto *keyword = help()->findChild<QLineEdit *>(QStringLiteral("helpKeyword"));
-        keyword->setText(QStringLiteral("zzz"));
+        auto *keyword = child<QLineEdit>(help(), "helpKeyword");
+        keyword->setText(u"zzz"_s);
 
         m_form->action(action.toLatin1().constData())->trigger();
         QVERIFY(help()->isVisible());
@@ -247,21 +227,18 @@ private Q_SLOTS:
         QCOMPARE(help()->currentPage(), page);
         if (action == QLatin1String("actionRechercher")) {
             QVERIFY(keyword->text().isEmpty());
-            QCOMPARE(help()->findChild<QListWidget *>(QStringLiteral("helpKeywords"))->count(),
+            QCOMPARE(child<QListWidget>(help(), "helpKeywords")->count(),
                      HelpBook::instance().keywords().size());
         }
     }
 
     void keywordSearch_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("page");
+        columns<QString, QString>("typed", "page");
         // "choisir une société" comes first in the alphabet, "société" begins with it.
-        // clang-format off
-        QTest::newRow("accents and case ignored, beginning first") << "SOCIETE" << "societes.html";
-        QTest::newRow("inside a keyword") << "APE" << "utilitaires.html";
-        QTest::newRow("a file name") << "tavrin.moi" << "fichiers.html";
-        QTest::newRow("nothing found: the page stays") << "zzz" << "index.html";
-        // clang-format on
+        row("accents and case ignored, beginning first", u"SOCIETE"_s, u"societes.html"_s);
+        row("inside a keyword", u"APE"_s, u"utilitaires.html"_s);
+        row("a file name", u"tavrin.moi"_s, u"fichiers.html"_s);
+        row("nothing found: the page stays", u"zzz"_s, u"index.html"_s);
     }
     void keywordSearch() {
         QFETCH(QString, typed);
@@ -269,10 +246,10 @@ private Q_SLOTS:
         // From the contents, a click on the index tab gives the caret to the keyword.
         m_form->showHelpContents();
         QVERIFY(QTest::qWaitForWindowActive(help()));
-        QTabBar *tabs = help()->findChild<QTabWidget *>(QStringLiteral("helpTabs"))->tabBar();
+        QTabBar *tabs = child<QTabWidget>(help(), "helpTabs")->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
         QWidget *keyword = QApplication::focusWidget();
-        QCOMPARE(keyword, help()->findChild<QLineEdit *>(QStringLiteral("helpKeyword")));
+        QCOMPARE(keyword, child<QLineEdit>(help(), "helpKeyword"));
         QTest::keyClicks(keyword, typed);
         QTest::keyClick(keyword, Qt::Key_Return);
         QCOMPARE(help()->currentPage(), page);

@@ -1,18 +1,16 @@
-// The interview window and its identity window: starting, answering,
-// ending, the summary, and the scripts that cannot start a dialogue.
+// The interview window and its identity window.
 
 #include "interview/tdial.h"
 #include "interview/tfnouveau.h"
 #include "ui/store/cardtesting.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStackedWidget>
-#include <QTest>
 #include <QToolButton>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -27,13 +25,6 @@ const QStringList ScriptLines{"Mme Bertin",
                               "motivé",
                               "\\*",
                               "bof"};
-
-template <class T> T *child(QWidget *w, const char *name) {
-    auto *c = w->findChild<T *>(QLatin1String(name));
-    if (!c)
-        qFatal("no %s", name);
-    return c;
-}
 
 // Fills the identity window and presses OK.
 std::function<void(QDialog *)> candidate(const QString &name, const QString &firstName = {}) {
@@ -78,39 +69,35 @@ private Q_SLOTS:
     }
 
     void noScriptNoDialogue_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("missing") << QStringList();
-        QTest::newRow("a folder of that name") << QStringList{"/"};
+        columns<bool>("folder");
+        row("missing", false);
+        row("a folder of that name", true);
     }
     void noScriptNoDialogue() {
-        QFETCH(QStringList, lines);
-        if (lines == QStringList{"/"})
-            QVERIFY(QDir(f.dir.path()).mkdir("Recrut.scp"));
-        else if (!lines.isEmpty())
-            writeLines(f.path("Recrut.scp"), lines);
+        QFETCH(bool, folder);
+        QVERIFY(!folder || QDir(f.dir.path()).mkdir("Recrut.scp"));
         show();
         child<QToolButton>(m_dial, "buttonNouveau")->click();
-        QCOMPARE(f.dialogs->messages, QStringList(2, QStringLiteral("Aucun script n'est chargé")));
+        QCOMPARE(f.dialogs->messages, QStringList(2, u"Aucun script n'est chargé"_s));
         QVERIFY(f.dialogs->titles.isEmpty());
         QVERIFY(memo("memoReponse")->isReadOnly());
     }
 
     void answeringUpToTheClose() {
         writeLines(f.path("Recrut.scp"), ScriptLines);
-        f.dialogs->scripts << candidate(QStringLiteral(" Dupont "), QStringLiteral("Jean"));
+        f.dialogs->scripts << candidate(u" Dupont "_s, u"Jean"_s);
         show();
-        QCOMPARE(m_dial->windowTitle(), QStringLiteral("Dupont Jean"));
-        QCOMPARE(child<QGroupBox>(m_dial, "boxRecruteur")->title(), QStringLiteral("Mme Bertin"));
-        QCOMPARE(memo("memoRecruteur")->toPlainText(),
-                 QStringLiteral("Bonjour Mademoiselle, asseyez-vous."));
+        QCOMPARE(m_dial->windowTitle(), u"Dupont Jean"_s);
+        QCOMPARE(child<QGroupBox>(m_dial, "boxRecruteur")->title(), u"Mme Bertin"_s);
+        QCOMPARE(memo("memoRecruteur")->toPlainText(), u"Bonjour Mademoiselle, asseyez-vous."_s);
         QVERIFY(!memo("memoReponse")->isReadOnly());
         QCOMPARE(m_dial->focusWidget(), memo("memoReponse"));
 
-        answer(QStringLiteral("Mon salaire ?"));
-        QCOMPARE(memo("memoDit")->toPlainText(), QStringLiteral("Mon salaire ?"));
+        answer(u"Mon salaire ?"_s);
+        QCOMPARE(memo("memoDit")->toPlainText(), u"Mon salaire ?"_s);
         QCOMPARE(memo("memoReponse")->toPlainText(), QString()); // Enter made no new line
         QCOMPARE(memo("memoRecruteur")->toPlainText(),
-                 QStringLiteral("Quelles sont vos prétentions de salaire ?"));
+                 u"Quelles sont vos prétentions de salaire ?"_s);
         // Clicking the recruiter's line goes back to the answer box.
         memo("memoDit")->setFocus();
         QTest::mouseClick(memo("memoRecruteur")->viewport(), Qt::LeftButton);
@@ -118,113 +105,89 @@ private Q_SLOTS:
 
         // Turn limit 15: the 16th answer brings the closing line and the summary.
         for (int k = 2; k <= 16; ++k)
-            answer(QStringLiteral("Je suis motivé"));
+            answer(u"Je suis motivé"_s);
         QVERIFY(memo("memoReponse")->isReadOnly());
-        QCOMPARE(memo("memoRecruteur")->toPlainText(), QStringLiteral("Au revoir."));
+        QCOMPARE(memo("memoRecruteur")->toPlainText(), u"Au revoir."_s);
         QCOMPARE(transcript().mid(transcript().size() - 4),
                  (QStringList{"", "Votre score", "Vous aavez réalisé 250 points",
                               "Longueur moyenne d'une réponse : 3 mots"}));
-        answer(QStringLiteral("encore"));
+        answer(u"encore"_s);
         QCOMPARE(m_dial->dialogue().answers(), 16);
         QVERIFY(!child<QToolButton>(m_dial, "buttonRecapitulatif")->isEnabled());
     }
 
-    void endingAndNewDialogue() {
+    // Terminer gives the summary, saved with a note of the user's own; a
+    // cancelled identity window then leaves the dialogue as it was.
+    void endingSavingAndNewDialogue() {
         writeLines(f.path("Recrut.scp"), ScriptLines);
-        f.dialogs->scripts << candidate(QStringLiteral("Dupont"));
+        f.dialogs->scripts << candidate(u"Dupont"_s);
         show();
         auto *summary = child<QToolButton>(m_dial, "buttonRecapitulatif");
         auto *pages = child<QStackedWidget>(m_dial, "pages");
-        answer(QStringLiteral("bof"));
-        child<QToolButton>(m_dial, "buttonTerminer")->click();
+        answer(u"bof"_s);
+        QTest::mouseClick(child<QToolButton>(m_dial, "buttonTerminer"), Qt::LeftButton);
         QVERIFY(memo("memoReponse")->isReadOnly());
-        QVERIFY(summary->isEnabled());
-        QCOMPARE(transcript().mid(transcript().size() - 3),
-                 (QStringList{"Votre score", "Vous avez réalisé 85 points",
-                              "Longueur moyenne d'une réponse : 1 mots"}));
-        summary->click();
+        QTest::mouseClick(summary, Qt::LeftButton);
         QCOMPARE(pages->currentIndex(), 1);
+        QPlainTextEdit *page = memo("memoRecapitulatif");
+        QTest::keyClick(page, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(page, Qt::Key_Return);
+        QTest::keyClicks(page, u"Relancer le 12"_s);
+        f.dialogs->files << f.path("entretien");
+        QTest::mouseClick(child<QPushButton>(m_dial, "buttonEnregistrer"), Qt::LeftButton);
+        QCOMPARE(f.dialogs->filters.last(), u"Fichiers texte (*.txt)"_s);
+        const QByteArray bytes = fileBytes(f.path("entretien.txt"));
+        QVERIFY(bytes.startsWith("Dupont \r\n"));
+        QVERIFY(bytes.endsWith("Longueur moyenne d'une r\xe9ponse : 1 mots\r\n"
+                               "Relancer le 12\r\n"));
+        QCOMPARE(bytes.count("\r\n"), transcript().size());
+        QCOMPARE(bytes.count('\n'), transcript().size());
 
-        // A cancelled identity window leaves the dialogue as it was.
         const QStringList before = transcript();
         child<QToolButton>(m_dial, "buttonNouveau")->click();
         QCOMPARE(transcript(), before);
         QCOMPARE(m_dial->dialogue().score(), 85);
         QVERIFY(!summary->isEnabled());
 
-        f.dialogs->scripts << candidate(QStringLiteral("Martin"));
+        f.dialogs->scripts << candidate(u"Martin"_s);
         child<QToolButton>(m_dial, "buttonNouveau")->click();
         QCOMPARE(pages->currentIndex(), 0);
-        QCOMPARE(transcript().first(), QStringLiteral("Martin "));
+        QCOMPARE(transcript().first(), u"Martin "_s);
         QVERIFY(!memo("memoReponse")->isReadOnly());
     }
 
-    void transcriptSavedAsATextFile() {
-        writeLines(f.path("Recrut.scp"), ScriptLines);
-        f.dialogs->scripts << candidate(QStringLiteral("Dupont"));
-        show();
-        answer(QStringLiteral("bof"));
-        QTest::mouseClick(child<QToolButton>(m_dial, "buttonTerminer"), Qt::LeftButton);
-        QTest::mouseClick(child<QToolButton>(m_dial, "buttonRecapitulatif"), Qt::LeftButton);
-        // A note of the user's own at the end of the page goes with it.
-        QPlainTextEdit *page = memo("memoRecapitulatif");
-        QTest::keyClick(page, Qt::Key_End, Qt::ControlModifier);
-        QTest::keyClick(page, Qt::Key_Return);
-        QTest::keyClicks(page, QStringLiteral("Relancer le 12"));
-        f.dialogs->files << f.path("entretien");
-        QTest::mouseClick(child<QPushButton>(m_dial, "buttonEnregistrer"), Qt::LeftButton);
-        QCOMPARE(f.dialogs->filters.last(), QStringLiteral("Fichiers texte (*.txt)"));
-
-        QFile file(f.path("entretien.txt"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        QVERIFY(bytes.startsWith("Dupont \r\n"));
-        QVERIFY(bytes.endsWith("Longueur moyenne d'une r\xe9ponse : 1 mots\r\n"
-                               "Relancer le 12\r\n"));
-        QCOMPARE(bytes.count("\r\n"), transcript().size());
-        QCOMPARE(bytes.count('\n'), transcript().size());
-    }
-
     void identityWindow_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<QStringList>("messages");
-        const QStringList missing{QStringLiteral("Il manque le nom")};
-        QTest::newRow("Enter") << "  Dupont " << int(Qt::Key_Return) << true << QStringList();
-        QTest::newRow("spaces") << "   " << int(Qt::Key_Return) << false << missing;
-        QTest::newRow("Escape") << "Dupont" << int(Qt::Key_Escape) << false << QStringList();
+        columns<QString, int, bool, QStringList>("name", "key", "accepted", "messages");
+        row("Enter", u"  Dupont "_s, int(Qt::Key_Return), true, QStringList());
+        row("spaces", u"   "_s, int(Qt::Key_Return), false, QStringList{u"Il manque le nom"_s});
+        row("Escape", u"Dupont"_s, int(Qt::Key_Escape), false, QStringList());
     }
     void identityWindow() {
         QFETCH(QString, name);
         QFETCH(int, key);
         QFETCH(bool, accepted);
-        QFETCH(QStringList, messages);
         TFNouveau window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         auto *title = child<QComboBox>(&window, "comboTitre");
-        QCOMPARE(title->currentText(), QStringLiteral("Monsieur"));
+        QCOMPARE(title->currentText(), u"Monsieur"_s);
         QVERIFY(child<QLineEdit>(&window, "editNom")->hasFocus());
         title->setCurrentIndex(1);
         QTest::keyClicks(child<QLineEdit>(&window, "editNom"), name);
-        QTest::keyClicks(child<QLineEdit>(&window, "editPrenom"), QStringLiteral(" Jean "));
+        QTest::keyClicks(child<QLineEdit>(&window, "editPrenom"), u" Jean "_s);
         QTest::keyClick(title, Qt::Key(key));
-        QCOMPARE(f.dialogs->messages, messages);
+        QTEST(f.dialogs->messages, "messages");
         // A missing name keeps the window open.
         QCOMPARE(window.isVisible(), !accepted && key != Qt::Key_Escape);
-        QString n = QStringLiteral("x"), first = QStringLiteral("avant"),
-                t = QStringLiteral("avant");
+        QString n = u"x"_s, first = u"avant"_s, t = u"avant"_s;
         window.Result(n, first, t);
-        if (accepted)
-            QCOMPARE((QStringList{n, first, t}), (QStringList{"Dupont", "Jean", "Mademe"}));
-        else
-            QCOMPARE((QStringList{n, first, t}), (QStringList{"", "avant", "avant"}));
+        QCOMPARE((QStringList{n, first, t}), (accepted ? QStringList{"Dupont", "Jean", "Mademe"}
+                                                       : QStringList{"", "avant", "avant"}));
 
         // Shown again: "Monsieur" once more.
         window.hide();
         window.show();
-        QCOMPARE(title->currentText(), QStringLiteral("Monsieur"));
+        QCOMPARE(title->currentText(), u"Monsieur"_s);
     }
 };
 

@@ -1,23 +1,17 @@
-// The printing commands of the main window: where they stand and when they
-// are on, the page setup dialog, the envelope box, the print dialog's range,
-// the PDF file asked for when no printer is installed, and the previews.
+// The printing commands of the main window; without a printer, a PDF file is asked.
 
 #include "print/printersurface.h"
 #include "ui/mainwindowtesting.h"
 #include "ui/pdfreading.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QRadioButton>
-#include <QTest>
+
+using namespace Qt::StringLiterals;
 
 class TestPrintWindows : public QObject, MainWindowFixture {
     Q_OBJECT
 
-    static QByteArray head(const QString &file, qint64 size = 5) {
-        QFile f(file);
-        return !f.open(QIODevice::ReadOnly) ? QByteArray() : size < 0 ? f.readAll() : f.read(size);
-    }
     // The run's printer writes into a PDF file, as chosen in its dialog.
     static void printInto(QPrinter &printer, const QString &file) {
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -33,8 +27,7 @@ private Q_SLOTS:
 
     void init() {
         enterFolder();
-        writeLines(path(QStringLiteral("Tavrin.ini")),
-                   {QString(), QStringLiteral("0"), QStringLiteral("7"), QStringLiteral("100")});
+        writeLines(path(u"Tavrin.ini"_s), {QString(), u"0"_s, u"7"_s, u"100"_s});
         startForm();
     }
     void cleanup() {
@@ -44,53 +37,42 @@ private Q_SLOTS:
     }
 
     void pageSetup_data() {
-        QTest::addColumn<bool>("landscape");
-        QTest::addColumn<bool>("guide");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("orientation");
-        QTest::addColumn<int>("offset");
-        QTest::newRow("landscape, guide") << true << true << "buttonOk" << 1 << 100;
-        QTest::newRow("portrait, no guide") << false << false << "buttonOk" << 0 << 0;
-        QTest::newRow("Annuler") << true << false << "buttonAnnuler" << 0 << 100;
+        columns<bool, bool, QString, int, int>("landscape", "guide", "button", "orientation",
+                                               "offset");
+        row("landscape, guide", true, true, u"buttonOk"_s, 1, 100);
+        row("portrait, no guide", false, false, u"buttonOk"_s, 0, 0);
+        row("Annuler", true, false, u"buttonAnnuler"_s, 0, 100);
     }
-
     void pageSetup() {
         QFETCH(bool, landscape);
         QFETCH(bool, guide);
         QFETCH(QString, button);
         m_dialogs->scripts << [&](QDialog *d) {
             // Reserved value 7 in the settings: the dialog opens on its defaults.
-            QVERIFY(d->findChild<QRadioButton *>("radioPortrait")->isChecked());
-            QVERIFY(!d->findChild<QCheckBox *>("checkGuide")->isChecked());
-            d->findChild<QRadioButton *>(landscape ? "radioPaysage" : "radioPortrait")
-                ->setChecked(true);
-            d->findChild<QCheckBox *>("checkGuide")->setChecked(guide);
+            QVERIFY(child<QRadioButton>(d, "radioPortrait")->isChecked());
+            QVERIFY(!child<QCheckBox>(d, "checkGuide")->isChecked());
+            child<QRadioButton>(d, landscape ? "radioPaysage" : "radioPortrait")->setChecked(true);
+            child<QCheckBox>(d, "checkGuide")->setChecked(guide);
             press(d, qPrintable(button));
         };
         m_form->setUpPage();
-        QCOMPARE(m_dialogs->titles.last(), QStringLiteral("Mise en page"));
+        QCOMPARE(m_dialogs->titles.last(), u"Mise en page"_s);
         QTEST(m_form->fiche()->envelopeOrientation(), "orientation");
         QTEST(m_form->fiche()->settings().guideOffset, "offset");
         QCOMPARE(m_form->fiche()->settings().reservedPage, 7);
     }
 
-    // Each printout goes into the file chosen for it: through the print
-    // dialog for the first, asked for the second (no printer here), which
-    // leaves the first file as it was.
+    // Each printout goes into the file chosen for it, the first one untouched.
     void printoutsInTheirOwnFiles_data() {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<int>("firstPages");
-        QTest::addColumn<QString>("second");
-        // The listing: 34 rows a page on A4 landscape.
-        QTest::newRow("activity report, then envelope") << "rapport" << 1 << "enveloppe";
-        QTest::newRow("listing, then card") << "liste" << 3 << "fiche";
+        columns<QString, int, QString>("first", "firstPages", "second");
+        row("activity report, then envelope", u"rapport"_s, 1, u"enveloppe"_s);
+        row("listing, then card", u"liste"_s, 3, u"fiche"_s); // 34 rows a page, A4 landscape
     }
-
     void printoutsInTheirOwnFiles() {
         QFETCH(QString, first);
         QFETCH(QString, second);
         open(100);
-        const QString firstPdf = path(first + QStringLiteral(".pdf"));
+        const QString firstPdf = path(first + u".pdf"_s);
         m_dialogs->printAnswers << true;
         QString proposed;
         m_dialogs->onPrint = [&](QPrinter &printer) {
@@ -109,7 +91,7 @@ private Q_SLOTS:
         QTEST(PdfReading::pages(firstPdf), "firstPages");
         // The file the dialog proposes is named after the printout, in the folder shown.
         QVERIFY(!proposed.isEmpty() && !proposed.contains(u'/'));
-        const QByteArray printed = head(firstPdf, -1);
+        const QByteArray printed = fileBytes(firstPdf);
 
         const int asked = m_dialogs->fileDialogs;
         m_dialogs->files << path(second);
@@ -118,23 +100,22 @@ private Q_SLOTS:
         else
             m_form->printCard();
         QCOMPARE(m_dialogs->fileDialogs, asked + 1);
-        QCOMPARE(m_dialogs->filters.last(), QStringLiteral("Documents PDF (*.pdf)"));
-        QCOMPARE(PdfReading::pages(path(second + QStringLiteral(".pdf"))), 1);
-        QCOMPARE(head(firstPdf, -1), printed);
+        QCOMPARE(m_dialogs->filters.last(), u"Documents PDF (*.pdf)"_s);
+        QCOMPARE(PdfReading::pages(path(second + u".pdf"_s)), 1);
+        QCOMPARE(fileBytes(firstPdf), printed);
         // Into a PDF file, the envelope needs no paper: no box.
         QVERIFY(m_dialogs->messages.isEmpty());
     }
 
     void failedPrintoutIsShown() {
         open(1);
-        const QString bad = path(QStringLiteral("absent/fiche.pdf"));
+        const QString bad = path(u"absent/fiche.pdf"_s);
         m_dialogs->files << bad;
         m_form->printCard();
         QCOMPARE(m_dialogs->messages.size(), 1);
-        QVERIFY2(
-            m_dialogs->messages[0].startsWith(
-                QStringLiteral("Erreur d'impression.\nImpossible d'enregistrer le fichier ") + bad),
-            qPrintable(m_dialogs->messages[0]));
+        QVERIFY2(m_dialogs->messages[0].startsWith(
+                     u"Erreur d'impression.\nImpossible d'enregistrer le fichier "_s + bad),
+                 qPrintable(m_dialogs->messages[0]));
         QVERIFY(!QFile::exists(bad));
     }
 
@@ -148,16 +129,16 @@ private Q_SLOTS:
             QCOMPARE(printer.fromPage(), 1);
             QCOMPARE(printer.toPage(), 3);
             // A file the dialog proposes bears the printout's name.
-            QCOMPARE(printer.docName(), QStringLiteral("Liste des sociétés"));
-            printInto(printer, path(QStringLiteral("liste.pdf")));
+            QCOMPARE(printer.docName(), u"Liste des sociétés"_s);
+            printInto(printer, path(u"liste.pdf"_s));
         };
         m_dialogs->printAnswers << false;
         m_form->printCompanyList();
-        QVERIFY(!QFile::exists(path(QStringLiteral("liste.pdf"))));
+        QVERIFY(!QFile::exists(path(u"liste.pdf"_s)));
         m_dialogs->printAnswers << true;
         m_form->printCompanyList();
         QCOMPARE(seen, &runPrinter());
-        QCOMPARE(head(path(QStringLiteral("liste.pdf"))), QByteArray("%PDF-"));
+        QVERIFY(fileBytes(path(u"liste.pdf"_s)).startsWith("%PDF-"));
         // Later printouts of other windows print all their pages again.
         QCOMPARE(runPrinter().printRange(), QPrinter::AllPages);
         QCOMPARE(runPrinter().pageLayout().orientation(), QPageLayout::Portrait);
@@ -165,19 +146,19 @@ private Q_SLOTS:
 
     void previewWithoutBox() {
         open(2);
-        m_dialogs->files << path(QStringLiteral("fiche.pdf"));
+        m_dialogs->files << path(u"fiche.pdf"_s);
         m_form->printCard();
         QString title;
         m_dialogs->onPreview = [&](QPrinter &printer) {
             title = printer.docName();
-            printInto(printer, path(QStringLiteral("apercu.pdf")));
+            printInto(printer, path(u"apercu.pdf"_s));
         };
         m_form->previewEnvelope();
         QCOMPARE(m_dialogs->previews, 1);
         // Titled after the envelope, not the card printed before.
-        QCOMPARE(title, QStringLiteral("Enveloppe"));
+        QCOMPARE(title, u"Enveloppe"_s);
         QVERIFY(m_dialogs->messages.isEmpty());
-        QCOMPARE(head(path(QStringLiteral("apercu.pdf"))), QByteArray("%PDF-"));
+        QVERIFY(fileBytes(path(u"apercu.pdf"_s)).startsWith("%PDF-"));
         QCOMPARE(runPrinter().pageLayout().orientation(), QPageLayout::Portrait);
         // The envelopes' preview asks its range first; Annuler shows nothing.
         m_form->previewEnvelopes();

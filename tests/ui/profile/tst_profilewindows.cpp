@@ -1,5 +1,4 @@
-// "Mon profil" on the record card: what every close keeps, the employer
-// buttons, the knowledge list, a profile that cannot be read, and the CV.
+// "Mon profil" and the CV, opened from the record card.
 
 #include "ui/store/cardtesting.h"
 
@@ -10,63 +9,46 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
 
-namespace {
-
-template <class T> T *child(QDialog *d, const char *name) {
-    auto *w = d->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no %s", name);
-    return w;
-}
-QLineEdit *edit(QDialog *d, const char *name) {
-    return child<QLineEdit>(d, name);
-}
-void click(QDialog *d, const char *name) {
-    child<QAbstractButton>(d, name)->click();
-}
-QString position(QDialog *d) {
-    return child<QLabel>(d, "labelPosition")->text();
-}
-
-} // namespace
+using namespace Qt::StringLiterals;
 
 class TestProfileWindows : public QObject {
     Q_OBJECT
 
-private:
     CardFixture f;
     QStringList &profile() { return f.fiche->profile(); }
+    static QLineEdit *edit(QDialog *d, const char *name) { return child<QLineEdit>(d, name); }
+    static void click(QDialog *d, const char *name) { child<QAbstractButton>(d, name)->click(); }
+    static QString position(QDialog *d) { return child<QLabel>(d, "labelPosition")->text(); }
 
 private Q_SLOTS:
     void init() { f.start(); }
     void cleanup() { f.stop(); }
 
     void everyCloseKeepsTheEdits_data() {
-        QTest::addColumn<int>("how");
-        QTest::newRow("Fermer") << 0;
-        QTest::newRow("close box") << 1;
-        QTest::newRow("Escape") << 2;
-        QTest::newRow("nothing typed") << 3;
+        columns<int>("how");
+        row("Fermer", 0);
+        row("close box", 1);
+        row("Escape", 2);
+        row("nothing typed", 3);
     }
     void everyCloseKeepsTheEdits() {
         QFETCH(int, how);
         f.dialogs->scripts << [how](QDialog *d) {
             // A first use: empty fields and the initial values.
-            QCOMPARE(d->windowTitle(), QStringLiteral("Mon profil"));
+            QCOMPARE(d->windowTitle(), u"Mon profil"_s);
             QCOMPARE(child<QTabWidget>(d, "tabs")->currentIndex(), 0);
-            QCOMPARE(child<QComboBox>(d, "comboTitre")->currentText(), QStringLiteral("Monsieur"));
+            QCOMPARE(child<QComboBox>(d, "comboTitre")->currentText(), u"Monsieur"_s);
             QCOMPARE(child<QSpinBox>(d, "spinCompetence14")->value(), 0);
             QCOMPARE(child<QSpinBox>(d, "spinCaracteristique24")->value(), 1);
-            QCOMPARE(position(d), QStringLiteral("1/1"));
+            QCOMPARE(position(d), u"1/1"_s);
             if (how == 3) {
                 click(d, "buttonFermer");
                 return;
             }
-            QTest::keyClicks(edit(d, "editNom"), QStringLiteral("Dupont Jean"));
+            QTest::keyClicks(edit(d, "editNom"), u"Dupont Jean"_s);
             child<QSpinBox>(d, "spinCompetence1")->setValue(7);
             if (how == 0)
                 click(d, "buttonFermer");
@@ -83,8 +65,8 @@ private Q_SLOTS:
         QCOMPARE(profile().size(), 1 + 14 + 1 + 18 + 1 + 1 + 14 + 1 + 1 + 24);
         QCOMPARE(profile().mid(0, 3), (QStringList{"PAGE1", "Monsieur", "Dupont Jean"}));
         // An untyped birth date keeps the mask's blanks.
-        QCOMPARE(profile().at(10), QStringLiteral("  /  /    "));
-        QCOMPARE(profile().at(profile().indexOf("PAGE4") + 1), QStringLiteral("7"));
+        QCOMPARE(profile().at(10), u"  /  /    "_s);
+        QCOMPARE(profile().at(profile().indexOf("PAGE4") + 1), u"7"_s);
     }
 
     // Dates typed with their slashes land whole in the masked fields; the
@@ -93,41 +75,41 @@ private Q_SLOTS:
         f.dialogs->scripts << [](QDialog *d) {
             const std::pair<const char *, const char *> fields[] = {{"editNaissance", "editAge"},
                                                                     {"editEntree", "editSortie"}};
-            QTest::keyClicks(edit(d, "editSociete"), QStringLiteral("Acme"));
+            QTest::keyClicks(edit(d, "editSociete"), u"Acme"_s);
             for (const auto &[name, next] : fields) {
                 auto *tabs = child<QTabWidget>(d, "tabs");
                 for (int i = 0; i < tabs->count(); ++i)
                     if (tabs->widget(i)->isAncestorOf(edit(d, name)))
                         tabs->setCurrentIndex(i);
                 QTest::mouseClick(edit(d, name), Qt::LeftButton, {}, QPoint(5, 10));
-                QTest::keyClicks(edit(d, name), QStringLiteral("15/03/2026"));
-                QCOMPARE(edit(d, name)->text(), QStringLiteral("15/03/2026"));
+                QTest::keyClicks(edit(d, name), u"15/03/2026"_s);
+                QCOMPARE(edit(d, name)->text(), u"15/03/2026"_s);
                 QVERIFY(edit(d, next)->text().remove(u'/').trimmed().isEmpty());
             }
             click(d, "buttonFermer");
         };
         f.fiche->Vous();
-        QCOMPARE(profile().at(10), QStringLiteral("15/03/2026"));
-        QCOMPARE(profile().at(profile().indexOf("<BLOC00000>") + 8), QStringLiteral("15/03/2026"));
+        QCOMPARE(profile().at(10), u"15/03/2026"_s);
+        QCOMPARE(profile().at(profile().indexOf("<BLOC00000>") + 8), u"15/03/2026"_s);
     }
 
     void employerButtons() {
         f.dialogs->scripts << [](QDialog *d) {
-            QTest::keyClicks(edit(d, "editSociete"), QStringLiteral("Acme"));
+            QTest::keyClicks(edit(d, "editSociete"), u"Acme"_s);
             QTest::mouseClick(edit(d, "editEntree"), Qt::LeftButton, {}, QPoint(85, 10));
-            QTest::keyClicks(edit(d, "editEntree"), QStringLiteral("01022003"));
+            QTest::keyClicks(edit(d, "editEntree"), u"01022003"_s);
             click(d, "buttonNouvelle");
-            QCOMPARE(position(d), QStringLiteral("2/2"));
+            QCOMPARE(position(d), u"2/2"_s);
             QCOMPARE(edit(d, "editSociete")->text(), QString());
-            QTest::keyClicks(edit(d, "editSociete"), QStringLiteral("Beta"));
+            QTest::keyClicks(edit(d, "editSociete"), u"Beta"_s);
             click(d, "buttonPrecedent");
-            QCOMPARE(position(d), QStringLiteral("1/2"));
-            QCOMPARE(edit(d, "editSociete")->text(), QStringLiteral("Acme"));
+            QCOMPARE(position(d), u"1/2"_s);
+            QCOMPARE(edit(d, "editSociete")->text(), u"Acme"_s);
             click(d, "buttonSuivant");
-            QCOMPARE(edit(d, "editSociete")->text(), QStringLiteral("Beta"));
+            QCOMPARE(edit(d, "editSociete")->text(), u"Beta"_s);
             click(d, "buttonSupprimer");
-            QCOMPARE(position(d), QStringLiteral("1/1"));
-            QCOMPARE(edit(d, "editSociete")->text(), QStringLiteral("Acme"));
+            QCOMPARE(position(d), u"1/1"_s);
+            QCOMPARE(edit(d, "editSociete")->text(), u"Acme"_s);
             // An empty new employer is not stored.
             click(d, "buttonNouvelle");
             click(d, "buttonFermer");
@@ -135,9 +117,9 @@ private Q_SLOTS:
         f.fiche->Vous();
         const qsizetype tag = profile().indexOf("<BLOC00000>");
         QVERIFY(tag > 0);
-        QCOMPARE(profile().at(tag + 1), QStringLiteral("Acme"));
-        QCOMPARE(profile().at(tag + 8), QStringLiteral("01/02/2003"));
-        QCOMPARE(profile().at(tag + 9), QStringLiteral("  /  /    "));
+        QCOMPARE(profile().at(tag + 1), u"Acme"_s);
+        QCOMPARE(profile().at(tag + 8), u"01/02/2003"_s);
+        QCOMPARE(profile().at(tag + 9), u"  /  /    "_s);
         QCOMPARE(profile().filter("<BLOC").size(), 1);
         QVERIFY(!profile().contains("Beta"));
     }
@@ -148,15 +130,15 @@ private Q_SLOTS:
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
             auto *note = child<QPlainTextEdit>(d, "memoResponsabilites");
             QTest::mouseClick(note->viewport(), Qt::LeftButton);
-            QTest::keyClicks(d->focusWidget(), QStringLiteral("Ventes"));
+            QTest::keyClicks(d->focusWidget(), u"Ventes"_s);
             QTest::mouseClick(child<QToolButton>(d, "buttonNouvelle"), Qt::LeftButton);
-            QCOMPARE(position(d), QStringLiteral("2/2"));
-            QTest::keyClicks(d->focusWidget(), QStringLiteral("Beta"));
+            QCOMPARE(position(d), u"2/2"_s);
+            QTest::keyClicks(d->focusWidget(), u"Beta"_s);
             QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
-            QTest::keyClicks(d->focusWidget(), QStringLiteral("Chimie"));
+            QTest::keyClicks(d->focusWidget(), u"Chimie"_s);
             // Tab leaves the note instead of going into it.
             QTest::mouseClick(note->viewport(), Qt::LeftButton);
-            QTest::keyClicks(d->focusWidget(), QStringLiteral("Achats"));
+            QTest::keyClicks(d->focusWidget(), u"Achats"_s);
             QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
             QVERIFY(d->focusWidget() != note);
             click(d, "buttonFermer");
@@ -172,10 +154,10 @@ private Q_SLOTS:
 
     void knowledgeItems() {
         f.dialogs->scripts << [](QDialog *d) {
-            child<QComboBox>(d, "comboConnaissances")->setCurrentText(QStringLiteral("Chimie"));
-            child<QComboBox>(d, "comboNiveau")->setCurrentText(QStringLiteral("Pratique"));
+            child<QComboBox>(d, "comboConnaissances")->setCurrentText(u"Chimie"_s);
+            child<QComboBox>(d, "comboNiveau")->setCurrentText(u"Pratique"_s);
             click(d, "buttonOk");
-            child<QComboBox>(d, "comboConnaissances")->setCurrentText(QStringLiteral("Arts"));
+            child<QComboBox>(d, "comboConnaissances")->setCurrentText(u"Arts"_s);
             click(d, "buttonOk");
             auto *list = child<QListWidget>(d, "listConnaissances");
             QTest::keyClick(list, Qt::Key_Delete); // nothing selected
@@ -192,11 +174,11 @@ private Q_SLOTS:
     void aBadRatingShowsNoWindow() {
         QStringList lines{"PAGE4"};
         for (int k = 0; k < 14; ++k)
-            lines << (k == 3 ? QStringLiteral("5,5") : QStringLiteral("3"));
+            lines << (k == 3 ? u"5,5"_s : u"3"_s);
         profile() = lines;
         f.fiche->Vous();
         QCOMPARE(f.dialogs->messages,
-                 QStringList{QStringLiteral("'5,5' n'est pas une valeur entière correcte")});
+                 QStringList{u"'5,5' n'est pas une valeur entière correcte"_s});
         QVERIFY(f.dialogs->titles.isEmpty());
         QCOMPARE(profile(), lines);
     }

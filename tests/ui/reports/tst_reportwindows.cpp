@@ -1,5 +1,4 @@
-// The report windows: statistics and chart, activity report, planning with its
-// jump, their printing, and the three Outils entries.
+// The report windows: statistics and chart, activity report, planning.
 #include "core/reports/reporttesting.h"
 #include "print/printersurface.h"
 #include "reports/tgraph.h"
@@ -12,12 +11,13 @@
 #include <QCalendarWidget>
 #include <QPrinter>
 #include <QTableWidget>
-#include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 QTableWidget *grid(QWidget *window) {
-    return window->findChild<QTableWidget *>("grid");
+    return child<QTableWidget>(window, "grid");
 }
 
 QString cell(QWidget *window, int row, int column) {
@@ -32,17 +32,6 @@ QStringList column(QWidget *window, int c) {
         if (!cell(window, r, 0).isEmpty() || !cell(window, r, 1).isEmpty())
             out << cell(window, r, c);
     return out;
-}
-
-QByteArray bytes(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void doubleClick(QTableWidget *table, int row) {
-    const QPoint at = table->visualRect(table->model()->index(row, 1)).center();
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
 }
 
 } // namespace
@@ -65,8 +54,8 @@ private Q_SLOTS:
     void statsTableAndChart() {
         QList<OperationStats::Entry> entries;
         for (int i = 0; i < 70; ++i)
-            entries.append({QStringLiteral("%1/01/2024").arg(i % 28 + 1, 2, 10, QChar(u'0')),
-                            QStringLiteral("Op %1").arg(i), i});
+            entries.append(
+                {u"%1/01/2024"_s.arg(i % 28 + 1, 2, 10, QChar(u'0')), u"Op %1"_s.arg(i), i});
         TStatsOpr window;
         window.Init(entries, " (test)");
         window.show();
@@ -84,7 +73,7 @@ private Q_SLOTS:
         QStringList drawn;
         f.dialogs->scripts << [&](QDialog *dialog) {
             QCOMPARE(dialog->windowTitle(), "Graphique");
-            auto *view = dialog->findChild<ChartView *>("chart");
+            auto *view = child<ChartView>(dialog, "chart");
             QCOMPARE(view->size(), QSize(559, 321));
             const QImage image = view->grab().toImage();
             // Bar i spans x = 20 + 15 i to + 10; the tallest reaches y = 20.
@@ -96,7 +85,7 @@ private Q_SLOTS:
             drawn << image.pixelColor(500, 10).name() << image.pixelColor(300, 300).name();
             press(dialog, "buttonFermer");
         };
-        window.findChild<QPushButton *>("buttonGraphique")->click();
+        child<QPushButton>(&window, "buttonGraphique")->click();
         // Grid rows 39..70 are charted; the largest among them stands where
         // its row lies among those 32.
         int largestRow = 38;
@@ -114,14 +103,15 @@ private Q_SLOTS:
         QStringList days;
         for (int i = 0; i < 70; ++i)
             days += ReportTesting::dayAction(i, day("15/06"), "10:00:00",
-                                             QStringLiteral("Appel %1").arg(i, 2, 10, QChar(u'0')),
-                                             "10001", "Dupont");
+                                             u"Appel %1"_s.arg(i, 2, 10, QChar(u'0')), "10001",
+                                             "Dupont");
         days += ReportTesting::dayAction(70, day("31/12"), "10:00:00", "Visite", "10001", "Dupont");
         QVERIFY(f.open(companies(1), ops, days));
         f.dialogs->scripts << [&](QDialog *dialog) {
             QCOMPARE(dialog->windowTitle(), "Rapport d'activité");
-            QCOMPARE(dialog->findChild<QLineEdit *>("editDu")->displayText(), day("01/01"));
-            QCOMPARE(dialog->findChild<QLineEdit *>("editAu")->displayText(), day("31/12"));
+            auto *from = child<QLineEdit>(dialog, "editDu");
+            QCOMPARE(from->displayText(), day("01/01"));
+            QCOMPARE(child<QLineEdit>(dialog, "editAu")->displayText(), day("31/12"));
             // This year only, the last day included, every entry on its row.
             QStringList actions = column(dialog, 2);
             QCOMPARE(actions.size(), 72);
@@ -131,7 +121,6 @@ private Q_SLOTS:
             const int rows = grid(dialog)->rowCount();
 
             // Narrowed to one day: renumbered from 1, the rows beyond emptied.
-            auto *from = dialog->findChild<QLineEdit *>("editDu");
             from->setText(day("31/12"));
             press(dialog, "buttonOK");
             QCOMPARE(column(dialog, 0), QStringList{"1"});
@@ -151,15 +140,11 @@ private Q_SLOTS:
     }
 
     void printing_data() {
-        QTest::addColumn<bool>("confirm");
-        QTest::addColumn<QString>("output"); // in the test folder; "-" a folder that is missing
-        QTest::addColumn<bool>("pdf");
-        QTest::addColumn<int>("messages");
-        QTest::newRow("confirmed: printed") << true << "table.pdf" << true << 0;
-        QTest::newRow("cancelled: nothing") << false << "table.pdf" << false << 0;
-        QTest::newRow("printer cannot open: told") << true << "absent/table.pdf" << false << 1;
+        columns<bool, QString, bool, int>("confirm", "output", "pdf", "messages");
+        row("confirmed: printed", true, u"table.pdf"_s, true, 0);
+        row("cancelled: nothing", false, u"table.pdf"_s, false, 0);
+        row("printer cannot open: told", true, u"absent/table.pdf"_s, false, 1);
     }
-
     void printing() {
         QFETCH(bool, confirm);
         QFETCH(QString, output);
@@ -174,8 +159,8 @@ private Q_SLOTS:
         TStatsOpr window;
         window.Init({{"05/03/2024", "Forum", 2}}, {});
         window.show();
-        window.findChild<QPushButton *>("buttonImprimer")->click();
-        QCOMPARE(bytes(path).startsWith("%PDF"), pdf);
+        child<QPushButton>(&window, "buttonImprimer")->click();
+        QCOMPARE(fileBytes(path).startsWith("%PDF"), pdf);
         QCOMPARE(f.dialogs->messages.size(), messages);
         if (messages)
             QVERIFY(f.dialogs->messages.first().startsWith("Erreur d'impression.\n"));
@@ -183,18 +168,19 @@ private Q_SLOTS:
     }
 
     void planningDays() {
+        using ReportTesting::dayAction;
         const BlocList companies =
             ReportTesting::listOf(5, ReportTesting::company(0, "10001", "Dupont") +
                                          ReportTesting::company(1, "10002", "Durand"));
+        const QString march5 = day("05/03");
         const BlocList days = ReportTesting::listOf(
-            4,
-            ReportTesting::dayAction(0, day("05/03"), "14:00:00", "Visite", "10002", "Durand") +
-                ReportTesting::dayAction(1, day("05/03"), "09:00:00", "Appel", "10001", "Dupont") +
-                ReportTesting::dayAction(2, day("05/03"), "08:00:00", "Appel", "10099", "Aucune"));
+            4, dayAction(0, march5, "14:00:00", "Visite", "10002", "Durand") +
+                   dayAction(1, march5, "09:00:00", "Appel", "10001", "Dupont") +
+                   dayAction(2, march5, "08:00:00", "Appel", "10099", "Aucune"));
         TPlanning window;
         window.Init(companies, days, QDate(year, 3, 4));
         window.show();
-        auto *calendar = window.findChild<QCalendarWidget *>("calendar");
+        auto *calendar = child<QCalendarWidget>(&window, "calendar");
         QCOMPARE(calendar->selectedDate(), QDate(year, 3, 4));
         QCOMPARE(column(&window, 3), QStringList{}); // only the header
 
@@ -203,22 +189,20 @@ private Q_SLOTS:
         QCOMPARE(cell(&window, 0, 0), QString()); // no such company: listed only
         QCOMPARE(cell(&window, 0, 3), "Aucune");
 
-        doubleClick(grid(&window), 0); // no company
-        doubleClick(grid(&window), 5); // empty row
+        doubleClick(grid(&window), 0, 1); // no company
+        doubleClick(grid(&window), 5, 1); // empty row
         QVERIFY(window.isVisible());
         QCOMPARE(window.Result(), -1);
-        doubleClick(grid(&window), 2);
+        doubleClick(grid(&window), 2, 1);
         QVERIFY(!window.isVisible());
         QCOMPARE(window.Result(), 1);
     }
 
     void planningJump_data() {
-        QTest::addColumn<int>("chosenRow"); // -1: Fermer
-        QTest::addColumn<int>("company");
-        QTest::newRow("a company chosen is shown") << 0 << 2;
-        QTest::newRow("Fermer leaves the card") << -1 << 0;
+        columns<int, int>("chosenRow", "company"); // row -1: Fermer
+        row("a company chosen is shown", 0, 2);
+        row("Fermer leaves the card", -1, 0);
     }
-
     void planningJump() {
         QFETCH(int, chosenRow);
         QFETCH(int, company);
@@ -231,7 +215,7 @@ private Q_SLOTS:
             if (chosenRow < 0)
                 press(dialog, "buttonFermer");
             else
-                doubleClick(grid(dialog), chosenRow);
+                doubleClick(grid(dialog), chosenRow, 1);
         };
         f.fiche->Relances();
         QCOMPARE(f.dialogs->titles, QStringList{"Planning"});

@@ -4,9 +4,9 @@
 // runner that plays a script on each program dialog, and data-set builders.
 
 #include "card/tfiche.h"
-#include "core/coretest.h"
 #include "store/textfile.h"
 #include "ui/fakedialogs.h"
+#include "ui/widgettesting.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -38,10 +38,7 @@ public:
 };
 
 inline void press(QDialog *dialog, const char *button) {
-    auto *b = dialog->findChild<QPushButton *>(QLatin1String(button));
-    if (!b)
-        qFatal("no button %s in %s", button, qPrintable(dialog->windowTitle()));
-    b->click();
+    child<QPushButton>(dialog, button)->click();
 }
 
 // A company block: 13 fixed lines, then extra ones.
@@ -130,11 +127,6 @@ public:
         writeLines(path(QStringLiteral("test.jnr")), dayLines);
         return fiche->Charge(path(QStringLiteral("test.tvr")));
     }
-    template <class T> T *field(const char *name) const {
-        auto *w = fiche->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no field %s", name);
-        return w;
-    }
+    template <class T> T *field(const char *name) const { return child<T>(fiche, name); }
     QLineEdit *edit(const char *name) const { return field<QLineEdit>(name); }
 };

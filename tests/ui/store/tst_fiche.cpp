@@ -1,5 +1,4 @@
-// The company page of the record card: fields, follow-up row, copy and paste,
-// navigation keys, the company selections and the settings dialogs.
+// The company page of the record card, its keys and settings dialogs.
 
 #include "card/tfiche.h"
 #include "store/dates.h"
@@ -7,11 +6,9 @@
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTableWidget>
-#include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -26,6 +23,7 @@ private:
     QString cell(int row, int column) const {
         return f.field<QTableWidget>("gridSuivi")->item(row, column)->text();
     }
+    QStringList cells(int row) const { return {cell(row, 0), cell(row, 1), cell(row, 2)}; }
     void open(const QStringList &companyLines) { QVERIFY(f.open(companyLines)); }
 
 private Q_SLOTS:
@@ -46,10 +44,9 @@ private Q_SLOTS:
         QCOMPARE(f.fiche->windowTitle(), u"neuf.tvr"_s);
 
         const QStringList lines = TextFile::read(f.path("neuf.tvr"));
-        QCOMPARE(lines.value(0), u"<BLOC00000>"_s);
-        QCOMPARE(lines.value(1), u"10001"_s);
-        QCOMPARE(lines.value(2), Dates::format(QDate::currentDate()));
-        QCOMPARE(lines.value(3), u"Durand SARL"_s);
+        QCOMPARE(lines.mid(0, 4),
+                 (QStringList{"<BLOC00000>", "10001", Dates::format(QDate::currentDate()),
+                              "Durand SARL"}));
         QCOMPARE(lines.value(7), u"Lyon"_s);
         QCOMPARE(lines.value(14), u"MEMOPoste de comptable"_s);
     }
@@ -66,16 +63,11 @@ private Q_SLOTS:
         }
     }
 
-    // Every date and time field of the three pages: a date typed whole from its
-    // first section is stored exactly, the field keeps the caret until Tab, and
-    // the next field is left as it was.
+    // Every date and time field: typed whole, stored exactly, the caret kept until Tab.
     void typedDateOrTimeStaysInItsField_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("storedLine"); // in the new block; -1: not a record line
-        QTest::addColumn<QString>("next");
+        // storedLine: in the new block; -1: not a record line.
+        columns<int, QString, QString, QString, int, QString>("kind", "field", "typed", "shown",
+                                                              "storedLine", "next");
         const int company = int(Kind::Company), operation = int(Kind::Operation),
                   day = int(Kind::DayAction);
         const QString date = u"15/03/2026"_s;
@@ -154,8 +146,7 @@ private Q_SLOTS:
         QCOMPARE(f.field<QComboBox>("comboActivite")->currentText(), u"Informatique"_s);
         QCOMPARE(f.field<QPlainTextEdit>("memoAnnonce")->toPlainText(), u"ligne 1\nligne 2"_s);
         QCOMPARE(f.field<QPlainTextEdit>("memoObservations")->toPlainText(), u"vu au salon"_s);
-        QCOMPARE(cell(0, 1), u"Appel"_s);
-        QCOMPARE(cell(0, 2), u"Rappeler"_s);
+        QCOMPARE(cells(0), (QStringList{"03/02/2024", "Appel", "Rappeler"}));
         QCOMPARE(f.field<QDateEdit>("dateFiche")->date(), QDate(2024, 2, 1));
         // Showing a record is not an edit.
         QVERIFY(!f.fiche->TestModif());
@@ -176,11 +167,9 @@ private Q_SLOTS:
         f.field<QDateEdit>("dateSuivi")->setDate(QDate(2024, 3, 15));
         QTest::keyClicks(f.edit("editSuiviTexte"), "Rappeler");
         QTest::mouseClick(f.field<QPushButton>("buttonSuiviOk"), Qt::LeftButton);
-        QCOMPARE(cell(0, 0), u"15/03/2024"_s);
-        QCOMPARE(cell(0, 1), u"Appel"_s);
-        QCOMPARE(cell(0, 2), u"Rappeler"_s);
-        QVERIFY(f.edit("editSuiviAction")->text().isEmpty());
-        QVERIFY(f.edit("editSuiviTexte")->text().isEmpty());
+        QCOMPARE(cells(0), (QStringList{"15/03/2024", "Appel", "Rappeler"}));
+        QVERIFY(f.edit("editSuiviAction")->text().isEmpty() &&
+                f.edit("editSuiviTexte")->text().isEmpty());
         QVERIFY(f.fiche->TestModif());
 
         QTest::keyClicks(f.edit("editSuiviAction"), "Courrier");
@@ -228,10 +217,7 @@ private Q_SLOTS:
                         Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(f.data().current(Kind::Company), 0);
         QVERIFY(!f.fiche->TestModif());
-    }
-
-    void typedRecordIsWrittenBeforeMoving() {
-        open(companies(3));
+        // What was typed is written before the move.
         f.edit("editSociete")->clear();
         QTest::keyClicks(f.edit("editSociete"), "Renommee");
         QTest::keyClick(f.edit("editSociete"), Qt::Key_PageDown);
@@ -244,7 +230,7 @@ private Q_SLOTS:
             13, [](int i) { return i == 3 || i == 8 || i == 12 ? u"75011"_s : u"69001"_s; }));
         f.data().jumpTo(Kind::Company, 8);
         f.dialogs->scripts << [](QDialog *d) {
-            auto *code = d->findChild<QLineEdit *>("editCodePostal");
+            auto *code = child<QLineEdit>(d, "editCodePostal");
             QTest::keyClicks(code, "7a5O0z11");
             QCOMPARE(code->text(), u"75011"_s);
             QTest::keyClick(code, Qt::Key_Return);
@@ -269,10 +255,10 @@ private Q_SLOTS:
             // A fixed-size dialog: no minimize or maximize button.
             QVERIFY(!(d->windowFlags() & Qt::WindowMinMaxButtonsHint));
             QVERIFY(d->windowFlags() & Qt::WindowCloseButtonHint);
-            auto *name = d->findChild<QLineEdit *>("editIdentite1");
+            auto *name = child<QLineEdit>(d, "editIdentite1");
             QCOMPARE(name->text(), u"Jean Dupont"_s);
             name->clear();
-            QTest::keyClicks(d->findChild<QLineEdit *>("editIdentite4"), "75011 Paris");
+            QTest::keyClicks(child<QLineEdit>(d, "editIdentite4"), "75011 Paris");
             press(d, "buttonOk");
         };
         f.fiche->Psoc();
@@ -281,7 +267,7 @@ private Q_SLOTS:
         QVERIFY(f.fiche->identity().lines[3].isEmpty());
 
         f.dialogs->scripts << [](QDialog *d) {
-            QTest::keyClicks(d->findChild<QLineEdit *>("editIdentite4"), "75011 Paris");
+            QTest::keyClicks(child<QLineEdit>(d, "editIdentite4"), "75011 Paris");
             press(d, "buttonOk");
         };
         f.fiche->Psoc();
@@ -295,9 +281,9 @@ private Q_SLOTS:
         f.restart();
         QString shown;
         f.dialogs->scripts << [&](QDialog *d) {
-            auto *editor = d->findChild<QTextEdit *>("editor");
+            auto *editor = child<QTextEdit>(d, "editor");
             QVERIFY(editor->document()->isEmpty());
-            d->findChild<QToolButton *>("newButton")->click();
+            child<QToolButton>(d, "newButton")->click();
             shown = editor->toPlainText();
             f.dialogs->answers << QMessageBox::No;
             d->close();
@@ -315,8 +301,8 @@ private Q_SLOTS:
         QCOMPARE(combo->count(), 2);
 
         f.dialogs->scripts << [](QDialog *d) {
-            auto *input = d->findChild<QLineEdit *>("editItem");
-            auto *list = d->findChild<QListWidget *>("listItems");
+            auto *input = child<QLineEdit>(d, "editItem");
+            auto *list = child<QListWidget>(d, "listItems");
             QCOMPARE(d->focusWidget(), input);
             QTest::keyClicks(input, "Assurance");
             QTest::keyClick(input, Qt::Key_Return);
@@ -331,7 +317,7 @@ private Q_SLOTS:
             QCOMPARE(d->focusWidget(), input);
             input->clear();
             QTest::keyClicks(input, "Banques");
-            QTest::mouseClick(d->findChild<QToolButton *>("buttonValider"), Qt::LeftButton);
+            QTest::mouseClick(child<QToolButton>(d, "buttonValider"), Qt::LeftButton);
             QCOMPARE(list->item(0)->text(), u"Banques"_s);
 
             // Delete removes the selected item: the empty one.
@@ -350,23 +336,13 @@ private Q_SLOTS:
 
     void emptyValidationAddsAnEmptyItem() {
         f.dialogs->scripts << [](QDialog *d) {
-            QTest::keyClick(d->findChild<QLineEdit *>("editItem"), Qt::Key_Return);
+            QTest::keyClick(child<QLineEdit>(d, "editItem"), Qt::Key_Return);
             d->reject(); // closing the window keeps the list too
         };
         f.fiche->Activite();
         auto *combo = f.field<QComboBox>("comboActivite");
         QCOMPARE(combo->count(), 1);
         QVERIFY(combo->itemText(0).isEmpty());
-    }
-
-    void deletingTheShownRecordDiscardsItsEdits() {
-        open(companies(3));
-        f.fiche->Dernier();
-        QTest::keyClicks(f.edit("editSociete"), "!");
-        f.fiche->Supprime();
-        QCOMPARE(f.data().count(Kind::Company), 2);
-        QCOMPARE(f.edit("editSociete")->text(), u"Société 1"_s);
-        QVERIFY(f.data().list(Kind::Company).find(u"Société 2!"_s) < 0);
     }
 };
 

@@ -1,5 +1,4 @@
-// The operation page of the record card: cost fields, follow-up entry bar,
-// new operations, type selection and the type list editor.
+// The operation page of the record card.
 
 #include "store/costformat.h"
 #include "store/dates.h"
@@ -11,7 +10,6 @@
 #include <QDateEdit>
 #include <QPlainTextEdit>
 #include <QTableWidget>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -47,10 +45,8 @@ private Q_SLOTS:
         f.fiche->Ajout();
         QLineEdit *cost = f.edit("editCoutFixe");
         cost->setFocus();
-        QTest::keyClicks(cost, "1.5");
-        QCOMPARE(cost->text(), u"1,5"_s);
-        QTest::keyClicks(cost, "a b-");
-        QTest::keyClick(cost, Qt::Key_Return);
+        // The keys go through the cost filter (its cases: the record tests).
+        QTest::keyClicks(cost, "1.5a");
         QCOMPARE(cost->text(), u"1,5"_s);
         // Editing keys keep working: Delete after Home removes the first digit.
         QTest::keyClick(cost, Qt::Key_Home);
@@ -61,11 +57,7 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setText(u"9x"_s);
         cost->paste();
         QCOMPARE(cost->text(), u"1,5"_s);
-        // One comma at most, typed or pasted.
-        QTest::keyClicks(cost, ",2");
-        QCOMPARE(cost->text(), u"1,52"_s);
-        QGuiApplication::clipboard()->setText(u",3"_s);
-        cost->paste();
+        QTest::keyClicks(cost, ",2"); // one comma at most
         QCOMPARE(cost->text(), u"1,52"_s);
         QVERIFY(f.data().isRecordModified(Kind::Operation));
 
@@ -78,7 +70,6 @@ private Q_SLOTS:
         const QStringList lines = TextFile::read(f.path("ops.opr"));
         const qsizetype tag = lines.indexOf(u"<BLOC0000>"_s);
         QVERIFY(tag >= 0);
-        QCOMPARE(lines.value(tag + 1), u"10001"_s);
         QCOMPARE(lines.value(tag + 4), cost->text());
     }
 
@@ -107,11 +98,10 @@ private Q_SLOTS:
         f.fiche->Societes();
         const QStringList written = block(0);
         QCOMPARE(written.value(3), u"Salon de l'emploi"_s);
-        QCOMPARE(written.value(8), u"Y"_s);
-        QCOMPARE(written.value(9), u"</BLOC0000>"_s);
+        QCOMPARE(written.mid(8), (QStringList{"Y", "</BLOC0000>"}));
     }
 
-    void enterInTheLabelInputAddsTheRow() {
+    void enterOrOkAddsTheRow() {
         f.fiche->Nouveau();
         f.fiche->Operations();
         QLineEdit *label = f.edit("editLibelle");
@@ -120,31 +110,19 @@ private Q_SLOTS:
         QVERIFY(cell(0, 0).isEmpty()); // no follow-up text yet
         QTest::keyClicks(f.edit("editSuiviOperation"), "  par mail ");
         QTest::keyClick(label, Qt::Key_Return);
-        QCOMPARE(cell(0, 0), Dates::format(QDate::currentDate()));
-        QCOMPARE(cell(0, 1), u"Relance"_s);
-        QCOMPARE(cell(0, 2), u"  par mail "_s);
+        QCOMPARE((QStringList{cell(0, 0), cell(0, 1), cell(0, 2)}),
+                 (QStringList{Dates::format(QDate::currentDate()), "Relance", "  par mail "}));
         QVERIFY(label->text().isEmpty());
         QVERIFY(f.fiche->TestModif());
-    }
-
-    void fullGridAddsNothingAndKeepsTheInputs() {
-        QStringList rows;
-        for (int i = 0; i < 63; ++i)
-            rows << u"DATA01/01/2024\tLigne %1\tSuivi"_s.arg(i);
-        QVERIFY(f.open(companies(1), operationBlock(0, "10001", {}, "plein", rows)));
-        f.fiche->Operations();
-        QCOMPARE(cell(62, 1), u"Ligne 62"_s);
-        QTest::keyClicks(f.edit("editLibelle"), "Encore");
-        QTest::keyClicks(f.edit("editSuiviOperation"), "une");
+        QTest::keyClicks(label, "Appel");
+        QTest::keyClicks(f.edit("editSuiviOperation"), "oui");
         QTest::mouseClick(f.field<QPushButton>("buttonSuiviOperationOk"), Qt::LeftButton);
-        QCOMPARE(f.edit("editLibelle")->text(), u"Encore"_s);
-        QCOMPARE(cell(62, 1), u"Ligne 62"_s);
-        QVERIFY(f.data().isRecordModified(Kind::Operation));
+        QCOMPARE(cell(1, 1), u"Appel"_s);
     }
 
     void typeListEditorFeedsTheTypeComboAndTheSelectionDialog() {
         f.dialogs->scripts << [](QDialog *d) {
-            auto *input = d->findChild<QLineEdit *>("editItem");
+            auto *input = child<QLineEdit>(d, "editItem");
             for (const char *type : {"Candidature", "Salon"}) {
                 QTest::keyClicks(input, QLatin1String(type));
                 QTest::keyClick(input, Qt::Key_Return);
@@ -158,7 +136,7 @@ private Q_SLOTS:
         QCOMPARE(combo->itemText(1), u"Salon"_s);
 
         f.dialogs->scripts << [](QDialog *d) {
-            auto *choice = d->findChild<QComboBox *>("comboType");
+            auto *choice = child<QComboBox>(d, "comboType");
             QCOMPARE(choice->count(), 2);
             QCOMPARE(choice->currentText(), u"Candidature"_s);
             press(d, "buttonOk");

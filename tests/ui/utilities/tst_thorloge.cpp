@@ -1,3 +1,4 @@
+#include "ui/widgettesting.h"
 #include "utilities/clockface.h"
 #include "utilities/tcalendrier.h"
 #include "utilities/thorloge.h"
@@ -5,9 +6,9 @@
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 #include <QToolButton>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -43,47 +44,45 @@ class TestTHorloge : public QObject {
         }
         QString time() const { return label("timeLine"); }
         QString date() const { return label("dateLine"); }
-        QString label(const char *name) const {
-            return window.findChild<QLabel *>(QString::fromLatin1(name))->text();
-        }
+        QString label(const char *name) const { return child<QLabel>(&window, name)->text(); }
         void click(const char *name) {
-            QTest::mouseClick(window.findChild<QAbstractButton *>(QString::fromLatin1(name)),
-                              Qt::LeftButton);
+            QTest::mouseClick(child<QAbstractButton>(&window, name), Qt::LeftButton);
         }
-        void spin(bool up) {
-            QWidget *spin = window.findChild<QWidget *>(QStringLiteral("spin"));
-            QTest::mouseClick(
-                spin->findChild<QToolButton *>(up ? QStringLiteral("up") : QStringLiteral("down")),
-                Qt::LeftButton);
+        void spin(bool up, int times = 1) {
+            for (int i = 0; i < times; ++i)
+                QTest::mouseClick(child<QToolButton>(child(&window, "spin"), up ? "up" : "down"),
+                                  Qt::LeftButton);
         }
     };
 
 private Q_SLOTS:
-    void ticks() {
+    void ticksAndEnterSetsNothing() {
         Clock c;
         QVERIFY(c.active);
-        QCOMPARE(c.time(), QStringLiteral("09:15:42"));
-        QCOMPARE(c.date(), QStringLiteral("05/12/2026"));
+        QCOMPARE(c.time(), u"09:15:42"_s);
+        QCOMPARE(c.date(), u"05/12/2026"_s);
         QVERIFY(c.window.isTicking());
         c.clock.now = c.clock.now.addSecs(1);
-        QTRY_COMPARE_WITH_TIMEOUT(c.time(), QStringLiteral("09:15:43"), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(c.time(), u"09:15:43"_s, 3000);
+        // Out of the setting mode, Enter on a field sets nothing.
+        c.click("fieldDay");
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        QTest::keyClick(focused, Qt::Key_Return);
+        QTest::keyClick(focused, Qt::Key_Return);
+        QVERIFY(!c.window.editMode());
+        QVERIFY(c.clock.set.isEmpty());
+        QVERIFY(c.window.isVisible());
         sendActivation(c.window, false);
         QVERIFY(!c.window.isTicking());
     }
 
     void spinField_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<bool>("up");
-        QTest::addColumn<QString>("time");
-        QTest::addColumn<QString>("date");
-        QTest::newRow("no field") << "" << true << "09:15:42"
-                                  << "05/12/2026";
-        QTest::newRow("hour up") << "fieldHour" << true << "10:15:42"
-                                 << "05/12/2026";
-        QTest::newRow("year down") << "fieldYear" << false << "09:15:42"
-                                   << "05/12/2025";
+        columns<QString, bool, QString, QString>("field", "up", "time", "date");
+        row("no field", QString(), true, u"09:15:42"_s, u"05/12/2026"_s);
+        row("hour up", u"fieldHour"_s, true, u"10:15:42"_s, u"05/12/2026"_s);
+        row("year down", u"fieldYear"_s, false, u"09:15:42"_s, u"05/12/2025"_s);
     }
-
     void spinField() {
         QFETCH(QString, field);
         QFETCH(bool, up);
@@ -104,29 +103,14 @@ private Q_SLOTS:
         QVERIFY(c.window.editMode());
         QVERIFY(!c.window.isTicking());
         c.click("fieldHour");
-        for (int i = 0; i < 5; ++i)
-            c.spin(true); // 14 h
+        c.spin(true, 5); // 14 h
         c.click("fieldMinute");
-        for (int i = 0; i < 15; ++i)
-            c.spin(true); // 30 min
-        QCOMPARE(c.time(), QStringLiteral("14:30:42"));
+        c.spin(true, 15); // 30 min
+        QCOMPARE(c.time(), u"14:30:42"_s);
         c.click("setButton");
         QVERIFY(!c.window.editMode());
         QVERIFY(c.window.isTicking());
         QCOMPARE(c.clock.set, (QList<SystemTime>{{2026, 12, 5, 13, 30, 42, 0}}));
-    }
-
-    void enterSetsNothing() {
-        Clock c;
-        QVERIFY(c.active);
-        c.click("fieldDay");
-        QWidget *focused = QApplication::focusWidget();
-        QVERIFY(focused);
-        for (int i = 0; i < 2; ++i)
-            QTest::keyClick(focused, Qt::Key_Return);
-        QVERIFY(!c.window.editMode());
-        QVERIFY(c.clock.set.isEmpty());
-        QVERIFY(c.window.isVisible());
     }
 
     void reactivationLeavesEditMode() {
@@ -135,14 +119,14 @@ private Q_SLOTS:
         c.click("setButton");
         c.click("fieldYear");
         c.spin(true);
-        QCOMPARE(c.date(), QStringLiteral("05/12/2027"));
+        QCOMPARE(c.date(), u"05/12/2027"_s);
         sendActivation(c.window, false);
         sendActivation(c.window, true);
         QVERIFY(!c.window.editMode());
         QVERIFY(c.window.isTicking());
-        QCOMPARE(c.date(), QStringLiteral("05/12/2026"));
+        QCOMPARE(c.date(), u"05/12/2026"_s);
         QVERIFY(c.clock.set.isEmpty());
-        QVERIFY(!c.window.findChild<QPushButton *>(QStringLiteral("setButton"))->isChecked());
+        QVERIFY(!child<QPushButton>(&c.window, "setButton")->isChecked());
     }
 
     void calendarPaging() {
@@ -150,8 +134,8 @@ private Q_SLOTS:
         w.show();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        auto *calendar = w.findChild<QCalendarWidget *>(QStringLiteral("calendar"));
-        auto *title = w.findChild<QLabel *>(QStringLiteral("titleLabel"));
+        auto *calendar = child<QCalendarWidget>(&w, "calendar");
+        auto *title = child<QLabel>(&w, "titleLabel");
         const QDate today = QDate::currentDate();
         QCOMPARE(calendar->selectedDate(), today);
         QCOMPARE(title->text(), calendarTitle(today.year(), today.month()));
@@ -159,22 +143,21 @@ private Q_SLOTS:
 
         calendar->setSelectedDate(QDate(2026, 12, 15));
         calendar->showSelectedDate();
-        QCOMPARE(title->text(), QStringLiteral("décembre  2026"));
+        QCOMPARE(title->text(), u"décembre  2026"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
-        QCOMPARE(title->text(), QStringLiteral("janvier  2027"));
+        QCOMPARE(title->text(), u"janvier  2027"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
-        QCOMPARE(title->text(), QStringLiteral("novembre  2026"));
+        QCOMPARE(title->text(), u"novembre  2026"_s);
 
-        auto *next = w.findChild<QPushButton *>(QStringLiteral("nextMonth"));
+        auto *next = child<QPushButton>(&w, "nextMonth");
         QTest::mouseClick(next, Qt::LeftButton);
-        QCOMPARE(title->text(), QStringLiteral("décembre  2026"));
+        QCOMPARE(title->text(), u"décembre  2026"_s);
         next->setFocus();
         QTest::keyClick(next, Qt::Key_PageDown);
-        QCOMPARE(title->text(), QStringLiteral("janvier  2027"));
-        QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("previousMonth")),
-                          Qt::LeftButton);
-        QCOMPARE(title->text(), QStringLiteral("décembre  2026"));
+        QCOMPARE(title->text(), u"janvier  2027"_s);
+        QTest::mouseClick(child<QPushButton>(&w, "previousMonth"), Qt::LeftButton);
+        QCOMPARE(title->text(), u"décembre  2026"_s);
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!w.isVisible());

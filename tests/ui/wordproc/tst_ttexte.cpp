@@ -1,11 +1,11 @@
 #include "common/fontcolourdialog.h"
 #include "ui/fakedialogs.h"
 #include "ui/pdfreading.h"
+#include "ui/widgettesting.h"
 #include "wordproc/paragraph.h"
 #include "wordproc/ttexte.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -15,10 +15,11 @@
 #include <QPrinter>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolButton>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -26,12 +27,7 @@ QString data(const QString &name) {
     return QStringLiteral(TAVRIN_TEST_DATA "/wordproc/") + name;
 }
 
-QByteArray bytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-const QString question = QStringLiteral("Enregistrer changements dans  ?");
+const QString question = u"Enregistrer changements dans  ?"_s;
 
 } // namespace
 
@@ -42,10 +38,22 @@ class TestTTexte : public QObject {
     std::unique_ptr<TTexte> m_window;
     QTemporaryDir m_dir;
 
-    QToolButton *button(const char *name) { return m_window->findChild<QToolButton *>(name); }
+    QToolButton *button(const char *name) { return child<QToolButton>(m_window.get(), name); }
+    template <class T> T *box(const char *name) { return child<T>(m_window.get(), name); }
     QTextEdit *editor() { return m_window->editor(); }
     QString text() { return editor()->toPlainText(); }
     void type(const QString &keys) { QTest::keyClicks(editor()->viewport(), keys); }
+    void select(int anchor, int position) {
+        QTextCursor c = editor()->textCursor();
+        c.setPosition(anchor);
+        c.setPosition(position, QTextCursor::KeepAnchor);
+        editor()->setTextCursor(c);
+    }
+    QTextCharFormat formatAt(int position) {
+        QTextCursor probe(editor()->document());
+        probe.setPosition(position);
+        return probe.charFormat();
+    }
     // Drags the first-line marker 30 pixels right, holding it 6 pixels in.
     void dragFirstMarker() {
         QWidget *marker = m_window->findChild<QWidget *>("firstIndentMarker");
@@ -73,10 +81,9 @@ private Q_SLOTS:
     }
 
     void startsAsTheToolBarSays() {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Texte"));
-        QCOMPARE(m_window->findChild<QComboBox *>("fontNameBox")->currentText(),
-                 QStringLiteral("Times New Roman"));
-        const auto *size = m_window->findChild<QSpinBox *>("fontSizeBox");
+        QCOMPARE(m_window->windowTitle(), u"Texte"_s);
+        QCOMPARE(box<QComboBox>("fontNameBox")->currentText(), u"Times New Roman"_s);
+        const auto *size = box<QSpinBox>("fontSizeBox");
         QCOMPARE(size->value(), 10);
         // Text without a size of its own shows at the size the box says.
         QCOMPARE(editor()->document()->defaultFont().pointSize(), 10);
@@ -95,44 +102,32 @@ private Q_SLOTS:
     void boldActsOnTypingOrOnTheSelection() {
         button("boldButton")->click();
         type("gras");
-        QCOMPARE(editor()->document()->begin().begin().fragment().charFormat().fontWeight(),
-                 int(QFont::Bold));
+        QCOMPARE(formatAt(1).fontWeight(), int(QFont::Bold));
         button("boldButton")->click();
         type(" fin");
         // Select "ras f" and make it italic: only the selection changes.
-        QTextCursor c = editor()->textCursor();
-        c.setPosition(1);
-        c.setPosition(6, QTextCursor::KeepAnchor);
-        editor()->setTextCursor(c);
+        select(1, 6);
         button("italicButton")->click();
-        QTextCursor probe(editor()->document());
-        probe.setPosition(1);
-        QVERIFY(!probe.charFormat().fontItalic());
-        probe.setPosition(2);
-        QVERIFY(probe.charFormat().fontItalic());
-        probe.setPosition(8);
-        QVERIFY(!probe.charFormat().fontItalic());
-        QCOMPARE(text(), QStringLiteral("gras fin"));
+        QVERIFY(!formatAt(1).fontItalic() && formatAt(2).fontItalic() && !formatAt(8).fontItalic());
+        QCOMPARE(text(), u"gras fin"_s);
     }
 
     void caretShowsTheParagraph() {
         openFile(data("complet.rtf"));
         QCOMPARE(m_window->fileName(), data("complet.rtf"));
         const QString before = text();
-        QTextCursor c(editor()->document()->findBlockByNumber(2)); // "Un", bulleted
-        editor()->setTextCursor(c);
-        QVERIFY(button("bulletsButton")->isChecked());
-        QVERIFY(!button("boldButton")->isChecked());
-        c = QTextCursor(editor()->document()->findBlockByNumber(1)); // "Objet :", bold
-        c.movePosition(QTextCursor::Right);
-        editor()->setTextCursor(c);
-        QVERIFY(button("boldButton")->isChecked());
-        QVERIFY(button("leftButton")->isChecked());
+        const auto caretIn = [this](int block, int offset) {
+            const int at = editor()->document()->findBlockByNumber(block).position() + offset;
+            select(at, at);
+        };
+        caretIn(2, 0); // "Un", bulleted
+        QVERIFY(button("bulletsButton")->isChecked() && !button("boldButton")->isChecked());
+        caretIn(1, 1); // "Objet :", bold
+        QVERIFY(button("boldButton")->isChecked() && button("leftButton")->isChecked());
         QVERIFY(!button("bulletsButton")->isChecked());
-        QCOMPARE(m_window->findChild<QComboBox *>("fontNameBox")->currentText(), "Arial");
-        QCOMPARE(m_window->findChild<QSpinBox *>("fontSizeBox")->value(), 11);
-        c = QTextCursor(editor()->document()->findBlockByNumber(5)); // "Fin", centred
-        editor()->setTextCursor(c);
+        QCOMPARE(box<QComboBox>("fontNameBox")->currentText(), "Arial");
+        QCOMPARE(box<QSpinBox>("fontSizeBox")->value(), 11);
+        caretIn(5, 0); // "Fin", centred
         QVERIFY(button("centerButton")->isChecked() && !button("leftButton")->isChecked());
         QCOMPARE(text(), before);
         QVERIFY(!editor()->document()->isModified());
@@ -142,9 +137,7 @@ private Q_SLOTS:
         type("a");
         QTest::keyClick(editor()->viewport(), Qt::Key_Return);
         type("b");
-        QTextCursor c = editor()->textCursor();
-        c.setPosition(0, QTextCursor::KeepAnchor);
-        editor()->setTextCursor(c);
+        select(3, 0);
         button("bulletsButton")->click();
         QVERIFY(editor()->document()->begin().textList());
         QCOMPARE(editor()->document()->begin().textList(),
@@ -155,14 +148,12 @@ private Q_SLOTS:
     }
 
     void newLetter_data() {
-        QTest::addColumn<bool>("modified");
-        QTest::addColumn<int>("answer"); // to the question, when asked
-        QTest::addColumn<bool>("replaced");
-        QTest::newRow("unmodified asks nothing") << false << 0 << true;
-        QTest::newRow("Non") << true << int(QMessageBox::No) << true;
-        QTest::newRow("Annuler") << true << int(QMessageBox::Cancel) << false;
+        columns<bool, int, bool>("modified", "answer", "replaced"); // answer: when asked
+        row("unmodified asks nothing", false, 0, true);
+        row("Non", true, int(QMessageBox::No), true);
+        row("Annuler", true, int(QMessageBox::Cancel), false);
         // "Oui" then a cancelled save dialog keeps the text.
-        QTest::newRow("Oui, save cancelled") << true << int(QMessageBox::Yes) << false;
+        row("Oui, save cancelled", true, int(QMessageBox::Yes), false);
     }
     void newLetter() {
         QFETCH(bool, modified);
@@ -174,8 +165,8 @@ private Q_SLOTS:
             m_dialogs->answers.enqueue(QMessageBox::StandardButton(answer));
         button("newButton")->click();
         QCOMPARE(m_dialogs->warnings, modified ? QStringList{question} : QStringList());
-        QCOMPARE(text(), replaced ? QStringLiteral("Jean Dupont\n1 rue de la Paix\n\n75002 Paris\n")
-                                  : QStringLiteral("Brouillon"));
+        QCOMPARE(text(),
+                 replaced ? u"Jean Dupont\n1 rue de la Paix\n\n75002 Paris\n"_s : u"Brouillon"_s);
         QVERIFY(editor()->document()->isModified());
         if (replaced)
             QVERIFY(editor()->textCursor().atEnd());
@@ -187,7 +178,8 @@ private Q_SLOTS:
         m_dialogs->files.enqueue(m_dir.filePath("lettre"));
         button("saveButton")->click();
         QCOMPARE(m_window->fileName(), path);
-        QVERIFY(bytes(path).contains("\\deflang1036\\pard\\plain\\f2\\fs20 Madame,\r\n\\par }"));
+        QVERIFY(
+            fileBytes(path).contains("\\deflang1036\\pard\\plain\\f2\\fs20 Madame,\r\n\\par }"));
         button("saveButton")->click(); // unmodified: no dialog
         QCOMPARE(m_dialogs->fileDialogs, 1);
         QVERIFY(m_window->close());
@@ -217,9 +209,7 @@ private Q_SLOTS:
     void foreignFileIsNotWrittenOver() {
         const QString original = m_dir.filePath("cv.rtf");
         const QByteArray foreign = "{\\rtf1{\\header Jean 06 12}Madame,\\par}";
-        QFile file(original);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(foreign) == foreign.size());
-        file.close();
+        writeFile(original, foreign);
         m_window->activateWindow(); // for its shortcuts
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         m_dialogs->files.enqueue(original);
@@ -234,8 +224,8 @@ private Q_SLOTS:
         QTest::keyClick(editor()->viewport(), Qt::Key_S, Qt::ControlModifier);
         // The shortcut clicks the button as a user sees it, a moment later.
         QTRY_COMPARE(m_dialogs->suggestions, QStringList{copy});
-        QCOMPARE(bytes(original), foreign);
-        QVERIFY(bytes(copy).contains("Bonjour Madame,"));
+        QCOMPARE(fileBytes(original), foreign);
+        QVERIFY(fileBytes(copy).contains("Bonjour Madame,"));
         // The copy is the program's own: saving it again proposes its name.
         type("x");
         QTest::keyClick(editor()->viewport(), Qt::Key_S, Qt::ControlModifier);
@@ -263,7 +253,7 @@ private Q_SLOTS:
         m_window->Setsoc("Jean Dupont", "", "", "");
         m_dialogs->files.enqueue(m_dir.filePath("lettre.rtf"));
         button("exportButton")->click();
-        QCOMPARE(bytes(m_dir.filePath("lettre.htm")), bytes(data("lettre.htm")));
+        QCOMPARE(fileBytes(m_dir.filePath("lettre.htm")), fileBytes(data("lettre.htm")));
         button("exportButton")->click(); // cancelled: nothing
         QCOMPARE(m_dialogs->fileDialogs, 3);
     }
@@ -271,23 +261,22 @@ private Q_SLOTS:
     // Typed or reopened, text prints at the size the size box shows, as far in
     // as the ruler shows it, and a blank line keeps the height of a line.
     void printsAtTheSizeShown_data() {
-        QTest::addColumn<int>("size");    // typed into the size box; 0 leaves it at 10
-        QTest::addColumn<bool>("indent"); // the first-line marker dragged to 24 points
-        QTest::addColumn<bool>("reopen");
-        QTest::newRow("default size") << 0 << false << false;
-        QTest::newRow("saved and reopened") << 24 << true << true;
+        // size: typed into the size box, 0 leaves it at 10; indent: the first-line
+        // marker dragged to 24 points.
+        columns<int, bool, bool>("size", "indent", "reopen");
+        row("default size", 0, false, false);
+        row("saved and reopened", 24, true, true);
     }
-
     void printsAtTheSizeShown() {
         QFETCH(int, size);
         QFETCH(bool, indent);
         QFETCH(bool, reopen);
         if (indent)
             dragFirstMarker();
-        auto *box = m_window->findChild<QSpinBox *>("fontSizeBox");
+        auto *sizeBox = box<QSpinBox>("fontSizeBox");
         if (size) {
-            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(box, QString::number(size));
+            QTest::keyClick(sizeBox, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(sizeBox, QString::number(size));
         }
         for (const char *line : {"Un", "Deux", "", "Trois"}) {
             type(QLatin1String(line));
@@ -299,11 +288,11 @@ private Q_SLOTS:
             button("saveButton")->click();
             button("openButton")->click();
         }
-        const int shown = box->value();
+        const int shown = sizeBox->value();
         QCOMPARE(shown, size ? size : 10);
 
         // No printer here and none chosen in the dialog: a PDF file is asked.
-        const QString pdf = m_dir.filePath(QStringLiteral("lettre-%1.pdf").arg(shown));
+        const QString pdf = m_dir.filePath(u"lettre-%1.pdf"_s.arg(shown));
         QFile::remove(pdf);
         m_dialogs->printAnswers << true;
         m_dialogs->files << pdf;
@@ -313,14 +302,12 @@ private Q_SLOTS:
             at.insert(word.text, word.box);
         QCOMPARE(at.size(), 3);
         // A word's box spans the font's ascent and descent.
-        QFont font(QStringLiteral("Times New Roman"));
+        QFont font(u"Times New Roman"_s);
         font.setPixelSize(1000);
         const QFontMetricsF metrics(font);
         const double height = shown * (metrics.ascent() + metrics.descent()) / 1000;
-        QVERIFY2(
-            qAbs(at["Deux"].height() - height) <= 0.1 * height,
-            qPrintable(
-                QStringLiteral("%1 pt high, %2 expected").arg(at["Deux"].height()).arg(height)));
+        QVERIFY2(qAbs(at["Deux"].height() - height) <= 0.1 * height,
+                 qPrintable(u"%1 pt high, %2 expected"_s.arg(at["Deux"].height()).arg(height)));
         // 2 cm in from the paper's edge, and the indent.
         const double left = 20 / 25.4 * 72 + (indent ? 24 : 0);
         QVERIFY2(qAbs(at["Deux"].left() - left) < 1,
@@ -331,44 +318,36 @@ private Q_SLOTS:
 
     void fontDialogAppliesToTheSelection() {
         type("abc");
-        QTextCursor c = editor()->textCursor();
-        c.setPosition(1, QTextCursor::KeepAnchor);
-        editor()->setTextCursor(c);
+        select(3, 1);
         QFont chosen("Arial");
         chosen.setPointSize(14);
         chosen.setBold(true);
         m_dialogs->fonts.enqueue({chosen, QColor(Qt::red)});
         button("fontButton")->click();
         // It opens on the font the tool bar shows.
-        QCOMPARE(m_dialogs->fontShown.family(),
-                 m_window->findChild<QComboBox *>("fontNameBox")->currentText());
+        QCOMPARE(m_dialogs->fontShown.family(), box<QComboBox>("fontNameBox")->currentText());
         QCOMPARE(m_dialogs->fontShown.pointSizeF(), 10.0);
-        QTextCursor probe(editor()->document());
-        probe.setPosition(3);
-        const QTextCharFormat f = probe.charFormat();
+        const QTextCharFormat f = formatAt(3);
         QCOMPARE(f.fontFamilies().toStringList(), QStringList{"Arial"});
         QCOMPARE(f.fontPointSize(), 14.0);
         QCOMPARE(f.fontWeight(), int(QFont::Bold));
         QCOMPARE(f.foreground().color(), QColor(Qt::red));
-        probe.setPosition(1);
-        QCOMPARE(probe.charFormat().fontPointSize(), 10.0);
+        QCOMPARE(formatAt(1).fontPointSize(), 10.0);
     }
 
     // Escape and Enter answer the whole "Police" dialog wherever the caret is,
     // and it opens on the face that draws the font asked for, keeping its name.
     void policeDialogKeys_data() {
-        QTest::addColumn<QString>("caret"); // the chooser's field that has it
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("Échap, polices") << "police" << int(Qt::Key_Escape) << false;
-        QTest::newRow("Entrée, polices") << "police" << int(Qt::Key_Return) << true;
-        QTest::newRow("Entrée, taille") << "taille" << int(Qt::Key_Enter) << true;
+        columns<bool, int, bool>("inSize", "key", "accepted"); // where the caret is
+        row("Échap, polices", false, int(Qt::Key_Escape), false);
+        row("Entrée, polices", false, int(Qt::Key_Return), true);
+        row("Entrée, taille", true, int(Qt::Key_Enter), true);
     }
     void policeDialogKeys() {
-        QFETCH(QString, caret);
+        QFETCH(bool, inSize);
         QFETCH(int, key);
         QFETCH(bool, accepted);
-        QFont asked(QStringLiteral("Times New Roman"));
+        QFont asked(u"Times New Roman"_s);
         asked.setPointSize(12);
         FontColourDialog dialog(asked, Qt::black, m_window.get());
         dialog.show();
@@ -380,14 +359,14 @@ private Q_SLOTS:
         // size field shows 12.
         QWidget *field = chooser->findChildren<QListView *>().constFirst();
         for (QLineEdit *edit : chooser->findChildren<QLineEdit *>())
-            if (caret == QLatin1String("taille") && edit->text() == QLatin1String("12"))
+            if (inSize && edit->text() == QLatin1String("12"))
                 field = edit;
         field->setFocus();
         QTest::keyClick(field, Qt::Key(key));
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), accepted ? QDialog::Accepted : QDialog::Rejected);
         QVERIFY(chooser->isVisibleTo(&dialog));
-        QCOMPARE(dialog.selectedFont().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(dialog.selectedFont().family(), u"Times New Roman"_s);
     }
 };
 

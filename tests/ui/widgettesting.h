@@ -1,0 +1,30 @@
+#pragma once
+
+// What every window test uses: table columns declared on one line, rows
+// (core/coretest.h), and a named child found or the test stopped.
+#include "core/coretest.h"
+
+#include <QAbstractItemView>
+#include <QTest>
+#include <QWidget>
+
+// QTest::addColumn<T>(name) for each type and name in turn.
+template <typename... T, typename... N> void columns(const N &...names) {
+    (QTest::addColumn<T>(names), ...);
+}
+
+// A double-click as a user makes it: a click, then the double-click event.
+inline void doubleClick(QWidget *widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+}
+inline void doubleClick(QAbstractItemView *view, int row, int column) {
+    doubleClick(view->viewport(), view->visualRect(view->model()->index(row, column)).center());
+}
+
+template <class T = QWidget> T *child(const QObject *parent, const char *name) {
+    auto *c = parent->findChild<T *>(QLatin1String(name));
+    if (!c)
+        qFatal("no %s", name);
+    return c;
+}
