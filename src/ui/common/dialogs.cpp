@@ -95,13 +95,15 @@ int RealDialogs::choice(QWidget *parent, const QString &text, const QStringList 
                         int escape) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Avertissement"), text,
                     QMessageBox::NoButton, parent);
-    QList<QAbstractButton *> pressed;
+    QList<QPushButton *> pressed;
     for (const QString &caption : buttons)
         pressed.append(box.addButton(caption, QMessageBox::ActionRole));
-    if (escape >= 0 && escape < pressed.size())
+    if (escape >= 0 && escape < pressed.size()) {
         box.setEscapeButton(pressed.at(escape));
+        box.setDefaultButton(pressed.at(escape));
+    }
     box.exec();
-    const qsizetype at = pressed.indexOf(box.clickedButton());
+    const qsizetype at = pressed.indexOf(qobject_cast<QPushButton *>(box.clickedButton()));
     return at < 0 ? escape : int(at);
 }
 

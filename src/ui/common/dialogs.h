@@ -30,7 +30,8 @@ public:
 
     // Warning box captioned "Avertissement" whose buttons say what each answer
     // does, in order; returns the index of the one pressed, escape on Escape or
-    // when the box is closed.
+    // when the box is closed. Enter presses escape too: the answer that loses
+    // nothing.
     virtual int choice(QWidget *parent, const QString &text, const QStringList &buttons,
                        int escape) = 0;
 
