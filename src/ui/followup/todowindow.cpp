@@ -15,6 +15,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 TodoWindow::TodoWindow(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TodoWindow"));
     setWindowTitle(QStringLiteral("À faire"));
@@ -108,7 +110,10 @@ void TodoWindow::refresh() {
         return;
     const QDate day = m_today();
     const int row = m_list->currentIndex().row();
-    const Todo::Line chosen = row >= 0 && row < m_shown.size() ? m_shown.at(row) : Todo::Line{};
+    // A line is its record: its text may have changed.
+    const auto chosen = row >= 0 && row < m_shown.size()
+                            ? std::pair(m_shown.at(row).kind, m_shown.at(row).block)
+                            : std::pair(Todo::Kind::Overdue, -1);
     m_shown = m_lines(day, m_settings.delay);
     m_heading->setText(QStringLiteral("À faire le ") + Dates::format(day));
     m_list->clear();
@@ -123,8 +128,11 @@ void TodoWindow::refresh() {
     }
     m_list->addTopLevelItems(items);
     if (!items.isEmpty()) {
-        const qsizetype again = row >= 0 ? m_shown.indexOf(chosen) : -1;
-        m_list->setCurrentItem(items.at(again >= 0 ? again : 0));
+        qsizetype again = 0;
+        for (qsizetype i = 0; i < m_shown.size(); ++i)
+            if (std::pair(m_shown.at(i).kind, m_shown.at(i).block) == chosen)
+                again = i;
+        m_list->setCurrentItem(items.at(again));
     }
     m_stack->setCurrentIndex(items.isEmpty() ? 1 : 0);
 }
