@@ -61,6 +61,10 @@ TFiche::TFiche(QWidget *parent) : QWidget(parent) {
     displayAll();
 }
 
+TFiche::~TFiche() {
+    delete m_todo;
+}
+
 CardPage *TFiche::page(Kind kind) const {
     switch (kind) {
     case Kind::Company:

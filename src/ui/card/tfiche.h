@@ -27,6 +27,7 @@ public:
     static constexpr const char *ProfileFileName = "Tavrin.moi";
 
     explicit TFiche(QWidget *parent = nullptr);
+    ~TFiche() override;
 
     DataSet &dataSet() { return m_data; }
     Kind currentKind() const { return m_kind; }

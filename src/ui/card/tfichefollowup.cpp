@@ -10,6 +10,7 @@
 #include "store/textfile.h"
 
 #include <QFileInfo>
+#include <QScreen>
 
 #include <array>
 
@@ -26,9 +27,21 @@ void TFiche::AFaire(bool atOpening) {
         (!m_todoSettings.showAtStart || lines(m_data.today(), m_todoSettings.delay).isEmpty()))
         return;
     if (!m_todo) {
-        m_todo = new TodoWindow(this);
+        // A window of its own, not held above the card: opening a line brings
+        // the card to the front, the tool button brings the list back.
+        m_todo = new TodoWindow;
+        m_todo->setAttribute(Qt::WA_QuitOnClose, false);
         connect(m_todo, &TodoWindow::openRequested, this, &TFiche::openRecord);
         connect(m_todo, &TodoWindow::settingsChanged, this, &TFiche::saveTodoSettings);
+        // Beside the main window when the screen has room, else in a corner.
+        if (const QScreen *screen = window()->screen()) {
+            const QRect room = screen->availableGeometry();
+            const QRect main = window()->frameGeometry();
+            QPoint at(main.right() + 8, main.top());
+            if (at.x() + m_todo->width() > room.right())
+                at = QPoint(room.right() - m_todo->width(), room.bottom() - m_todo->height());
+            m_todo->move(at);
+        }
     }
     m_todo->Init(
         m_todoSettings, [this] { return m_data.today(); }, lines);
@@ -44,6 +57,7 @@ void TFiche::openRecord(Kind kind, int block) {
     showPage(kind);
     m_data.jumpTo(kind, block);
     display(kind);
+    window()->raise();
     window()->activateWindow();
     page(kind)->firstField()->setFocus();
 }

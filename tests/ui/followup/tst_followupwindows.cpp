@@ -52,7 +52,12 @@ private:
         m_dialogs->files << path("a.tvr");
         m_form->OpenItemClick();
     }
-    TodoWindow *todo() const { return m_form->findChild<TodoWindow *>(); }
+    static TodoWindow *todo() {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *todo = qobject_cast<TodoWindow *>(window))
+                return todo;
+        return nullptr;
+    }
     QStringList rows() const {
         QStringList out;
         auto *list = todo()->findChild<QTreeWidget *>("list");
