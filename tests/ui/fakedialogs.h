@@ -32,6 +32,8 @@ public:
     QFont fontShown;                             // what the last font dialog opened with
     int previews = 0;                            // how many print previews were opened
     std::function<void(QPrinter &)> onPreview;   // readies the printer before the pages are drawn
+    QStringList choices;                         // texts of the boxes with worded buttons
+    QQueue<int> picks;                           // replies to them, none = escape
 
     void message(QWidget *, const QString &text) override { messages << text; }
     QMessageBox::StandardButton warning(QWidget *, const QString &text,
@@ -43,6 +45,10 @@ public:
         return (buttons & QMessageBox::Cancel) ? QMessageBox::Cancel
                : (buttons & QMessageBox::No)   ? QMessageBox::No
                                                : QMessageBox::Ok;
+    }
+    int choice(QWidget *, const QString &text, const QStringList &, int escape) override {
+        choices << text;
+        return picks.isEmpty() ? escape : picks.dequeue();
     }
     QString openFileName(QWidget *, const QString &, const QString &filter,
                          const QString &) override {

@@ -52,6 +52,7 @@ const QList<Command> &commandTable() {
         {.place = Fichier, .name = "actionConfigurerImprimante", .caption = QStringLiteral("&Configurer l'imprimante..."), .hint = QStringLiteral("Confuguration de l'imprimante"), .handler = &F::setUpPrinter},
         {Fichier, "actionImporter", QStringLiteral("I&mporter..."), QStringLiteral("Importer fichier"), &F::importCompanies},
         {Fichier, "actionExporter", QStringLiteral("E&xporter..."), QStringLiteral("Exporter fichier"), &F::exportCompanies, false, true},
+        {Fichier, "actionExporterAgenda", QStringLiteral("Exporter l'&agenda..."), QStringLiteral("Exporter les actions vers un agenda (iCalendar)"), &F::exportCalendar, false, true},
         separator(Fichier),
         {Fichier, "actionQuitter", QStringLiteral("&Quitter"), QStringLiteral("Quitter l'application"), &F::ExitItemClick, true, false, {}, 0, false, false, QKeySequence(Qt::ALT | Qt::Key_X)},
 
@@ -102,6 +103,7 @@ const QList<Command> &commandTable() {
         // "activiré": the spelling users know, kept on purpose.
         {Outils, "actionRapportActivite", QStringLiteral("&Rapport d'activité"), QStringLiteral("Rapport d'activiré"), &F::showActivityReport, false, true},
         {Outils, "actionPlanning", QStringLiteral("&Planning"), QStringLiteral("Planning des relances"), &F::showFollowUpPlanning, false, true},
+        {Outils, "actionAFaire", QStringLiteral("À &faire..."), QStringLiteral("Ce qui est à faire aujourd'hui"), &F::showTodo, false, true},
         {Outils, "actionStatsOperations", QStringLiteral("&Stats opérations"), QStringLiteral("Statistiques sur les opérations"), &F::showOperationStats, false, true},
         {Outils, "actionOutilsEntretien", QStringLiteral("E&ntretien"), QStringLiteral("Simulation d'un entretien"), &F::startInterview, false, true},
         {Outils, "actionCurriculum", QStringLiteral("&Curriculum vitae"), QStringLiteral("Préparation du CV"), &F::writeCv, false, true},
@@ -149,6 +151,7 @@ const QList<Command> &commandTable() {
         {Tools, "toolOperations", QStringLiteral("Opérations"), {}, &F::showOperations, true, false, Page::Company | Page::DayAction, 0, false, false, {}, Operations},
         {Tools, "toolJournee", QStringLiteral("Journée"), {}, &F::showDayActions, true, false, Page::Company | Page::Operation, 0, false, false, {}, DayActions},
         {Tools, "toolEntretien", QStringLiteral("Entretien"), {}, &F::startInterview, true, false, {}, 0, false, false, {}, Interview},
+        {Tools, "toolAFaire", QStringLiteral("À faire"), {}, &F::showTodo, false, true, {}, 0, false, false, {}, Checklist},
         separator(Tools),
         {.place = Tools, .name = "toolImprimerFiche", .caption = QStringLiteral("Imprimer fiche"), .hint = {}, .handler = &F::printCard, .enabled = false, .needsDataSet = true, .glyph = Printer},
         {.place = Tools, .name = "toolImprimerEnveloppe", .caption = QStringLiteral("Imprimer enveloppe"), .hint = {}, .handler = &F::printEnvelope, .enabled = false, .needsDataSet = true, .tabs = Page::Company | Page::DayAction, .glyph = Envelope},

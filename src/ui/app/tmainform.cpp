@@ -4,6 +4,8 @@
 #include "app/taboutbox.h"
 #include "card/tfiche.h"
 #include "common/dialogs.h"
+#include "followup/conflictcopies.h"
+#include "followup/diskwatch.h"
 #include "help/helpbook.h"
 #include "help/helpwindow.h"
 #include "interview/scriptfile.h"
@@ -47,6 +49,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent) {
         updateActions();
     });
     connect(m_fiche, &TFiche::recordChanged, this, &TMainForm::updateActions);
+    m_watch = std::make_unique<DiskWatch>(m_fiche->dataSet(), [this] { diskChanged(); });
 
     buildCommands();
 
@@ -207,7 +210,7 @@ bool TMainForm::save() {
     if (m_fileName.isEmpty() || notOpened)
         return SaveAs();
     m_fileName = DataFile::withDataExtension(m_fileName);
-    return m_fiche->Sauve(m_fileName);
+    return writeDataSet(m_fileName);
 }
 
 bool TMainForm::SaveAs() {
@@ -223,11 +226,102 @@ bool TMainForm::SaveAs() {
                                     QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return false;
     m_fiche->SetModif();
-    if (!m_fiche->Sauve(name))
+    if (!writeDataSet(name))
         return false;
     m_fileName = name;
     updateTitle();
     return true;
+}
+
+bool TMainForm::writeDataSet(const QString &name) {
+    bool saved = m_fiche->Sauve(name);
+    const QStringList conflicts = m_fiche->dataSet().saveConflicts();
+    if (!saved && !conflicts.isEmpty()) {
+        QStringList names;
+        for (const QString &path : conflicts)
+            names << QFileInfo(path).fileName();
+        const QString text =
+            DataSet::ChangedOnDiskMessage + u'\n' + names.join(QStringLiteral(", ")) +
+            QStringLiteral("\n\nRecharger : lire leur version, vos changements sont perdus."
+                           "\nEnregistrer sous : garder les vôtres sous un autre nom."
+                           "\nRemplacer : écrire les vôtres à la place des leurs.");
+        switch (Dialogs::instance().choice(this, text,
+                                           {QStringLiteral("Recharger"),
+                                            QStringLiteral("Enregistrer sous..."),
+                                            QStringLiteral("Remplacer"), QStringLiteral("Annuler")},
+                                           3)) {
+        case 0:
+            reload();
+            return true;
+        case 1:
+            return SaveAs();
+        case 2:
+            saved = m_fiche->Sauve(name, true);
+            break;
+        default:
+            return false;
+        }
+    }
+    m_watch->follow();
+    return saved;
+}
+
+void TMainForm::reload() {
+    m_keptAgainst.clear();
+    if (m_fiche->Recharge())
+        m_hint->setText(QStringLiteral("Fichier relu : il a changé sur le disque"));
+}
+
+void TMainForm::diskChanged() {
+    if (m_closed)
+        return;
+    // Not under an open dialog, which may hold records: once it has closed.
+    if (QApplication::activeModalWidget()) {
+        m_watch->later();
+        return;
+    }
+    const DataSet &data = m_fiche->dataSet();
+    if (!QFileInfo(data.fileName()).isFile())
+        return; // gone: the next save asks before writing it back
+    if (!m_fiche->TestModif()) {
+        reload();
+        return;
+    }
+    // Asked once for a given state of the files, not at each look.
+    QString state;
+    for (const QString &path :
+         {data.fileName(), data.operationFileName(), data.dayActionFileName()}) {
+        const QFileInfo file(path);
+        state += path + u' ' + QString::number(file.size()) + u' ' +
+                 QString::number(file.lastModified().toMSecsSinceEpoch()) + u'\n';
+    }
+    if (state == m_keptAgainst)
+        return;
+    const QString text =
+        QStringLiteral("Les fichiers de ") + DataFile::displayName(data.fileName()) +
+        QStringLiteral(" ont changé sur le disque (un autre ordinateur ?) alors que vous avez des "
+                       "changements non enregistrés.\n\nRecharger : lire leur version, vos "
+                       "changements sont perdus.\nGarder mes changements : continuer ; à "
+                       "l'enregistrement, le programme vous demandera quoi faire.");
+    if (Dialogs::instance().choice(
+            this, text, {QStringLiteral("Recharger"), QStringLiteral("Garder mes changements")},
+            1) == 0)
+        reload();
+    else
+        m_keptAgainst = state;
+}
+
+void TMainForm::dataSetOpened() {
+    m_keptAgainst.clear();
+    m_watch->follow();
+    const QString file = QFileInfo(m_fiche->dataSet().fileName()).absoluteFilePath();
+    if (!m_copiesNamed.contains(file)) {
+        m_copiesNamed.insert(file);
+        const QString copies = ConflictCopies::message(ConflictCopies::beside(file));
+        if (!copies.isEmpty())
+            Dialogs::instance().message(this, copies);
+    }
+    m_fiche->AFaire(true);
 }
 
 void TMainForm::Nouveau1Click() {
@@ -235,6 +329,7 @@ void TMainForm::Nouveau1Click() {
         return;
     m_fileName.clear();
     m_fiche->Nouveau();
+    m_watch->follow();
     // The empty data set shows every operation: the mark says so too.
     Decoche2();
     check("actionToutesOperations");
@@ -262,6 +357,7 @@ void TMainForm::OpenItemClick() {
     m_fileName = path;
     m_fiche->Societes();
     Touteslesfiches1Click();
+    dataSetOpened();
 }
 
 void TMainForm::ExitItemClick() {
@@ -495,6 +591,9 @@ void TMainForm::FormShow() {
         if (!m_fiche->Charge(m_fileName)) {
             m_dataSetInUse = true;
             updateActions();
+        } else {
+            // Over the main window, once it is on the screen.
+            QTimer::singleShot(0, this, &TMainForm::dataSetOpened);
         }
     }
     check(ini.selectionMode == Selection::PostalCode ? "actionCodePostal"
@@ -654,4 +753,16 @@ void TMainForm::showFollowUpPlanning() {
 
 void TMainForm::showOperationStats() {
     m_fiche->StatsOperation();
+}
+
+void TMainForm::showTodo() {
+    m_fiche->AFaire();
+}
+
+void TMainForm::exportCalendar() {
+    const int events = m_fiche->ExporterAgenda();
+    if (events >= 0)
+        m_hint->setText(events > 1
+                            ? QStringLiteral("%1 événements écrits dans l'agenda").arg(events)
+                            : QStringLiteral("%1 événement écrit dans l'agenda").arg(events));
 }

@@ -4,8 +4,12 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QSet>
 #include <QStringList>
 
+#include <memory>
+
+class DiskWatch;
 class QAction;
 class QLabel;
 class QMenu;
@@ -106,6 +110,8 @@ public:
     void showActivityReport();
     void showFollowUpPlanning();
     void showOperationStats();
+    void showTodo();
+    void exportCalendar();
 
     // The help: its location, and its window once a help command opened it.
     QString helpFile() const { return m_helpFile; }
@@ -135,6 +141,17 @@ private:
     bool askSaveChanges();
     bool save();
     bool SaveAs();
+    // Every save of the data set under name goes through here: when a file
+    // changed on disk since it was read, the user chooses to reload it, to
+    // save under another name or to replace it; nothing is replaced unasked.
+    bool writeDataSet(const QString &name);
+    // After an opening: the conflict copies beside it (once a run), the
+    // to-do, the watch on its files.
+    void dataSetOpened();
+    // Its files changed on disk: read again when nothing is unsaved, else
+    // the user is asked.
+    void diskChanged();
+    void reload();
     void updateTitle();
     // F1: the page of the menu that is open, else of the window that has the
     // key: a dialog's own page, the card's in the main window.
@@ -157,4 +174,7 @@ private:
     bool m_closed = false;
     QString m_helpFile;
     HelpWindow *m_help = nullptr;
+    std::unique_ptr<DiskWatch> m_watch;
+    QSet<QString> m_copiesNamed; // data sets whose conflict copies were named
+    QString m_keptAgainst;       // the disk state the user chose to keep changes over
 };

@@ -185,6 +185,23 @@ void draw(QPainter &p, Glyph glyph) {
         p.setBrush(QColor(200, 70, 60));
         p.drawRect(QRectF(16.5, 13.5, 3, 3));
         break;
+    case Glyph::Checklist:
+        // A list with its first two lines ticked.
+        page(p, QRectF(4.5, 2.5, 15, 19));
+        for (int row = 0; row < 3; ++row) {
+            const qreal y = 8 + row * 4.5;
+            p.setPen(QPen(QColor(120, 120, 120), 1));
+            p.drawLine(QPointF(11, y), QPointF(16.5, y));
+            p.setPen(QPen(row < 2 ? QColor(30, 140, 50) : Ink, 1.5));
+            if (row < 2) {
+                p.drawLine(QPointF(6.5, y), QPointF(8, y + 1.5));
+                p.drawLine(QPointF(8, y + 1.5), QPointF(10, y - 2));
+            } else {
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(QRectF(6.5, y - 1.5, 3, 3));
+            }
+        }
+        break;
     }
 }
 

@@ -22,6 +22,7 @@ enum class Glyph {
     Interview,
     Printer,
     Envelope,
+    Checklist,
 };
 
 QIcon toolIcon(Glyph glyph);

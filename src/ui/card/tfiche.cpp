@@ -1,6 +1,7 @@
 #include "card/tfiche.h"
 
 #include "common/dialogs.h"
+#include "followup/todowindow.h"
 #include "store/companypage.h"
 #include "store/datafile.h"
 #include "store/dayactionpage.h"
@@ -35,8 +36,12 @@ TFiche::TFiche(QWidget *parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pages);
 
-    m_data.setMessageHandler(
-        [this](const QString &text) { Dialogs::instance().message(this, text); });
+    m_data.setMessageHandler([this](const QString &text) {
+        // The question that follows a stopped save says it.
+        if (m_saving && text.startsWith(DataSet::ChangedOnDiskMessage))
+            return;
+        Dialogs::instance().message(this, text);
+    });
 
     connect(m_company, &CardPage::edited, this, [this] { m_data.markEdited(Kind::Company); });
     connect(m_operation, &CardPage::edited, this, [this] { m_data.markEdited(Kind::Operation); });
@@ -56,6 +61,10 @@ TFiche::TFiche(QWidget *parent) : QWidget(parent) {
         child->installEventFilter(this);
 
     displayAll();
+}
+
+TFiche::~TFiche() {
+    delete m_todo;
 }
 
 CardPage *TFiche::page(Kind kind) const {
@@ -123,6 +132,8 @@ void TFiche::activate() {
     }
     if (QFileInfo::exists(QLatin1String(ProfileFileName)))
         m_profile = TextFile::read(QLatin1String(ProfileFileName));
+    m_todoFile = QFileInfo(QLatin1String(TodoSettings::FileName)).absoluteFilePath();
+    m_todoSettings.load(m_todoFile);
     // The start page, shown by no command.
     showKind(Kind::Company);
     m_company->firstField()->setFocus();
@@ -137,23 +148,26 @@ bool TFiche::Charge(const QString &fileName) {
         setWindowTitle(DataFile::displayName(fileName));
         Q_EMIT dataSetChanged();
     }
+    if (m_todo && m_todo->isVisible())
+        m_todo->refresh();
     return loaded;
 }
 
-bool TFiche::Sauve(const QString &fileName) {
+bool TFiche::Sauve(const QString &fileName, bool replaceChanged) {
     collect();
     const bool modified = m_data.TestModif();
     const QString before = m_onDisk ? m_data.fileName() : QString();
-    const bool saved = m_data.Sauve(fileName);
+    m_saving = true;
+    const bool saved = m_data.Sauve(fileName, replaceChanged);
+    m_saving = false;
     if (modified && saved) {
         m_onDisk = true;
         // Saved under another name: the documents go with the data set.
         if (!before.isEmpty() && QFileInfo(before) != QFileInfo(fileName))
             m_company->documents()->copyLinks(before, fileName);
         showDocuments();
-    }
-    if (modified && saved)
         setWindowTitle(DataFile::displayName(fileName));
+    }
     return saved;
 }
 
@@ -163,6 +177,8 @@ void TFiche::Nouveau() {
     displayAll();
     setWindowTitle(QString());
     Q_EMIT dataSetChanged();
+    if (m_todo && m_todo->isVisible())
+        m_todo->refresh();
 }
 
 void TFiche::showKind(Kind kind) {

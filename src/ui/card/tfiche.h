@@ -1,5 +1,6 @@
 #pragma once
 
+#include "followup/todosettings.h"
 #include "store/dataset.h"
 #include "store/settings.h"
 
@@ -15,6 +16,7 @@ class OperationPage;
 class PrintSurface;
 class QDialog;
 class QStackedWidget;
+class TodoWindow;
 
 // The record card: one page per record kind, without visible tabs. It owns
 // the open data set, the identity, the combo lists and the profile lines for
@@ -25,6 +27,7 @@ public:
     static constexpr const char *ProfileFileName = "Tavrin.moi";
 
     explicit TFiche(QWidget *parent = nullptr);
+    ~TFiche() override;
 
     DataSet &dataSet() { return m_data; }
     Kind currentKind() const { return m_kind; }
@@ -35,7 +38,9 @@ public:
 
     // The data set.
     bool Charge(const QString &fileName);
-    bool Sauve(const QString &fileName);
+    // Stops without a word when a file changed on disk since it was read,
+    // unless replaceChanged: the caller asks what to do (saveConflicts()).
+    bool Sauve(const QString &fileName, bool replaceChanged = false);
     void Nouveau();
     bool TestModif() const { return m_data.TestModif(); }
     void SetModif() { m_data.SetModif(); }
@@ -96,6 +101,17 @@ public:
     void StatsOperation();
     void StatsActivites();
     void Relances();
+
+    // Today's to-do beside the card; at an opening, only when its settings
+    // ask for it and something is due.
+    void AFaire(bool atOpening = false);
+    const TodoSettings &todoSettings() const { return m_todoSettings; }
+    // The day actions as a calendar file: the number of events written, or -1
+    // when none was (a cancel, a file that could not be written).
+    int ExporterAgenda();
+    // The open data set read again from disk, each page keeping the record it
+    // showed when it is still there; false when it could not be read.
+    bool Recharge();
 
     // Settings file.
     struct Ini {
@@ -159,6 +175,8 @@ private:
     void addFollowUp(Kind kind);
     void pickCompany();
     void validateDayAction();
+    void openRecord(Kind kind, int block);
+    void saveTodoSettings();
     bool saveFile(bool ok, const QString &name, const QString &error, QStringList *failures);
     void search(int which, QDialog &dialog);
     void sort(Kind kind, QDialog &dialog);
@@ -180,6 +198,11 @@ private:
     // The data set was read from or written to its files: the documents sent
     // are kept beside them.
     bool m_onDisk = false;
+    TodoSettings m_todoSettings;
+    QString m_todoFile;            // where they are kept, fixed at the activation
+    bool m_todoSaveFailed = false; // said once, not at every change
+    TodoWindow *m_todo = nullptr;
+    bool m_saving = false;
 
     QStackedWidget *m_pages;
     CompanyPage *m_company;

@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -88,6 +89,22 @@ QMessageBox::StandardButton RealDialogs::warning(QWidget *parent, const QString 
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+int RealDialogs::choice(QWidget *parent, const QString &text, const QStringList &buttons,
+                        int escape) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Avertissement"), text,
+                    QMessageBox::NoButton, parent);
+    QList<QPushButton *> pressed;
+    for (const QString &caption : buttons)
+        pressed.append(box.addButton(caption, QMessageBox::ActionRole));
+    if (escape >= 0 && escape < pressed.size()) {
+        box.setEscapeButton(pressed.at(escape));
+        box.setDefaultButton(pressed.at(escape));
+    }
+    box.exec();
+    const qsizetype at = pressed.indexOf(qobject_cast<QPushButton *>(box.clickedButton()));
+    return at < 0 ? escape : int(at);
 }
 
 QString RealDialogs::openFileName(QWidget *parent, const QString &caption, const QString &filter,

@@ -28,6 +28,13 @@ public:
     warning(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
 
+    // Warning box captioned "Avertissement" whose buttons say what each answer
+    // does, in order; returns the index of the one pressed, escape on Escape or
+    // when the box is closed. Enter presses escape too: the answer that loses
+    // nothing.
+    virtual int choice(QWidget *parent, const QString &text, const QStringList &buttons,
+                       int escape) = 0;
+
     // File dialogs; an empty result means the dialog was cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
                                  const QString &directory = {}) = 0;
@@ -82,6 +89,8 @@ public:
     QMessageBox::StandardButton warning(QWidget *parent, const QString &text,
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
+    int choice(QWidget *parent, const QString &text, const QStringList &buttons,
+               int escape) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
                          const QString &directory) override;
     QStringList openFileNames(QWidget *parent, const QString &caption, const QString &filter,

@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 
 // Menu (or "tools"), caption, hint, enabled at start, then enabled on the
@@ -41,6 +43,7 @@ const Entry entries[] = {
     {"&Fichier", "&Configurer l'imprimante...", "Confuguration de l'imprimante", true, "111", "111"},
     {"&Fichier", "I&mporter...", "Importer fichier", true, "111", "111"},
     {"&Fichier", "E&xporter...", "Exporter fichier", false, "000", "111"},
+    {"&Fichier", "Exporter l'&agenda...", "Exporter les actions vers un agenda (iCalendar)", false, "000", "111"},
     {"&Fichier", "&Quitter", "Quitter l'application", true, "111", "111"},
 
     {"&Ediiton", "C&opier", "Copier", false, "000", "111"},
@@ -80,6 +83,7 @@ const Entry entries[] = {
     {"&Outils", "&Enveloppe courante", "Imprimer enveloppe", false, "101", "101"},
     {"&Outils", "&Rapport d'activité", "Rapport d'activiré", false, "000", "111"},
     {"&Outils", "&Planning", "Planning des relances", false, "000", "111"},
+    {"&Outils", "À &faire...", "Ce qui est à faire aujourd'hui", false, "000", "111"},
     {"&Outils", "&Stats opérations", "Statistiques sur les opérations", false, "000", "111"},
     {"&Outils", "E&ntretien", "Simulation d'un entretien", false, "000", "111"},
     {"&Outils", "&Curriculum vitae", "Préparation du CV", false, "000", "111"},
@@ -119,6 +123,7 @@ const Entry entries[] = {
     {Tools, "Opérations", "Opérations", true, "101", "101"},
     {Tools, "Journée", "Journée", true, "110", "110"},
     {Tools, "Entretien", "Entretien", true, "111", "111"},
+    {Tools, "À faire", "À faire", false, "000", "111"},
     {Tools, "Imprimer fiche", "Imprimer fiche", false, "000", "111"},
     {Tools, "Imprimer enveloppe", "Imprimer enveloppe", false, "101", "101"},
 };
@@ -292,15 +297,15 @@ private Q_SLOTS:
             for (int page = 0; page < 3 && !acted; ++page) {
                 if (e.after[page] != '1')
                     continue;
-                // No window left from the last command, and no printer: a
-                // printout asks for a PDF file.
-                for (QWidget *w : QApplication::topLevelWidgets())
-                    if (w != m_form && w->isVisible())
-                        w->close();
+                // No printer: a printout asks for a PDF file.
                 runPrinter().setOutputFormat(QPrinter::NativeFormat);
                 runPrinter().setOutputFileName({});
                 m_form->fiche()->dataSet().Nouveau();
                 openThreeCompanies();
+                // No window left from the last command, nor from the opening.
+                for (QWidget *w : QApplication::topLevelWidgets())
+                    if (w != m_form && w->isVisible())
+                        w->close();
                 showPage(page);
                 // The second of three records: every move goes somewhere.
                 m_form->showNextRecord();
@@ -318,7 +323,10 @@ private Q_SLOTS:
         }
         // Last, as it closes the window; nothing left to save.
         m_form->fiche()->dataSet().Nouveau();
-        QAction *quit = find(entries[16]);
+        QAction *quit =
+            find(*std::find_if(std::begin(entries), std::end(entries), [](const Entry &e) {
+                return QByteArrayView(e.caption) == "&Quitter";
+            }));
         QCOMPARE(quit->text(), u"&Quitter"_s);
         QCOMPARE(quit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
         quit->trigger();
