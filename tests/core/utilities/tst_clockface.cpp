@@ -30,10 +30,7 @@ class TestClockFace : public QObject {
 private Q_SLOTS:
     // Lines are written "hh:mm:ss dd/mm/yyyy".
     void spin_data() {
-        QTest::addColumn<Field>("field");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("after");
+        columns<Field, int, QString, QString>("field", "step", "before", "after");
         row("hour up to 24", Field::Hour, 1, "23:15:42 05/12/2026", "24:15:42 05/12/2026");
         row("hour stops at 24", Field::Hour, 1, "24:15:42 05/12/2026", "24:15:42 05/12/2026");
         row("hour stays at 00", Field::Hour, -1, "00:15:42 05/12/2026", "00:15:42 05/12/2026");
@@ -46,11 +43,8 @@ private Q_SLOTS:
         row("two-digit year", Field::Year, 1, "09:15:42 05/12/0098", "09:15:42 05/12/1999");
         row("no field", Field::None, 1, "09:15:42 05/12/2026", "09:15:42 05/12/2026");
     }
-
     void spin() {
-        QFETCH(Field, field);
-        QFETCH(int, step);
-        QFETCH(QString, before);
+        const auto [field, step, before] = fetch<Field, int, QString>("field", "step", "before");
         FakeClock clock;
         ClockFace face(clock, paris);
         face.setLines(before.section(u' ', 0, 0), before.section(u' ', 1, 1));
@@ -58,11 +52,10 @@ private Q_SLOTS:
         step > 0 ? face.spinUp() : face.spinDown();
         QTEST(QString(face.timeLine() + u' ' + face.dateLine()), "after");
     }
-
     void utc_data() {
-        QTest::addColumn<QString>("zone");
-        QTest::addColumn<QString>("local"); // "hh:mm:ss dd/mm/yyyy"
-        QTest::addColumn<QString>("utc");   // "yyyy-MM-dd HH:mm:ss", empty when refused
+        // local: "hh:mm:ss dd/mm/yyyy"
+        // utc: "yyyy-MM-dd HH:mm:ss", empty when refused
+        columns<QString, QString, QString>("zone", "local", "utc");
         const char *paris = "Europe/Paris";
         row("winter", paris, "14:30:00 05/12/2026", "2026-12-05 13:30:00");
         row("summer", paris, "14:30:00 05/07/2026", "2026-07-05 12:30:00");
@@ -76,11 +69,8 @@ private Q_SLOTS:
         row("29 February of a leap year", paris, "14:30:00 29/02/2028", "2028-02-29 13:30:00");
         row("hour 24", paris, "24:00:00 05/12/2026", "");
     }
-
     void utc() {
-        QFETCH(QString, zone);
-        QFETCH(QString, local);
-        QFETCH(QString, utc);
+        const auto [zone, local, utc] = fetch<QString, QString, QString>("zone", "local", "utc");
         const std::optional<SystemTime> record = ClockFace::utcRecord(
             local.section(u' ', 0, 0), local.section(u' ', 1, 1), QTimeZone(zone.toLatin1()));
         QCOMPARE(record.has_value(), !utc.isEmpty());
@@ -91,26 +81,22 @@ private Q_SLOTS:
                                       expected.date().day(), expected.time().hour(),
                                       expected.time().minute(), expected.time().second(), 0}));
     }
-
     void setTwiceSetsTheClock() {
         FakeClock clock;
         ClockFace face(clock, paris);
         face.activate();
         QCOMPARE(face.timeLine(), "09:15:42");
         QCOMPARE(face.dateLine(), "05/12/2026");
-
         QCOMPARE(face.toggleSet(), false);
         QVERIFY(face.editMode());
         QVERIFY(clock.set.isEmpty());
         face.setLines("14:30:00", "05/12/2026");
-
         clock.now = QDateTime(QDate(2026, 12, 5), QTime(14, 30, 1));
         QCOMPARE(face.toggleSet(), true);
         QVERIFY(!face.editMode());
         QCOMPARE(clock.set, (QList<SystemTime>{{2026, 12, 5, 13, 30, 0, 0}}));
         QCOMPARE(face.timeLine(), "14:30:01"); // read back from the clock
     }
-
     void refusedTimeLeavesTheClock() {
         FakeClock clock;
         ClockFace face(clock, paris);
@@ -120,13 +106,11 @@ private Q_SLOTS:
         QCOMPARE(face.toggleSet(), false);
         QVERIFY(clock.set.isEmpty());
         QCOMPARE(face.dateLine(), "05/12/2026");
-
         clock.accept = false; // no right to set the clock
         face.toggleSet();
         QCOMPARE(face.toggleSet(), false);
         QCOMPARE(clock.set.size(), 1);
     }
-
     void activationEndsEditing() {
         FakeClock clock;
         ClockFace face(clock, paris);
@@ -137,18 +121,13 @@ private Q_SLOTS:
         QCOMPARE(face.timeLine(), "09:15:42");
         QVERIFY(clock.set.isEmpty());
     }
-
     void calendarTitles_data() {
-        QTest::addColumn<int>("year");
-        QTest::addColumn<int>("month");
-        QTest::addColumn<QString>("title");
+        columns<int, int, QString>("year", "month", "title");
         row("february", 2026, 2, "février  2026");
         row("august", 2026, 8, "août  2026");
     }
-
     void calendarTitles() {
-        QFETCH(int, year);
-        QFETCH(int, month);
+        const auto [year, month] = fetch<int, int>("year", "month");
         QTEST(calendarTitle(year, month), "title");
     }
 };

@@ -10,8 +10,11 @@
 #include <QTest>
 
 // Keys as the keyboard gives them: digits, "," or ".", the four operators,
-// "=", "c" (C), "s" (sqr), "x" (1/x).
+// "=", "c" (C), "s" (sqr), "x" (1/x). The last error message shown.
 static QString press(PocketCalculator &calc, const QString &keys) {
+    using Op = PocketCalculator::Operator;
+    const QHash<QChar, Op> operators{
+        {u'+', Op::Add}, {u'-', Op::Subtract}, {u'*', Op::Multiply}, {u'/', Op::Divide}};
     QString message;
     for (QChar k : keys) {
         QString error;
@@ -19,22 +22,12 @@ static QString press(PocketCalculator &calc, const QString &keys) {
             calc.digit(k.digitValue());
         else if (k == u',' || k == u'.')
             calc.comma();
-        else if (k == u'=')
-            error = calc.equals();
-        else if (k == u'+')
-            error = calc.apply(PocketCalculator::Operator::Add);
-        else if (k == u'-')
-            error = calc.apply(PocketCalculator::Operator::Subtract);
-        else if (k == u'*')
-            error = calc.apply(PocketCalculator::Operator::Multiply);
-        else if (k == u'/')
-            error = calc.apply(PocketCalculator::Operator::Divide);
+        else if (operators.contains(k))
+            error = calc.apply(operators[k]);
         else if (k == u'c')
             calc.clear();
-        else if (k == u's')
-            error = calc.squareRoot();
-        else if (k == u'x')
-            error = calc.reciprocal();
+        else
+            error = k == u'=' ? calc.equals() : k == u's' ? calc.squareRoot() : calc.reciprocal();
         if (!error.isEmpty())
             message = error;
     }
@@ -64,8 +57,7 @@ class TestUtilities : public QObject {
 
 private Q_SLOTS:
     void general_data() {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("text");
+        columns<double, QString>("value", "text");
         row("zero", 0.0, "0");
         row("negative", -0.25, "-0,25");
         row("fifteen integer digits", 999999999999999.0, "999999999999999");
@@ -74,21 +66,13 @@ private Q_SLOTS:
         row("below fixed", 0.000001, "1E-6");
         row("small mantissa", -2.5e-7, "-2,5E-7");
     }
-
-    void general() {
-        QFETCH(double, value);
-        QTEST(formatGeneral(value), "text");
-    }
-
+    void general() { QTEST(formatGeneral(fetch<double>("value")), "text"); }
     void generalPrecision() {
         QCOMPARE(formatGeneral(2.0L / 3, 13), "0,6666666666667");
         QCOMPARE(formatGeneral(123456.0L, 3), "1,23E5");
     }
-
     void parse_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<double>("value");
+        columns<QString, bool, double>("text", "valid", "value");
         row("integer", "42", true, 42.0);
         row("leading comma", ",5", true, 0.5);
         row("negative", "-2,25", true, -2.25);
@@ -100,21 +84,15 @@ private Q_SLOTS:
         row("point", "1.5", false, 0.0);
         row("overflow", "1E99999", false, 0.0);
     }
-
     void parse() {
-        QFETCH(QString, text);
-        QFETCH(bool, valid);
+        const auto [text, valid] = fetch<QString, bool>("text", "valid");
         const std::optional<long double> read = parseDecimal(text);
         QCOMPARE(read.has_value(), valid);
         if (valid)
             QTEST(double(*read), "value");
     }
-
     void sequences_data() {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("display");
-        QTest::addColumn<QString>("message");
-
+        columns<QString, QString, QString>("keys", "display", "message");
         const QString none;
         row("sum", "2+3=", "5", none);
         row("equals repeats", "2+3==", "10", none);
@@ -140,7 +118,6 @@ private Q_SLOTS:
         row("C empties the display", "2+3c", "", none);
         row("unreadable first number emptied", "1,,2+", "", none);
         row("then counts as zero", "1,,2+3=", "3", none);
-
         row("division by zero", "5/0=", "0", PocketCalculator::divisionByZeroMessage());
         row("zero by zero", "0/0=", "0", PocketCalculator::divisionByZeroMessage());
         row("reciprocal of zero", "0x", "0", PocketCalculator::divisionByZeroMessage());
@@ -148,15 +125,11 @@ private Q_SLOTS:
         row("bad operand", "2+1,,2=", "1,,2", "'1,,2' n'est pas une valeur flottante correcte");
         row("bad number for sqr", "s", "", "'' n'est pas une valeur flottante correcte");
     }
-
     void sequences() {
-        QFETCH(QString, keys);
         PocketCalculator calc;
-        QFETCH(QString, display);
-        QTEST(press(calc, keys), "message");
-        QCOMPARE(calc.display(), display);
+        QTEST(press(calc, fetch<QString>("keys")), "message");
+        QTEST(calc.display(), "display");
     }
-
     void failureKeepsState() {
         PocketCalculator calc;
         QCOMPARE(press(calc, "8/0="), PocketCalculator::divisionByZeroMessage());
@@ -168,7 +141,6 @@ private Q_SLOTS:
         press(calc, "2=");
         QCOMPARE(calc.display(), "4");
     }
-
     void overflow() {
         PocketCalculator calc;
         calc.digit(9);
@@ -180,14 +152,10 @@ private Q_SLOTS:
         QCOMPARE(message, PocketCalculator::overflowMessage());
         QVERIFY(calc.display().contains(u'E'));
     }
-
     void convert_data() {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<Direction>("direction");
-        QTest::addColumn<int>("rateSteps"); // clicks on the spin button, up when positive
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("result");
-
+        // rateSteps: clicks on the spin button, up when positive
+        columns<QString, Direction, int, QString, QString>("keys", "direction", "rateSteps",
+                                                           "input", "result");
         row("100 F", "100", Direction::FrancsToEuros, 0, "100", "15,24");
         row("1 E", "1", Direction::EurosToFrancs, 0, "1", "6,6");
         row("one euro of francs", "6,55957", Direction::FrancsToEuros, 0, "6,55957", "1");
@@ -202,11 +170,9 @@ private Q_SLOTS:
         row("empty input", "", Direction::FrancsToEuros, 0, "", "");
         row("two commas", "1,2,3", Direction::FrancsToEuros, 0, "1,2,3", "");
     }
-
     void convert() {
-        QFETCH(QString, keys);
-        QFETCH(Direction, direction);
-        QFETCH(int, rateSteps);
+        const auto [keys, direction, rateSteps] =
+            fetch<QString, Direction, int>("keys", "direction", "rateSteps");
         EuroConverter c;
         c.setDirection(direction);
         for (int i = 0; i < qAbs(rateSteps); ++i)
@@ -214,12 +180,9 @@ private Q_SLOTS:
         type(c, keys);
         c.compute();
         QVERIFY(c.resultShown());
-        QFETCH(QString, input);
-        QCOMPARE(c.input(), input);
-        QFETCH(QString, result);
-        QCOMPARE(c.result(), result);
+        QTEST(c.input(), "input");
+        QTEST(c.result(), "result");
     }
-
     void keyAfterResultStartsAgain() {
         EuroConverter c;
         type(c, "100");
@@ -231,7 +194,6 @@ private Q_SLOTS:
         c.compute();
         QCOMPARE(c.result(), "0,76");
     }
-
     void rate() {
         EuroConverter c;
         QCOMPARE(c.rateText(), "6,55957");
@@ -245,7 +207,6 @@ private Q_SLOTS:
         QCOMPARE(c.rate(), EuroConverter::DefaultRate);
         QCOMPARE(c.direction(), Direction::FrancsToEuros);
     }
-
     void items() {
         const auto &table = LetterScale::items();
         QCOMPARE(table.size(), LetterScale::ItemCount);
@@ -255,12 +216,10 @@ private Q_SLOTS:
         QCOMPARE(table[4].box, "Enveloppes matalassées");
         QCOMPARE(table[19].box, "Photos");
     }
-
     void compute_data() {
-        QTest::addColumn<QList<int>>("counts"); // pairs of item index and quantity
-        QTest::addColumn<int>("extra");
-        QTest::addColumn<Service>("service");
-        QTest::addColumn<QString>("shown"); // the three labels of the result panel
+        // counts: pairs of item index and quantity
+        // shown: the three labels of the result panel
+        columns<QList<int>, int, Service, QString>("counts", "extra", "service", "shown");
         auto row = [](const char *name, const QList<int> &counts, int extra, Service service,
                       const char *shown) {
             QTest::newRow(name) << counts << extra << service << QString::fromUtf8(shown);
@@ -281,22 +240,17 @@ private Q_SLOTS:
             0, rapide, "421 g  16,00 F  2,44 E");
         row("750 g to Europe", {8, 20}, 0, europe, "750 g  47,00 F  7,17 E");
     }
-
     void compute() {
-        QFETCH(QList<int>, counts);
-        QFETCH(int, extra);
-        QFETCH(Service, service);
+        const auto [counts, extra, service] =
+            fetch<QList<int>, int, Service>("counts", "extra", "service");
         LetterScale::Quantities quantities{};
         for (int i = 0; i + 1 < counts.size(); i += 2)
             quantities[counts[i]] = counts[i + 1];
         const LetterScale::Result r = LetterScale::compute(quantities, extra, service);
         QTEST(QString(r.weightText + u"  " + r.francsText + u"  " + r.eurosText), "shown");
     }
-
     void bandBounds_data() {
-        QTest::addColumn<Service>("service");
-        QTest::addColumn<int>("tenths");
-        QTest::addColumn<int>("centimes");
+        columns<Service, int, int>("service", "tenths", "centimes");
         row("0 g", Service::FranceEcopli, 0, 270);
         row("100 g", Service::FranceEcopli, 1000, 420);
         row("100.1 g", Service::FranceEcopli, 1001, 800);
@@ -307,28 +261,22 @@ private Q_SLOTS:
         row("1000 g Europe", Service::UnionEuropeenne, 10000, 5600);
         row("1000.1 g Europe", Service::UnionEuropeenne, 10001, 0);
     }
-
     void bandBounds() {
-        QFETCH(Service, service);
-        QFETCH(int, tenths);
+        const auto [service, tenths] = fetch<Service, int>("service", "tenths");
         QTEST(LetterScale::postage(service, tenths), "centimes");
     }
-
     void notepadRoundTrip_data() {
         QTest::addColumn<QStringList>("lines");
         row("blank lines kept", QStringList{"a", QString(), "b"});
         row("trailing blank line", QStringList{"a", QString()});
         row("only a blank line", QStringList{QString()});
     }
-
     void notepadRoundTrip() {
         QFETCH(QStringList, lines);
         QCOMPARE(notepadLines(notepadText(lines)), lines);
     }
-
     void notepadSplit_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("lines");
+        columns<QString, QStringList>("text", "lines");
         row("no final break", "a\nb", QStringList{"a", "b"});
         row("final break", "a\nb\n", QStringList{"a", "b"});
         row("crlf", "a\r\nb\r\n", QStringList{"a", "b"});
@@ -337,12 +285,7 @@ private Q_SLOTS:
         row("two breaks", "a\n\n", QStringList{"a", ""});
         row("paragraph separator", "a\u2029b", QStringList{"a", "b"});
     }
-
-    void notepadSplit() {
-        QFETCH(QString, text);
-        QTEST(notepadLines(text), "lines");
-    }
-
+    void notepadSplit() { QTEST(notepadLines(fetch<QString>("text")), "lines"); }
     // The list box is sorted by text: codes ascending, no 96, names as shipped.
     void departements() {
         const QStringList lines = departementLines();
@@ -356,7 +299,6 @@ private Q_SLOTS:
         QVERIFY(lines.contains("13 Bouches-du-Rhônes"));
         QVERIFY(lines.contains("81Tarn"));
     }
-
     void prenoms() {
         const QStringList lines = prenomLines();
         QCOMPARE(lines.size(), 326);
@@ -369,10 +311,9 @@ private Q_SLOTS:
         QVERIFY(lines.contains("Théodore............09 Nov"));
         QVERIFY(lines.contains("tatiana.............12 Jan"));
     }
-
     void prenomSearch_data() {
-        QTest::addColumn<QChar>("key");
-        QTest::addColumn<QString>("line"); // empty: no selection change
+        // line: empty: no selection change
+        columns<QChar, QString>("key", "line");
         row("t finds Tanguy, not tatiana", QChar(u't'), "Tanguy..............19 Nov");
         row("upper case T", QChar(u'T'), "Tanguy..............19 Nov");
         row("m", QChar(u'm'), "Marc................25 Avr");
@@ -383,24 +324,17 @@ private Q_SLOTS:
         row("accented letter", QChar(u'é'), "");
         row("letter without a name", QChar(u'o'), "Odette..............20 Avr");
     }
-
     void prenomSearch() {
-        QFETCH(QChar, key);
-        QFETCH(QString, line);
+        const auto [key, line] = fetch<QChar, QString>("key", "line");
         const QStringList lines = prenomLines();
         const int row = prenomRow(lines, key);
-        if (line.isEmpty())
-            QCOMPARE(row, -1);
-        else
-            QCOMPARE(lines.value(row), line);
+        QCOMPARE(row == -1 ? QString() : lines.value(row, "?"), line);
     }
-
     void prenomSearchMissingLetter() {
         const QStringList lines{"Abel", "Céline"};
         QCOMPARE(prenomRow(lines, u'b'), -1);
         QCOMPARE(prenomRow(lines, u'c'), 1);
     }
-
     void nafFormat() {
         const QString tsv = QStringLiteral("01\tAgriculture, chasse, services annexes\n"
                                            "011A\tCulture de céréales ; cultures industrielles\n"
@@ -418,7 +352,6 @@ private Q_SLOTS:
         };
         QCOMPARE(nafLinesFrom(tsv), expected);
     }
-
     void nafBuiltIn() {
         const QStringList lines = nafLines();
         QCOMPARE(lines.size(), 816);
