@@ -75,7 +75,6 @@ public:
                 QVERIFY(QFile::link(real(k), path(k)));
         }
     }
-
     Run cli(const QStringList &args, const Fault *fault = nullptr) const {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -104,7 +103,6 @@ public:
     Run save(const Fault *fault = nullptr) const {
         return cli({"check", path(), "--write"}, fault);
     }
-
     QByteArray bytes(const QString &p) const {
         QFile f(p);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
@@ -190,17 +188,14 @@ private Q_SLOTS:
             QVERIFY(m_new.last() != oldContent(k));
         }
     }
-
     void everyCallOfASave_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("linked");
+        columns<QString, bool>("name", "linked");
         row("plain name", "suivi", false);
         row("name outside Windows-1252", QStringLiteral("Łódź-Ω"), false);
         row("through symbolic links", "suivi", true);
     }
     void everyCallOfASave() {
-        QFETCH(QString, name);
-        QFETCH(bool, linked);
+        const auto [name, linked] = fetch<QString, bool>("name", "linked");
         Set set;
         set.name = name;
         set.linked = linked;
@@ -240,7 +235,6 @@ private Q_SLOTS:
         }
         qInfo("%d faults tried over %lld calls", tried, count);
     }
-
     // A rename of the save fails, and the program dies at any later point of
     // putting the old files back.
     void crashWhileUndoing() {
@@ -271,7 +265,6 @@ private Q_SLOTS:
         QVERIFY(tried > 0);
         qInfo("%d double faults tried", tried);
     }
-
     // What stands beside the data file instead of a record file.
     void oddFilesAreRefused_data() {
         QTest::addColumn<QString>("kind");
