@@ -260,13 +260,17 @@ private Q_SLOTS:
         QVERIFY(lines.contains("ligne\t1\t115\t184\t6900\t184"));
         QCOMPARE(lines.last(), "fin");
     }
-    void failedPrintout() {
-        RecordingSurface s;
-        s.failNextBegin("hors ligne");
-        QVERIFY(!Imprime(s, numbered(2), PrintRange::fromPages(1, 2, 2)));
-        QVERIFY(s.ops.isEmpty());
-        QCOMPARE(s.errorString(), "hors ligne");
-        QCOMPARE(s.orientation(), Orientation::Portrait);
+    // The printer refuses the document: nothing drawn, its error kept.
+    void printerRefusesTheDocument() {
+        for (const bool notepad : {false, true}) {
+            RecordingSurface s;
+            s.failNextBegin("hors ligne");
+            QVERIFY(notepad ? !printTextLines(s, QString(), font(), {"a"})
+                            : !Imprime(s, numbered(2), PrintRange::fromPages(1, 2, 2)));
+            QVERIFY(s.ops.isEmpty());
+            QCOMPARE(s.errorString(), "hors ligne");
+            QCOMPARE(s.orientation(), Orientation::Portrait);
+        }
     }
     void pageSetup_data() {
         columns<int, int, bool>("reserved", "orientation", "seeds");
@@ -293,26 +297,9 @@ private Q_SLOTS:
         QTEST(setup.orientation, "kept");
         QCOMPARE(setup.reserved, 2);
     }
-    void linesTopDown() {
-        // 600 dpi, 12 pt: a line is 120 units high.
-        RecordingSurface surface;
-        const QStringList lines{"Relancer Dupont", QString(), "Appeler l'ANPE"};
-        QVERIFY(printTextLines(surface, "Bloc-notes", font(), lines));
-        QCOMPARE(surface.ops.first().kind, Kind::Begin);
-        QCOMPARE(surface.ops.first().text, "Bloc-notes");
-        QCOMPARE(surface.ops.last().kind, Kind::End);
-        const auto texts = surface.texts();
-        QCOMPARE(texts.size(), 3);
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(texts[i].text, lines[i]);
-            QCOMPARE(texts[i].at, QPoint(0, 120 * i));
-            QCOMPARE(texts[i].font, font());
-        }
-        QCOMPARE(surface.pageCount(), 1);
-    }
     void pageBreaks_data() {
         columns<double, int, int, int>("heightMm", "lineCount", "pages", "linesOnFirstPage");
-        // 120 units a line at 600 dpi; 25.4 mm is 600 units, so exactly 5 lines.
+        // 12 pt at 600 dpi: 120 units a line; 25.4 mm is 600 units, so exactly 5 lines.
         row("page exactly full", 25.4, 5, 1, 5);
         row("one line over", 25.4, 6, 2, 5);
         row("three pages", 25.4, 11, 3, 5);
@@ -320,24 +307,24 @@ private Q_SLOTS:
         row("page lower than a line", 2.0, 2, 2, 1);
     }
     void pageBreaks() {
-        const auto [heightMm, lineCount] = fetch<double, int>("heightMm", "lineCount");
+        const auto [heightMm, lineCount, first] =
+            fetch<double, int, int>("heightMm", "lineCount", "linesOnFirstPage");
         RecordingSurface surface(600, 100, heightMm);
         QStringList lines;
-        for (int i = 0; i < lineCount; ++i)
-            lines << QStringLiteral("ligne %1").arg(i + 1);
-        QVERIFY(printTextLines(surface, QString(), font(), lines));
+        for (int i = 0; i < lineCount; ++i) // an empty line takes its place too
+            lines << (i == 1 ? QString() : QStringLiteral("ligne %1").arg(i + 1));
+        QVERIFY(printTextLines(surface, "Bloc-notes", font(), lines));
+        QCOMPARE(surface.ops.first().kind, Kind::Begin);
+        QCOMPARE(surface.ops.first().text, "Bloc-notes");
+        QCOMPARE(surface.ops.last().kind, Kind::End);
         QTEST(surface.pageCount(), "pages");
         const auto texts = surface.texts();
         QCOMPARE(texts.size(), lineCount);
-        const int first = fetch<int>("linesOnFirstPage");
-        for (int i = 0; i < lineCount; ++i) {
-            QCOMPARE(texts[i].text, lines[i]); // order kept, nothing lost
-            if (i < first)
-                QCOMPARE(texts[i].page, 1);
-        }
-        if (lineCount > first) {
-            QCOMPARE(texts[first].page, 2);
-            QCOMPARE(texts[first].at, QPoint(0, 0)); // a new page starts at the top
+        for (int i = 0; i < lineCount; ++i) { // in order, each page from its top
+            QCOMPARE(texts[i].text, lines[i]);
+            QCOMPARE(texts[i].font, font());
+            QCOMPARE(texts[i].page, 1 + i / first);
+            QCOMPARE(texts[i].at, QPoint(0, 120 * (i % first)));
         }
     }
     void longLinesAndTabs() {
@@ -355,13 +342,6 @@ private Q_SLOTS:
         QVERIFY(printTextLines(surface, QString(), font(), {}));
         QVERIFY(surface.texts().isEmpty());
         QVERIFY(!surface.inDocument());
-    }
-    void printerUnavailable() {
-        RecordingSurface surface;
-        surface.failNextBegin("Aucune imprimante");
-        QVERIFY(!printTextLines(surface, QString(), font(), {"a"}));
-        QVERIFY(surface.ops.isEmpty());
-        QCOMPARE(surface.errorString(), "Aucune imprimante");
     }
 };
 
