@@ -1,3 +1,4 @@
+#include "core/openset.h"
 #include "core/reports/reporttesting.h"
 
 #include "followup/calendarexport.h"
@@ -85,11 +86,6 @@ QMap<QString, QString> events(const QByteArray &ics) {
     return out;
 }
 
-bool put(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 class TestFollowUp : public QObject {
@@ -98,34 +94,23 @@ class TestFollowUp : public QObject {
 private Q_SLOTS:
     void todo_data() {
         columns<QString, int, QStringList>("day", "delay", "expected");
-        row("before anything is due", "04/03/2024", 14,
-            QStringList{"sans réponse|0|01/02/2024|Alpha - Candidature",
-                        "opération|0|01/03/2024|Salon - Forum emploi"});
+        const QString beta = "|1|05/03/2024|14:30 Entretien - Beta",
+                      gamma = "|2|10/03/2024|08:15 Appel - Gamma",
+                      alpha = "|0|10/03/2024|09:00 Relance - Alpha",
+                      unanswered = "sans réponse|0|01/02/2024|Alpha - Candidature",
+                      gammaRow = "sans réponse|2|20/02/2024|Gamma - Relance",
+                      salon = "opération|0|01/03/2024|Salon - Forum emploi";
+        row("before anything is due", "04/03/2024", 14, QStringList{unanswered, salon});
         row("a day action today, a row exactly delay days old", "05/03/2024", 14,
-            QStringList{"action|1|05/03/2024|14:30 Entretien - Beta",
-                        "sans réponse|0|01/02/2024|Alpha - Candidature",
-                        "opération|0|01/03/2024|Salon - Forum emploi"});
+            QStringList{"action" + beta, unanswered, salon});
         row("late first, today's by time, oldest companies first", "10/03/2024", 14,
-            QStringList{"en retard|1|05/03/2024|14:30 Entretien - Beta",
-                        "action|2|10/03/2024|08:15 Appel - Gamma",
-                        "action|0|10/03/2024|09:00 Relance - Alpha",
-                        "sans réponse|0|01/02/2024|Alpha - Candidature",
-                        "sans réponse|2|20/02/2024|Gamma - Relance",
-                        "opération|0|01/03/2024|Salon - Forum emploi"});
+            QStringList{"en retard" + beta, "action" + gamma, "action" + alpha, unanswered,
+                        gammaRow, salon});
         row("a longer delay", "10/03/2024", 30,
-            QStringList{"en retard|1|05/03/2024|14:30 Entretien - Beta",
-                        "action|2|10/03/2024|08:15 Appel - Gamma",
-                        "action|0|10/03/2024|09:00 Relance - Alpha",
-                        "sans réponse|0|01/02/2024|Alpha - Candidature",
-                        "opération|0|01/03/2024|Salon - Forum emploi"});
+            QStringList{"en retard" + beta, "action" + gamma, "action" + alpha, unanswered, salon});
         row("late by date then time, operations by end", "16/03/2024", 14,
-            QStringList{"en retard|1|05/03/2024|14:30 Entretien - Beta",
-                        "en retard|2|10/03/2024|08:15 Appel - Gamma",
-                        "en retard|0|10/03/2024|09:00 Relance - Alpha",
-                        "sans réponse|0|01/02/2024|Alpha - Candidature",
-                        "sans réponse|2|20/02/2024|Gamma - Relance",
-                        "opération|0|01/03/2024|Salon - Forum emploi",
-                        "opération|2|15/03/2024|Annonce"});
+            QStringList{"en retard" + beta, "en retard" + gamma, "en retard" + alpha, unanswered,
+                        gammaRow, salon, "opération|2|15/03/2024|Annonce"});
     }
     void todo() {
         const auto [day, delay, expected] =
@@ -303,20 +288,17 @@ private Q_SLOTS:
     void changedOnDisk() {
         const auto [file, content, changed] =
             fetch<QString, QByteArray, bool>("file", "content", "changed");
-        QTemporaryDir dir;
-        const QString name = dir.filePath("suivi.tvr");
-        QVERIFY(TextFile::write(name, company(0, "10001", "Alpha")));
-        QVERIFY(TextFile::write(dir.filePath("suivi.jnr"), {"<BLOC0000>"}));
-        DataSet data;
-        QStringList messages;
-        data.setMessageHandler([&](const QString &m) { messages << m; });
-        QVERIFY(data.Charge(name));
+        OpenSet set;
+        set.write("suivi.tvr", company(0, "10001", "Alpha"));
+        set.write("suivi.jnr", {"<BLOC0000>"});
+        QVERIFY(set.open());
+        DataSet &data = set.data;
+        const QString name = set.path("suivi.tvr"), path = set.path(file);
         data.SetModif();
         QByteArray theirs;
         if (!file.isEmpty()) {
-            const QString path = dir.filePath(file);
             theirs = content.isEmpty() ? TextFile::readBytes(path) : content;
-            QVERIFY(put(path, theirs));
+            writeFile(path, theirs);
             // Another computer's write, a moment later.
             QFile f(path);
             QVERIFY(f.open(QIODevice::ReadWrite));
@@ -325,14 +307,14 @@ private Q_SLOTS:
         }
         QCOMPARE(data.Sauve(name), !changed);
         if (changed) {
-            QCOMPARE(data.saveConflicts(), QStringList{dir.filePath(file)});
-            QVERIFY(messages.last().startsWith(DataSet::ChangedOnDiskMessage));
-            QVERIFY(messages.last().endsWith(file));
-            QCOMPARE(TextFile::readBytes(dir.filePath(file)), theirs);
+            QCOMPARE(data.saveConflicts(), QStringList{path});
+            QVERIFY(set.messages.last().startsWith(DataSet::ChangedOnDiskMessage));
+            QVERIFY(set.messages.last().endsWith(file));
+            QCOMPARE(TextFile::readBytes(path), theirs);
             QVERIFY(data.TestModif());
             // Replacing is the user's explicit choice.
             QVERIFY(data.Sauve(name, true));
-            QVERIFY(TextFile::readBytes(dir.filePath(file)) != theirs);
+            QVERIFY(TextFile::readBytes(path) != theirs);
         }
         QVERIFY(data.changedOnDisk().isEmpty());
     }
@@ -351,7 +333,7 @@ private Q_SLOTS:
         const auto [name, copy] = fetch<QString, bool>("name", "copy");
         QTemporaryDir dir;
         for (const QString &file : {QStringLiteral("Suivi.tvr"), name})
-            QVERIFY(put(dir.filePath(file), "x"));
+            writeFile(dir.filePath(file), "x");
         QCOMPARE(ConflictCopies::beside(dir.filePath("Suivi.tvr")),
                  copy ? QStringList{name} : QStringList{});
     }
@@ -365,16 +347,14 @@ private Q_SLOTS:
         const auto [file, show, delay] = fetch<QByteArray, bool, int>("file", "show", "delay");
         QTemporaryDir dir;
         const QString path = dir.filePath(TodoSettings::FileName);
-        QVERIFY(put(path, file));
-        TodoSettings settings;
-        QVERIFY(settings.load(path));
-        QCOMPARE(settings.showAtStart, show);
-        QCOMPARE(settings.delay, delay);
-        QVERIFY(settings.save(path));
-        TodoSettings again;
-        QVERIFY(again.load(path));
-        QCOMPARE(again.showAtStart, show);
-        QCOMPARE(again.delay, delay);
+        writeFile(path, file);
+        for (const bool saved : {false, true}) { // as read, then as written and read again
+            TodoSettings settings;
+            QVERIFY(settings.load(path));
+            QCOMPARE(settings.showAtStart, show);
+            QCOMPARE(settings.delay, delay);
+            QVERIFY(saved || settings.save(path));
+        }
     }
 };
 
