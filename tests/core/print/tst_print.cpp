@@ -210,16 +210,14 @@ private Q_SLOTS:
         row("town that grows upper-cased", 3, "STRASSE", "p1:S4");
     }
     void envelopeSelection() {
-        QFETCH(int, mode);
         const BlocList list =
             listOf(5, company(0, "S0", "75011", "Paris") + company(1, "S1", "75011 ", "Paris") +
                           company(2, "S2", "69000", "lyon") + company(3, "S3", "69000", "Lyon") +
                           company(4, "S4", "67000", "Straße"));
         EnvelopeSetup setup;
-        setup.mode = selectionFromNumber(mode);
+        setup.mode = selectionFromNumber(fetch<int>("mode"));
         setup.postalCode = "75011";
-        QFETCH(QString, town);
-        setup.town = town;
+        setup.town = fetch<QString>("town");
         RecordingSurface s;
         QVERIFY(Enveloppes(s, list, PrintRange::fromPages(1, 5, 5), setup));
         QTEST(namesByPage(s, 23 * 110), "printed");

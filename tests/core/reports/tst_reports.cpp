@@ -51,9 +51,7 @@ private Q_SLOTS:
                       {"01/03/2024\tAppel\tRéponse", "02/03/2024\tAppel\t", "\t\tOui",
                        "03/03/2024\tSeul", ""}),
             QStringList{e + "|Forum|2"});
-        QStringList many;
-        for (int i = 0; i < 70; ++i)
-            many << "01/03/2024\tAppel\tOui";
+        const QStringList many(70, "01/03/2024\tAppel\tOui");
         row("every row of the block counts, beyond the card's 63",
             operation(0, "Salon", "Forum", "01/03/2024", e, many), QStringList{e + "|Forum|70"});
         row("a block without its closing tag ends at the next block",

@@ -362,15 +362,13 @@ private Q_SLOTS:
                                            "015Z\tChasse\n"
                                            "10\tExtraction de houille, de lignite et de tourbe\n"
                                            "101Z\tExtraction ; agglomération ; houille\n");
-        const QStringList expected{
-            QString(),
-            "1    Agriculture, chasse, services annexes",
-            "011A      Culture de céréales - cultures industrielles",
-            "015Z      Chasse",
-            QString(),
-            "10        Extraction de houille, de lignite et de tourbe",
-            "101Z      Extraction - agglomération - houille",
-        };
+        const QStringList expected{QString(),
+                                   "1    Agriculture, chasse, services annexes",
+                                   "011A      Culture de céréales - cultures industrielles",
+                                   "015Z      Chasse",
+                                   QString(),
+                                   "10        Extraction de houille, de lignite et de tourbe",
+                                   "101Z      Extraction - agglomération - houille"};
         QCOMPARE(nafLinesFrom(tsv), expected);
     }
     void nafBuiltIn() {
