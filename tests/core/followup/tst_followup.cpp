@@ -60,11 +60,6 @@ QStringList dayActions(const QList<Day> &days) {
 
 const QDateTime stamp(QDate(2024, 3, 1), QTime(9, 0), Qt::UTC);
 
-QString text(icalcomponent *event, icalproperty_kind kind) {
-    icalproperty *p = icalcomponent_get_first_property(event, kind);
-    return p ? QString::fromUtf8(icalproperty_get_value_as_string(p)) : QString();
-}
-
 // The events of an exported calendar, read back by libical's parser, each
 // as "start|end|summary|location|description" keyed by UID.
 QMap<QString, QString> events(const QByteArray &ics) {
