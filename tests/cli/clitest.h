@@ -1,8 +1,8 @@
 #pragma once
 
-// Runs tavrin-cli as a user would and keeps what it printed; the files the
-// command-line tests read and write.
-#include <QFile>
+// Runs tavrin-cli as a user would and keeps what it printed.
+#include "core/coretest.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -33,16 +33,4 @@ inline Run cli(const QStringList &args, const QString &dir = {}, const QByteArra
 
 inline QString testData(const QString &name) {
     return QStringLiteral(TAVRIN_TEST_DATA "/") + name;
-}
-
-inline QByteArray bytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline QString writeBytes(const QString &path, const QByteArray &content) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
 }

@@ -19,35 +19,25 @@ private Q_SLOTS:
         for (const char *name : {"a.tvr", "a.opr", "a.jnr"})
             QFile::remove(path(name));
         QVERIFY(QFile::copy(testData("cli/sain.tvr"), path("a.tvr")));
-        writeBytes(path("l.csv"), "12/05/2025;Durand;3 rue Neuve\r\n\r\nx;Soci\xe9t\xe9\r\n");
+        writeFile(path("l.csv"), "12/05/2025;Durand;3 rue Neuve\r\n\r\nx;Soci\xe9t\xe9\r\n");
     }
-
     void exportEachForm_data() {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("txt") << "txt"
-                             << "export.txt"
-                             << "export.txt";
-        QTest::newRow("csv, extension added") << "csv"
-                                              << "export"
-                                              << "export.csv";
-        QTest::newRow("xml into .dat") << "xml"
-                                       << "export.dat"
-                                       << "export.dat";
+        columns<QString, QString, QString>("word", "typed", "written");
+        row("txt", "txt", "export.txt", "export.txt");
+        row("csv, extension added", "csv", "export", "export.csv");
+        row("xml into .dat", "xml", "export.dat", "export.dat");
     }
     void exportEachForm() {
-        QFETCH(QString, word);
-        QFETCH(QString, typed);
-        QFETCH(QString, written);
+        const auto [word, typed, written] =
+            fetch<QString, QString, QString>("word", "typed", "written");
         // The source lost a closing tag: the open repairs it, the export is the same.
         const Run r = cli({"export", testData("exchange/source.tvr"), word, path(typed)});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, path(written) + "\n");
-        QCOMPARE(bytes(path(written)),
-                 bytes(testData("exchange/export." + (word == "xml" ? word : written.right(3)))));
+        QCOMPARE(
+            fileBytes(path(written)),
+            fileBytes(testData("exchange/export." + (word == "xml" ? word : written.right(3)))));
     }
-
     void exportFailures() {
         QFile(path("vide.tvr")).open(QIODevice::WriteOnly);
         QCOMPARE(cli({"export", path("vide.tvr"), "txt", path("v")}).status, 0);
@@ -56,38 +46,31 @@ private Q_SLOTS:
         QCOMPARE(r.status, 1);
         QVERIFY(r.err.startsWith("Impossible d'enregistrer le fichier " + path("absent/v.txt")));
     }
-
     void importPrintsEachCompanyThenWrites() {
         Run r = cli({"import", path("a.tvr"), path("l.csv")});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, QStringLiteral("00002\t10003\tDurand\n00003\t10004\t\n"
                                        "00004\t10005\tSociété\nsociétés: 5\n"));
-        QCOMPARE(bytes(path("a.tvr")), bytes(testData("cli/sain.tvr")));
+        QCOMPARE(fileBytes(path("a.tvr")), fileBytes(testData("cli/sain.tvr")));
         QCOMPARE(cli({"import", path("a.tvr"), path("l.csv"), "--write"}).status, 0);
         QCOMPARE(cli({"check", path("a.tvr")}).out.section('\n', 0, 0),
                  QStringLiteral("sociétés: 5"));
     }
-
     void importRefusals_data() {
-        QTest::addColumn<QStringList>("args"); // after the data set
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("message"); // %1 = the list named
-        QTest::newRow("missing") << QStringList{"absent.txt"} << 2 << "Le ficher %1n'existe pas";
-        QTest::newRow("neither extension")
-            << QStringList{"a.tvr"} << 2 << "Type de fichier non valide";
-        QTest::newRow("unreadable")
-            << QStringList{"mem.txt"} << 1 << "Impossible de lire le fichier %1";
+        // message: %1 = the list named
+        columns<QString, int, QString>("list", "status", "message");
+        row("missing", "absent.txt", 2, "Le ficher %1n'existe pas");
+        row("neither extension", "a.tvr", 2, "Type de fichier non valide");
+        row("unreadable", "mem.txt", 1, "Impossible de lire le fichier %1");
     }
     void importRefusals() {
-        QFETCH(QStringList, args);
-        QFETCH(int, status);
-        QFETCH(QString, message);
+        auto [list, status, message] = fetch<QString, int, QString>("list", "status", "message");
         // A name that exists but whose reading fails.
         QFile::link("/proc/self/mem", path("mem.txt"));
-        const Run r = cli(QStringList{"import", path("a.tvr"), path(args[0])} + args.mid(1));
+        const Run r = cli({"import", path("a.tvr"), path(list)});
         QCOMPARE(r.status, status);
-        QVERIFY2(r.err.contains(message.replace("%1", path(args[0]))), qPrintable(r.err));
-        QCOMPARE(bytes(path("a.tvr")), bytes(testData("cli/sain.tvr")));
+        QVERIFY2(r.err.contains(message.replace("%1", path(list))), qPrintable(r.err));
+        QCOMPARE(fileBytes(path("a.tvr")), fileBytes(testData("cli/sain.tvr")));
     }
 };
 

@@ -25,68 +25,52 @@ class TestProfileCli : public QObject {
     QTemporaryDir dir;
 
     QString write(const QString &name, const QByteArray &content) {
-        return writeBytes(dir.filePath(name), content);
+        writeFile(dir.filePath(name), content);
+        return dir.filePath(name);
     }
 
 private Q_SLOTS:
     void verbs_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("out"); // what the output holds
-        QTest::addColumn<QString>("err");
-
+        // out: what the output holds
+        columns<QStringList, QByteArray, int, QString, QString>("args", "input", "status", "out",
+                                                                "err");
         const QByteArray none;
-        QTest::newRow("profile missing") << QStringList{"profile", "absent.moi"} << none << 2 << ""
-                                         << "Le fichier n'existe pas\n";
-        QTest::newRow("profile bad rating") << QStringList{"profile", "bad.moi"} << none << 2 << ""
-                                            << "'x' n'est pas une valeur entière correcte\n";
-        QTest::newRow("empty profile") << QStringList{"profile", "empty.moi"} << none << 0
-                                       << "Divers\tnote\nEmployeur\t1/1\nSociété\t\nActivité\t"
-                                       << "";
-        QTest::newRow("cv") << QStringList{"cv", "empty.moi", "Tavrin.soc"} << none << 0
-                            << "Jean Dupont\n1 rue Haute\n\n75001 Paris\n\n\nExpérience "
-                               "professionnelle\n\n\n\nEtudes\n\n"
-                            << "";
-        QTest::newRow("cv missing identity")
-            << QStringList{"cv", "empty.moi", "absent.soc"} << none << 2 << ""
-            << "Le fichier n'existe pas\n";
-        QTest::newRow("interview")
-            << QStringList{"interview", "Recrut.scp", "--nom",   " Dupont ", "--prenom", "Jean",
-                           "--titre",   "Madame",     "--draws", "0,0,0,1",  "--end"}
-            << QByteArray("ab\nJ'ai de l'argent, motivé\nbof bof\n") << 0
-            << "Dupont Jean\nBonjour Madame.\nab\nJe vous écoute...\nJ'ai de l'argent, "
-               "motivé\nQuelles sont vos prétentions de salaire ?\nbof bof\nParlez-moi de "
-               "votre dernier poste.\n\nVotre score\nVous avez réalisé 105 points\nLongueur "
-               "moyenne d'une réponse : 3 mots\n"
-            << "";
-        QTest::newRow("script in UTF-8")
-            << QStringList{"interview", "utf8.scp", "--nom", "X"} << QByteArray("argent\n") << 0
-            << "X \nBonjour Monsieur.\nargent\nQuelles sont vos prétentions de salaire ?\n"
-            << "";
-        QTest::newRow("interview without name")
-            << QStringList{"interview", "Recrut.scp", "--nom", "  "} << none << 2 << ""
-            << "Il manque le nom\n";
-        QTest::newRow("interview no script")
-            << QStringList{"interview", "short.scp", "--nom", "X"} << none << 2 << ""
-            << "Aucun script n'est chargé\n";
-        QTest::newRow("interview incomplete")
-            << QStringList{"interview", "noclosing.scp", "--nom", "X"} << none << 2 << ""
-            << "Le script est incomplet\n";
+        row("profile missing", QStringList{"profile", "absent.moi"}, none, 2, "",
+            "Le fichier n'existe pas\n");
+        row("profile bad rating", QStringList{"profile", "bad.moi"}, none, 2, "",
+            "'x' n'est pas une valeur entière correcte\n");
+        row("empty profile", QStringList{"profile", "empty.moi"}, none, 0,
+            "Divers\tnote\nEmployeur\t1/1\nSociété\t\nActivité\t", "");
+        row("cv", QStringList{"cv", "empty.moi", "Tavrin.soc"}, none, 0,
+            "Jean Dupont\n1 rue Haute\n\n75001 Paris\n\n\nExpérience "
+            "professionnelle\n\n\n\nEtudes\n\n",
+            "");
+        row("cv missing identity", QStringList{"cv", "empty.moi", "absent.soc"}, none, 2, "",
+            "Le fichier n'existe pas\n");
+        row("interview",
+            QStringList{"interview", "Recrut.scp", "--nom", " Dupont ", "--prenom", "Jean",
+                        "--titre", "Madame", "--draws", "0,0,0,1", "--end"},
+            QByteArray("ab\nJ'ai de l'argent, motivé\nbof bof\n"), 0,
+            "Dupont Jean\nBonjour Madame.\nab\nJe vous écoute...\nJ'ai de l'argent, "
+            "motivé\nQuelles sont vos prétentions de salaire ?\nbof bof\nParlez-moi de "
+            "votre dernier poste.\n\nVotre score\nVous avez réalisé 105 points\nLongueur "
+            "moyenne d'une réponse : 3 mots\n",
+            "");
+        row("script in UTF-8", QStringList{"interview", "utf8.scp", "--nom", "X"},
+            QByteArray("argent\n"), 0,
+            "X \nBonjour Monsieur.\nargent\nQuelles sont vos prétentions de salaire ?\n", "");
+        row("interview without name", QStringList{"interview", "Recrut.scp", "--nom", "  "}, none,
+            2, "", "Il manque le nom\n");
     }
     void verbs() {
-        QFETCH(QStringList, args);
-        QFETCH(QByteArray, input);
-        QFETCH(int, status);
-        QFETCH(QString, out);
-        QFETCH(QString, err);
+        auto [args, input, status, out, err] =
+            fetch<QStringList, QByteArray, int, QString, QString>("args", "input", "status", "out",
+                                                                  "err");
         write("bad.moi", windows("PAGE6\n" + QString("1\n").repeated(23) + "x\n"));
         write("empty.moi", windows("PAGE2\n" + QString("\n").repeated(18) + "note\n"));
         write("Tavrin.soc", windows("Jean Dupont\n1 rue Haute\n\n75001 Paris\n01\n\n\n"));
         write("Recrut.scp", windows(Script));
         write("utf8.scp", QString(Script).replace("\n", "\r\n").toUtf8());
-        write("short.scp", windows("Le DRH\n- Bonjour\n"));
-        write("noclosing.scp", windows(QString(Script).replace("- Au revoir.\n", "")));
         for (QString &arg : args)
             if (arg.contains(u'.'))
                 arg = dir.filePath(arg);
@@ -101,7 +85,6 @@ private Q_SLOTS:
             QVERIFY2(run.out.endsWith(out) && run.out.startsWith(out.left(11)),
                      qPrintable(run.out));
     }
-
     // --write gives the lines the profile window writes after a change; read
     // back, they print and write the same.
     void writeProfile() {
@@ -109,7 +92,7 @@ private Q_SLOTS:
         const QString first = dir.filePath("first.moi"), second = dir.filePath("second.moi");
         const Run run = cli({"profile", in, "--write", first});
         QCOMPARE(run.status, 0);
-        const QByteArray written = bytes(first);
+        const QByteArray written = fileBytes(first);
         QVERIFY(written.startsWith("PAGE1\r\nMonsieur\r\n"));
         // The blocks are renumbered; a block is written back as it stands.
         QVERIFY(written.contains("\r\n  /  /    \r\n"));
@@ -118,7 +101,7 @@ private Q_SLOTS:
             QByteArray(QByteArray("PAGE6\r\n") + QByteArray("1\r\n").repeated(24))));
         const Run again = cli({"profile", first, "--write", second});
         QCOMPARE(again.out, run.out);
-        QCOMPARE(bytes(second), written);
+        QCOMPARE(fileBytes(second), written);
     }
 };
 

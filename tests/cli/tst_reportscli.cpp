@@ -37,55 +37,39 @@ private Q_SLOTS:
         QVERIFY(TextFile::write(dir.filePath("rapport.opr"), operations));
         QVERIFY(TextFile::write(dir.filePath("rapport.jnr"), days));
     }
-
     void verbs_data() {
-        QTest::addColumn<QStringList>("args"); // "F" stands for the data file
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("out");
-        QTest::addColumn<QString>("err");
-
-        QTest::newRow("stats: day first, a TAB in a summary is a space")
-            << QStringList{"stats", "F"} << 0
-            << "1\t" + day("05/03") + "\tForum Paris\t2\n2\t" + day("12/01") + "\tCV\t1\n"
-            << QString();
-        QTest::newRow("stats: bars")
-            << QStringList{"stats", "F", "--graphique"} << 0 << "2\t20\t20\n1\t35\t160\n"
-            << QString();
-        QTest::newRow("report: bounds included")
-            << QStringList{"report", "F", day("31/12", year - 1), day("01/01")} << 0
-            << "1\t" + day("31/12", year - 1) + "\tSalon\tForum Paris\n2\t" + day("01/01") +
-                   "\tEnvoi\tCV\n"
-            << QString();
-        QTest::newRow("report: a half-typed period is taken, and shows nothing")
-            << QStringList{"report", "F", "__/__/____", day("31/12")} << 0 << QString()
-            << QString();
-        QTest::newRow("planning: a company not found leaves the number empty")
-            << QStringList{"planning", "F", day("15/06")} << 0
-            << "\t" + day("15/06") + "\t09:00:00\tInconnue\n"
-            << QString();
-        QTest::newRow("planning: today by default, a TAB in a name is a space")
-            << QStringList{"planning", "F"} << 0 << "00001\t" + today + "\t10:00:00\tDurand fils\n"
-            << QString();
-        QTest::newRow("planning: one-digit day refused")
-            << QStringList{"planning", "F", "1/3/2024"} << 2 << QString()
-            << "'1/3/2024' n'est pas une date correcte\n";
-        QTest::newRow("planning: no such day")
-            << QStringList{"planning", "F", "30/02/2024"} << 2 << QString()
-            << "'30/02/2024' n'est pas une date correcte\n";
+        // args: "F" stands for the data file
+        columns<QStringList, int, QString, QString>("args", "status", "out", "err");
+        row("stats: day first, a TAB in a summary is a space", QStringList{"stats", "F"}, 0,
+            "1\t" + day("05/03") + "\tForum Paris\t2\n2\t" + day("12/01") + "\tCV\t1\n", QString());
+        row("stats: bars", QStringList{"stats", "F", "--graphique"}, 0, "2\t20\t20\n1\t35\t160\n",
+            QString());
+        row("report: bounds included",
+            QStringList{"report", "F", day("31/12", year - 1), day("01/01")}, 0,
+            "1\t" + day("31/12", year - 1) + "\tSalon\tForum Paris\n2\t" + day("01/01") +
+                "\tEnvoi\tCV\n",
+            QString());
+        row("report: a half-typed period is taken, and shows nothing",
+            QStringList{"report", "F", "__/__/____", day("31/12")}, 0, QString(), QString());
+        row("planning: a company not found leaves the number empty",
+            QStringList{"planning", "F", day("15/06")}, 0,
+            "\t" + day("15/06") + "\t09:00:00\tInconnue\n", QString());
+        row("planning: today by default, a TAB in a name is a space", QStringList{"planning", "F"},
+            0, "00001\t" + today + "\t10:00:00\tDurand fils\n", QString());
+        row("planning: one-digit day refused", QStringList{"planning", "F", "1/3/2024"}, 2,
+            QString(), "'1/3/2024' n'est pas une date correcte\n");
+        row("planning: no such day", QStringList{"planning", "F", "30/02/2024"}, 2, QString(),
+            "'30/02/2024' n'est pas une date correcte\n");
     }
-
     void verbs() {
-        QFETCH(QStringList, args);
-        QFETCH(int, status);
-        QFETCH(QString, out);
-        QFETCH(QString, err);
+        auto [args, status, out, err] =
+            fetch<QStringList, int, QString, QString>("args", "status", "out", "err");
         args.replaceInStrings(QRegularExpression("^F$"), file);
         const Run run = cli(args);
         QCOMPARE(run.err, err);
         QCOMPARE(run.out, out);
         QCOMPARE(run.status, status);
     }
-
     void defaultPeriodIsThisYear() {
         const Run byDefault = cli({"report", file});
         QCOMPARE(byDefault.status, 0);

@@ -8,9 +8,27 @@
 #include <QStringList>
 #include <QTest>
 
+#include <tuple>
+
 // QTest::newRow(name) << values...
 template <typename... T> void row(const char *name, const T &...values) {
     (QTest::newRow(name) << ... << values);
+}
+
+// A table's columns in one call: columns<int, QString>("count", "text").
+template <typename... T, typename... N> void columns(const N &...names) {
+    static_assert(sizeof...(T) == sizeof...(N));
+    (QTest::addColumn<T>(names), ...);
+}
+
+// The current row's cells, as QFETCH reads them: one cell as it is, several
+// as a tuple: const auto [count, text] = fetch<int, QString>("count", "text").
+template <typename... T, typename... N> auto fetch(const N &...names) {
+    static_assert(sizeof...(T) == sizeof...(N));
+    if constexpr (sizeof...(T) == 1)
+        return (*static_cast<T *>(QTest::qData(names, qMetaTypeId<T>())), ...);
+    else
+        return std::tuple<T...>{*static_cast<T *>(QTest::qData(names, qMetaTypeId<T>()))...};
 }
 
 // A block of the list's width: its tag, its lines and, unless lost, its

@@ -55,7 +55,9 @@ class Set {
 public:
     QTemporaryDir root{scratch()};
     QString name;
-    bool linked = false;
+    bool linked;
+
+    explicit Set(const QString &name, bool linked = false) : name(name), linked(linked) { reset(); }
 
     QString dir() const { return root.path(); }
     // Where the files really are: beside the names, or in a folder the names
@@ -68,15 +70,12 @@ public:
         QDir(dir()).removeRecursively();
         QDir().mkpath(home());
         for (int k = 0; k < 3; ++k) {
-            QFile file(real(k));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(oldContent(k)) > 0);
-            file.close();
+            writeFile(real(k), oldContent(k));
             if (linked)
                 QVERIFY(QFile::link(real(k), path(k)));
         }
     }
-
-    Run cli(const QStringList &args, const Fault *fault = nullptr) const {
+    Run save(const Fault *fault = nullptr) const {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         if (fault) {
@@ -92,7 +91,7 @@ public:
             env.insert("FAIL_READS_OF", fault->failReadsOf);
         }
         p.setProcessEnvironment(env);
-        p.start(TAVRIN_CLI, args);
+        p.start(TAVRIN_CLI, {"check", path(), "--write"});
         if (!p.waitForFinished(20000)) {
             p.kill();
             p.waitForFinished();
@@ -100,14 +99,6 @@ public:
         }
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : 137,
                 QString::fromUtf8(p.readAllStandardError())};
-    }
-    Run save(const Fault *fault = nullptr) const {
-        return cli({"check", path(), "--write"}, fault);
-    }
-
-    QByteArray bytes(const QString &p) const {
-        QFile f(p);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
     }
 };
 
@@ -139,7 +130,7 @@ class TestSaveFaults : public QObject {
             return "l'ouverture suivante échoue : " + said.join(u' ');
         int old = 0, fresh = 0;
         for (int k = 0; k < 3; ++k) {
-            const QByteArray now = set.bytes(set.path(k));
+            const QByteArray now = fileBytes(set.path(k));
             old += now == oldContent(k);
             fresh += now == m_new.at(k);
             if (set.linked && !QFileInfo(set.path(k)).isSymLink())
@@ -165,7 +156,7 @@ class TestSaveFaults : public QObject {
             // said it could not.
             if (fresh == 3)
                 expected << file + ".bak";
-            if (fresh == 3 && !backupTold && set.bytes(set.real(k) + ".bak") != oldContent(k))
+            if (fresh == 3 && !backupTold && fileBytes(set.real(k) + ".bak") != oldContent(k))
                 return "copie de sauvegarde perdue : " + file;
         }
         const auto all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden;
@@ -180,31 +171,23 @@ class TestSaveFaults : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        Set set;
-        set.name = QStringLiteral("suivi");
-        set.reset();
+        Set set("suivi");
         const Run run = set.save();
         QCOMPARE(run.status, 0);
         for (int k = 0; k < 3; ++k) {
-            m_new << set.bytes(set.path(k));
+            m_new << fileBytes(set.path(k));
             QVERIFY(m_new.last() != oldContent(k));
         }
     }
-
     void everyCallOfASave_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("linked");
+        columns<QString, bool>("name", "linked");
         row("plain name", "suivi", false);
         row("name outside Windows-1252", QStringLiteral("Łódź-Ω"), false);
         row("through symbolic links", "suivi", true);
     }
     void everyCallOfASave() {
-        QFETCH(QString, name);
-        QFETCH(bool, linked);
-        Set set;
-        set.name = name;
-        set.linked = linked;
-        set.reset();
+        const auto [name, linked] = fetch<QString, bool>("name", "linked");
+        Set set(name, linked);
         const qint64 count = calls(set).size();
         QVERIFY(count > 20);
         int tried = 0;
@@ -240,13 +223,10 @@ private Q_SLOTS:
         }
         qInfo("%d faults tried over %lld calls", tried, count);
     }
-
     // A rename of the save fails, and the program dies at any later point of
     // putting the old files back.
     void crashWhileUndoing() {
-        Set set;
-        set.name = QStringLiteral("suivi");
-        set.reset();
+        Set set("suivi");
         const QStringList names = calls(set);
         int tried = 0;
         for (qint64 at = 1; at <= names.size(); ++at) {
@@ -271,7 +251,6 @@ private Q_SLOTS:
         QVERIFY(tried > 0);
         qInfo("%d double faults tried", tried);
     }
-
     // What stands beside the data file instead of a record file.
     void oddFilesAreRefused_data() {
         QTest::addColumn<QString>("kind");
@@ -282,30 +261,25 @@ private Q_SLOTS:
     }
     void oddFilesAreRefused() {
         QFETCH(QString, kind);
-        Set set;
-        set.name = QStringLiteral("suivi");
-        set.reset();
+        Set set("suivi");
         const QString opr = set.path(1);
-        QFile::remove(opr);
         Fault fault;
+        if (kind == "eio") // a file there, whose reading fails
+            fault.failReadsOf = QStringLiteral(".opr");
+        else
+            QVERIFY(QFile::remove(opr));
         if (kind == "fifo")
             QCOMPARE(::mkfifo(QFile::encodeName(opr).constData(), 0644), 0);
         else if (kind == "zero")
             QVERIFY(QFile::link("/dev/zero", opr));
         else if (kind == "dossier")
             QVERIFY(QDir().mkdir(opr));
-        else {
-            QFile file(opr);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(oldContent(1));
-            fault.failReadsOf = QStringLiteral(".opr");
-        }
         const Run run = set.save(&fault);
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.startsWith("Impossible de lire le fichier " + opr + " : "),
                  qPrintable(run.err));
-        QCOMPARE(set.bytes(set.path(0)), oldContent(0));
-        QCOMPARE(set.bytes(set.path(2)), oldContent(2));
+        QCOMPARE(fileBytes(set.path(0)), oldContent(0));
+        QCOMPARE(fileBytes(set.path(2)), oldContent(2));
         QCOMPARE(QDir(set.dir()).entryList(QDir::Files | QDir::System).size(),
                  kind == "dossier" ? 2 : 3);
     }

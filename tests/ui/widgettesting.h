@@ -1,17 +1,12 @@
 #pragma once
 
-// What every window test uses: table columns declared on one line, rows
-// (core/coretest.h), and a named child found or the test stopped.
+// What every window test uses: table columns and rows (core/coretest.h),
+// a user's double-click, and a named child found or the test stopped.
 #include "core/coretest.h"
 
 #include <QAbstractItemView>
 #include <QTest>
 #include <QWidget>
-
-// QTest::addColumn<T>(name) for each type and name in turn.
-template <typename... T, typename... N> void columns(const N &...names) {
-    (QTest::addColumn<T>(names), ...);
-}
 
 // A double-click as a user makes it: a click, then the double-click event.
 inline void doubleClick(QWidget *widget, QPoint at) {

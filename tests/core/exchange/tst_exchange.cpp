@@ -8,10 +8,6 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-// Export of company addresses: the three forms against golden files and the
-// name rule. Import: the name decides the separator, each line becomes a
-// block of fresh number and code, the limit truncates.
-
 namespace {
 
 QString data(const QString &name) {
@@ -64,16 +60,14 @@ private Q_SLOTS:
     // control and both separators, one that lost its closing tag and stops
     // after its name (not repaired here: no open ran).
     void goldenFiles_data() {
-        QTest::addColumn<int>("format");
-        QTest::addColumn<QString>("golden");
+        columns<int, QString>("format", "golden");
         row("txt", int(Export::Format::Txt), "export.txt");
         row("csv", int(Export::Format::Csv), "export.csv");
         row("xml", int(Export::Format::Xml), "export.xml");
         row("xml, empty list", int(Export::Format::Xml), "vide.xml");
     }
     void goldenFiles() {
-        QFETCH(int, format);
-        QFETCH(QString, golden);
+        const auto [format, golden] = fetch<int, QString>("format", "golden");
         BlocList list(5);
         if (!golden.startsWith("vide"))
             QVERIFY(list.load(data("source.tvr")));
@@ -82,20 +76,18 @@ private Q_SLOTS:
         QVERIFY(Export::write(out, list, Export::Format(format), nullptr));
         QCOMPARE(fileBytes(out), fileBytes(data(golden)));
     }
-
     // Whatever a name holds, the export is XML a parser reads back: what XML
     // cannot hold becomes "?".
     void xmlReadsBack_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("read");
+        columns<QString, QString>("name", "read");
         row("U+FFFE, U+FFFF", QString::fromUtf16(u"a\uFFFEb\uFFFF"), "a?b?");
         row("lone surrogates", QString(QChar(0xD800)) + "x" + QChar(0xDFFF), "?x?");
         row("a pair", QString::fromUtf16(u"\U0001F600"), QString::fromUtf16(u"\U0001F600"));
     }
     void xmlReadsBack() {
-        QFETCH(QString, name);
         BlocList list(5);
-        list.setLines({"<BLOC00000>", "", "", name, "", "", "", "", "", "", "</BLOC00000>"});
+        list.setLines({"<BLOC00000>", "", "", fetch<QString>("name"), "", "", "", "", "", "",
+                       "</BLOC00000>"});
         QXmlStreamReader xml(Export::ExportXml(list));
         QString nom;
         while (!xml.atEnd()) {
@@ -106,17 +98,15 @@ private Q_SLOTS:
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QTEST(nom, "read");
     }
-
     // Only the file name is looked at for a ".", not its folders.
     void nameRule() {
         QCOMPARE(Export::withExtension("/home/jean.dupont/liste", Export::Format::Csv),
                  "/home/jean.dupont/liste.csv");
         QCOMPARE(Export::withExtension("/d/liste.dat", Export::Format::Xml), "/d/liste.dat");
     }
-
     void separatorFromName_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("separator"); // "" = refused
+        // separator: "" = refused
+        columns<QString, QString>("path", "separator");
         row("upper case", "/d/Liste.TXT", "\t");
         row("both, the later decides", "/d/a.txt.csv", ";");
         row("inside the name", "/d/a.csv.bak", ";");
@@ -125,36 +115,27 @@ private Q_SLOTS:
         row("tsv", "/d/Contacts.Tsv", "\t");
     }
     void separatorFromName() {
-        QFETCH(QString, path);
-        const auto found = Import::separatorFor(path);
+        const auto found = Import::separatorFor(fetch<QString>("path"));
         QTEST(found ? QString(*found) : QString(), "separator");
     }
-
     void linesBecomeBlocks_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QChar>("separator");
-        QTest::addColumn<QStringList>("fields");
+        columns<QString, QChar, QStringList>("line", "separator", "fields");
         row("csv, empty field", "12/05/2025;Durand;3 rue Neuve;;69001", QChar(u';'),
             QStringList{"12/05/2025", "Durand", "3 rue Neuve", "", "69001"});
         row("empty line", "", QChar(u'\t'), QStringList{""});
     }
     void linesBecomeBlocks() {
-        QFETCH(QString, line);
-        QFETCH(QChar, separator);
-        QFETCH(QStringList, fields);
+        const auto [line, separator, fields] =
+            fetch<QString, QChar, QStringList>("line", "separator", "fields");
         DataSet data = emptySet();
         QCOMPARE(Import::ImportTxt(data, {line}, separator).imported, 1);
         QStringList expected = QStringList{"10001"} + fields;
         expected.resize(expected.size() + Import::PaddingLines);
         QCOMPARE(contentOf(data, 0), expected);
     }
-
     // Block numbers and codes after what the list already holds.
     void numbering_data() {
-        QTest::addColumn<QStringList>("existing");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("firstBlock");
-        QTest::addColumn<int>("firstCode");
+        columns<QStringList, int, int, int>("existing", "count", "firstBlock", "firstCode");
         const QStringList one{"<BLOC00000>", "10007", "01/01/2024", "Seule", "</BLOC00000>"};
         QStringList five;
         for (int i = 0; i < 5; ++i)
@@ -166,10 +147,8 @@ private Q_SLOTS:
         row("unwritten new card", one, 2, 1, 10008);
     }
     void numbering() {
-        QFETCH(QStringList, existing);
-        QFETCH(int, count);
-        QFETCH(int, firstBlock);
-        QFETCH(int, firstCode);
+        const auto [existing, count, firstBlock, firstCode] =
+            fetch<QStringList, int, int, int>("existing", "count", "firstBlock", "firstCode");
         QTemporaryDir dir;
         QVERIFY(TextFile::write(dir.filePath("a.tvr"), existing));
         DataSet data = emptySet();
@@ -188,23 +167,19 @@ private Q_SLOTS:
         QCOMPARE(data.current(Kind::Company), firstBlock + 2);
         QCOMPARE(data.company().date, Today);
     }
-
     void limit_data() {
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<bool>("truncated");
+        columns<int, bool>("lines", "truncated");
         row("89 998", Import::MaxCount, false);
         row("89 999", Import::MaxCount + 1, true);
     }
     void limit() {
-        QFETCH(int, lines);
-        QFETCH(bool, truncated);
+        const auto [lines, truncated] = fetch<int, bool>("lines", "truncated");
         DataSet data = emptySet();
         const Import::Result r = Import::ImportTxt(data, QStringList(lines, "x\ty"));
         QCOMPARE(r.imported, Import::MaxCount);
         QCOMPARE(r.truncated, truncated);
         QCOMPARE(data.list(Kind::Company).countTags(), Import::MaxCount);
     }
-
     // The card is written back before the import and not again after it.
     void editedCardIsWrittenFirst() {
         DataSet data = emptySet();
@@ -215,12 +190,9 @@ private Q_SLOTS:
         QCOMPARE(contentOf(data, 1).value(2), "Importée");
         QCOMPARE(data.company().name, "Importée");
     }
-
     // Lists as spreadsheets write them: quoted fields, commas, a title line.
     void spreadsheetLists_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<Companies>("companies");
+        columns<QString, QByteArray, Companies>("name", "bytes", "companies");
         row("separator and doubled marks", "l.csv",
             QByteArray("d;\"Le \"\"Petit\"\" Caf\xe9\";\"3; rue\"\r\n"),
             Companies{{"d", "Le \"Petit\" Café", "3; rue"}});
@@ -252,32 +224,20 @@ private Q_SLOTS:
             durand + Companies{{"Nom", "Ville"}});
     }
     void spreadsheetLists() {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
+        const auto [name, bytes] = fetch<QString, QByteArray>("name", "bytes");
         QTEST(imported(name, bytes), "companies");
     }
-
     void readFromTheFile_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("names");
-        // Line ends and UTF-8 are the text file reader's, proven with it.
+        columns<QString, QByteArray, QStringList>("name", "bytes", "names");
+        // Line ends and encodings are the text file reader's, proven with it.
         row("windows-1252, CR LF", "l.txt", QByteArray("d\t\x8c\xe9\r\nd\tB\r\n"),
             QStringList{"Œé", "B"});
         row("empty file", "l.txt", QByteArray(""), QStringList{});
         row("NUL bytes dropped", "l.txt", QByteArray("d\tA\0B\r\n", 7), QStringList{"AB"});
-        QByteArray le("\xFF\xFE"), be("\xFE\xFF");
-        for (const QChar c : QStringLiteral("d\tSociété\r\nd\tB\r\n")) {
-            le += char(c.unicode() & 0xFF) + QByteArray(1, char(c.unicode() >> 8));
-            be += QByteArray(1, char(c.unicode() >> 8)) + char(c.unicode() & 0xFF);
-        }
-        row("utf-16 little-endian, tsv", "l.tsv", le, QStringList{"Société", "B"});
-        row("utf-16 big-endian", "l.txt", be, QStringList{"Société", "B"});
     }
     void readFromTheFile() {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, names);
+        const auto [name, bytes, names] =
+            fetch<QString, QByteArray, QStringList>("name", "bytes", "names");
         QTemporaryDir dir;
         writeFile(dir.filePath(name), bytes);
         DataSet data = emptySet();

@@ -46,10 +46,7 @@ class TestFind : public QObject {
 
 private Q_SLOTS:
     void rowsFollowListOrder_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QList<QStringList>>("rows");
-
+        columns<int, QStringList, QList<QStringList>>("kind", "lines", "rows");
         row("companies", int(Kind::Company),
             company(4, "10005", "Dupont SA", "01 23") + company(0, "10001", "Alpha"),
             QList<QStringList>{
@@ -70,33 +67,22 @@ private Q_SLOTS:
                 {"0001", "2", "Salon", "Forum", "12,50", "1,00", "01/03/2024", "15/03/2024"}});
     }
     void rowsFollowListOrder() {
-        QFETCH(int, kind);
-        QFETCH(QStringList, lines);
-        QFETCH(QList<QStringList>, rows);
+        const auto [kind, lines, rows] =
+            fetch<int, QStringList, QList<QStringList>>("kind", "lines", "rows");
         const BlocList list = listOf(kind == int(Kind::Company) ? 5 : 4, lines);
         QCOMPARE(ListRows::rows(list, Kind(kind)), rows);
         QCOMPARE(ListRows::headings(Kind(kind)).size(), rows.first().size());
     }
-
     void blockNumber_data() {
-        QTest::addColumn<QString>("cell");
-        QTest::addColumn<int>("block");
+        columns<QString, int>("cell", "block");
         row("tag digits", "0007", 7);
         row("empty row", "", -1);
         row("not decimal", "00x1", -1);
         row("sign", "-001", -1);
     }
-    void blockNumber() {
-        QFETCH(QString, cell);
-        QTEST(ListRows::blockNumber(cell), "block");
-    }
-
+    void blockNumber() { QTEST(ListRows::blockNumber(fetch<QString>("cell")), "block"); }
     void firstMatchInListOrder_data() {
-        QTest::addColumn<int>("which");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QList<int>>("found");
-
+        columns<int, QStringList, QString, QList<int>>("which", "lines", "typed", "found");
         const QStringList companies = company(3, "10003", "Dupont SA", "01 23 45 67 89") +
                                       company(1, "10001", "École Martin", "", "Mme Dubois") +
                                       company(2, "10012", "Ecole (.*) du Centre");
@@ -109,7 +95,6 @@ private Q_SLOTS:
         row("telephone digits only", int(Search::Tel), companies, "0123", QList<int>{});
         row("code prefix, list order", int(Search::Num), companies, "1000", QList<int>{3, 1});
         row("decision-maker", int(Search::Deci), companies, "mme d", QList<int>{1});
-
         const QStringList operations = operation(7, "10007", "Salon de la VENTE") +
                                        operation(2, "10002", "Prospection") +
                                        operation(0, "10001", "Vente directe");
@@ -118,7 +103,6 @@ private Q_SLOTS:
         row("action anywhere", int(Search::Action),
             dayAction(1, "10001", "Appeler M. Durand") + dayAction(0, "10002", "Entretien"),
             "durand", QList<int>{1});
-
         // Damaged lists (fields stop at the block's end: the list rows prove it).
         row("lost closing tag", int(Search::Nom),
             QStringList{"<BLOC00000>", "10001"} + company(1, "10002", "Zeta"), "ZETA",
@@ -127,9 +111,8 @@ private Q_SLOTS:
             company(0, "10001", "Dupont").replaceInStrings("00000", "0x0"), "DUPONT", QList<int>{});
     }
     void firstMatchInListOrder() {
-        QFETCH(int, which);
-        QFETCH(QStringList, lines);
-        QFETCH(QString, typed);
+        const auto [which, lines, typed] =
+            fetch<int, QStringList, QString>("which", "lines", "typed");
         const auto w = Search::Which(which);
         const BlocList list = listOf(Search::rule(w).kind == Kind::Company ? 5 : 4, lines);
         QList<int> blocks;
@@ -137,13 +120,11 @@ private Q_SLOTS:
             blocks << f.block;
         QTEST(blocks, "found");
     }
-
     void commandBringsTheFirstMatchOrSaysSo() {
         OpenSet set;
         QVERIFY(set.open(company(0, "10001", "Alpha") + company(1, "10002", "Dupont SA"),
                          operation(0, "10001", "Salon") + operation(1, "10002", "Forum VENTE")));
         DataSet &data = set.data;
-
         // The edit on the card reaches the list before the found record is read.
         data.company().name = "Alpha modifiée";
         data.markEdited(Kind::Company);
@@ -151,14 +132,12 @@ private Q_SLOTS:
         QCOMPARE(data.current(Kind::Company), 1);
         QCOMPARE(data.company().name, "Dupont SA");
         QCOMPARE(data.list(Kind::Company).at(3), "Alpha modifiée");
-
         QCOMPARE(Search::run(data, Search::Nom, "durand"), "Fiche DURAND non trouvée");
         QCOMPARE(data.current(Kind::Company), 1);
         QCOMPARE(Search::run(data, Search::Resume, "vente"), QString());
         QCOMPARE(data.current(Kind::Operation), 1);
         QCOMPARE(data.current(Kind::Company), 1);
     }
-
     void emptyTextDoesNothing() {
         OpenSet set;
         QVERIFY(set.open(company(0, "10001", "Alpha"), {}));
@@ -167,12 +146,8 @@ private Q_SLOTS:
         QCOMPARE(Search::run(set.data, Search::Nom, QString()), QString());
         QCOMPARE(set.data.list(Kind::Company).at(3), "Alpha");
     }
-
     void keys_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("item");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("key");
+        columns<int, int, QString, QString>("kind", "item", "line", "key");
         row("company date", int(Kind::Company), 4, "31/12/2024", "20241231");
         row("operation date, year first", int(Kind::Operation), 1, "02/03/2025", "20250302");
         row("short date, short key", int(Kind::Company), 4, "1/2", "1/");
@@ -180,19 +155,12 @@ private Q_SLOTS:
         row("code not only digits", int(Kind::Operation), 0, "12a", "12a");
     }
     void keys() {
-        QFETCH(int, kind);
-        QFETCH(int, item);
-        QFETCH(QString, line);
-        QFETCH(QString, key);
+        const auto [kind, item, line, key] =
+            fetch<int, int, QString, QString>("kind", "item", "line", "key");
         QCOMPARE(RecordSort::key(Kind(kind), item, line), key);
     }
-
     void order_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("item");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QStringList>("codes");
-
+        columns<int, int, QStringList, QStringList>("kind", "item", "lines", "codes");
         row("names: ties by code, case ignored", int(Kind::Company), 0,
             company(0, "10003", "MARTIN") + company(1, "10004", "Martinez") +
                 company(2, "10001", "martin"),
@@ -218,10 +186,8 @@ private Q_SLOTS:
             QStringList{"10001", "10001", "10001"});
     }
     void order() {
-        QFETCH(int, kind);
-        QFETCH(int, item);
-        QFETCH(QStringList, lines);
-        QFETCH(QStringList, codes);
+        const auto [kind, item, lines, codes] =
+            fetch<int, int, QStringList, QStringList>("kind", "item", "lines", "codes");
         const BlocList list = listOf(kind == int(Kind::Company) ? 5 : 4, lines);
         const auto sorted = RecordSort::sortedBlocks(list, Kind(kind), item);
         QCOMPARE(::codes(sorted), codes);
@@ -232,7 +198,6 @@ private Q_SLOTS:
             QCOMPARE(actions, (QStringList{"APPEL", "appel", "Appel"}));
         }
     }
-
     void damagedListIsRebuiltWithoutLosingABlock() {
         QStringList a = operation(1, "10001", "A");
         a.insert(a.size() - 1, "DATA01/01/2025\tAppel\tRappeler");
@@ -248,7 +213,6 @@ private Q_SLOTS:
                               block(4, 1, b.mid(1, b.size() - 2)) +
                               block(4, 2, {"10003", "Sans fin"}));
     }
-
     void commandKeepsTheNumberAndReadsItsNewRecord() {
         OpenSet set;
         QVERIFY(set.open(company(0, "10001", "Zèbre") + company(1, "10002", "Alpha"), {}));

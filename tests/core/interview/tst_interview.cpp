@@ -22,6 +22,16 @@ QStringList script(const QStringList &questions, const QStringList &positives = 
 const QString Q1 = "Quelles sont vos prétentions de salaire ?";
 const QString Q2 = "Parlez-moi de votre dernier poste.";
 
+// A dialogue on the script, started for M. Dupont.
+struct Started {
+    ScriptedRandom random;
+    Dialogue d{random};
+    explicit Started(const QStringList &lines, const QList<int> &draws = {}) : random(draws) {
+        d.setScript(lines);
+        QCOMPARE(d.Nouveaudial("Dupont", "Jean", "Monsieur"), Dialogue::Start::Started);
+    }
+};
+
 } // namespace
 
 class TestInterview : public QObject {
@@ -29,11 +39,7 @@ class TestInterview : public QObject {
 
 private Q_SLOTS:
     void normalise_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("padded");
-        QTest::addColumn<QString>("folded");
-        QTest::addColumn<int>("words");
-
+        columns<QString, QString, QString, int>("typed", "padded", "folded", "words");
         row("punctuation", "  Je veux de l'Argent.\t", " je veux de l argent  ",
             " je veux de l argent  ", 5);
         row("accents, capitals kept", "Été à Noël, ça!", " Été à noël  ça  ", " Éte a noel  ca  ",
@@ -41,18 +47,13 @@ private Q_SLOTS:
         row("all twelve marks", "&#@,'?;:/!§.", "              ", "              ", 0);
     }
     void normalise() {
-        QFETCH(QString, padded);
-        QFETCH(QString, typed);
+        const auto [padded, typed] = fetch<QString, QString>("padded", "typed");
         QCOMPARE(Dialogue::padded(typed), padded);
         QTEST(SansAccents(padded), "folded");
         QTEST(NbMots(padded), "words");
     }
-
     void questions_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QStringList>("questions");
-        QTest::addColumn<QStringList>("keywords");
-
+        columns<QStringList, QStringList, QStringList>("lines", "questions", "keywords");
         row("keywords", QStringList{"1 - salaire,Expérience/ " + Q1 + " "}, QStringList{Q1},
             QStringList{" salaire -1", " experience -1"});
         row("20 characters dropped, keywords kept",
@@ -65,20 +66,14 @@ private Q_SLOTS:
             QStringList{" a -12", "  b -12"});
     }
     void questions() {
-        QFETCH(QStringList, lines);
-        const Script s = Script::parse(script(lines));
-        QFETCH(QStringList, questions);
-        QCOMPARE(s.questions, questions);
-        QFETCH(QStringList, keywords);
-        QCOMPARE(s.keywords, keywords);
+        const Script s = Script::parse(script(fetch<QStringList>("lines")));
+        QTEST(s.questions, "questions");
+        QTEST(s.keywords, "keywords");
         QCOMPARE(s.openings, QStringList{"Bonjour [TITRE], asseyez-vous."});
         QCOMPARE(s.closings, QStringList{"Au revoir."});
     }
-
     void score_data() {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<int>("score");
-
+        columns<QString, int>("answer", "score");
         row("8 characters", "abcdefgh", 95);
         row("9 characters", "abcdefghi", 100);
         row("29 characters", QString(29, u'a'), 110);
@@ -88,20 +83,12 @@ private Q_SLOTS:
         row("bad word", "je suis nul", 90);
     }
     void score() {
-        ScriptedRandom random;
-        Dialogue d(random);
-        d.setScript(script({Q1}, {"- bien", ""}, {"- nul"}));
-        QCOMPARE(d.Nouveaudial("Dupont", "", "Monsieur"), Dialogue::Start::Started);
-        QFETCH(QString, answer);
-        d.CalculScore(Dialogue::padded(answer));
-        QFETCH(int, score);
-        QCOMPARE(d.score(), score);
+        Started s(script({Q1}, {"- bien", ""}, {"- nul"}));
+        s.d.CalculScore(Dialogue::padded(fetch<QString>("answer")));
+        QTEST(s.d.score(), "score");
     }
-
     void keywords_data() {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("said");
-
+        columns<QString, QString>("answer", "said");
         row("keyword", "Je veux de l'argent.", Q1);
         row("not inside a word", "argentin", Q2);
         row("accent folded", "Mon expérience...", Q1);
@@ -114,40 +101,30 @@ private Q_SLOTS:
         QCOMPARE(d.Nouveaudial(" Dupont ", " Jean ", "Madame"), Dialogue::Start::Started);
         QCOMPARE(d.caption(), QString("Dupont Jean"));
         QCOMPARE(d.recruiterLine(), QString("Bonjour Madame, asseyez-vous."));
-        QFETCH(QString, answer);
-        d.submit(answer);
+        d.submit(fetch<QString>("answer"));
         QTEST(d.recruiterLine(), "said");
     }
-
     void averages_data() {
-        QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<QString>("average");
+        columns<QStringList, QString>("answers", "average");
         row("4 5 6", QStringList{"a b c d", "a b c d e", "a b c d e f"}, "5");
         row("4 5: halves to even", QStringList{"a b c d", "a b c d e"}, "4");
         row("no answer", QStringList(), "0");
     }
     void averages() {
-        ScriptedRandom random;
-        Dialogue d(random);
-        d.setScript(script({Q1}));
-        QCOMPARE(d.Nouveaudial("Dupont", "Jean", "Monsieur"), Dialogue::Start::Started);
-        QFETCH(QStringList, answers);
-        for (const QString &answer : answers)
-            d.submit(answer);
-        d.FinDial();
-        const QStringList tail = d.transcript().mid(d.transcript().size() - 4);
+        Started s(script({Q1}));
+        for (const QString &answer : fetch<QStringList>("answers"))
+            s.d.submit(answer);
+        s.d.FinDial();
+        const QStringList tail = s.d.transcript().mid(s.d.transcript().size() - 4);
         QCOMPARE(tail[2].left(18), QString("Vous avez réalisé "));
-        QFETCH(QString, average);
-        QCOMPARE(tail[3], "Longueur moyenne d'une réponse : " + average + " mots");
+        QCOMPARE(tail[3],
+                 "Longueur moyenne d'une réponse : " + fetch<QString>("average") + " mots");
     }
-
     // The 16th answer of a dialogue limited to 15 turns brings the closing
     // line and a summary that counts that answer too.
     void closesAfterTheTurnLimit() {
-        ScriptedRandom random;
-        Dialogue d(random);
-        d.setScript(script({Q1}));
-        QCOMPARE(d.Nouveaudial("Dupont", "", "Monsieur"), Dialogue::Start::Started);
+        Started s(script({Q1}));
+        Dialogue &d = s.d;
         QCOMPARE(d.turnLimit(), 15);
         for (int i = 0; i < 15; ++i)
             d.submit("abcdefghi");
@@ -160,39 +137,32 @@ private Q_SLOTS:
                               "Vous aavez réalisé 110 points",
                               "Longueur moyenne d'une réponse : 1 mots"}));
     }
-
     void refusedStarts_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("start");
-        row("two lines", QStringList{"a", "b"}, "X", int(Dialogue::Start::NoScript));
-        row("name of spaces", script({Q1}), "  ", int(Dialogue::Start::NoName));
-        row("no question", script({}), "X", int(Dialogue::Start::Incomplete));
+        columns<QStringList, QString, int, QString>("lines", "name", "start", "message");
+        row("two lines", QStringList{"a", "b"}, "X", int(Dialogue::Start::NoScript),
+            "Aucun script n'est chargé");
+        row("name of spaces", script({Q1}), "  ", int(Dialogue::Start::NoName), "Il manque le nom");
+        row("no question", script({}), "X", int(Dialogue::Start::Incomplete),
+            "Le script est incomplet");
     }
     void refusedStarts() {
         ScriptedRandom random({3});
         Dialogue d(random);
-        QFETCH(QStringList, lines);
-        d.setScript(lines);
-        QFETCH(QString, name);
-        QTEST(int(d.Nouveaudial(name, "", "Monsieur")), "start");
+        d.setScript(fetch<QStringList>("lines"));
+        const Dialogue::Start start = d.Nouveaudial(fetch<QString>("name"), "", "Monsieur");
+        QTEST(int(start), "start");
+        QTEST(Dialogue::message(start), "message");
         QVERIFY(!d.running());
         QVERIFY(d.transcript().isEmpty());
     }
-
     // A refused start leaves the running dialogue as it was.
     void cancelKeepsTheDialogue() {
-        ScriptedRandom random;
-        Dialogue d(random);
-        d.setScript(script({Q1}));
-        QCOMPARE(d.Nouveaudial("Dupont", "", "Monsieur"), Dialogue::Start::Started);
-        d.submit("abcdefghi jklmnopqrstuvw");
-        QCOMPARE(d.Nouveaudial("", "", "Monsieur"), Dialogue::Start::NoName);
-        QCOMPARE(d.answers(), 1);
-        QCOMPARE(d.score(), 105);
-        QVERIFY(d.running());
+        Started s(script({Q1}));
+        s.d.submit("abcdefghi jklmnopqrstuvw");
+        QCOMPARE(s.d.Nouveaudial("", "", "Monsieur"), Dialogue::Start::NoName);
+        QCOMPARE((QList<int>{s.d.answers(), s.d.score()}), (QList<int>{1, 105}));
+        QVERIFY(s.d.running());
     }
-
     void shippedScript() {
         const QByteArray bytes = [] {
             QFile f(TAVRIN_SCRIPT);
@@ -218,35 +188,26 @@ private Q_SLOTS:
             QVERIFY2(n >= 1 && n <= s.questions.size(), qPrintable(entry));
         }
     }
-
     void transcriptFileName_data() {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("written");
+        columns<QString, QString>("chosen", "written");
         row("no extension", "/tmp/entretien", "/tmp/entretien.txt");
         row("own extension kept", "/tmp/entretien.log", "/tmp/entretien.log");
         row("dotted folder", "/tmp/v1.2/entretien", "/tmp/v1.2/entretien.txt");
         row("cancelled", "", "");
     }
-    void transcriptFileName() {
-        QFETCH(QString, chosen);
-        QTEST(Transcript::fileName(chosen), "written");
-    }
-
+    void transcriptFileName() { QTEST(Transcript::fileName(fetch<QString>("chosen")), "written"); }
     // The sample script reaches a new start directory, and only a new one.
     void firstRun_data() {
-        QTest::addColumn<QString>("present"); // a file already in the start directory
-        QTest::addColumn<bool>("writable");
-        QTest::addColumn<bool>("copied");
-
+        // present: a file already in the start directory
+        columns<QString, bool, bool>("present", "writable", "copied");
         row("new directory", QString(), true, true);
         row("the program ran here", "Tavrin.ini", true, false);
         row("the user's own script", "Recrut.scp", true, false);
         row("start directory cannot be written", QString(), false, false);
     }
     void firstRun() {
-        QFETCH(QString, present);
-        QFETCH(bool, writable);
-        QFETCH(bool, copied);
+        const auto [present, writable, copied] =
+            fetch<QString, bool, bool>("present", "writable", "copied");
         QTemporaryDir program, start;
         const QStringList sample{"Le DRH", "- Bonjour", "\\*", "1 - a/Question longue de test ?"};
         QVERIFY(TextFile::write(program.filePath("Recrut.scp"), sample));
@@ -259,11 +220,9 @@ private Q_SLOTS:
             startDir = start.filePath("fichier");
             QVERIFY(TextFile::write(startDir, own));
         }
-
         const QString shipped = ScriptFile::shipped(program.path());
         QCOMPARE(shipped, program.filePath("Recrut.scp"));
         QCOMPARE(ScriptFile::installAtFirstRun(startDir, shipped), copied);
-
         const QString target = QDir(startDir).filePath("Recrut.scp");
         if (copied)
             QCOMPARE(TextFile::read(target), sample);
@@ -272,7 +231,6 @@ private Q_SLOTS:
         else
             QVERIFY(!QFile::exists(target));
     }
-
     void shippedInAnInstallation() {
         QTemporaryDir prefix;
         QVERIFY(QDir(prefix.path()).mkpath("bin"));

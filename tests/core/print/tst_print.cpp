@@ -67,14 +67,8 @@ class TestPrint : public QObject {
 
 private Q_SLOTS:
     void millimetres_data() {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<double>("widthMm");
-        QTest::addColumn<double>("heightMm");
-        QTest::addColumn<bool>("landscape");
-        QTest::addColumn<int>("mm");
-        QTest::addColumn<int>("mh");
-        QTest::addColumn<int>("mv");
+        columns<int, int, double, double, bool, int, int, int>(
+            "width", "height", "widthMm", "heightMm", "landscape", "mm", "mh", "mv");
         // Whole units per whole millimetre: 2480/210 is 11, 3508/297 is 11.
         row("A4 300 dpi", 2480, 3508, 210.0, 297.0, false, 110, 1210, 1243);
         row("zero", 2480, 3508, 210.0, 297.0, false, 0, 0, 33);
@@ -84,21 +78,16 @@ private Q_SLOTS:
         row("landscape", 2480, 7016, 210.0, 297.0, true, 10, 230, 143);
         row("no millimetres", 100, 100, 0.0, 0.0, false, 10, 0, 0);
     }
-
     void millimetres() {
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(double, widthMm);
-        QFETCH(double, heightMm);
-        QFETCH(bool, landscape);
-        QFETCH(int, mm);
+        const auto [width, height, widthMm, heightMm, landscape, mm] =
+            fetch<int, int, double, double, bool, int>("width", "height", "widthMm", "heightMm",
+                                                       "landscape", "mm");
         auto s = RecordingSurface::fromUnits(width, height, widthMm, heightMm);
         if (landscape)
             s.setOrientation(Orientation::Landscape);
         QTEST(Mh(s, mm), "mh");
         QTEST(Mv(s, mm), "mv");
     }
-
     void companyCard() {
         Company c;
         c.code = "10007";
@@ -128,7 +117,6 @@ private Q_SLOTS:
         QCOMPARE(s.ops.first().text, "Fiche");
         QCOMPARE(s.ops.first().orientation, Orientation::Portrait);
     }
-
     void gridAtMost63Entries() {
         Company c;
         for (int i = 0; i < 70; ++i)
@@ -139,7 +127,6 @@ private Q_SLOTS:
         QVERIFY(texts.contains(at(5, 55 + 5 * 63, "d62")));
         QVERIFY(!texts.join(u' ').contains(QLatin1String(":d63")));
     }
-
     void operationAndDayActionCards() {
         Operation o;
         o.fixedCost = "   12,50";
@@ -153,7 +140,6 @@ private Q_SLOTS:
              {at(35, 10, "   12,50"), at(110, 10, "[X] Urgent"), at(5, 25, "desc"),
               at(110, 25, "fait"), at(35, 65, "Libellé")})
             QVERIFY2(texts.contains(expected), qPrintable(expected));
-
         DayAction d;
         d.time = QTime(9, 5, 7);
         d.companyCode = "10002";
@@ -173,18 +159,14 @@ private Q_SLOTS:
             QVERIFY2(!text.startsWith(QStringLiteral("%1,%2:").arg(23 * 110).arg(23 * 13)),
                      qPrintable(text));
     }
-
     void envelope_data() {
-        QTest::addColumn<int>("guide");
-        QTest::addColumn<int>("orientation");
+        columns<int, int>("guide", "orientation");
         row("portrait", 0, 0);
         row("guide on the right", 100, 0);
         row("landscape", 0, 1);
     }
-
     void envelope() {
-        QFETCH(int, guide);
-        QFETCH(int, orientation);
+        const auto [guide, orientation] = fetch<int, int>("guide", "orientation");
         EnvelopeSetup setup;
         setup.sender = {"Moi", "1 rue", QString(), "69000 Lyon", "tel"};
         setup.guide = guide;
@@ -200,11 +182,8 @@ private Q_SLOTS:
                               at(5, guide + 20, "69000 Lyon"), at(110, guide + 50, "Durand"),
                               at(110, guide + 55, "2 rue"), at(110, guide + 65, "75011 Paris")}));
     }
-
     void range_data() {
-        QTest::addColumn<int>("firstPage");
-        QTest::addColumn<int>("lastPage");
-        QTest::addColumn<QString>("printed");
+        columns<int, int, QString>("firstPage", "lastPage", "printed");
         // Blocks stand in the list as 2, 0, 3, 5 (number 1 and 4 have no tag).
         row("all", 1, 6, "p1:S0|p2:S2|p3:S3|p4:S5");
         row("clamped", -5, 100, "p1:S0|p2:S2|p3:S3|p4:S5");
@@ -212,10 +191,8 @@ private Q_SLOTS:
         row("reversed", 4, 2, "");
         row("beyond", 7, 9, "");
     }
-
     void range() {
-        QFETCH(int, firstPage);
-        QFETCH(int, lastPage);
+        const auto [firstPage, lastPage] = fetch<int, int>("firstPage", "lastPage");
         const BlocList list =
             listOf(5, company(2, "S2") + company(0, "S0") + company(3, "S3") + company(5, "S5"));
         RecordingSurface s;
@@ -225,45 +202,35 @@ private Q_SLOTS:
         QCOMPARE(s.ops.last().kind, Kind::End);
         QCOMPARE(s.orientation(), Orientation::Portrait);
     }
-
     void envelopeSelection_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("town");
-        QTest::addColumn<QString>("printed");
+        columns<int, QString, QString>("mode", "town", "printed");
         row("all", 1, "LYON", "p1:S0|p2:S1|p3:S2|p4:S3|p5:S4");
         row("postal code, exact", 2, "LYON", "p1:S0");
         row("town, any case", 3, "LYON", "p1:S2|p2:S3");
         row("town that grows upper-cased", 3, "STRASSE", "p1:S4");
     }
-
     void envelopeSelection() {
-        QFETCH(int, mode);
         const BlocList list =
             listOf(5, company(0, "S0", "75011", "Paris") + company(1, "S1", "75011 ", "Paris") +
                           company(2, "S2", "69000", "lyon") + company(3, "S3", "69000", "Lyon") +
                           company(4, "S4", "67000", "Straße"));
         EnvelopeSetup setup;
-        setup.mode = selectionFromNumber(mode);
+        setup.mode = selectionFromNumber(fetch<int>("mode"));
         setup.postalCode = "75011";
-        QFETCH(QString, town);
-        setup.town = town;
+        setup.town = fetch<QString>("town");
         RecordingSurface s;
         QVERIFY(Enveloppes(s, list, PrintRange::fromPages(1, 5, 5), setup));
         QTEST(namesByPage(s, 23 * 110), "printed");
     }
-
     void listingPages_data() {
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("pages");
+        columns<int, int>("rows", "pages");
         row("no company: the heading", 0, 1);
         row("a full page, no empty one after", 34, 1);
         row("one row more", 35, 2);
         row("two full pages", 68, 2);
     }
-
     void listingPages() {
-        QFETCH(int, rows);
-        QFETCH(int, pages);
+        const auto [rows, pages] = fetch<int, int>("rows", "pages");
         // Landscape: 4724 units over 200 mm down the page, factor 23.
         const BlocList list = numbered(rows);
         RecordingSurface s;
@@ -280,7 +247,6 @@ private Q_SLOTS:
             QVERIFY(texts.contains(at(5, 10, "S34")));
         QCOMPARE(namesByPage(s, 23 * 5).count(u'|'), rows ? pages - 1 : 0);
     }
-
     void trace() {
         const BlocList list = listOf(5, company(0, "S0", "1", "V"));
         RecordingSurface s;
@@ -292,107 +258,73 @@ private Q_SLOTS:
         QVERIFY(lines.contains("ligne\t1\t115\t184\t6900\t184"));
         QCOMPARE(lines.last(), "fin");
     }
-
-    void failedPrintout() {
-        RecordingSurface s;
-        s.failNextBegin("hors ligne");
-        QVERIFY(!Imprime(s, numbered(2), PrintRange::fromPages(1, 2, 2)));
-        QVERIFY(s.ops.isEmpty());
-        QCOMPARE(s.errorString(), "hors ligne");
-        QCOMPARE(s.orientation(), Orientation::Portrait);
+    // The printer refuses the document: nothing drawn, its error kept.
+    void printerRefusesTheDocument() {
+        for (const bool notepad : {false, true}) {
+            RecordingSurface s;
+            s.failNextBegin("hors ligne");
+            QVERIFY(notepad ? !printTextLines(s, QString(), font(), {"a"})
+                            : !Imprime(s, numbered(2), PrintRange::fromPages(1, 2, 2)));
+            QVERIFY(s.ops.isEmpty());
+            QCOMPARE(s.errorString(), "hors ligne");
+            QCOMPARE(s.orientation(), Orientation::Portrait);
+        }
     }
-
     void pageSetup_data() {
-        QTest::addColumn<int>("reserved");
-        QTest::addColumn<int>("orientation");
-        QTest::addColumn<bool>("seeds");
+        columns<int, int, bool>("reserved", "orientation", "seeds");
         row("in range", 3, 1, true);
         row("reserved 7", 7, 0, false);
         row("reserved -1", -1, 0, false);
         row("orientation 2", 0, 2, false);
     }
-
     void pageSetup() {
-        QFETCH(int, reserved);
-        QFETCH(int, orientation);
+        const auto [reserved, orientation] = fetch<int, int>("reserved", "orientation");
         QTEST(PageSetup::seeds(reserved, orientation), "seeds");
     }
-
     void pageSetupStore_data() {
-        QTest::addColumn<int>("orientation");
-        QTest::addColumn<bool>("guideRight");
-        QTest::addColumn<int>("guide");
-        QTest::addColumn<int>("kept");
+        columns<int, bool, int, int>("orientation", "guideRight", "guide", "kept");
         row("ticked", 1, true, 100, 1);
         row("unticked", 0, false, 0, 0);
         row("Annuler", -1, true, 100, 1);
     }
-
     void pageSetupStore() {
-        QFETCH(int, orientation);
-        QFETCH(bool, guideRight);
+        const auto [orientation, guideRight] = fetch<int, bool>("orientation", "guideRight");
         PageSetup setup{2, 1, 100};
         setup.store(2, orientation, guideRight);
         QTEST(setup.guideOffset, "guide");
         QTEST(setup.orientation, "kept");
         QCOMPARE(setup.reserved, 2);
     }
-
-    void linesTopDown() {
-        // 600 dpi, 12 pt: a line is 120 units high.
-        RecordingSurface surface;
-        const QStringList lines{"Relancer Dupont", QString(), "Appeler l'ANPE"};
-        QVERIFY(printTextLines(surface, "Bloc-notes", font(), lines));
-        QCOMPARE(surface.ops.first().kind, Kind::Begin);
-        QCOMPARE(surface.ops.first().text, "Bloc-notes");
-        QCOMPARE(surface.ops.last().kind, Kind::End);
-        const auto texts = surface.texts();
-        QCOMPARE(texts.size(), 3);
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(texts[i].text, lines[i]);
-            QCOMPARE(texts[i].at, QPoint(0, 120 * i));
-            QCOMPARE(texts[i].font, font());
-        }
-        QCOMPARE(surface.pageCount(), 1);
-    }
-
     void pageBreaks_data() {
-        QTest::addColumn<double>("heightMm");
-        QTest::addColumn<int>("lineCount");
-        QTest::addColumn<int>("pages");
-        QTest::addColumn<int>("linesOnFirstPage");
-        // 120 units a line at 600 dpi; 25.4 mm is 600 units, so exactly 5 lines.
+        columns<double, int, int, int>("heightMm", "lineCount", "pages", "linesOnFirstPage");
+        // 12 pt at 600 dpi: 120 units a line; 25.4 mm is 600 units, so exactly 5 lines.
         row("page exactly full", 25.4, 5, 1, 5);
         row("one line over", 25.4, 6, 2, 5);
         row("three pages", 25.4, 11, 3, 5);
         row("short of a line", 25.0, 5, 2, 4);
         row("page lower than a line", 2.0, 2, 2, 1);
     }
-
     void pageBreaks() {
-        QFETCH(double, heightMm);
-        QFETCH(int, lineCount);
+        const auto [heightMm, lineCount, first] =
+            fetch<double, int, int>("heightMm", "lineCount", "linesOnFirstPage");
         RecordingSurface surface(600, 100, heightMm);
         QStringList lines;
-        for (int i = 0; i < lineCount; ++i)
-            lines << QStringLiteral("ligne %1").arg(i + 1);
-        QVERIFY(printTextLines(surface, QString(), font(), lines));
+        for (int i = 0; i < lineCount; ++i) // an empty line takes its place too
+            lines << (i == 1 ? QString() : QStringLiteral("ligne %1").arg(i + 1));
+        QVERIFY(printTextLines(surface, "Bloc-notes", font(), lines));
+        QCOMPARE(surface.ops.first().kind, Kind::Begin);
+        QCOMPARE(surface.ops.first().text, "Bloc-notes");
+        QCOMPARE(surface.ops.last().kind, Kind::End);
         QTEST(surface.pageCount(), "pages");
         const auto texts = surface.texts();
         QCOMPARE(texts.size(), lineCount);
-        QFETCH(int, linesOnFirstPage);
-        const int first = linesOnFirstPage;
-        for (int i = 0; i < lineCount; ++i) {
-            QCOMPARE(texts[i].text, lines[i]); // order kept, nothing lost
-            if (i < first)
-                QCOMPARE(texts[i].page, 1);
-        }
-        if (lineCount > first) {
-            QCOMPARE(texts[first].page, 2);
-            QCOMPARE(texts[first].at, QPoint(0, 0)); // a new page starts at the top
+        for (int i = 0; i < lineCount; ++i) { // in order, each page from its top
+            QCOMPARE(texts[i].text, lines[i]);
+            QCOMPARE(texts[i].font, font());
+            QCOMPARE(texts[i].page, 1 + i / first);
+            QCOMPARE(texts[i].at, QPoint(0, 120 * (i % first)));
         }
     }
-
     void longLinesAndTabs() {
         RecordingSurface surface;
         const QString longLine(500, u'x');
@@ -403,20 +335,11 @@ private Q_SLOTS:
         QCOMPARE(texts[1].text, "a       b");
         QCOMPARE(texts[2].text, "abcdefgh        i");
     }
-
     void emptyNotepad() {
         RecordingSurface surface;
         QVERIFY(printTextLines(surface, QString(), font(), {}));
         QVERIFY(surface.texts().isEmpty());
         QVERIFY(!surface.inDocument());
-    }
-
-    void printerUnavailable() {
-        RecordingSurface surface;
-        surface.failNextBegin("Aucune imprimante");
-        QVERIFY(!printTextLines(surface, QString(), font(), {"a"}));
-        QVERIFY(surface.ops.isEmpty());
-        QCOMPARE(surface.errorString(), "Aucune imprimante");
     }
 };
 

@@ -52,13 +52,8 @@ class TestProfile : public QObject {
 
 private Q_SLOTS:
     void sections_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QStringList>("divers");
-        QTest::addColumn<QStringList>("knowledge");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("firstSkill");
-        QTest::addColumn<int>("lastCharacteristic");
-
+        columns<QStringList, QStringList, QStringList, QString, int, int>(
+            "lines", "divers", "knowledge", "name", "firstSkill", "lastCharacteristic");
         const QStringList none;
         const QStringList page2 = QStringList{"PAGE2"} + filled(18, "x");
         row("no file", none, none, none, "", 0, 1);
@@ -82,13 +77,10 @@ private Q_SLOTS:
             QStringList{"PAGE4", "PAGE4"} + filled(13, "5"), none, none, "", 0, 1);
     }
     void sections() {
-        QFETCH(QStringList, lines);
         Profile p;
-        QVERIFY(p.Init(lines));
-        QFETCH(QStringList, divers);
-        QCOMPARE(p.divers, divers);
-        QFETCH(QStringList, knowledge);
-        QCOMPARE(p.knowledge, knowledge);
+        QVERIFY(p.Init(fetch<QStringList>("lines")));
+        QTEST(p.divers, "divers");
+        QTEST(p.knowledge, "knowledge");
         QTEST(p.identity[1], "name");
         QTEST(p.skills[0], "firstSkill");
         QTEST(p.characteristics[23], "lastCharacteristic");
@@ -96,7 +88,6 @@ private Q_SLOTS:
         QCOMPARE(p.indicator(), QString("1/1"));
         QVERIFY(!p.Result()); // nothing typed: the list is not rewritten
     }
-
     // A line lost in any section: the first save mends the profile, the next
     // ones write it again as it is, every note once.
     void damagedProfileSavedAgain_data() {
@@ -130,14 +121,12 @@ private Q_SLOTS:
                                             "MEMOGérer", "MEMOVendre", "Durand"})
             QVERIFY2(lines.count(once) == 1, qPrintable(once));
     }
-
     void ratingNotInteger() {
         Profile p;
         QString error;
         QVERIFY(!p.Init(QStringList{"PAGE6"} + filled(23, "1") + QStringList{"abc"}, &error));
         QCOMPARE(error, QString("'abc' n'est pas une valeur entière correcte"));
     }
-
     // Written back after a change, the profile reads the same and writes the
     // same lines again: later lines of an employer and long lines survive.
     void roundTrip() {
@@ -164,7 +153,6 @@ private Q_SLOTS:
         again.markChanged();
         QCOMPARE(*again.Result(), *written);
     }
-
     // A new employer on an empty profile is stored past the count; read
     // again, it is the first.
     void newEmployerOnEmptyProfile() {
@@ -181,7 +169,6 @@ private Q_SLOTS:
         QCOMPARE(again.employer().company, QString("ACME"));
         QCOMPARE(again.employer().entry, Profile::BlankDate);
     }
-
     void untouchedNewEmployerStoresNothing() {
         Profile p;
         QVERIFY(p.Init(QStringList{"PAGE3"} + block(5, 0, employer("ACME"))));
@@ -191,16 +178,14 @@ private Q_SLOTS:
         QVERIFY(again.Init(*p.Result()));
         QCOMPARE(again.count(), 1);
     }
-
     void deleteKeepsTheNextBlock_data() {
         QTest::addColumn<bool>("closed");
         row("closed", true);
         row("closing tag lost", false);
     }
     void deleteKeepsTheNextBlock() {
-        QFETCH(bool, closed);
         Profile p;
-        QVERIFY(p.Init(QStringList{"PAGE3"} + block(5, 0, employer("A"), closed) +
+        QVERIFY(p.Init(QStringList{"PAGE3"} + block(5, 0, employer("A"), fetch<bool>("closed")) +
                        block(5, 1, employer("B"))));
         QCOMPARE(p.employer().company, QString("A"));
         QCOMPARE(p.employer().responsibilities, QStringList{"Gérer"});
@@ -211,7 +196,6 @@ private Q_SLOTS:
         QCOMPARE(p.indicator(), QString("1/1"));
         QVERIFY(p.employer().company.isEmpty());
     }
-
     void moves() {
         Profile p;
         QVERIFY(
@@ -227,12 +211,8 @@ private Q_SLOTS:
         QCOMPARE(p.knowledge, QStringList{"Chimie : Pratique"});
         QVERIFY(p.changed());
     }
-
     void cv_data() {
-        QTest::addColumn<QStringList>("profile");
-        QTest::addColumn<QStringList>("employers");
-        QTest::addColumn<QStringList>("studies");
-
+        columns<QStringList, QStringList, QStringList>("profile", "employers", "studies");
         row("empty", QStringList(), QStringList(), QStringList());
         row("employers in record order",
             QStringList{"PAGE3"} + block(5, 1, employer("B", "01/02/2001", "")) +
@@ -245,13 +225,11 @@ private Q_SLOTS:
             QStringList());
     }
     void cv() {
-        QFETCH(QStringList, employers);
-        QFETCH(QStringList, studies);
+        const auto [employers, studies] = fetch<QStringList, QStringList>("employers", "studies");
         const QStringList expected =
             QStringList{"1", "2", "3", "4", "", "", "Expérience professionnelle", ""} + employers +
             QStringList{"", "", "Etudes", ""} + studies;
-        QFETCH(QStringList, profile);
-        QCOMPARE(Cv::document({"1", "2", "3", "4", "5"}, profile), expected);
+        QCOMPARE(Cv::document({"1", "2", "3", "4", "5"}, fetch<QStringList>("profile")), expected);
     }
 };
 

@@ -43,18 +43,15 @@ class TestReports : public QObject {
 
 private Q_SLOTS:
     void stats_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QStringList>("expected"); // sorted
-
+        // expected: sorted
+        columns<QStringList, QStringList>("lines", "expected");
         const QString e = "31/03/2024";
         row("Suivi filled counts, label may be empty, short rows count nothing",
             operation(0, "Salon", "Forum", "01/03/2024", e,
                       {"01/03/2024\tAppel\tRéponse", "02/03/2024\tAppel\t", "\t\tOui",
                        "03/03/2024\tSeul", ""}),
             QStringList{e + "|Forum|2"});
-        QStringList many;
-        for (int i = 0; i < 70; ++i)
-            many << "01/03/2024\tAppel\tOui";
+        const QStringList many(70, "01/03/2024\tAppel\tOui");
         row("every row of the block counts, beyond the card's 63",
             operation(0, "Salon", "Forum", "01/03/2024", e, many), QStringList{e + "|Forum|70"});
         row("a block without its closing tag ends at the next block",
@@ -70,19 +67,14 @@ private Q_SLOTS:
                 operation(2, "T", "A", "", "12/01/2024"),
             QStringList{"05/03/2024|zz|0", "12/01/2024|A|0", "12/01/2024|b|0"});
     }
-
     void stats() {
-        QFETCH(QStringList, lines);
-        QList<OperationStats::Entry> entries = OperationStats::entries(listOf(4, lines));
+        QList<OperationStats::Entry> entries =
+            OperationStats::entries(listOf(4, fetch<QStringList>("lines")));
         OperationStats::sort(entries);
         QTEST(flatten(entries), "expected");
     }
-
     void chart_data() {
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QList<int>>("values");
-        QTest::addColumn<QList<int>>("ys");
-
+        columns<QStringList, QList<int>, QList<int>>("texts", "values", "ys");
         QList<int> last32, ys32;
         for (int v = 9; v <= 40; ++v) {
             last32 << v;
@@ -97,10 +89,8 @@ private Q_SLOTS:
             QList<int>{300, 300});
         row("no entry, no bar", QStringList{}, QList<int>{}, QList<int>{});
     }
-
     void chart() {
-        QFETCH(QStringList, texts);
-        QFETCH(QList<int>, values);
+        const auto [texts, values] = fetch<QStringList, QList<int>>("texts", "values");
         QCOMPARE(Chart::values(texts), values);
         const QList<Chart::Bar> bars = Chart::bars(values);
         QList<int> barYs;
@@ -110,14 +100,9 @@ private Q_SLOTS:
         }
         QTEST(barYs, "ys");
     }
-
     void activity_data() {
-        QTest::addColumn<QStringList>("operations");
-        QTest::addColumn<QStringList>("dayActions");
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<QStringList>("expected");
-
+        columns<QStringList, QStringList, QString, QString, QStringList>("operations", "dayActions",
+                                                                         "from", "to", "expected");
         const QStringList ops = operation(0, "Salon", "Forum", "31/12/2023", "") +
                                 operation(1, "Envoi", "CV", "01/01/2024", "") +
                                 operation(2, "Relance", "Tél", "", "") +
@@ -139,23 +124,17 @@ private Q_SLOTS:
         row("a period typed half matches nothing", ops, days, "__/__/____", "31/12/2024",
             QStringList{});
     }
-
     void activity() {
-        QFETCH(QStringList, operations);
-        QFETCH(QStringList, dayActions);
-        QFETCH(QString, from);
-        QFETCH(QString, to);
+        const auto [operations, dayActions, from, to] =
+            fetch<QStringList, QStringList, QString, QString>("operations", "dayActions", "from",
+                                                              "to");
         QList<ActivityReport::Entry> entries =
             ActivityReport::entries(listOf(4, operations), listOf(4, dayActions));
         ActivityReport::sort(entries);
         QTEST(flatten(ActivityReport::inPeriod(entries, from, to)), "expected");
     }
-
     void planning_data() {
-        QTest::addColumn<QStringList>("days");
-        QTest::addColumn<QString>("day");
-        QTest::addColumn<QStringList>("expected");
-
+        columns<QStringList, QString, QStringList>("days", "day", "expected");
         const QStringList days =
             dayAction(0, "05/03/2024", "14:00:00", "Visite", "10002", "Durand") +
             dayAction(1, "05/03/2024", "09:30:00", "Appel", "10009", "Inconnue") +
@@ -174,13 +153,11 @@ private Q_SLOTS:
             dayAction(1, "05/03/2024", "</BLOC0000>", "Visite", "10002", "Durand"), "05/03/2024",
             QStringList{"00001|05/03/2024|</BLOC0000>|Durand"});
     }
-
     void planning() {
         const BlocList companies =
             listOf(5, company(0, "10001", "Dupont") + company(1, "10002", "Durand") +
                           company(2, "10001", "Double"));
-        QFETCH(QStringList, days);
-        QFETCH(QString, day);
+        const auto [days, day] = fetch<QStringList, QString>("days", "day");
         Planning planning;
         planning.Init(companies, listOf(4, days));
         QStringList rows;
@@ -188,7 +165,6 @@ private Q_SLOTS:
             rows << r.company + u'|' + r.date + u'|' + r.time + u'|' + r.name;
         QTEST(rows, "expected");
     }
-
     // RecordingSurface at 600 dpi on 200 x 287 mm: 4724 x 6779 units, a 10 pt
     // line 100 units high and a character 42 wide, so lineH 150, left 188, top 271, right 4536; the
     // grid 200 pixels wide gives a scale of 23.
@@ -222,25 +198,18 @@ private Q_SLOTS:
             if (surface.ops[i].kind == RecordingSurface::Kind::LineTo &&
                 surface.ops[i - 1].at.x() == surface.ops[i].at.x())
                 lines << surface.ops[i - 1].at << surface.ops[i].at;
-        QCOMPARE(lines, (QList<QPoint>{{188, 421},
-                                       {188, 721},
-                                       {1660, 421},
-                                       {1660, 721},
-                                       {3569, 421},
-                                       {3569, 721},
-                                       {4536, 421},
-                                       {4536, 721}}));
+        QList<QPoint> rules;
+        for (const int x : {188, 1660, 3569, 4536})
+            rules << QPoint(x, 421) << QPoint(x, 721);
+        QCOMPARE(lines, rules);
     }
-
     void impGrillePaging_data() {
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("pages");
+        columns<int, int>("rows", "pages");
         // 40 rows fill a page exactly.
         row("a full page ends the document", 40, 1);
         row("one more row, one more page", 41, 2);
         row("two full pages and one row", 81, 3);
     }
-
     void impGrillePaging() {
         QFETCH(int, rows);
         RecordingSurface surface;
@@ -258,7 +227,6 @@ private Q_SLOTS:
         QCOMPARE(headings, surface.pageCount());
         QCOMPARE(lastRow, rows);
     }
-
     void impGrilleFailure() {
         RecordingSurface surface;
         surface.failNextBegin("Imprimante absente");

@@ -110,8 +110,7 @@ private Q_SLOTS:
         QCOMPARE(BlocList::prefixedText("MEMO"), QString());
     }
     void nextCodeScan_data() {
-        QTest::addColumn<QStringList>("codes");
-        QTest::addColumn<int>("next");
+        columns<QStringList, int>("codes", "next");
         row("empty list", QStringList{}, 10001);
         row("largest wins, gaps stay free", QStringList{"10001", "10057", "10003"}, 10058);
         row("floor of 10000", QStringList{"5", "42"}, 10001);
@@ -119,8 +118,7 @@ private Q_SLOTS:
         row("huge code does not wrap", QStringList{"99999999999"}, INT_MAX);
     }
     void nextCodeScan() {
-        QFETCH(QStringList, codes);
-        QFETCH(int, next);
+        const auto [codes, next] = fetch<QStringList, int>("codes", "next");
         BlocList list(4);
         for (int i = 0; i < codes.size(); ++i)
             list.append(block(4, i, {codes[i], "x"}));
@@ -141,9 +139,7 @@ private Q_SLOTS:
     // Load repairs: which blocks stay, under which number, and whether the
     // damage is reported (Verif) or mended quietly (Doublons).
     void repairs_data() {
-        QTest::addColumn<QStringList>("input");
-        QTest::addColumn<QStringList>("output");
-        QTest::addColumn<bool>("reported");
+        columns<QStringList, QStringList, bool>("input", "output", "reported");
         const auto b = [](int n, const QStringList &content) { return block(5, n, content); };
         row("sound, stray lines kept", b(0, {"A"}) + QStringList{" "} + b(1, {"B"}),
             b(0, {"A"}) + QStringList{" "} + b(1, {"B"}), false);
@@ -183,8 +179,7 @@ private Q_SLOTS:
             b(0, {"A"}), true);
     }
     void repairs() {
-        QFETCH(QStringList, input);
-        BlocList list = listOf(5, input);
+        BlocList list = listOf(5, fetch<QStringList>("input"));
         int count = list.countTags();
         QTEST(list.Verif(count), "reported");
         list.Doublons(count);
@@ -221,16 +216,14 @@ private Q_SLOTS:
         QCOMPARE(single, 1);
     }
     void headCleanUp_data() {
-        QTest::addColumn<QStringList>("head");
-        QTest::addColumn<int>("removed");
+        columns<QStringList, int>("head", "removed");
         row("two blank lines", QStringList{"", "  "}, 2);
         row("one stray line stops it", QStringList{"", "note", ""}, 2);
         row("nothing before the first block", QStringList{}, 0);
     }
     void headCleanUp() {
-        QFETCH(QStringList, head);
         BlocList list = companies(2);
-        list.insert(0, head);
+        list.insert(0, fetch<QStringList>("head"));
         list.insert(list.find("<BLOC00001>"), {"", "between"});
         const qsizetype size = list.size();
         list.Squize();

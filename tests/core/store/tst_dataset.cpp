@@ -246,12 +246,8 @@ private Q_SLOTS:
     // Companies 3, 8 and 12 of 15 in 75011 Paris (8 as PARIS); operation
     // types Salon, "" and SALON; day actions on the 5th, 6th and 5th.
     void movingThroughASelection_data() {
-        QTest::addColumn<Kind>("kind");
-        QTest::addColumn<Selection>("mode");
-        QTest::addColumn<QString>("criterion");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<DataSet::Move>("move");
-        QTest::addColumn<int>("to");
+        columns<Kind, Selection, QString, int, DataSet::Move, int>("kind", "mode", "criterion",
+                                                                   "from", "move", "to");
         using M = DataSet::Move;
         const Kind c = Kind::Company;
         row("all, last", c, Selection::All, "", 0, M::Last, 14);
@@ -271,11 +267,9 @@ private Q_SLOTS:
         row("day, previous", Kind::DayAction, Selection::Day, "05/12/2026", 2, M::Previous, 0);
     }
     void movingThroughASelection() {
-        QFETCH(Kind, kind);
-        QFETCH(Selection, mode);
-        QFETCH(QString, criterion);
-        QFETCH(int, from);
-        QFETCH(DataSet::Move, move);
+        const auto [kind, mode, criterion, from, move] =
+            fetch<Kind, Selection, QString, int, DataSet::Move>("kind", "mode", "criterion", "from",
+                                                                "move");
         Fixture f;
         auto p = places(15);
         for (int i : {3, 8, 12})
@@ -299,8 +293,8 @@ private Q_SLOTS:
         QTEST(d.current(kind), "to");
     }
     void selectionTextNamesWhatHidesRecords_data() {
-        QTest::addColumn<QList<int>>("modes"); // as stored: companies, operations, day actions
-        QTest::addColumn<QString>("text");
+        // modes: as stored: companies, operations, day actions
+        columns<QList<int>, QString>("modes", "text");
         row("all records", QList<int>{1, 1, 1}, "");
         row("postal code", QList<int>{2, 0, 0}, "Sélection : code postal 75011");
         row("town", QList<int>{3, 1, 1}, "Sélection : ville PARIS");
@@ -416,19 +410,18 @@ private Q_SLOTS:
     void outsideEncodingIsReadAndSavedInWindows1252_data() {
         QTest::addColumn<QByteArray>("content");
         const QString text("<BLOC00000>\r\n10001\r\n01/12/2026\r\nSociété\r\n</BLOC00000>\r\n");
-        QTest::newRow("utf-8 with its mark") << "\xEF\xBB\xBF" + text.toUtf8();
+        row("utf-8 with its mark", "\xEF\xBB\xBF" + text.toUtf8());
         QByteArray le("\xFF\xFE"), be("\xFE\xFF");
         for (const QChar c : text) {
             le += char(c.unicode() & 0xFF) + QByteArray(1, char(c.unicode() >> 8));
             be += QByteArray(1, char(c.unicode() >> 8)) + char(c.unicode() & 0xFF);
         }
-        QTest::newRow("utf-16 little-endian") << le;
-        QTest::newRow("utf-16 big-endian") << be;
+        row("utf-16 little-endian", le);
+        row("utf-16 big-endian", be);
     }
     void outsideEncodingIsReadAndSavedInWindows1252() {
-        QFETCH(QByteArray, content);
         Fixture f;
-        writeFile(f.path("suivi.tvr"), content);
+        writeFile(f.path("suivi.tvr"), fetch<QByteArray>("content"));
         QVERIFY(f.open());
         QCOMPARE(f.data.count(Kind::Company), 1);
         QCOMPARE(f.data.company().name, "Société");
@@ -439,9 +432,8 @@ private Q_SLOTS:
     }
     // A save cut short: what Charge finds beside the data file.
     void interruptedSavesAreFinishedOrUndone_data() {
-        QTest::addColumn<bool>("journal");
-        QTest::addColumn<int>("renamed"); // files already in place
-        QTest::addColumn<QString>("name");
+        // renamed: files already in place
+        columns<bool, int, QString>("journal", "renamed", "name");
         row("before the journal: the old set", false, 0, "ancien");
         row("journal written: the new set", true, 0, "nouveau");
         row("half renamed: the new set", true, 2, "nouveau");
@@ -449,8 +441,7 @@ private Q_SLOTS:
         row("journal of other files", true, -1, "ancien");
     }
     void interruptedSavesAreFinishedOrUndone() {
-        QFETCH(bool, journal);
-        QFETCH(int, renamed);
+        const auto [journal, renamed] = fetch<bool, int>("journal", "renamed");
         Fixture f;
         const char *endings[] = {"tvr", "opr", "jnr"};
         QString text = "TAVRIN-JOURNAL 1\r\n";

@@ -17,21 +17,16 @@ class TestFiles : public QObject {
 
 private Q_SLOTS:
     void extensionCheck_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("accepted");
+        columns<QString, bool>("path", "accepted");
         row("tvr", "/home/a/suivi.tvr", true);
         row("upper case", "/home/a/SUIVI.TVR", true);
         row("text file", "/home/a/lettres.txt", false);
         row("sibling", "/home/a/suivi.opr", false);
         row("tvr inside the name", "/home/a/suivi.tvr.bak", false);
     }
-    void extensionCheck() {
-        QFETCH(QString, path);
-        QTEST(DataFile::hasDataExtension(path), "accepted");
-    }
+    void extensionCheck() { QTEST(DataFile::hasDataExtension(fetch<QString>("path")), "accepted"); }
     void forcedExtension_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("result");
+        columns<QString, QString>("path", "result");
         row("none", "/home/a/suivi", "/home/a/suivi.tvr");
         row("other", "/home/a/suivi.txt", "/home/a/suivi.tvr");
         row("last dot only", "/home/a/suivi.2024.txt", "/home/a/suivi.2024.tvr");
@@ -41,10 +36,7 @@ private Q_SLOTS:
         row("nothing left", "/home/a/.tvr", "");
         row("empty", "", "");
     }
-    void forcedExtension() {
-        QFETCH(QString, path);
-        QTEST(DataFile::withDataExtension(path), "result");
-    }
+    void forcedExtension() { QTEST(DataFile::withDataExtension(fetch<QString>("path")), "result"); }
     void displayName() {
         QCOMPARE((QStringList{DataFile::displayName("/home/a/suivi.tvr"),
                               DataFile::displayName("C:\\Mes.docs\\suivi.tvr")}),
@@ -62,8 +54,7 @@ private Q_SLOTS:
         QCOMPARE(CompanyPicker::code(" Sans code"), QString());
     }
     void pickerFilterKeepsNamesHoldingTheText_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QList<bool>>("kept");
+        columns<QString, QList<bool>>("typed", "kept");
         // Items: "10001 Éts Lefèvre", "10002 CAFÉ DU PORT", "10003 Boulangerie", "10004 Café".
         row("empty keeps all", "", QList<bool>{true, true, true, true});
         row("accent and case ignored", "cafe", QList<bool>{false, true, false, true});
@@ -73,10 +64,9 @@ private Q_SLOTS:
         row("nothing holds it", "zz", QList<bool>(4, false));
     }
     void pickerFilterKeepsNamesHoldingTheText() {
-        QFETCH(QString, typed);
         const CompanyPicker::Filter filter(
             {"10001 Éts Lefèvre", "10002 CAFÉ DU PORT", "10003 Boulangerie", "10004 Café"});
-        QTEST(filter.kept(typed), "kept");
+        QTEST(filter.kept(fetch<QString>("typed")), "kept");
     }
     void settingsKeepWhatTheyRead() {
         const QString path = dir.filePath("Tavrin.ini");

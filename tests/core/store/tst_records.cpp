@@ -46,8 +46,7 @@ private Q_SLOTS:
         QCOMPARE(back.date, QDate(2026, 12, 1));
     }
     void followUpRowsStopAtTheFirstShortRow_data() {
-        QTest::addColumn<QList<FollowUpRow>>("rows");
-        QTest::addColumn<int>("written");
+        columns<QList<FollowUpRow>, int>("rows", "written");
         row("a b c joined is 7 characters",
             QList<FollowUpRow>{{"a", "b", "c"}, {"01/12/2026", "Appel", "ok"}}, 0);
         row("8 characters of cells are written", QList<FollowUpRow>{{"abcdef", "g", "h"}}, 1);
@@ -55,21 +54,16 @@ private Q_SLOTS:
             QList<FollowUpRow>{{"01/12/2026", "A", "B"}, {}, {"02/12/2026", "C", "D"}}, 1);
     }
     void followUpRowsStopAtTheFirstShortRow() {
-        QFETCH(QList<FollowUpRow>, rows);
-        QTEST(int(FollowUp::lines(rows).size()), "written");
+        QTEST(int(FollowUp::lines(fetch<QList<FollowUpRow>>("rows")).size()), "written");
     }
     void dataLinesSplitAtTabs_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<FollowUpRow>("row");
+        columns<QString, FollowUpRow>("text", "row");
         row("three cells", "d\ta\tt", FollowUpRow{"d", "a", "t"});
         row("tab in the last cell", "d\ta\tt\tu", FollowUpRow{"d", "a", "t\tu"});
         row("one tab", "d\ta", FollowUpRow{"d", "a", ""});
         row("no tab", "d", FollowUpRow{"d", "", ""});
     }
-    void dataLinesSplitAtTabs() {
-        QFETCH(QString, text);
-        QTEST(FollowUp::parse(text), "row");
-    }
+    void dataLinesSplitAtTabs() { QTEST(FollowUp::parse(fetch<QString>("text")), "row"); }
     void addingFollowUpRows() {
         QList<FollowUpRow> rows{{"01/12/2026", "a", "b"}, {"", "", ""}};
         QVERIFY(!FollowUp::add(rows, today, "Appel", "  ") &&
@@ -146,8 +140,7 @@ private Q_SLOTS:
             QVERIFY(!BlocList::isOpenTag(line) && !BlocList::isCloseTag(line));
     }
     void longTextLinesAreNotCut_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QStringList>("written");
+        columns<QString, QStringList>("line", "written");
         const QString word(100, u'm');
         row("at the last space that fits", word + " " + word + " " + word,
             QStringList{"MEMO" + word + " " + word + " ", "MEMO" + word});
@@ -155,9 +148,8 @@ private Q_SLOTS:
             QStringList{"MEMO" + QString(255, u'a'), "MEMO" + QString(45, u'a') + "b"});
     }
     void longTextLinesAreNotCut() {
-        QFETCH(QString, line);
         Company c;
-        c.notice = {line};
+        c.notice = {fetch<QString>("line")};
         QTEST(c.lines().mid(13), "written");
     }
     void operationLayoutAndReader() {
@@ -188,18 +180,14 @@ private Q_SLOTS:
         QCOMPARE(Operation::read(list, 0, today).lines(), expected);
     }
     void guardedDateSteps_data() {
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QDate>("shownStart");
-        QTest::addColumn<QDate>("shownEnd");
+        columns<QString, QString, QDate, QDate>("start", "end", "shownStart", "shownEnd");
         row("bad start skips the end", "31/02/2024", "10/03/2024", today, today);
         row("good start, bad end", "01/03/2024", "xx", QDate(2024, 3, 1), today);
         row("empty start, good end", "", "10/03/2024", today, QDate(2024, 3, 10));
         row("both good", "1/3/2024", "10/03/2024", QDate(2024, 3, 1), QDate(2024, 3, 10));
     }
     void guardedDateSteps() {
-        QFETCH(QString, start);
-        QFETCH(QString, end);
+        const auto [start, end] = fetch<QString, QString>("start", "end");
         const Operation o = Operation::read(
             listOf(4, block(4, 0, {"10001", "T", "R", "", "", start, end, "y"})), 0, today);
         QTEST(o.start, "shownStart");
@@ -232,16 +220,14 @@ private Q_SLOTS:
         QCOMPARE(o.description, QStringList{"un"});
     }
     void dayActionReader_data() {
-        QTest::addColumn<QString>("flag");
-        QTest::addColumn<bool>("validated");
+        columns<QString, bool>("flag", "validated");
         row("Y", "Y", true);
         row("N", "N", false);
         row("empty", "", false);
         row("other text", "oui", false);
     }
     void dayActionReader() {
-        QFETCH(QString, flag);
-        QFETCH(bool, validated);
+        const auto [flag, validated] = fetch<QString, bool>("flag", "validated");
         const DayAction d =
             DayAction::read(listOf(4, block(4, 0,
                                             {"10004", "06/12/2026", "09:15:00", "Entretien",
@@ -262,33 +248,24 @@ private Q_SLOTS:
         QCOMPARE(d.time, QTime(14, 30, 0)); // the time is not read after a bad date
     }
     void formatCout_data() {
-        QTest::addColumn<QString>("in");
-        QTest::addColumn<QString>("out");
+        columns<QString, QString>("in", "out");
         row("no comma", "7", "7,00");
         row("cut, not rounded", "12,567", "12,56");
         row("one decimal", "12,5", "12,50");
         row("ending comma", "12,", "12,00");
         row("leading comma", ",5", "0,50");
     }
-    void formatCout() {
-        QFETCH(QString, in);
-        QTEST(Cost::FormatCout(in), "out");
-    }
+    void formatCout() { QTEST(Cost::FormatCout(fetch<QString>("in")), "out"); }
     void fieldText_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("accepted");
+        columns<QString, bool>("text", "accepted");
         row("padded amount", "     12,50", true);
         row("second comma", "1,2,3", false);
         row("letter", "1a", false);
         row("empty", "", true);
     }
-    void fieldText() {
-        QFETCH(QString, text);
-        QTEST(Cost::acceptsText(text), "accepted");
-    }
+    void fieldText() { QTEST(Cost::acceptsText(fetch<QString>("text")), "accepted"); }
     void keyFilter_data() {
-        QTest::addColumn<QChar>("key");
-        QTest::addColumn<QChar>("result");
+        columns<QChar, QChar>("key", "result");
         row("dot becomes comma", QChar('.'), QChar(','));
         row("digit", QChar('5'), QChar('5'));
         row("comma", QChar(','), QChar(','));
@@ -298,10 +275,7 @@ private Q_SLOTS:
         row("enter", QChar('\r'), QChar());
         row("minus", QChar('-'), QChar());
     }
-    void keyFilter() {
-        QFETCH(QChar, key);
-        QTEST(Cost::filterKey(key), "result");
-    }
+    void keyFilter() { QTEST(Cost::filterKey(fetch<QChar>("key")), "result"); }
     void costsPadUntilWiderThanTheColumn() {
         const QFontMetrics metrics(QFont("Liberation Sans", 8));
         const QString padded = Cost::Rset(" 1,50 ", 100, metrics);

@@ -35,8 +35,7 @@ private Q_SLOTS:
         QCOMPARE(TextFile::encode("a→b日"), QByteArray("a?b?"));
     }
     void splitsEveryLineEnd_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("lines");
+        columns<QString, QStringList>("text", "lines");
         row("crlf", "a\r\nb\r\n", QStringList{"a", "b"});
         row("lf", "a\nb\n", QStringList{"a", "b"});
         row("cr", "a\rb\r", QStringList{"a", "b"});
@@ -45,10 +44,7 @@ private Q_SLOTS:
         row("empty file", "", QStringList{});
         row("lf cr is two ends", "a\n\rb", QStringList{"a", "", "b"});
     }
-    void splitsEveryLineEnd() {
-        QFETCH(QString, text);
-        QTEST(TextFile::splitLines(text), "lines");
-    }
+    void splitsEveryLineEnd() { QTEST(TextFile::splitLines(fetch<QString>("text")), "lines"); }
     void failedWriteKeepsTheOldFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath("suivi.tvr");
@@ -82,9 +78,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Tavrin.moi"});
     }
     void outsideTextIsReadInItsEncoding_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("utf8");
+        columns<QByteArray, QString, bool>("bytes", "text", "utf8");
         row("byte-order mark dropped", QByteArray("\xEF\xBB\xBF<BLOC00000>\r\n"), "<BLOC00000>",
             true);
         row("marks at the head of a line", QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF<BLOC00000>\r\n"),
@@ -106,8 +100,7 @@ private Q_SLOTS:
         row("utf-16, odd last byte", QByteArray::fromHex("fffe610062"), "a", false);
     }
     void outsideTextIsReadInItsEncoding() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, text);
+        const auto [bytes, text] = fetch<QByteArray, QString>("bytes", "text");
         QTemporaryDir dir;
         const QString path = dir.filePath("in.txt");
         writeFile(path, bytes);
@@ -138,16 +131,12 @@ private Q_SLOTS:
         QCOMPARE(TextFile::withoutMarks(line), QStringLiteral("<BLOC00000>"));
     }
     void systemErrorsInFrench_data() {
-        QTest::addColumn<int>("error");
-        QTest::addColumn<QString>("text");
+        columns<int, QString>("error", "text");
         row("full disk", int(ENOSPC), "disque plein");
         row("read-only medium", int(EROFS), "accès refusé");
         row("permission", int(EACCES), "accès refusé");
     }
-    void systemErrorsInFrench() {
-        QFETCH(int, error);
-        QTEST(TextFile::systemError(error), "text");
-    }
+    void systemErrorsInFrench() { QTEST(TextFile::systemError(fetch<int>("error")), "text"); }
     void missingFileReadsEmpty() {
         bool ok = true;
         QVERIFY(TextFile::read("/nonexistent/x.tvr", &ok).isEmpty() && !ok);

@@ -99,25 +99,20 @@ class TestWordProc : public QObject {
 
 private Q_SLOTS:
     void markers_data() {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("left");
-        QTest::addColumn<int>("right");
-        QTest::addColumn<QList<int>>("edges"); // first, left, right on a 600-pixel ruler
+        // edges: first, left, right on a 600-pixel ruler
+        columns<int, int, int, QList<int>>("first", "left", "right", "edges");
         row("none", 0, 0, 0, QList<int>{2, 2, 586});
         row("multiples of 3 are exact", 24, 12, 3, QList<int>{34, 50, 582});
         row("truncated", 10, 1, 1, QList<int>{15, 16, 585});
         row("hanging", 18, -18, -6, QList<int>{26, 2, 594});
     }
     void markers() {
-        QFETCH(int, first);
-        QFETCH(int, left);
-        QFETCH(int, right);
+        const auto [first, left, right] = fetch<int, int, int>("first", "left", "right");
         const Indents in{first, left, right};
         QTEST((QList<int>{Ruler::firstMarker(in), Ruler::leftMarker(in),
                           Ruler::rightMarker(in, 600)}),
               "edges");
     }
-
     void drops() {
         // The first-line marker dropped at 32 (13 pixels wide, held at 6).
         Indents in = Ruler::dropFirst({}, 32, 2, 6);
@@ -131,7 +126,6 @@ private Q_SLOTS:
         QCOMPARE(in.right, (3 * 104) / 4 - 12);
         QCOMPARE(Ruler::dropLeft({}, -20, 5).left, -15); // toward zero, not -16
     }
-
     void indentsSurviveInTheFormat() {
         QTextBlockFormat format;
         setIndents(format, {25, -7, 11});
@@ -139,11 +133,8 @@ private Q_SLOTS:
         QCOMPARE(format.leftMargin(), 18 * 4.0 / 3.0);
         QCOMPARE(format.textIndent(), 7 * 4.0 / 3.0);
     }
-
     void appendLines_data() {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QStringList>("after");
+        columns<QString, QStringList, QStringList>("before", "lines", "after");
         row("empty document", QString(), QStringList{"Jean", "1 rue", "", "75001"},
             QStringList{"Jean", "1 rue", "", "75001", ""});
         row("after some text", "Lettre", QStringList{"A", "B"},
@@ -152,8 +143,7 @@ private Q_SLOTS:
             QStringList{"Lettre", "A", ""});
     }
     void appendLines() {
-        QFETCH(QString, before);
-        QFETCH(QStringList, lines);
+        const auto [before, lines] = fetch<QString, QStringList>("before", "lines");
         QTextDocument doc;
         doc.setPlainText(before);
         doc.setModified(false);
@@ -162,25 +152,21 @@ private Q_SLOTS:
         QVERIFY(doc.isModified());
         QVERIFY(caret.atEnd() && caret.block().length() == 1);
     }
-
     // The editor's document written byte for byte as the golden file, and the
     // golden file read and written again to the same bytes.
     void goldenFiles_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("full");
+        columns<QString, bool>("file", "full");
         row("letter", "lettre.rtf", false);
         row("every attribute", "complet.rtf", true);
     }
     void goldenFiles() {
-        QFETCH(QString, file);
-        QFETCH(bool, full);
+        const auto [file, full] = fetch<QString, bool>("file", "full");
         QTextDocument typed, read;
         full ? typeFullLetter(typed) : typeLetter(typed);
         QCOMPARE(rtfBytes(writeRtf(typed)), bytes(file));
         readRtf(read, bytes(file));
         QCOMPARE(rtfBytes(writeRtf(read)), bytes(file));
     }
-
     // A long bulleted run, which the reader splits into several lists to stay
     // linear: every item keeps its bullet and the run is written back as one.
     void longBulletedRun() {
@@ -200,7 +186,6 @@ private Q_SLOTS:
             QVERIFY2(block.textList(), qPrintable(block.text()));
         QCOMPARE(rtfBytes(writeRtf(doc)), rtf);
     }
-
     // A paragraph too long to wait for its end is put in the document as it
     // comes and written a slice at a time: it still takes the format given
     // after its text, and writes back the same.
@@ -218,11 +203,9 @@ private Q_SLOTS:
         QCOMPARE(again.begin().text(), doc.begin().text());
         QCOMPARE(rtfFile(again), file);
     }
-
     // What the writer makes of any file reads back to the same writing.
     void rewriteIsStable_data() {
-        QTest::addColumn<QByteArray>("rtf");
-        QTest::addColumn<QString>("text");
+        columns<QByteArray, QString>("rtf", "text");
         row("paragraph words before text in the same run",
             QByteArray("{\\rtf1 a\\par\\qc b\\par\\pard\\li20 c}"), "a|b|c");
         row("a font name of control characters",
@@ -230,15 +213,13 @@ private Q_SLOTS:
         row("a run of nothing writable", QByteArray("{\\rtf1 x\\fs40 \\'01\\par y}"), "x|y");
     }
     void rewriteIsStable() {
-        QFETCH(QByteArray, rtf);
         QTextDocument doc;
-        readRtf(doc, rtf);
+        readRtf(doc, fetch<QByteArray>("rtf"));
         const QStringList first = writeRtf(doc);
         readRtf(doc, rtfBytes(first));
         QCOMPARE(writeRtf(doc), first);
         QTEST(texts(doc), "text");
     }
-
     void readsWithinLimits() {
         QTextDocument doc;
         // Beyond 256 groups a "{" saves nothing more: the text stays, the
@@ -251,7 +232,6 @@ private Q_SLOTS:
         QCOMPARE(probe.charFormat().fontWeight(), int(QFont::Bold));
         probe.setPosition(2);
         QCOMPARE(probe.charFormat().fontWeight(), int(QFont::Normal));
-
         readRtf(doc, "{\\rtf1{\\fonttbl{\\f1 Arial;}}\\f1\\fs99999 a\\fs1 b"
                      "\\f99999999999 c\\li99999999\\fi-99999999\\ri-99999}");
         probe.setPosition(1);
@@ -262,10 +242,8 @@ private Q_SLOTS:
         QCOMPARE(probe.charFormat().fontFamilies().toStringList(), QStringList{"Arial"});
         QCOMPARE(indents(doc.begin().blockFormat()), (Indents{0, MaxIndent, -MaxIndent}));
     }
-
     void readsOtherRtf_data() {
-        QTest::addColumn<QByteArray>("rtf");
-        QTest::addColumn<QString>("text");
+        columns<QByteArray, QString>("rtf", "text");
         auto row = [](const char *name, const char *rtf, const char *text) {
             QTest::newRow(name) << QByteArray(rtf) << QString::fromUtf8(text);
         };
@@ -296,15 +274,12 @@ private Q_SLOTS:
         row("page and section breaks", "{\\rtf1 a\\page b\\sect c}", "a|b|c");
     }
     void readsOtherRtf() {
-        QFETCH(QByteArray, rtf);
         QTextDocument doc;
-        readRtf(doc, rtf);
+        readRtf(doc, fetch<QByteArray>("rtf"));
         QTEST(texts(doc).replace(QChar::LineSeparator, u' '), "text");
     }
-
     void convert_data() {
-        QTest::addColumn<QString>("rtf");
-        QTest::addColumn<QString>("html");
+        columns<QString, QString>("rtf", "html");
         auto row = [](const char *name, const QString &rtf, const QString &html) {
             QTest::newRow(name) << rtf << html;
         };
@@ -349,25 +324,16 @@ private Q_SLOTS:
             header + "\\plain\\f0\\b x\r\n\\par \\plain \r\n\\par y",
             "\r\n<P><B>x</B></P>\r\n<P>y");
     }
-    void convert() {
-        QFETCH(QString, rtf);
-        QTEST(WordProc::RtfToHtml(rtf), "html");
-    }
-
+    void convert() { QTEST(WordProc::RtfToHtml(fetch<QString>("rtf")), "html"); }
     void htmName_data() {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("written");
+        columns<QString, QString>("chosen", "written");
         row("rtf", "lettre.rtf", "lettre.htm");
         row("no extension", "cv", "cv.htm");
         row("last extension only", "lettre.v2.rtf", "lettre.v2.htm");
         row("a folder's dot", "/tmp/dossier.2026/cv", "/tmp/dossier.2026/cv.htm");
         row("relative folder", "out/lettre.RTF", "out/lettre.htm");
     }
-    void htmName() {
-        QFETCH(QString, chosen);
-        QTEST(WordProc::htmName(chosen), "written");
-    }
-
+    void htmName() { QTEST(WordProc::htmName(fetch<QString>("chosen")), "written"); }
     // The letter of the documentation, written by the word processor, gives
     // this page byte for byte.
     void exportsTheLetter() {
@@ -379,14 +345,10 @@ private Q_SLOTS:
         QCOMPARE(written, dir.filePath("lettre.htm"));
         QCOMPARE(fileBytes(written), bytes("lettre.htm"));
     }
-
     // Names from the document and the identity file stay values: nothing in
     // them can close the attribute or the title and open a tag of its own.
     void hostileNamesStayText_data() {
-        QTest::addColumn<QString>("font");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("face");
-        QTest::addColumn<QString>("titleLine");
+        columns<QString, QString, QString, QString>("font", "title", "face", "titleLine");
         row("quote in a font name", "x\" onmouseover=\"alert(1)", "Dupont",
             "x&quot; onmouseover=&quot;alert(1)", "<title>cv deDupont</title>");
         row("tag in a font name", "<script>alert(1)</script>", "",
@@ -398,47 +360,38 @@ private Q_SLOTS:
             "<title>cv deDupont &amp; fils</title>");
     }
     void hostileNamesStayText() {
-        QFETCH(QString, font);
-        QFETCH(QString, title);
+        const auto [font, title] = fetch<QString, QString>("font", "title");
         const QString rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
                             "{\\f1\\fnil " +
                             font +
                             ";}}\r\n{\\colortbl\\red0\\green0\\blue0;}\r\n"
                             "\\deflang1036\\pard\\plain\\f1\\fs20 x\r\n\\par }";
         const QStringList page = WordProc::htmlPage(WordProc::RtfToHtml(rtf), title);
-        QFETCH(QString, face);
-        QFETCH(QString, titleLine);
+        const auto [face, titleLine] = fetch<QString, QString>("face", "titleLine");
         QCOMPARE(page,
                  QStringList({"<html>", "<head>", titleLine, "</head>", "<body>", "",
                               "<FONT FACE=\"" + face + "\" COLOR=\"#000000\" SIZE=\"3\">x<br>",
                               "</body>", "</html>"}));
         QVERIFY(!page.join("\n").contains("<script", Qt::CaseInsensitive));
     }
-
     void emptyTextGivesNoBodyLine() {
         QCOMPARE(WordProc::htmlPage(QString(), "X"),
                  QStringList({"<html>", "<head>", "<title>cv deX</title>", "</head>", "<body>",
                               "</body>", "</html>"}));
     }
-
     void unwritableFileKeepsNothing() {
         QString error;
         QCOMPARE(WordProc::ExportHtml("/nonexistent/dir/x.rtf", "{\\rtf1}", "X", &error),
                  QString());
         QVERIFY(!error.isEmpty());
     }
-
     void copyName_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("copy");
+        columns<QString, QString>("name", "copy");
         row("extension", "/d/cv.rtf", "/d/cv (copie).rtf");
         row("a dot in the folder only", "/d.1/cv", "/d.1/cv (copie)");
         row("a name that starts with a dot", "/d/.rtf", "/d/.rtf (copie)");
     }
-    void copyName() {
-        QFETCH(QString, name);
-        QTEST(WordProc::copyName(name), "copy");
-    }
+    void copyName() { QTEST(WordProc::copyName(fetch<QString>("name")), "copy"); }
 };
 
 QTEST_MAIN(TestWordProc)
