@@ -61,6 +61,7 @@ TodoWindow::TodoWindow(QWidget *parent) : QDialog(parent) {
     m_delay->setSuffix(QStringLiteral(" jours"));
     delayLabel->setBuddy(m_delay);
     connect(m_delay, &QSpinBox::valueChanged, this, [this](int days) {
+        m_delay->setSuffix(days > 1 ? QStringLiteral(" jours") : QStringLiteral(" jour"));
         m_settings.delay = days;
         refresh();
         Q_EMIT settingsChanged();
@@ -101,6 +102,7 @@ void TodoWindow::Init(const TodoSettings &settings, Today today, Lines lines) {
         const QSignalBlocker quietBox(m_atStart), quietDelay(m_delay);
         m_atStart->setChecked(settings.showAtStart);
         m_delay->setValue(settings.delay);
+        m_delay->setSuffix(settings.delay > 1 ? QStringLiteral(" jours") : QStringLiteral(" jour"));
     }
     refresh();
 }
