@@ -268,7 +268,7 @@ bool TMainForm::writeDataSet(const QString &name) {
 
 void TMainForm::reload() {
     m_keptAgainst.clear();
-    if (m_fiche->Recharge())
+    if (m_fiche->reload())
         m_hint->setText(QStringLiteral("Fichier relu : il a changé sur le disque"));
 }
 
@@ -321,7 +321,7 @@ void TMainForm::dataSetOpened() {
         if (!copies.isEmpty())
             Dialogs::instance().message(this, copies);
     }
-    m_fiche->AFaire(true);
+    m_fiche->showTodo(true);
 }
 
 void TMainForm::Nouveau1Click() {
@@ -756,11 +756,11 @@ void TMainForm::showOperationStats() {
 }
 
 void TMainForm::showTodo() {
-    m_fiche->AFaire();
+    m_fiche->showTodo();
 }
 
 void TMainForm::exportCalendar() {
-    const int events = m_fiche->ExporterAgenda();
+    const int events = m_fiche->exportCalendar();
     if (events >= 0)
         m_hint->setText(events > 1
                             ? QStringLiteral("%1 événements écrits dans l'agenda").arg(events)

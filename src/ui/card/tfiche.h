@@ -104,14 +104,14 @@ public:
 
     // Today's to-do beside the card; at an opening, only when its settings
     // ask for it and something is due.
-    void AFaire(bool atOpening = false);
+    void showTodo(bool atOpening = false);
     const TodoSettings &todoSettings() const { return m_todoSettings; }
     // The day actions as a calendar file: the number of events written, or -1
     // when none was (a cancel, a file that could not be written).
-    int ExporterAgenda();
+    int exportCalendar();
     // The open data set read again from disk, each page keeping the record it
     // showed when it is still there; false when it could not be read.
-    bool Recharge();
+    bool reload();
 
     // Settings file.
     struct Ini {

@@ -14,7 +14,7 @@
 
 #include <array>
 
-void TFiche::AFaire(bool atOpening) {
+void TFiche::showTodo(bool atOpening) {
     const auto lines = [this](const QDate &day, int delay) {
         // The record being typed counts as it is on the card.
         collect();
@@ -74,7 +74,7 @@ void TFiche::saveTodoSettings() {
     saveFile(false, m_todoFile, error, nullptr);
 }
 
-int TFiche::ExporterAgenda() {
+int TFiche::exportCalendar() {
     collect();
     m_data.write(m_kind);
     const QString base = QFileInfo(m_data.fileName()).completeBaseName();
@@ -96,7 +96,7 @@ int TFiche::ExporterAgenda() {
     return events;
 }
 
-bool TFiche::Recharge() {
+bool TFiche::reload() {
     const QString name = m_data.fileName();
     if (name.isEmpty() || !QFileInfo(name).isFile())
         return false;
