@@ -2,10 +2,8 @@
 
 #include <QDate>
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QtTest>
 
 namespace {
 

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QtTest>
 
 class TestCliExchange : public QObject {
     Q_OBJECT

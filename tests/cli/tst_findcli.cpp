@@ -3,7 +3,6 @@
 #include "cli/clitest.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
 
 namespace {
 

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QtTest>
 
 class TestFollowUpCli : public QObject {
     Q_OBJECT

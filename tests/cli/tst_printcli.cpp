@@ -3,7 +3,6 @@
 #include "cli/clitest.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
 
 class TestPrintCli : public QObject {
     Q_OBJECT

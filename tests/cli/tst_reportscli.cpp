@@ -6,7 +6,6 @@
 
 #include <QDate>
 #include <QTemporaryDir>
-#include <QtTest>
 
 using namespace ReportTesting;
 

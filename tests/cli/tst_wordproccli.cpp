@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QtTest>
 
 namespace {
 
@@ -22,7 +21,6 @@ class TestWordProcCli : public QObject {
 
 private Q_SLOTS:
     void init() { QFile::remove(m_dir.filePath("Tavrin.soc")); }
-
     // The letter's lines may end in any of the three ways.
     void exportsTheLetter_data() {
         QTest::addColumn<QByteArray>("lineEnd");

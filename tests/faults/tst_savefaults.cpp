@@ -8,11 +8,9 @@
 #include "store/dataset.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -65,7 +63,6 @@ public:
     QString home() const { return linked ? root.filePath(QStringLiteral("vrai")) : dir(); }
     QString path(int k = 0) const { return dir() + u'/' + name + u'.' + Endings[k]; }
     QString real(int k) const { return home() + u'/' + name + u'.' + Endings[k]; }
-
     void reset() {
         QDir(dir()).removeRecursively();
         QDir().mkpath(home());

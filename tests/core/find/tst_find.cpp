@@ -4,8 +4,6 @@
 #include "find/recordsort.h"
 #include "find/search.h"
 
-#include <QtTest>
-
 // A company: code, date, name, two address lines, postal code, town,
 // telephone, fax, e-mail, contact, web, activity.
 QStringList company(int number, const QString &code, const QString &name, const QString &phone = {},

@@ -6,15 +6,11 @@
 #include "followup/links.h"
 #include "followup/todo.h"
 #include "followup/todosettings.h"
-#include "store/dataset.h"
 #include "store/dates.h"
-#include "store/textfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMap>
-#include <QTemporaryDir>
-#include <QtTest>
 
 #include <libical/ical.h>
 

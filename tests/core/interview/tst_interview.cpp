@@ -4,8 +4,6 @@
 #include "interview/transcript.h"
 #include "store/textfile.h"
 
-#include <QtTest>
-
 // The scripted recruiter: reading the script, reading the answers, scoring
 // them, the transcript a dialogue leaves and the sample script installed.
 

@@ -5,8 +5,6 @@
 #include "print/recordingsurface.h"
 #include "print/textprint.h"
 
-#include <QTest>
-
 using Kind = RecordingSurface::Kind;
 using Orientation = PrintSurface::Orientation;
 

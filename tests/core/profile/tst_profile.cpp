@@ -3,8 +3,6 @@
 #include "profile/cv.h"
 #include "profile/profile.h"
 
-#include <QtTest>
-
 namespace {
 
 QStringList employer(const QString &company, const QString &entry = "01/01/1995",

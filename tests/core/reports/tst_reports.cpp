@@ -9,8 +9,6 @@
 #include "reports/planning.h"
 #include "reporttesting.h"
 
-#include <QtTest>
-
 using namespace ReportTesting;
 
 namespace {

@@ -8,7 +8,6 @@
 #include "utilities/referencelists.h"
 
 #include <QRegularExpression>
-#include <QTest>
 
 // Keys as the keyboard gives them: digits, "," or ".", the four operators,
 // "=", "c" (C), "s" (sqr), "x" (1/x). The last error message shown.

@@ -7,7 +7,6 @@
 
 #include <QBuffer>
 #include <QImage>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>

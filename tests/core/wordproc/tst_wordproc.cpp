@@ -6,9 +6,7 @@
 #include "wordproc/rtftohtml.h"
 #include "wordproc/rtfwriter.h"
 
-#include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>

@@ -184,7 +184,6 @@ class TestCommandWalk : public QObject, MainWindowFixture {
         m_form->OpenItemClick();
         QCOMPARE(m_form->fileName(), file);
     }
-
     // What a command can change that a user sees.
     QStringList observe() const {
         QStringList seen;
@@ -237,7 +236,6 @@ private Q_SLOTS:
         leaveFolder();
         QVERIFY2(m_strayModals.isEmpty(), qPrintable(m_strayModals.join(u',')));
     }
-
     // Every entry is there, in the order of its menu, with its hint; nothing
     // else is; the menus carry their help context numbers.
     void everyEntryIsThereInOrder() {
@@ -261,7 +259,6 @@ private Q_SLOTS:
                  (QStringList{"&Fichier=3", "&Ediiton=4", "&Base=5", "&Sélection=6", "&Outils=7",
                               "&Paramètres=8", "&Utilitaires=9", "&Aide=10"}));
     }
-
     // The states at start, then on each page before and after a data set.
     void enablingFollowsTheDataSetAndThePage() {
         QString start, before[3], after[3];
@@ -283,7 +280,6 @@ private Q_SLOTS:
             QCOMPARE(states(), after[page]);
         }
     }
-
     // Chosen on a page where it is on, with every dialog cancelled, each
     // entry does something the user sees. "C&opier" keeps the card for
     // "Co&ller", which shows it.

@@ -43,7 +43,6 @@ private Q_SLOTS:
         startForm();
     }
     void cleanup() { stopForm(); }
-
     // What a first record changes (the other states: tst_commandwalk).
     void commandsBeforeAndAfterADataSet() {
         // Hints of menu entries and tool buttons go to the first status panel.
@@ -52,14 +51,12 @@ private Q_SLOTS:
         QCOMPARE(hint->text(), u"Fiche suivante"_s);
         action("toolOuvrir")->showStatusText(m_form);
         QCOMPARE(hint->text(), u"Ouvrir"_s);
-
         // "Nouvelle fiche" works without a data set and enables the rest.
         m_form->addRecord();
         QCOMPARE(edit("editCode")->text(), u"10001"_s);
         for (const char *name : {"actionEnregistrer", "actionSuivant", "toolColler"})
             QVERIFY2(action(name)->isEnabled(), name);
     }
-
     // The status bar names a selection, and only then shows it.
     void checkMarksChangeOnlyInTheirGroup() {
         m_form->Nouveau1Click();
@@ -76,7 +73,6 @@ private Q_SLOTS:
         QCOMPARE(shown->text(), u"Sélection : ville PARIS"_s);
         action("actionToutesSocietes")->trigger();
         QVERIFY(!shown->isVisible());
-
         m_form->showDayActions();
         m_dialogs->scripts << [](QDialog *d) { press(d, "buttonOk"); };
         m_form->selectActionsOfDay();
@@ -90,7 +86,6 @@ private Q_SLOTS:
         // Choosing the checked entry again keeps it checked.
         action("actionToutesJournees")->trigger();
         QVERIFY(action("actionToutesJournees")->isChecked());
-
         // New shows all operations again, and its marks say so.
         m_form->showOperations();
         m_form->selectByOperationType(); // Annuler: by type, with an empty type
@@ -100,7 +95,6 @@ private Q_SLOTS:
         QVERIFY(action("actionToutesOperations")->isChecked());
         QVERIFY(!action("actionType")->isChecked());
     }
-
     // Opening over unsaved changes asks first: Annuler stops before the file
     // dialog, Oui saves then opens, Non drops the changes.
     void openAsksToSaveFirst_data() {
@@ -110,8 +104,7 @@ private Q_SLOTS:
         row("Non", int(QMessageBox::No), "b.tvr", false);
     }
     void openAsksToSaveFirst() {
-        QFETCH(int, answer);
-        QFETCH(QString, opened);
+        const auto [answer, opened] = fetch<int, QString>("answer", "opened");
         openModified();
         writeLines(path("b.tvr"), companies(1));
         const int dialogs = m_dialogs->fileDialogs;
@@ -125,7 +118,6 @@ private Q_SLOTS:
         QCOMPARE(m_form->fiche()->TestModif(), answer == QMessageBox::Cancel);
         QTEST(TextFile::read(path("a.tvr")).contains(u"Société 0 modif"_s), "saved");
     }
-
     // Another type, a missing file, a set whose operation file cannot be read:
     // the set open before stays, and the unread set is never saved over.
     void unreadableSetIsNeverSavedOver() {
@@ -144,7 +136,6 @@ private Q_SLOTS:
                                   " : ce n'est pas un fichier ordinaire"}));
         QCOMPARE(m_form->fileName(), path("a.tvr"));
         QCOMPARE(data().count(Kind::Company), 2);
-
         // The same set opened automatically at start-up.
         writeLines(path("Tavrin.ini"), {path("b.tvr"), "1", "0", "0", "1"});
         data().Nouveau();
@@ -157,7 +148,6 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->fileDialogs, dialogs + 1);
         QCOMPARE(fileBytes(path("b.tvr")), unread);
     }
-
     // The name typed gets the data set's extension; a cancelled dialog keeps it.
     void savingNamesTheDataSet_data() {
         columns<bool, QString>("saveAs", "typed");
@@ -165,8 +155,7 @@ private Q_SLOTS:
         row("Enregistrer, another extension", false, "suivi.data");
     }
     void savingNamesTheDataSet() {
-        QFETCH(bool, saveAs);
-        QFETCH(QString, typed);
+        const auto [saveAs, typed] = fetch<bool, QString>("saveAs", "typed");
         m_form->Nouveau1Click();
         QTest::keyClicks(edit("editSociete"), "Durand SARL");
         const auto save = [&] {
@@ -181,14 +170,12 @@ private Q_SLOTS:
             QVERIFY2(QFile::exists(path(QLatin1String(name))), name);
         QCOMPARE(m_form->fileName(), path("suivi.tvr"));
         QCOMPARE(m_form->windowTitle(), u"Tavrin - [suivi.tvr]"_s);
-
         QTest::keyClicks(edit("editSociete"), " et fils");
         m_form->SaveItemClick();
         QVERIFY(TextFile::read(path("suivi.tvr")).contains(u"Durand SARL et fils"_s));
         m_form->Enregistrersous1Click();
         QCOMPARE(m_form->fileName(), path("suivi.tvr"));
     }
-
     // Asked once, after the suffix is added; "Non" opens the dialog again on
     // that name. Save as has its own question.
     void replacingAFileAsksOnce_data() {
@@ -206,11 +193,9 @@ private Q_SLOTS:
             "Ce fichier existe déjà", int(QMessageBox::Ok));
     }
     void replacingAFileAsksOnce() {
-        QFETCH(QString, command);
-        QFETCH(QString, typed);
-        QFETCH(QString, replaced);
-        QFETCH(QString, question);
-        QFETCH(int, yes);
+        const auto [command, typed, replaced, question, yes] =
+            fetch<QString, QString, QString, QString, int>("command", "typed", "replaced",
+                                                           "question", "yes");
         m_form->Nouveau1Click();
         QTest::keyClicks(edit("editSociete"), "Durand");
         writeFile(path(replaced), "ancien");
@@ -219,7 +204,6 @@ private Q_SLOTS:
             QTest::mouseClick(child<QToolButton>(window, "saveButton"), Qt::LeftButton);
         };
         const bool ownQuestion = yes == QMessageBox::Ok;
-
         // Refused, then the dialog opened again is cancelled.
         if (command == QLatin1String("actionTraitementTexte"))
             m_dialogs->scripts << writeALetter << writeALetter;
@@ -231,7 +215,6 @@ private Q_SLOTS:
         if (!ownQuestion)
             QCOMPARE(m_dialogs->suggestions.last(), path(replaced));
         QCOMPARE(fileBytes(path(replaced)), QByteArray("ancien"));
-
         // Accepted: replaced.
         m_dialogs->warnings.clear();
         m_dialogs->files << path(typed);
@@ -240,7 +223,6 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->warnings, QStringList{question});
         QVERIFY(QFile::exists(path(replaced)) && fileBytes(path(replaced)).size() > 6);
     }
-
     // The shown record goes with what was typed into it.
     void deletingAsksForConfirmation() {
         open(3);
@@ -255,7 +237,6 @@ private Q_SLOTS:
         QCOMPARE(edit("editSociete")->text(), u"Société 1"_s);
         QVERIFY(data().list(Kind::Company).find(u"Société 2!"_s) < 0);
     }
-
     void endOfRunWritesTheProgramFilesInTheStartDirectory() {
         writeLines(path("Tavrin.ini"), {QString(), "2", "0", "100", "0"});
         writeLines(path("Tavrin.nte"), {"Appeler Pôle emploi"});
@@ -263,7 +244,6 @@ private Q_SLOTS:
         startForm();
         QCOMPARE(m_form->notepad(), QStringList{"Appeler Pôle emploi"});
         QVERIFY(!action("actionOuvrirAuto")->isChecked());
-
         // The notepad utility edits the main window's lines.
         QVERIFY(action("actionBlocNotes")->isEnabled());
         m_dialogs->scripts << [](QDialog *window) {
@@ -275,7 +255,6 @@ private Q_SLOTS:
         action("actionBlocNotes")->trigger();
         QCOMPARE(m_form->notepad(), (QStringList{"Appeler Pôle emploi", "Envoyer CV"}));
         openModified();
-
         // Alt+X asks; Annuler keeps the program running and writes nothing.
         m_dialogs->answers << QMessageBox::Cancel;
         m_form->activateWindow();
@@ -284,7 +263,6 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->warnings.size(), 1);
         QVERIFY(m_form->isVisible());
         QCOMPARE(TextFile::read(path("Tavrin.ini")), (QStringList{"", "2", "0", "100", "0"}));
-
         QTemporaryDir elsewhere;
         QDir::setCurrent(elsewhere.path());
         m_dialogs->answers << QMessageBox::No;
@@ -298,7 +276,6 @@ private Q_SLOTS:
                  (QStringList{"Appeler Pôle emploi", "Envoyer CV"}));
         QVERIFY(!TextFile::read(path("a.tvr")).contains(u"Société 0 modif"_s));
     }
-
     void unwritableProgramFilesAreNamedInOneMessage() {
         // A folder in the way of two of the files.
         QVERIFY(QDir(m_dir.path()).mkpath(u"Tavrin.ini/x"_s));
@@ -312,7 +289,6 @@ private Q_SLOTS:
         QDir(path("Tavrin.ini")).removeRecursively();
         QDir(path("Tavrin.nte")).removeRecursively();
     }
-
     void automaticOpeningRestoresTheSelectionMode() {
         writeLines(path("a.tvr"),
                    companies(3, {}, [](int i) { return i == 2 ? QString() : "Nice"; }));
@@ -328,7 +304,6 @@ private Q_SLOTS:
         QCOMPARE(current(Kind::Company), 2);
         action("actionPremier")->trigger();
         QCOMPARE(current(Kind::Company), 2);
-
         action("actionOuvrirAuto")->trigger();
         m_form->close();
         QCOMPARE(TextFile::read(path("Tavrin.ini")).value(1), u"0"_s);

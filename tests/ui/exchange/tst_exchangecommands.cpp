@@ -33,7 +33,6 @@ private Q_SLOTS:
         stopForm();
         TImportProgress::showAfterMs = 500;
     }
-
     // From the operation page, in a selection: the first of all companies is shown.
     void importFromTheOperationPage() {
         open(3);
@@ -53,7 +52,6 @@ private Q_SLOTS:
         m_form->showLastRecord();
         QCOMPARE(child<QLineEdit>(m_form, "editSociete")->text(), u"Martin"_s);
     }
-
     // With no data set, the import fills the unnamed one; Save asks a name.
     void importWithoutADataSet() {
         writeLines(path("l.txt"), {"01/02/2024\tSeule"});
@@ -66,7 +64,6 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->fileDialogs, before + 1);
         QVERIFY(fileBytes(path("neuf.tvr")).contains("Seule"));
     }
-
     // A cancel, then a missing file: nothing changes.
     void refusals() {
         open(2);
@@ -79,7 +76,6 @@ private Q_SLOTS:
         QVERIFY(!data().TestModif());
         QCOMPARE(hint(), QString());
     }
-
     void cancelFromTheProgressDialog() {
         open(2);
         TImportProgress::showAfterMs = 0;
@@ -98,7 +94,6 @@ private Q_SLOTS:
         QCOMPARE(data().list(Kind::Company).countTags(), 2);
         QVERIFY(!data().TestModif());
     }
-
     void exportEachType_data() {
         columns<QString, int, QString, QString>("typed", "type", "written", "start");
         row("txt", u"a"_s, 1, u"a.txt"_s, u"01/02/2024\tSociété 0 modif"_s);
@@ -106,10 +101,8 @@ private Q_SLOTS:
         row("xml", u"x"_s, 3, u"x.xml"_s, u"<?xml version=\"1.0\" ?>\r\n"_s);
     }
     void exportEachType() {
-        QFETCH(QString, typed);
-        QFETCH(int, type);
-        QFETCH(QString, written);
-        QFETCH(QString, start);
+        const auto [typed, type, written, start] =
+            fetch<QString, int, QString, QString>("typed", "type", "written", "start");
         open(2);
         // The card is written back first.
         QTest::keyClicks(child<QLineEdit>(m_form, "editSociete"), " modif");

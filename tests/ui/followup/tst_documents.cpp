@@ -8,8 +8,6 @@
 #include <QDragEnterEvent>
 #include <QListWidget>
 #include <QMimeData>
-#include <QPushButton>
-#include <QTest>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -29,7 +27,6 @@ private:
             texts << list()->item(i)->text();
         return texts;
     }
-    static QByteArray bytes(const QString &path) { return TextFile::readBytes(path); }
     static QString touch(const QString &path) {
         QDir().mkpath(QFileInfo(path).path());
         TextFile::writeBytes(path, "%PDF");
@@ -38,12 +35,9 @@ private:
     void click(const char *button) {
         QTest::mouseClick(f.field<QAbstractButton>(button), Qt::LeftButton);
     }
-    void clickRow(int row, bool twice = false) {
-        const QPoint at = list()->visualItemRect(list()->item(row)).center();
-        if (twice)
-            QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
-        else
-            QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
+    void clickRow(int row) {
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                          list()->visualItemRect(list()->item(row)).center());
     }
     void drop(const QString &file) {
         QMimeData mime;
@@ -72,7 +66,6 @@ private Q_SLOTS:
         Desktop::setOpener({});
         f.stop();
     }
-
     void addedLinksFollowTheCompanyAndTheDataSet() {
         QVERIFY(!list()->isEnabled()); // no data set on disk yet
         QVERIFY(!f.field<QPushButton>("buttonJoindre")->isEnabled());
@@ -84,24 +77,22 @@ private Q_SLOTS:
         drop(letter); // already linked: not twice
         QCOMPARE(rows(), (QStringList{"12/03/2024  Durand.pdf", "12/03/2024  CV.pdf"}));
         QCOMPARE(list()->item(0)->toolTip(), letter);
-        QCOMPARE(bytes(f.path("test.pj")), "10002\t01/03/2024\tautre.pdf\r\n"
-                                           "10001\t12/03/2024\tlettres/Durand.pdf\r\n"
-                                           "10001\t12/03/2024\t" +
-                                               cv.toUtf8() + "\r\n");
+        QCOMPARE(fileBytes(f.path("test.pj")), "10002\t01/03/2024\tautre.pdf\r\n"
+                                               "10001\t12/03/2024\tlettres/Durand.pdf\r\n"
+                                               "10001\t12/03/2024\t" +
+                                                   cv.toUtf8() + "\r\n");
         QVERIFY(!f.fiche->TestModif());
-
         QTest::keyClick(list(), Qt::Key_PageDown);
         QCOMPARE(rows(), QStringList{"01/03/2024  autre.pdf (introuvable)"});
         drop(cv);
         QTest::keyClick(list(), Qt::Key_PageUp);
         QCOMPARE(rows().size(), 2);
-        QVERIFY(bytes(f.path("test.pj"))
+        QVERIFY(fileBytes(f.path("test.pj"))
                     .endsWith(QByteArray("10002\t12/03/2024\t" + cv.toUtf8() + "\r\n")));
-
         // Saved elsewhere, the data set takes its links along.
         f.fiche->SetModif();
         QVERIFY(f.fiche->Sauve(elsewhere.filePath("copie.tvr")));
-        QCOMPARE(bytes(elsewhere.filePath("copie.pj")),
+        QCOMPARE(fileBytes(elsewhere.filePath("copie.pj")),
                  "10002\t01/03/2024\t" + f.path("autre.pdf").toUtf8() + "\r\n10001\t12/03/2024\t" +
                      letter.toUtf8() +
                      "\r\n10001\t12/03/2024\tCV.pdf\r\n10002\t12/03/2024\tCV.pdf\r\n");
@@ -110,7 +101,6 @@ private Q_SLOTS:
         QVERIFY(!list()->isEnabled());
         QCOMPARE(list()->count(), 0);
     }
-
     void openedOrRemovedButAMissingFileIsOnlyShown() {
         const QString letter = touch(f.path("Durand.pdf"));
         open("10001\t01/03/2024\tperdu.pdf\r\nligne abîmée\r\n10001\t02/03/2024\tDurand.pdf\r\n");
@@ -119,13 +109,12 @@ private Q_SLOTS:
         QVERIFY(list()->item(0)->foreground() != list()->item(1)->foreground());
         clickRow(1);
         QTest::keyClick(list(), Qt::Key_Return);
-        clickRow(1, true);
+        doubleClick(list(), 1, 0);
         clickRow(0);
         QTest::keyClick(list(), Qt::Key_Return);
         QCOMPARE(opened, (QList<QUrl>{QUrl::fromLocalFile(letter), QUrl::fromLocalFile(letter)}));
         QCOMPARE(f.dialogs->messages,
                  QStringList{"Le fichier " + f.path("perdu.pdf") + " est introuvable."});
-
         clickRow(1);
         f.dialogs->answers << QMessageBox::No << QMessageBox::Yes;
         QTest::keyClick(list(), Qt::Key_Delete);
@@ -134,14 +123,13 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs->warnings.last(),
                  u"Retirer le lien vers Durand.pdf ?\nLe fichier lui-même n'est pas supprimé."_s);
         QCOMPARE(rows(), QStringList{"01/03/2024  perdu.pdf (introuvable)"});
-        QCOMPARE(bytes(f.path("test.pj")), "10001\t01/03/2024\tperdu.pdf\r\nligne abîmée\r\n");
+        QCOMPARE(fileBytes(f.path("test.pj")), "10001\t01/03/2024\tperdu.pdf\r\nligne abîmée\r\n");
         QVERIFY(QFileInfo::exists(letter));
         f.dialogs->answers << QMessageBox::Yes;
         click("buttonRetirerLien");
-        QCOMPARE(bytes(f.path("test.pj")), "ligne abîmée\r\n");
+        QCOMPARE(fileBytes(f.path("test.pj")), "ligne abîmée\r\n");
         QVERIFY(!f.fiche->TestModif());
     }
-
     void mailAndWebButtonsOpenWhatTheFieldsHold() {
         QVERIFY(f.open(companies(1)));
         QVERIFY(!f.field<QToolButton>("buttonEmail")->isEnabled());

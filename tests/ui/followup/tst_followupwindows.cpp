@@ -8,17 +8,13 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QSpinBox>
-#include <QTest>
 #include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 const QDate Today(2025, 3, 10);
-
-QByteArray bytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A company whose last follow-up row is of day.
 QStringList followedCompany(int block, const QString &code, const QString &name,
@@ -44,9 +40,11 @@ private:
                                       dayActionBlock(1, "2", "10/03/2025", "10009", "N") +
                                       dayActionBlock(2, "3", "05/03/2025", "10009", "N"));
     }
+    // The main window on a.tvr, once written.
     void start() {
         startForm();
         data().setClock([] { return QDateTime(Today, QTime(9, 0)); });
+        openSet();
     }
     void openSet() {
         m_dialogs->files << path("a.tvr");
@@ -73,13 +71,11 @@ private Q_SLOTS:
     void cleanupTestCase() { leaveFolder(); }
     void init() { enterFolder(); }
     void cleanup() { stopForm(); }
-
     // Opening shows the lines in the core's order; Enter and a double-click
     // open the record of the line on the card.
     void todoAtOpening() {
         writeSet();
         start();
-        openSet();
         QVERIFY(todo() && todo()->isVisible());
         QCOMPARE(rows(), QStringList({"en retard|05/03/2025|14:30 Entretien - Société",
                                       "action|10/03/2025|14:30 Entretien - Société",
@@ -90,75 +86,61 @@ private Q_SLOTS:
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(m_form->fiche()->currentKind(), Kind::DayAction);
         QCOMPARE(data().current(Kind::DayAction), 1);
-        const QRect third = list->visualItemRect(list->topLevelItem(2));
-        // As a real double-click comes: a click first.
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third.center());
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, third.center());
+        doubleClick(list, 2, 0);
         QCOMPARE(m_form->fiche()->currentKind(), Kind::Company);
         QCOMPARE(shownCompany(), QStringLiteral("Alpha"));
         QCOMPARE(m_dialogs->messages, QStringList());
     }
-
     // At an opening the window shows only when asked and when something is
     // due; the command shows it always.
     void todoShownWhen_data() {
-        QTest::addColumn<QString>("settings");
-        QTest::addColumn<bool>("late");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("default, due") << QString() << true << true;
-        QTest::newRow("not at start") << "0\r\n14\r\n" << true << false;
-        QTest::newRow("nothing due") << "1\r\n60\r\n" << false << false;
+        columns<QByteArray, bool, bool>("settings", "late", "shown");
+        row("default, due", QByteArray(), true, true);
+        row("not at start", QByteArray("0\r\n14\r\n"), true, false);
+        row("nothing due", QByteArray("1\r\n60\r\n"), false, false);
     }
     void todoShownWhen() {
-        QFETCH(QString, settings);
-        QFETCH(bool, late);
-        QFETCH(bool, shown);
+        const auto [settings, late, shown] =
+            fetch<QByteArray, bool, bool>("settings", "late", "shown");
         writeSet();
         if (!late)
             writeLines(path("a.jnr"), {});
         if (!settings.isEmpty())
-            QVERIFY(TextFile::writeBytes(path("Tavrin.taf"), settings.toLatin1()));
+            writeFile(path("Tavrin.taf"), settings);
         start();
-        openSet();
         QCOMPARE(todo() && todo()->isVisible(), shown);
         action("actionAFaire")->trigger();
         QVERIFY(todo()->isVisible());
         QCOMPARE(todo()->findChild<QLabel *>("empty")->isVisibleTo(todo()), !late && !shown);
     }
-
     // The box and the delay, changed by mouse and keys, are kept in the file
     // at once; the list follows the delay.
     void todoSettingsKept() {
         writeSet();
         start();
-        openSet();
         auto *box = todo()->findChild<QCheckBox *>("checkDemarrage");
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
-        QCOMPARE(bytes(path("Tavrin.taf")), QByteArray("0\r\n14\r\n"));
+        QCOMPARE(fileBytes(path("Tavrin.taf")), QByteArray("0\r\n14\r\n"));
         auto *spin = todo()->findChild<QSpinBox *>("spinDelai");
         spin->setFocus();
         QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(spin, "40");
-        QCOMPARE(bytes(path("Tavrin.taf")), QByteArray("0\r\n40\r\n"));
+        QCOMPARE(fileBytes(path("Tavrin.taf")), QByteArray("0\r\n40\r\n"));
         QCOMPARE(rows().size(), 2); // Alpha's 37 days are within 40
         QTest::keyClick(box, Qt::Key_Space);
-        QCOMPARE(bytes(path("Tavrin.taf")), QByteArray("1\r\n40\r\n"));
+        QCOMPARE(fileBytes(path("Tavrin.taf")), QByteArray("1\r\n40\r\n"));
     }
-
     void conflictCopiesNamedOnce() {
         writeSet();
         writeLines(path("a.sync-conflict-20250301-101500-ABC.tvr"), {});
         start();
         openSet();
-        openSet();
         QCOMPARE(m_dialogs->messages,
                  QStringList{ConflictCopies::message({"a.sync-conflict-20250301-101500-ABC.tvr"})});
     }
-
     void exportCalendar() {
         writeSet();
         start();
-        openSet();
         m_dialogs->files << path("agenda") << path("agenda");
         m_dialogs->answers << QMessageBox::Yes;
         action("actionExporterAgenda")->trigger();
@@ -166,42 +148,25 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->filters.last(), QStringLiteral("Agenda iCalendar (*.ics)"));
         QCOMPARE(m_dialogs->warnings,
                  QStringList{"Le fichier agenda.ics existe déjà.\nVoulez-vous le remplacer ?"});
-        const QByteArray ics = bytes(path("agenda.ics"));
+        const QByteArray ics = fileBytes(path("agenda.ics"));
         QVERIFY(ics.startsWith("BEGIN:VCALENDAR\r\n"));
         QCOMPARE(ics.count("BEGIN:VEVENT"), 3);
         QCOMPARE(m_form->findChild<QLabel *>("statusHint")->text(),
                  QStringLiteral("3 événements écrits dans l'agenda"));
     }
-
     // Each answer to a save stopped by a file another computer changed.
     void saveStoppedByDiskChange_data() {
-        QTest::addColumn<int>("pick");
-        QTest::addColumn<QString>("inA");
-        QTest::addColumn<QString>("inB");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<bool>("modified");
-        QTest::newRow("Recharger") << 0 << "Autre"
-                                   << ""
-                                   << "Autre" << false;
-        QTest::newRow("Enregistrer sous") << 1 << "Autre"
-                                          << "Alpha moi"
-                                          << "Alpha moi" << false;
-        QTest::newRow("Remplacer") << 2 << "Alpha moi"
-                                   << ""
-                                   << "Alpha moi" << false;
-        QTest::newRow("Annuler") << 3 << "Autre"
-                                 << ""
-                                 << "Alpha moi" << true;
+        columns<int, QString, QString, QString, bool>("pick", "inA", "inB", "shown", "modified");
+        row("Recharger", 0, u"Autre"_s, QString(), u"Autre"_s, false);
+        row("Enregistrer sous", 1, u"Autre"_s, u"Alpha moi"_s, u"Alpha moi"_s, false);
+        row("Remplacer", 2, u"Alpha moi"_s, QString(), u"Alpha moi"_s, false);
+        row("Annuler", 3, u"Autre"_s, QString(), u"Alpha moi"_s, true);
     }
     void saveStoppedByDiskChange() {
-        QFETCH(int, pick);
-        QFETCH(QString, inA);
-        QFETCH(QString, inB);
-        QFETCH(QString, shown);
-        QFETCH(bool, modified);
+        const auto [pick, inA, inB, shown, modified] =
+            fetch<int, QString, QString, QString, bool>("pick", "inA", "inB", "shown", "modified");
         writeSet();
         start();
-        openSet();
         QTest::keyClicks(m_form->findChild<QLineEdit *>("editSociete"), " moi");
         writeSet("Autre");
         m_dialogs->picks << pick;
@@ -210,19 +175,17 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->choices.size(), 1);
         QVERIFY(m_dialogs->choices.first().contains("a.tvr"));
         QCOMPARE(m_dialogs->messages, QStringList());
-        QVERIFY(QString::fromLatin1(bytes(path("a.tvr"))).contains(inA));
+        QVERIFY(QString::fromLatin1(fileBytes(path("a.tvr"))).contains(inA));
         if (!inB.isEmpty())
-            QVERIFY(QString::fromLatin1(bytes(path("b.tvr"))).contains(inB));
+            QVERIFY(QString::fromLatin1(fileBytes(path("b.tvr"))).contains(inB));
         QCOMPARE(shownCompany(), shown);
         QCOMPARE(data().TestModif(), modified);
     }
-
     // A change on disk reloads an unchanged set, keeping the record shown;
     // with unsaved changes it asks, and the program's own save is quiet.
     void watcherReloads() {
         writeSet();
         start();
-        openSet();
         action("actionDernier")->trigger();
         writeLines(path("a.tvr"), followedCompany(0, "10001", "Alpha", "01/02/2025") +
                                       followedCompany(1, "10002", "Beta 2", "05/03/2025"));

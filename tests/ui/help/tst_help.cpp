@@ -86,7 +86,6 @@ private Q_SLOTS:
     void cleanupTestCase() { leaveFolder(); }
     void init() { startForm(); }
     void cleanup() { stopForm(); }
-
     void everyPageLoadsAndIsInTheContents() {
         const HelpBook &book = HelpBook::instance();
         QVERIFY(book.pages().size() > 20);
@@ -105,7 +104,6 @@ private Q_SLOTS:
                      qPrintable(page + " has no keyword"));
         }
     }
-
     void everyLinkResolves() {
         static const QRegularExpression link(u"href=\"([^\"]*)\""_s);
         const QStringList pages = HelpBook::instance().pages();
@@ -123,7 +121,6 @@ private Q_SLOTS:
             }
         }
     }
-
     void everyQuotedCommandIsShown() {
         QSet<QString> shownCommands;
         collect(m_form->menuBar()->actions(), {}, shownCommands);
@@ -133,7 +130,6 @@ private Q_SLOTS:
         for (const auto &[page, command] : quotes)
             QVERIFY2(shownCommands.contains(command), qPrintable(page + ": " + command));
     }
-
     void f1OpensThePageOfTheOpenMenu_data() {
         columns<QString, QString>("menu", "page");
         row("Fichier", u"menuFichier"_s, u"menu-fichier.html"_s);
@@ -142,8 +138,7 @@ private Q_SLOTS:
         row("Aide", u"menuAide"_s, u"aide.html"_s);
     }
     void f1OpensThePageOfTheOpenMenu() {
-        QFETCH(QString, menu);
-        QFETCH(QString, page);
+        const auto [menu, page] = fetch<QString, QString>("menu", "page");
         m_form->showOperations(); // the card's own page must not win over the menu
         QMenu *open = m_form->menu(menu.toLatin1().constData());
         open->popup(m_form->mapToGlobal(QPoint(10, 10)));
@@ -154,7 +149,6 @@ private Q_SLOTS:
         QVERIFY(help()->isVisible());
         QVERIFY(!open->isVisible());
     }
-
     void f1WithoutAMenuOpensThePageOfTheCard_data() {
         columns<int, QString>("kind", "page");
         row("sociétés", int(Kind::Company), u"societes.html"_s);
@@ -162,13 +156,11 @@ private Q_SLOTS:
         row("journée", int(Kind::DayAction), u"journee.html"_s);
     }
     void f1WithoutAMenuOpensThePageOfTheCard() {
-        QFETCH(int, kind);
-        QFETCH(QString, page);
+        const auto [kind, page] = fetch<int, QString>("kind", "page");
         showPage(kind);
         QTest::keyClick(m_form->fiche(), Qt::Key_F1);
         QCOMPARE(help()->currentPage(), page);
     }
-
     // F1 in a dialog opens its page, and the help obeys the mouse while the
     // dialog runs modally.
     void f1InADialogOpensItsPage_data() {
@@ -178,8 +170,7 @@ private Q_SLOTS:
         row("recherche", u"actionRechercheSociete"_s, u"recherche.html"_s);
     }
     void f1InADialogOpensItsPage() {
-        QFETCH(QString, command);
-        QFETCH(QString, page);
+        const auto [command, page] = fetch<QString, QString>("command", "page");
         m_form->Nouveau1Click();
         QString shown, clicked;
         m_dialogs->scripts << [&](QDialog *dialog) {
@@ -202,7 +193,6 @@ private Q_SLOTS:
         QCOMPARE(shown, page);
         QCOMPARE(clicked, HelpBook::instance().contents().first().page);
     }
-
     void helpMenuEntries_data() {
         columns<QString, int, QString>("action", "tab", "page"); // tab -1: either
         row("Index", u"actionIndex"_s, 0, u"index.html"_s);
@@ -210,16 +200,13 @@ private Q_SLOTS:
         row("Utiliser l'aide", u"actionUtiliserAide"_s, -1, u"aide.html"_s);
     }
     void helpMenuEntries() {
-        QFETCH(QString, action);
-        QFETCH(int, tab);
-        QFETCH(QString, page);
+        const auto [action, tab, page] = fetch<QString, int, QString>("action", "tab", "page");
         // Left on another page and tab, with a keyword typed.
         help()->showPage(u"journee.html"_s);
         auto *tabs = child<QTabWidget>(help(), "helpTabs");
         tabs->setCurrentIndex(tab == 0 ? 1 : 0);
         auto *keyword = child<QLineEdit>(help(), "helpKeyword");
         keyword->setText(u"zzz"_s);
-
         m_form->action(action.toLatin1().constData())->trigger();
         QVERIFY(help()->isVisible());
         if (tab >= 0)
@@ -231,7 +218,6 @@ private Q_SLOTS:
                      HelpBook::instance().keywords().size());
         }
     }
-
     void keywordSearch_data() {
         columns<QString, QString>("typed", "page");
         // "choisir une société" comes first in the alphabet, "société" begins with it.
@@ -241,8 +227,7 @@ private Q_SLOTS:
         row("nothing found: the page stays", u"zzz"_s, u"index.html"_s);
     }
     void keywordSearch() {
-        QFETCH(QString, typed);
-        QFETCH(QString, page);
+        const auto [typed, page] = fetch<QString, QString>("typed", "page");
         // From the contents, a click on the index tab gives the caret to the keyword.
         m_form->showHelpContents();
         QVERIFY(QTest::qWaitForWindowActive(help()));

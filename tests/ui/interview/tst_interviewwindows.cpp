@@ -67,7 +67,6 @@ private Q_SLOTS:
         QDir(f.path("Recrut.scp")).removeRecursively();
         f.stop();
     }
-
     void noScriptNoDialogue_data() {
         columns<bool>("folder");
         row("missing", false);
@@ -82,7 +81,6 @@ private Q_SLOTS:
         QVERIFY(f.dialogs->titles.isEmpty());
         QVERIFY(memo("memoReponse")->isReadOnly());
     }
-
     void answeringUpToTheClose() {
         writeLines(f.path("Recrut.scp"), ScriptLines);
         f.dialogs->scripts << candidate(u" Dupont "_s, u"Jean"_s);
@@ -92,7 +90,6 @@ private Q_SLOTS:
         QCOMPARE(memo("memoRecruteur")->toPlainText(), u"Bonjour Mademoiselle, asseyez-vous."_s);
         QVERIFY(!memo("memoReponse")->isReadOnly());
         QCOMPARE(m_dial->focusWidget(), memo("memoReponse"));
-
         answer(u"Mon salaire ?"_s);
         QCOMPARE(memo("memoDit")->toPlainText(), u"Mon salaire ?"_s);
         QCOMPARE(memo("memoReponse")->toPlainText(), QString()); // Enter made no new line
@@ -102,7 +99,6 @@ private Q_SLOTS:
         memo("memoDit")->setFocus();
         QTest::mouseClick(memo("memoRecruteur")->viewport(), Qt::LeftButton);
         QCOMPARE(m_dial->focusWidget(), memo("memoReponse"));
-
         // Turn limit 15: the 16th answer brings the closing line and the summary.
         for (int k = 2; k <= 16; ++k)
             answer(u"Je suis motivé"_s);
@@ -115,7 +111,6 @@ private Q_SLOTS:
         QCOMPARE(m_dial->dialogue().answers(), 16);
         QVERIFY(!child<QToolButton>(m_dial, "buttonRecapitulatif")->isEnabled());
     }
-
     // Terminer gives the summary, saved with a note of the user's own; a
     // cancelled identity window then leaves the dialogue as it was.
     void endingSavingAndNewDialogue() {
@@ -142,20 +137,17 @@ private Q_SLOTS:
                                "Relancer le 12\r\n"));
         QCOMPARE(bytes.count("\r\n"), transcript().size());
         QCOMPARE(bytes.count('\n'), transcript().size());
-
         const QStringList before = transcript();
         child<QToolButton>(m_dial, "buttonNouveau")->click();
         QCOMPARE(transcript(), before);
         QCOMPARE(m_dial->dialogue().score(), 85);
         QVERIFY(!summary->isEnabled());
-
         f.dialogs->scripts << candidate(u"Martin"_s);
         child<QToolButton>(m_dial, "buttonNouveau")->click();
         QCOMPARE(pages->currentIndex(), 0);
         QCOMPARE(transcript().first(), u"Martin "_s);
         QVERIFY(!memo("memoReponse")->isReadOnly());
     }
-
     void identityWindow_data() {
         columns<QString, int, bool, QStringList>("name", "key", "accepted", "messages");
         row("Enter", u"  Dupont "_s, int(Qt::Key_Return), true, QStringList());
@@ -163,9 +155,7 @@ private Q_SLOTS:
         row("Escape", u"Dupont"_s, int(Qt::Key_Escape), false, QStringList());
     }
     void identityWindow() {
-        QFETCH(QString, name);
-        QFETCH(int, key);
-        QFETCH(bool, accepted);
+        const auto [name, key, accepted] = fetch<QString, int, bool>("name", "key", "accepted");
         TFNouveau window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -183,7 +173,6 @@ private Q_SLOTS:
         window.Result(n, first, t);
         QCOMPARE((QStringList{n, first, t}), (accepted ? QStringList{"Dupont", "Jean", "Mademe"}
                                                        : QStringList{"", "avant", "avant"}));
-
         // Shown again: "Monsieur" once more.
         window.hide();
         window.show();

@@ -24,7 +24,6 @@ private Q_SLOTS:
             QSKIP("a printer is installed here; the PDF file is asked only without one");
     }
     void cleanupTestCase() { leaveFolder(); }
-
     void init() {
         enterFolder();
         writeLines(path(u"Tavrin.ini"_s), {QString(), u"0"_s, u"7"_s, u"100"_s});
@@ -35,7 +34,6 @@ private Q_SLOTS:
         runPrinter().setOutputFormat(QPrinter::NativeFormat);
         runPrinter().setOutputFileName(QString());
     }
-
     void pageSetup_data() {
         columns<bool, bool, QString, int, int>("landscape", "guide", "button", "orientation",
                                                "offset");
@@ -44,9 +42,8 @@ private Q_SLOTS:
         row("Annuler", true, false, u"buttonAnnuler"_s, 0, 100);
     }
     void pageSetup() {
-        QFETCH(bool, landscape);
-        QFETCH(bool, guide);
-        QFETCH(QString, button);
+        const auto [landscape, guide, button] =
+            fetch<bool, bool, QString>("landscape", "guide", "button");
         m_dialogs->scripts << [&](QDialog *d) {
             // Reserved value 7 in the settings: the dialog opens on its defaults.
             QVERIFY(child<QRadioButton>(d, "radioPortrait")->isChecked());
@@ -61,7 +58,6 @@ private Q_SLOTS:
         QTEST(m_form->fiche()->settings().guideOffset, "offset");
         QCOMPARE(m_form->fiche()->settings().reservedPage, 7);
     }
-
     // Each printout goes into the file chosen for it, the first one untouched.
     void printoutsInTheirOwnFiles_data() {
         columns<QString, int, QString>("first", "firstPages", "second");
@@ -69,8 +65,7 @@ private Q_SLOTS:
         row("listing, then card", u"liste"_s, 3, u"fiche"_s); // 34 rows a page, A4 landscape
     }
     void printoutsInTheirOwnFiles() {
-        QFETCH(QString, first);
-        QFETCH(QString, second);
+        const auto [first, second] = fetch<QString, QString>("first", "second");
         open(100);
         const QString firstPdf = path(first + u".pdf"_s);
         m_dialogs->printAnswers << true;
@@ -92,7 +87,6 @@ private Q_SLOTS:
         // The file the dialog proposes is named after the printout, in the folder shown.
         QVERIFY(!proposed.isEmpty() && !proposed.contains(u'/'));
         const QByteArray printed = fileBytes(firstPdf);
-
         const int asked = m_dialogs->fileDialogs;
         m_dialogs->files << path(second);
         if (second == QLatin1String("enveloppe"))
@@ -106,7 +100,6 @@ private Q_SLOTS:
         // Into a PDF file, the envelope needs no paper: no box.
         QVERIFY(m_dialogs->messages.isEmpty());
     }
-
     void failedPrintoutIsShown() {
         open(1);
         const QString bad = path(u"absent/fiche.pdf"_s);
@@ -118,7 +111,6 @@ private Q_SLOTS:
                  qPrintable(m_dialogs->messages[0]));
         QVERIFY(!QFile::exists(bad));
     }
-
     void listingThroughThePrintDialog() {
         open(3);
         QPrinter *seen = nullptr;
@@ -143,7 +135,6 @@ private Q_SLOTS:
         QCOMPARE(runPrinter().printRange(), QPrinter::AllPages);
         QCOMPARE(runPrinter().pageLayout().orientation(), QPageLayout::Portrait);
     }
-
     void previewWithoutBox() {
         open(2);
         m_dialogs->files << path(u"fiche.pdf"_s);

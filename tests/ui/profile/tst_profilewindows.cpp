@@ -26,7 +26,6 @@ class TestProfileWindows : public QObject {
 private Q_SLOTS:
     void init() { f.start(); }
     void cleanup() { f.stop(); }
-
     void everyCloseKeepsTheEdits_data() {
         columns<int>("how");
         row("Fermer", 0);
@@ -68,7 +67,6 @@ private Q_SLOTS:
         QCOMPARE(profile().at(10), u"  /  /    "_s);
         QCOMPARE(profile().at(profile().indexOf("PAGE4") + 1), u"7"_s);
     }
-
     // Dates typed with their slashes land whole in the masked fields; the
     // field after each is left untouched.
     void typedDatesWithSlashes() {
@@ -92,7 +90,6 @@ private Q_SLOTS:
         QCOMPARE(profile().at(10), u"15/03/2026"_s);
         QCOMPARE(profile().at(profile().indexOf("<BLOC00000>") + 8), u"15/03/2026"_s);
     }
-
     void employerButtons() {
         f.dialogs->scripts << [](QDialog *d) {
             QTest::keyClicks(edit(d, "editSociete"), u"Acme"_s);
@@ -123,7 +120,6 @@ private Q_SLOTS:
         QCOMPARE(profile().filter("<BLOC").size(), 1);
         QVERIFY(!profile().contains("Beta"));
     }
-
     void plusThenTabFillsTheNewEmployer() {
         f.dialogs->scripts << [](QDialog *d) {
             QTabBar *tabs = child<QTabWidget>(d, "tabs")->tabBar();
@@ -151,7 +147,6 @@ private Q_SLOTS:
         QCOMPARE(profile().mid(second + 1, 2), (QStringList{"Beta", "Chimie"}));
         QVERIFY(profile().contains("MEMOAchats"));
     }
-
     void knowledgeItems() {
         f.dialogs->scripts << [](QDialog *d) {
             child<QComboBox>(d, "comboConnaissances")->setCurrentText(u"Chimie"_s);
@@ -170,7 +165,6 @@ private Q_SLOTS:
         const qsizetype page5 = profile().indexOf("PAGE5");
         QCOMPARE(profile().mid(page5, 3), (QStringList{"PAGE5", "Chimie : Pratique", "PAGE6"}));
     }
-
     void aBadRatingShowsNoWindow() {
         QStringList lines{"PAGE4"};
         for (int k = 0; k < 14; ++k)
@@ -182,7 +176,6 @@ private Q_SLOTS:
         QVERIFY(f.dialogs->titles.isEmpty());
         QCOMPARE(profile(), lines);
     }
-
     void cvInTheWordProcessor() {
         profile() = {"PAGE2", "1998", "BTS Commerce", "", "Sans année"};
         profile() += QStringList(14);

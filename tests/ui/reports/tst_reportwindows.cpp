@@ -50,7 +50,6 @@ class TestReportWindows : public QObject {
 private Q_SLOTS:
     void init() { f.start(); }
     void cleanup() { f.stop(); }
-
     void statsTableAndChart() {
         QList<OperationStats::Entry> entries;
         for (int i = 0; i < 70; ++i)
@@ -68,7 +67,6 @@ private Q_SLOTS:
         const QString answers = cell(&window, 0, 3);
         QVERIFY(answers.startsWith(u' ')); // right-aligned by spaces
         QCOMPARE(answers.trimmed(), "0");
-
         // The chart takes the 32 last rows of the grid.
         QStringList drawn;
         f.dialogs->scripts << [&](QDialog *dialog) {
@@ -95,7 +93,6 @@ private Q_SLOTS:
                 largestRow = r;
         QCOMPARE(drawn, (QStringList{QString::number(largestRow - 38), "#ffffff", "#000000"}));
     }
-
     void reportPeriods() {
         using ReportTesting::operation;
         const QStringList ops = operation(0, "Salon", "Forum", day("31/12", year - 1), "") +
@@ -119,7 +116,6 @@ private Q_SLOTS:
             QCOMPARE(actions.last(), "Visite");
             QCOMPARE(column(dialog, 0).last(), "72");
             const int rows = grid(dialog)->rowCount();
-
             // Narrowed to one day: renumbered from 1, the rows beyond emptied.
             from->setText(day("31/12"));
             press(dialog, "buttonOK");
@@ -127,7 +123,6 @@ private Q_SLOTS:
             QCOMPARE(column(dialog, 1), QStringList{day("31/12")});
             QCOMPARE(grid(dialog)->rowCount(), rows);
             QCOMPARE(cell(dialog, 1, 2), QString());
-
             // A date typed halfway selects nothing, and nothing fails.
             from->clear();
             QTest::keyClicks(from, "0");
@@ -138,7 +133,6 @@ private Q_SLOTS:
         f.fiche->StatsActivites();
         QCOMPARE(f.dialogs->titles, QStringList{"Rapport d'activité"});
     }
-
     void printing_data() {
         columns<bool, QString, bool, int>("confirm", "output", "pdf", "messages");
         row("confirmed: printed", true, u"table.pdf"_s, true, 0);
@@ -146,10 +140,8 @@ private Q_SLOTS:
         row("printer cannot open: told", true, u"absent/table.pdf"_s, false, 1);
     }
     void printing() {
-        QFETCH(bool, confirm);
-        QFETCH(QString, output);
-        QFETCH(bool, pdf);
-        QFETCH(int, messages);
+        const auto [confirm, output, pdf, messages] =
+            fetch<bool, QString, bool, int>("confirm", "output", "pdf", "messages");
         const QString path = f.path(output);
         f.dialogs->printAnswers << confirm;
         f.dialogs->onPrint = [&](QPrinter &printer) {
@@ -166,7 +158,6 @@ private Q_SLOTS:
             QVERIFY(f.dialogs->messages.first().startsWith("Erreur d'impression.\n"));
         f.dialogs->onPrint = nullptr;
     }
-
     void planningDays() {
         using ReportTesting::dayAction;
         const BlocList companies =
@@ -183,12 +174,10 @@ private Q_SLOTS:
         auto *calendar = child<QCalendarWidget>(&window, "calendar");
         QCOMPARE(calendar->selectedDate(), QDate(year, 3, 4));
         QCOMPARE(column(&window, 3), QStringList{}); // only the header
-
         calendar->setSelectedDate(QDate(year, 3, 5));
         QCOMPARE(column(&window, 2), (QStringList{"08:00:00", "09:00:00", "14:00:00"}));
         QCOMPARE(cell(&window, 0, 0), QString()); // no such company: listed only
         QCOMPARE(cell(&window, 0, 3), "Aucune");
-
         doubleClick(grid(&window), 0, 1); // no company
         doubleClick(grid(&window), 5, 1); // empty row
         QVERIFY(window.isVisible());
@@ -197,15 +186,13 @@ private Q_SLOTS:
         QVERIFY(!window.isVisible());
         QCOMPARE(window.Result(), 1);
     }
-
     void planningJump_data() {
         columns<int, int>("chosenRow", "company"); // row -1: Fermer
         row("a company chosen is shown", 0, 2);
         row("Fermer leaves the card", -1, 0);
     }
     void planningJump() {
-        QFETCH(int, chosenRow);
-        QFETCH(int, company);
+        const auto [chosenRow, company] = fetch<int, int>("chosenRow", "company");
         const QString now = Dates::format(f.fiche->dataSet().today());
         QVERIFY(
             f.open(companies(3), {},

@@ -30,7 +30,6 @@ private:
 private Q_SLOTS:
     void init() { f.start(); }
     void cleanup() { f.stop(); }
-
     // OK with nothing chosen changes nothing; typing filters, Down and Enter pick.
     void companyPicker() {
         QStringList list = companies(4);
@@ -49,7 +48,6 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs->titles.last(), u"Liste des sociétés"_s);
         QVERIFY(f.edit("editCodeSociete")->text().isEmpty());
         QVERIFY(!f.data().isRecordModified(Kind::DayAction));
-
         f.dialogs->scripts << [](QDialog *d) {
             auto *filter = child<QLineEdit>(d, "editFiltre");
             auto *items = child<QListWidget>(d, "listSocietes");
@@ -72,7 +70,6 @@ private Q_SLOTS:
                                      "01 23 45 67 89"}));
         QVERIFY(f.data().isRecordModified(Kind::DayAction));
     }
-
     void validatingAddsTheOutcomeToTheCompanyOnce() {
         QVERIFY(f.open(companies(4)));
         f.fiche->Journees();
@@ -85,7 +82,6 @@ private Q_SLOTS:
         QTest::mouseClick(validate(), Qt::LeftButton);
         QVERIFY(!validate()->isEnabled());
         QCOMPARE(f.fiche->currentKind(), Kind::DayAction);
-
         // The company card shows the new row and the list holds it.
         QCOMPARE(f.data().current(Kind::Company), 2);
         auto *grid = f.field<QTableWidget>("gridSuivi");
@@ -93,13 +89,11 @@ private Q_SLOTS:
                               grid->item(0, 2)->text()}),
                  (QStringList{Dates::format(QDate::currentDate()), "Entretien", "Positif"}));
         QCOMPARE(f.data().list(Kind::Company).lines().filter(u"DATA"_s).size(), 1);
-
         // The next day action starts open.
         f.fiche->Ajout();
         QVERIFY(validate()->isEnabled());
         QVERIFY(f.edit("editResultat")->text().isEmpty());
     }
-
     void daySelectionVisitsThatDay() {
         QVERIFY(f.open(companies(1), {},
                        dayActionBlock(0, "10001", "05/03/2024", {}, "N") +

@@ -1,6 +1,5 @@
 // The company page of the record card, its keys and settings dialogs.
 
-#include "card/tfiche.h"
 #include "store/dates.h"
 #include "ui/store/cardtesting.h"
 
@@ -29,20 +28,17 @@ private:
 private Q_SLOTS:
     void init() { f.start(); }
     void cleanup() { f.stop(); }
-
     void newDataSetWritesTheTypedCompanyAsBlockZero() {
         f.fiche->Nouveau();
         QCOMPARE(f.edit("editCode")->text(), u"10001"_s);
         QCOMPARE(f.field<QDateEdit>("dateFiche")->date(), QDate::currentDate());
         QVERIFY(!f.fiche->TestModif());
-
         QTest::keyClicks(f.edit("editSociete"), "Durand SARL");
         QTest::keyClicks(f.edit("editVille"), "Lyon");
         QTest::keyClicks(f.field<QPlainTextEdit>("memoAnnonce"), "Poste de comptable");
         QVERIFY(f.fiche->TestModif());
         QVERIFY(f.fiche->Sauve(f.path("neuf.tvr")));
         QCOMPARE(f.fiche->windowTitle(), u"neuf.tvr"_s);
-
         const QStringList lines = TextFile::read(f.path("neuf.tvr"));
         QCOMPARE(lines.mid(0, 4),
                  (QStringList{"<BLOC00000>", "10001", Dates::format(QDate::currentDate()),
@@ -50,7 +46,6 @@ private Q_SLOTS:
         QCOMPARE(lines.value(7), u"Lyon"_s);
         QCOMPARE(lines.value(14), u"MEMOPoste de comptable"_s);
     }
-
     void fieldsKeepTheirLengthLimits() {
         f.fiche->Nouveau();
         const QString longText(50, u'x');
@@ -62,7 +57,6 @@ private Q_SLOTS:
             QCOMPARE(f.edit(name)->text().size(), length);
         }
     }
-
     // Every date and time field: typed whole, stored exactly, the caret kept until Tab.
     void typedDateOrTimeStaysInItsField_data() {
         // storedLine: in the new block; -1: not a record line.
@@ -83,11 +77,9 @@ private Q_SLOTS:
         row("time with seconds", day, heure, "09:05:07", "09:05:07", 3, "editAction");
     }
     void typedDateOrTimeStaysInItsField() {
-        QFETCH(int, kind);
-        QFETCH(QString, field);
-        QFETCH(QString, typed);
-        QFETCH(int, storedLine);
-        QFETCH(QString, next);
+        const auto [kind, field, typed, storedLine, next] =
+            fetch<int, QString, QString, int, QString>("kind", "field", "typed", "storedLine",
+                                                       "next");
         QVERIFY(f.open(companies(1), operationBlock(0, "1", "Salon", "Forum"),
                        dayActionBlock(0, "1", "02/02/2024", "10001", "N")));
         f.fiche->window()->show();
@@ -97,7 +89,6 @@ private Q_SLOTS:
                                               [this] { f.fiche->Journees(); }};
         show[kind]();
         f.fiche->Ajout();
-
         auto *edit = f.field<QDateTimeEdit>(qPrintable(field));
         auto *neighbour = f.field<QWidget>(qPrintable(next));
         const QVariant before = neighbour->property("text");
@@ -122,7 +113,6 @@ private Q_SLOTS:
         QVERIFY(neighbour->hasFocus());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QVERIFY(edit->hasFocus());
-
         if (storedLine < 0)
             return;
         QVERIFY(f.fiche->Sauve(f.path("test.tvr")));
@@ -133,7 +123,6 @@ private Q_SLOTS:
         QVERIFY(tag >= 0);
         QTEST(lines.value(tag + storedLine), "shown");
     }
-
     void recordIsShownAndOnlyTypingMarksIt() {
         open(companies(2) + companyBlock(2, "10057", "Dupont", "75011", "Paris",
                                          {"MEMOligne 1", "MEMOligne 2", "TEXTvu au salon",
@@ -150,20 +139,17 @@ private Q_SLOTS:
         QCOMPARE(f.field<QDateEdit>("dateFiche")->date(), QDate(2024, 2, 1));
         // Showing a record is not an edit.
         QVERIFY(!f.fiche->TestModif());
-
         // A new record takes the next code after the largest one.
         f.fiche->Ajout();
         QCOMPARE(f.edit("editCode")->text(), u"10058"_s);
         QCOMPARE(f.fiche->focusWidget(), f.edit("editSociete"));
     }
-
     void followUpRowNeedsBothTexts() {
         f.fiche->Nouveau();
         QTest::keyClicks(f.edit("editSuiviAction"), "Appel");
         QTest::mouseClick(f.field<QPushButton>("buttonSuiviOk"), Qt::LeftButton);
         QVERIFY(cell(0, 0).isEmpty());
         QCOMPARE(f.edit("editSuiviAction")->text(), u"Appel"_s);
-
         f.field<QDateEdit>("dateSuivi")->setDate(QDate(2024, 3, 15));
         QTest::keyClicks(f.edit("editSuiviTexte"), "Rappeler");
         QTest::mouseClick(f.field<QPushButton>("buttonSuiviOk"), Qt::LeftButton);
@@ -171,7 +157,6 @@ private Q_SLOTS:
         QVERIFY(f.edit("editSuiviAction")->text().isEmpty() &&
                 f.edit("editSuiviTexte")->text().isEmpty());
         QVERIFY(f.fiche->TestModif());
-
         QTest::keyClicks(f.edit("editSuiviAction"), "Courrier");
         QTest::keyClicks(f.edit("editSuiviTexte"), "Envoye");
         QTest::mouseClick(f.field<QPushButton>("buttonSuiviOk"), Qt::LeftButton);
@@ -179,7 +164,6 @@ private Q_SLOTS:
         QVERIFY(f.fiche->Sauve(f.path("suivi.tvr")));
         QVERIFY(TextFile::read(f.path("suivi.tvr")).contains(u"DATA15/03/2024\tAppel\tRappeler"_s));
     }
-
     void copyAndPasteOnlyOnTheCompanyPage() {
         open(companies(2));
         f.fiche->Copier();
@@ -189,7 +173,6 @@ private Q_SLOTS:
         QCOMPARE(f.edit("editContact")->text(), u"M. Martin"_s);
         QCOMPARE(f.edit("editCode")->text(), u"10003"_s);
         QVERIFY(f.fiche->TestModif());
-
         f.fiche->Premier();
         f.fiche->Copier();
         f.fiche->Operations();
@@ -198,7 +181,6 @@ private Q_SLOTS:
         QCOMPARE(f.edit("editSociete")->text(), u"Société 0"_s);
         QVERIFY(!f.data().isRecordModified(Kind::Company));
     }
-
     void navigationKeysMoveFromAnyField() {
         open(companies(5));
         QPlainTextEdit *notice = f.field<QPlainTextEdit>("memoAnnonce");
@@ -224,7 +206,6 @@ private Q_SLOTS:
         QTest::keyClick(f.edit("editSociete"), Qt::Key_PageUp);
         QCOMPARE(f.edit("editSociete")->text(), u"Renommee"_s);
     }
-
     void postalCodeSelectionVisitsOnlyMatches() {
         open(companies(
             13, [](int i) { return i == 3 || i == 8 || i == 12 ? u"75011"_s : u"69001"_s; }));
@@ -240,17 +221,14 @@ private Q_SLOTS:
         QCOMPARE(f.data().postalCode(), u"75011"_s);
         f.fiche->Suivant();
         QCOMPARE(f.edit("editSociete")->text(), u"Société 12"_s);
-
         // Annuler keeps the code chosen before.
         f.fiche->SetSel(Selection::PostalCode);
         QCOMPARE(f.data().postalCode(), u"75011"_s);
     }
-
     void identityDialogNeedsAName() {
         writeLines(f.path("Tavrin.soc"), {"Jean Dupont", "2 rue Haute"});
         f.restart();
         QCOMPARE(f.fiche->identity().lines[0], u"Jean Dupont"_s);
-
         f.dialogs->scripts << [](QDialog *d) {
             // A fixed-size dialog: no minimize or maximize button.
             QVERIFY(!(d->windowFlags() & Qt::WindowMinMaxButtonsHint));
@@ -265,7 +243,6 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs->titles.last(), u"Société"_s);
         QCOMPARE(f.fiche->identity().lines[0], u"Jean Dupont"_s);
         QVERIFY(f.fiche->identity().lines[3].isEmpty());
-
         f.dialogs->scripts << [](QDialog *d) {
             QTest::keyClicks(child<QLineEdit>(d, "editIdentite4"), "75011 Paris");
             press(d, "buttonOk");
@@ -274,7 +251,6 @@ private Q_SLOTS:
         QCOMPARE(f.fiche->identity().lines[3], u"75011 Paris"_s);
         QCOMPARE(f.fiche->identity().lines[1], u"2 rue Haute"_s);
     }
-
     void wordProcessorHasTheLetterhead() {
         writeLines(f.path("Tavrin.soc"),
                    {"Jean Dupont", "2 rue Haute", "", "75011 Paris", "01 02 03 04 05"});
@@ -292,14 +268,12 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs->titles.last(), u"Texte"_s);
         QCOMPARE(shown, u"Jean Dupont\n2 rue Haute\n\n75011 Paris\n"_s);
     }
-
     void activityListEditor() {
         writeLines(f.path("Tavrin.cbx"),
                    {"ignoré", "[ACTIVITE]", "Banque", QString(), "[OPERATION]", "Candidature"});
         f.restart();
         auto *combo = f.field<QComboBox>("comboActivite");
         QCOMPARE(combo->count(), 2);
-
         f.dialogs->scripts << [](QDialog *d) {
             auto *input = child<QLineEdit>(d, "editItem");
             auto *list = child<QListWidget>(d, "listItems");
@@ -309,7 +283,6 @@ private Q_SLOTS:
             QVERIFY(d->isVisible()); // Enter validates, it does not close
             QCOMPARE(list->count(), 3);
             QVERIFY(input->text().isEmpty());
-
             // A click puts the item into the edit; validating replaces it.
             const QRect first = list->visualItemRect(list->item(0));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
@@ -319,7 +292,6 @@ private Q_SLOTS:
             QTest::keyClicks(input, "Banques");
             QTest::mouseClick(child<QToolButton>(d, "buttonValider"), Qt::LeftButton);
             QCOMPARE(list->item(0)->text(), u"Banques"_s);
-
             // Delete removes the selected item: the empty one.
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                               list->visualItemRect(list->item(1)).center());
@@ -333,7 +305,6 @@ private Q_SLOTS:
         QCOMPARE(combo->itemText(0), u"Banques"_s);
         QCOMPARE(combo->itemText(1), u"Assurance"_s);
     }
-
     void emptyValidationAddsAnEmptyItem() {
         f.dialogs->scripts << [](QDialog *d) {
             QTest::keyClick(child<QLineEdit>(d, "editItem"), Qt::Key_Return);

@@ -31,7 +31,6 @@ private Q_SLOTS:
         QCOMPARE(label(w, "weightLabel"), u"20 g"_s);
         QCOMPARE(label(w, "francsLabel"), u"3 F"_s);
         QCOMPARE(label(w, "eurosLabel"), u"0,46 E"_s);
-
         // One A4 sheet, one 110 x 220 envelope and 10 grams: 19,5 g.
         auto *sheets = child<QSpinBox>(&w, "quantity9");
         sheets->setFocus();
@@ -46,7 +45,6 @@ private Q_SLOTS:
         QCOMPARE(label(w, "francsLabel"), u"2,70 F"_s);
         QCOMPARE(label(w, "eurosLabel"), u"0,41 E"_s);
     }
-
     void departementsClose_data() {
         columns<int>("key");
         row("Enter", int(Qt::Key_Return));
@@ -61,7 +59,6 @@ private Q_SLOTS:
         QTest::keyClick(w.list(), Qt::Key(key));
         QVERIFY(!w.isVisible());
     }
-
     void prenomLetters_data() {
         columns<QString, QString>("keys", "selected");
         row("m again stays", u"mm"_s, u"Marc................25 Avr"_s);
@@ -76,7 +73,6 @@ private Q_SLOTS:
         QVERIFY(w.list()->currentItem());
         QTEST(w.list()->currentItem()->text(), "selected");
     }
-
     void referenceListsLineUpTheirColumns() {
         TDepart departements;
         TPrenoms prenoms;
@@ -86,7 +82,6 @@ private Q_SLOTS:
             QCOMPARE(metrics.horizontalAdvance(u"iiii"_s), metrics.horizontalAdvance(u"MMMM"_s));
         }
     }
-
     void notepadKeepsEdits() {
         QStringList notes{u"Relancer Dupont"_s, QString()};
         TBlocnotes w;
@@ -101,7 +96,6 @@ private Q_SLOTS:
         w.Result(notes);
         QCOMPARE(notes, (QStringList{u"Relancer Dupont"_s, QString(), u"Appeler l'agence"_s}));
     }
-
     void notepadPrints() {
         FakeDialogs dialogs;
         TBlocnotes w;
@@ -113,7 +107,6 @@ private Q_SLOTS:
         QCOMPARE(texts[1].text, u"deux"_s);
         QVERIFY(texts[1].at.y() > texts[0].at.y());
         QVERIFY(dialogs.messages.isEmpty());
-
         surface.ops.clear();
         surface.failNextBegin(u"Aucune imprimante n'est installée."_s);
         QVERIFY(!w.Imprimer(surface));

@@ -36,7 +36,6 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!w.isVisible());
     }
-
     void keyAfterResult() {
         Window w;
         QVERIFY(w.active);
@@ -52,7 +51,6 @@ private Q_SLOTS:
         QCOMPARE(w.line("inputLine"), u"5"_s);
         QCOMPARE(w.line("resultLine"), QString());
     }
-
     void rateSpin() {
         TEurof w;
         w.show();

@@ -76,7 +76,6 @@ private Q_SLOTS:
         sendActivation(c.window, false);
         QVERIFY(!c.window.isTicking());
     }
-
     void spinField_data() {
         columns<QString, bool, QString, QString>("field", "up", "time", "date");
         row("no field", QString(), true, u"09:15:42"_s, u"05/12/2026"_s);
@@ -84,8 +83,7 @@ private Q_SLOTS:
         row("year down", u"fieldYear"_s, false, u"09:15:42"_s, u"05/12/2025"_s);
     }
     void spinField() {
-        QFETCH(QString, field);
-        QFETCH(bool, up);
+        const auto [field, up] = fetch<QString, bool>("field", "up");
         Clock c;
         QVERIFY(c.active);
         c.click("setButton");
@@ -95,7 +93,6 @@ private Q_SLOTS:
         QTEST(c.time(), "time");
         QTEST(c.date(), "date");
     }
-
     void setTheClock() {
         Clock c;
         QVERIFY(c.active);
@@ -112,7 +109,6 @@ private Q_SLOTS:
         QVERIFY(c.window.isTicking());
         QCOMPARE(c.clock.set, (QList<SystemTime>{{2026, 12, 5, 13, 30, 42, 0}}));
     }
-
     void reactivationLeavesEditMode() {
         Clock c;
         QVERIFY(c.active);
@@ -128,7 +124,6 @@ private Q_SLOTS:
         QVERIFY(c.clock.set.isEmpty());
         QVERIFY(!child<QPushButton>(&c.window, "setButton")->isChecked());
     }
-
     void calendarPaging() {
         TCalendrier w;
         w.show();
@@ -140,7 +135,6 @@ private Q_SLOTS:
         QCOMPARE(calendar->selectedDate(), today);
         QCOMPARE(title->text(), calendarTitle(today.year(), today.month()));
         QCOMPARE(calendar->firstDayOfWeek(), Qt::Sunday);
-
         calendar->setSelectedDate(QDate(2026, 12, 15));
         calendar->showSelectedDate();
         QCOMPARE(title->text(), u"décembre  2026"_s);
@@ -149,7 +143,6 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
         QCOMPARE(title->text(), u"novembre  2026"_s);
-
         auto *next = child<QPushButton>(&w, "nextMonth");
         QTest::mouseClick(next, Qt::LeftButton);
         QCOMPARE(title->text(), u"décembre  2026"_s);
@@ -158,7 +151,6 @@ private Q_SLOTS:
         QCOMPARE(title->text(), u"janvier  2027"_s);
         QTest::mouseClick(child<QPushButton>(&w, "previousMonth"), Qt::LeftButton);
         QCOMPARE(title->text(), u"décembre  2026"_s);
-
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!w.isVisible());
     }

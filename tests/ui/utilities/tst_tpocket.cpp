@@ -37,8 +37,7 @@ private Q_SLOTS:
             u"'1,,2' n'est pas une valeur flottante correcte"_s);
     }
     void typing() {
-        QFETCH(QString, keys);
-        QFETCH(QString, message);
+        const auto [keys, message] = fetch<QString, QString>("keys", "message");
         FakeDialogs dialogs;
         Window w;
         QVERIFY(w.active);
@@ -46,7 +45,6 @@ private Q_SLOTS:
         QTEST(w.display->text(), "display");
         QCOMPARE(dialogs.messages, message.isEmpty() ? QStringList() : QStringList{message});
     }
-
     void enterClicksTheFocusedButtonAndEscapeCloses() {
         FakeDialogs dialogs;
         Window w;
@@ -55,13 +53,11 @@ private Q_SLOTS:
         QTest::keyClicks(w.focus(), u"2+3"_s);
         QTest::keyClick(w.focus(), Qt::Key_Return);
         QCOMPARE(w.display->text(), u"5"_s);
-
         // A digit clicked with the mouse keeps the focus: Enter types it again.
         QTest::mouseClick(w.button("digit7"), Qt::LeftButton);
         QCOMPARE(w.focus(), w.button("digit7"));
         QTest::keyClick(w.focus(), Qt::Key_Enter);
         QCOMPARE(w.display->text(), u"77"_s);
-
         // "C" gives the focus back to "=".
         QTest::keyClick(w.focus(), Qt::Key_C);
         QCOMPARE(w.focus(), w.button("equalsButton"));

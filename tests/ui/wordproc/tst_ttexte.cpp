@@ -79,7 +79,6 @@ private Q_SLOTS:
         m_window.reset();
         m_dialogs.reset();
     }
-
     void startsAsTheToolBarSays() {
         QCOMPARE(m_window->windowTitle(), u"Texte"_s);
         QCOMPARE(box<QComboBox>("fontNameBox")->currentText(), u"Times New Roman"_s);
@@ -98,7 +97,6 @@ private Q_SLOTS:
                                      "Droite", "Puces"}));
         QVERIFY(button("leftButton")->isChecked());
     }
-
     void boldActsOnTypingOrOnTheSelection() {
         button("boldButton")->click();
         type("gras");
@@ -111,7 +109,6 @@ private Q_SLOTS:
         QVERIFY(!formatAt(1).fontItalic() && formatAt(2).fontItalic() && !formatAt(8).fontItalic());
         QCOMPARE(text(), u"gras fin"_s);
     }
-
     void caretShowsTheParagraph() {
         openFile(data("complet.rtf"));
         QCOMPARE(m_window->fileName(), data("complet.rtf"));
@@ -132,7 +129,6 @@ private Q_SLOTS:
         QCOMPARE(text(), before);
         QVERIFY(!editor()->document()->isModified());
     }
-
     void bulletsOnAndOff() {
         type("a");
         QTest::keyClick(editor()->viewport(), Qt::Key_Return);
@@ -146,7 +142,6 @@ private Q_SLOTS:
         QVERIFY(!editor()->document()->begin().textList());
         QVERIFY(!editor()->document()->lastBlock().textList());
     }
-
     void newLetter_data() {
         columns<bool, int, bool>("modified", "answer", "replaced"); // answer: when asked
         row("unmodified asks nothing", false, 0, true);
@@ -156,9 +151,8 @@ private Q_SLOTS:
         row("Oui, save cancelled", true, int(QMessageBox::Yes), false);
     }
     void newLetter() {
-        QFETCH(bool, modified);
-        QFETCH(int, answer);
-        QFETCH(bool, replaced);
+        const auto [modified, answer, replaced] =
+            fetch<bool, int, bool>("modified", "answer", "replaced");
         type("Brouillon");
         editor()->document()->setModified(modified);
         if (modified)
@@ -171,7 +165,6 @@ private Q_SLOTS:
         if (replaced)
             QVERIFY(editor()->textCursor().atEnd());
     }
-
     void saveThenCloseAsksNothing() {
         type("Madame,");
         const QString path = m_dir.filePath("lettre.rtf");
@@ -185,7 +178,6 @@ private Q_SLOTS:
         QVERIFY(m_window->close());
         QVERIFY(m_dialogs->warnings.isEmpty());
     }
-
     void failedSaveKeepsEverything() {
         type("Texte");
         m_dialogs->answers.enqueue(QMessageBox::Yes);
@@ -203,7 +195,6 @@ private Q_SLOTS:
         m_dialogs->answers.enqueue(QMessageBox::No);
         QVERIFY(m_window->close());
     }
-
     // A file holding what the editor cannot keep: said once at opening, and
     // saving proposes another name instead of writing over it.
     void foreignFileIsNotWrittenOver() {
@@ -232,7 +223,6 @@ private Q_SLOTS:
         QTRY_COMPARE(m_dialogs->suggestions, (QStringList{copy, copy}));
         QCOMPARE(m_dialogs->messages.size(), 1);
     }
-
     void openAsksFirstAndKeepsAnUnreadableFile() {
         openFile(data("lettre.rtf"));
         type("x");
@@ -247,7 +237,6 @@ private Q_SLOTS:
         QCOMPARE(m_window->fileName(), data("lettre.rtf"));
         QVERIFY(text().startsWith("xBonjour monde"));
     }
-
     void exportsTheLetter() {
         openFile(data("lettre.rtf"));
         m_window->Setsoc("Jean Dupont", "", "", "");
@@ -257,7 +246,6 @@ private Q_SLOTS:
         button("exportButton")->click(); // cancelled: nothing
         QCOMPARE(m_dialogs->fileDialogs, 3);
     }
-
     // Typed or reopened, text prints at the size the size box shows, as far in
     // as the ruler shows it, and a blank line keeps the height of a line.
     void printsAtTheSizeShown_data() {
@@ -268,9 +256,7 @@ private Q_SLOTS:
         row("saved and reopened", 24, true, true);
     }
     void printsAtTheSizeShown() {
-        QFETCH(int, size);
-        QFETCH(bool, indent);
-        QFETCH(bool, reopen);
+        const auto [size, indent, reopen] = fetch<int, bool, bool>("size", "indent", "reopen");
         if (indent)
             dragFirstMarker();
         auto *sizeBox = box<QSpinBox>("fontSizeBox");
@@ -290,7 +276,6 @@ private Q_SLOTS:
         }
         const int shown = sizeBox->value();
         QCOMPARE(shown, size ? size : 10);
-
         // No printer here and none chosen in the dialog: a PDF file is asked.
         const QString pdf = m_dir.filePath(u"lettre-%1.pdf"_s.arg(shown));
         QFile::remove(pdf);
@@ -315,7 +300,6 @@ private Q_SLOTS:
         const double line = at["Deux"].top() - at["Un"].top();
         QVERIFY(qAbs(at["Trois"].top() - at["Deux"].top() - 2 * line) <= 0.1 * line);
     }
-
     void fontDialogAppliesToTheSelection() {
         type("abc");
         select(3, 1);
@@ -334,7 +318,6 @@ private Q_SLOTS:
         QCOMPARE(f.foreground().color(), QColor(Qt::red));
         QCOMPARE(formatAt(1).fontPointSize(), 10.0);
     }
-
     // Escape and Enter answer the whole "Police" dialog wherever the caret is,
     // and it opens on the face that draws the font asked for, keeping its name.
     void policeDialogKeys_data() {
@@ -344,9 +327,7 @@ private Q_SLOTS:
         row("Entrée, taille", true, int(Qt::Key_Enter), true);
     }
     void policeDialogKeys() {
-        QFETCH(bool, inSize);
-        QFETCH(int, key);
-        QFETCH(bool, accepted);
+        const auto [inSize, key, accepted] = fetch<bool, int, bool>("inSize", "key", "accepted");
         QFont asked(u"Times New Roman"_s);
         asked.setPointSize(12);
         FontColourDialog dialog(asked, Qt::black, m_window.get());
