@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         if (second.count(Kind(k)) != counts[k])
             failure("the counts change at the second opening");
         if (list.health() != BlocList::Health::Sound)
-            failure("the saved list is not sound", list.lines());
+            failure("the saved list is not sound", list.toList());
         QFile saved(out.left(out.size() - 3) + QLatin1String(endings[k]));
         if (!saved.open(QIODevice::ReadOnly))
             failure("a saved file is missing");

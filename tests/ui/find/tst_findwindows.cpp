@@ -132,7 +132,7 @@ private Q_SLOTS:
         const BlocList &list = f.fiche->dataSet().list(Kind::Company);
         f.dialogs->scripts << [](QDialog *d) { press(d, "buttonAnnuler"); };
         f.fiche->Trier();
-        QVERIFY(!list.lines().contains("Zebre")); // not even written back
+        QVERIFY(!list.toList().contains("Zebre")); // not even written back
         f.dialogs->scripts << [](QDialog *d) { press(d, "buttonOk"); };
         f.fiche->Trier();
         // Alpha, Durand, Zebre: block 0 is now Alpha.
