@@ -46,6 +46,13 @@ Result ImportTxt(DataSet &data, const QStringList &lines, QChar separator,
     // Built apart, in one buffer, and added whole once the import was not
     // cancelled.
     BlocList blocks(list.width());
+    {
+        qsizetype characters = 0;
+        for (const QString &line : lines)
+            characters += line.size() + 32; // the tags and the code besides
+        const qsizetype records = std::min<qsizetype>(lines.size(), MaxCount);
+        blocks.reserve(records * (PaddingLines + 16), characters);
+    }
     const qsizetype total = lines.size();
     AddressList::Reader reader(lines, separator);
     qsizetype report = 0;

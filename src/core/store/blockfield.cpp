@@ -28,9 +28,9 @@ QString at(const BlocList &list, qsizetype tag, int offset) {
 QString safeLine(const QString &line) {
     // Marks at the head of a line are dropped when it is read back: what
     // follows them must not read as a tag either.
-    const QString text = TextFile::withoutMarks(line).toString();
+    const QStringView text = TextFile::withoutMarks(line);
     if (BlocList::isOpenTag(text) || BlocList::isCloseTag(text))
-        return QChar(0x2039) + text.mid(1);
+        return QChar(0x2039) + text.mid(1).toString();
     return line;
 }
 

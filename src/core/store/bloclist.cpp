@@ -112,12 +112,14 @@ quint32 BlocList::store(QStringView line) {
     // Offsets are 31 bits.
     if (m_text.size() + line.size() + 2 >= qsizetype(Written))
         qFatal("BlocList: texte trop volumineux");
-    const auto offset = quint32(m_text.size());
+    const qsizetype offset = m_text.size();
     const auto length = quint32(line.size());
-    m_text.append(QChar(char16_t(length >> 16)));
-    m_text.append(QChar(char16_t(length & 0xFFFF)));
-    m_text.append(line);
-    return offset | Written;
+    m_text.resize(offset + 2 + line.size());
+    QChar *out = m_text.data() + offset;
+    out[0] = QChar(char16_t(length >> 16));
+    out[1] = QChar(char16_t(length & 0xFFFF));
+    std::copy(line.begin(), line.end(), out + 2);
+    return quint32(offset) | Written;
 }
 
 void BlocList::forget(quint32 entry) {
@@ -180,21 +182,7 @@ bool BlocList::load(const QString &path, TextFile::Encoding *encoding, QString *
         found != TextFile::Encoding::MarkedWindows1252) {
         // Written by another program, and rare: read as text, saved again
         // in the program's own encoding.
-        const QString text = TextFile::decodeText(bytes);
-        QStringList lines;
-        const QChar *chars = text.constData();
-        qsizetype start = 0;
-        for (qsizetype i = 0; i <= text.size(); ++i) {
-            if (i < text.size() && chars[i] != u'\r' && chars[i] != u'\n')
-                continue;
-            if (i < text.size() || start < i)
-                lines.append(
-                    TextFile::withoutMarks(QStringView(chars + start, i - start)).toString());
-            if (i + 1 < text.size() && chars[i] == u'\r' && chars[i + 1] == u'\n')
-                ++i;
-            start = i + 1;
-        }
-        setLines(lines);
+        setLines(TextFile::linesOf(std::move(bytes)));
         return true;
     }
     if (bytes.size() >= qsizetype(Written)) {
@@ -207,8 +195,13 @@ bool BlocList::load(const QString &path, TextFile::Encoding *encoding, QString *
     m_unused = 0;
     m_entries.clear();
     // One entry a line: counted first, so that the index is allocated once.
-    m_entries.reserve(std::size_t(bytes.count('\n') + 1));
+    qsizetype lineEnds = 0;
+    for (const char *p = bytes.constData(), *end = p + bytes.size();
+         (p = static_cast<const char *>(std::memchr(p, '\n', std::size_t(end - p)))); ++p)
+        ++lineEnds;
+    m_entries.reserve(std::size_t(lineEnds + 1));
     Index tags;
+    std::vector<int> numbers, closeNumbers;
     // The tags are ASCII: the raw bytes tell what the decoded line is.
     const char *data = bytes.constData();
     TextFile::forEachLine(bytes, [&](qsizetype start, qsizetype length) {
@@ -219,16 +212,24 @@ bool BlocList::load(const QString &path, TextFile::Encoding *encoding, QString *
         const QByteArrayView line(data + start, length);
         if (!beginsLikeTag(line))
             return;
-        if (exactTag(line, m_width, false) >= 0)
+        if (const int n = exactTag(line, m_width, false); n >= 0) {
             tags.opens.push_back(i);
-        else if (exactTag(line, m_width, true) >= 0)
+            numbers.push_back(n);
+        } else if (const int m = exactTag(line, m_width, true); m >= 0) {
             tags.closes.push_back(i);
-        else
+            closeNumbers.push_back(m);
+        } else {
             tags.lookAlikes.push_back(i);
+        }
     });
     m_bytes = std::move(bytes);
     touch();
     replaceIndex(std::move(tags));
+    // Found while the lines were at hand: the checks need not read them again.
+    m_numbers = std::move(numbers);
+    m_numbersRevision = m_revision;
+    m_closeNumbers = std::move(closeNumbers);
+    m_closeNumbersRevision = m_revision;
     return true;
 }
 
@@ -273,10 +274,20 @@ void BlocList::append(const QStringList &lines) {
     insert(size(), lines);
 }
 
+void BlocList::reserve(qsizetype lines, qsizetype characters) {
+    m_entries.reserve(m_entries.size() + std::size_t(lines));
+    m_text.reserve(m_text.size() + characters + 2 * lines);
+}
+
 void BlocList::append(const BlocList &other) {
+    if (&other == this) {
+        const BlocList copy = other; // its lines are read while the text grows
+        append(copy);
+        return;
+    }
     const bool indexed = m_indexRevision == m_revision;
     const qsizetype first = size();
-    m_entries.reserve(m_entries.size() + other.m_entries.size());
+    reserve(other.size(), other.m_text.size() + other.m_bytes.size());
     for (qsizetype i = 0; i < other.size(); ++i)
         other.withLine(i, [this](QStringView line) { m_entries.push_back(store(line)); });
     touch();
@@ -456,6 +467,18 @@ const std::vector<int> &BlocList::tagNumbers() const {
     return m_numbers;
 }
 
+const std::vector<int> &BlocList::closeNumbers() const {
+    if (m_closeNumbersRevision != m_revision) {
+        const Index &tags = index();
+        m_closeNumbers.clear();
+        m_closeNumbers.reserve(tags.closes.size());
+        for (const qsizetype i : tags.closes)
+            m_closeNumbers.push_back(exactTagAt(i, true));
+        m_closeNumbersRevision = m_revision;
+    }
+    return m_closeNumbers;
+}
+
 QString BlocList::number(int block) const {
     const QString padded = QString(m_width - 1, QLatin1Char('0')) + QString::number(block);
     return padded.right(m_width);
@@ -498,7 +521,14 @@ int BlocList::exactTagAt(qsizetype index, bool closing) const {
     const quint32 entry = m_entries[std::size_t(index)];
     if (entry & Written)
         return exactTag(textOf(entry), m_width, closing);
-    return exactTag(bytesOf(entry), m_width, closing);
+    // A tag has one length: only the byte after it is looked at for the
+    // line's end, not the rest of a long line.
+    const qsizetype length = (closing ? 6 : 5) + m_width + 1;
+    const qsizetype left = m_bytes.size() - entry;
+    const char *at = m_bytes.constData() + entry;
+    if (left < length || (left > length && at[length] != '\r' && at[length] != '\n'))
+        return -1;
+    return exactTag(QByteArrayView(at, length), m_width, closing);
 }
 
 int BlocList::tagNumber(QStringView openTagLine) const {
@@ -618,7 +648,7 @@ BlocList::Health BlocList::health() const {
     for (std::size_t k = 0; k < tags.opens.size(); ++k) {
         if (tags.closes[k] < tags.opens[k] ||
             (k + 1 < tags.opens.size() && tags.closes[k] > tags.opens[k + 1]) ||
-            exactTagAt(tags.closes[k], true) != numbers[k])
+            closeNumbers()[k] != numbers[k])
             return Health::Damaged;
     }
     // A tag at the head of a longer line outside the blocks starts a block

@@ -56,6 +56,8 @@ public:
     void append(const QStringList &lines);
     // Every line of other, after the last line.
     void append(const BlocList &other);
+    // Room for that many more lines holding that many characters in all.
+    void reserve(qsizetype lines, qsizetype characters);
     void insert(qsizetype index, const QStringList &lines);
     void removeLines(qsizetype from, qsizetype count);
     // Every line followed by CR LF, in Windows-1252, handed to sink in parts;
@@ -184,6 +186,8 @@ private:
     TagKind classify(QStringView line) const;
     TagKind classify(qsizetype index) const;
     int exactTagAt(qsizetype index, bool closing) const;
+    // The number of each closing tag of the index.
+    const std::vector<int> &closeNumbers() const;
 
     int m_width;
     QByteArray m_bytes;
@@ -195,6 +199,8 @@ private:
     mutable Index m_index;
     mutable quint64 m_numbersRevision = ~quint64(0);
     mutable std::vector<int> m_numbers;
+    mutable quint64 m_closeNumbersRevision = ~quint64(0);
+    mutable std::vector<int> m_closeNumbers;
     mutable quint64 m_codeRevision = ~quint64(0);
     mutable int m_nextCode = 10001;
 };

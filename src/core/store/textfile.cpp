@@ -145,6 +145,9 @@ const QList<QString> &misreadMarkTexts() {
 } // namespace
 
 QStringView withoutMarks(QStringView line) {
+    // Every mark begins with one of these, read as UTF-8 or as Windows-1252.
+    if (line.isEmpty() || (line[0] != u'\uFEFF' && line[0] != u'\u00EF' && line[0] != u'\u00C3'))
+        return line;
     for (bool more = true; more;) {
         more = false;
         if (line.startsWith(u'\uFEFF')) {
@@ -329,11 +332,16 @@ QStringList read(const QString &path, bool *ok,
                  const std::function<void(qsizetype, QByteArrayView)> &inspect, Encoding *encoding,
                  QString *error, Stamp *stamp) {
     bool read = false;
-    const QByteArray bytes = readBytes(path, &read, error, stamp);
+    QByteArray bytes = readBytes(path, &read, error, stamp);
     if (ok)
         *ok = read;
     if (!read)
         return {};
+    return linesOf(std::move(bytes), inspect, encoding);
+}
+
+QStringList linesOf(QByteArray bytes, const std::function<void(qsizetype, QByteArrayView)> &inspect,
+                    Encoding *encoding) {
     const Encoding found = detect(bytes);
     if (encoding)
         *encoding = found;

@@ -107,6 +107,11 @@ QStringList read(const QString &path, bool *ok = nullptr,
                  const std::function<void(qsizetype, QByteArrayView)> &inspect = {},
                  Encoding *encoding = nullptr, QString *error = nullptr, Stamp *stamp = nullptr);
 
+// The lines of a file's bytes, as read() gives them.
+QStringList linesOf(QByteArray bytes,
+                    const std::function<void(qsizetype, QByteArrayView)> &inspect = {},
+                    Encoding *encoding = nullptr);
+
 // Every line followed by CR LF, in Windows-1252.
 QByteArray encodeLines(const QStringList &lines);
 
