@@ -31,14 +31,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fcntl.h>
 #include <functional>
 #include <limits>
 #include <malloc.h>
 #include <map>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -105,33 +101,27 @@ double floorOf(int runs, const QString &program, const std::function<void()> &wo
     return best(runs, {}, work);
 }
 
-// The peak resident memory of a program's run in kilobytes, as the system
-// counts it for a child; -1 when it could not run.
+// The peak resident memory of a program's run in kilobytes, as GNU time
+// reports it (a child forked from the bench itself would count the bench's
+// own pages); -1 when it could not run.
 long peakKilobytes(const QString &program, const QStringList &args) {
-    if (!QFileInfo(program).isExecutable())
+    const QString time = "/usr/bin/time";
+    if (!QFileInfo(program).isExecutable() || !QFileInfo(time).isExecutable())
         return -1;
-    std::vector<QByteArray> strings{QFile::encodeName(program)};
-    for (const QString &arg : args)
-        strings.push_back(QFile::encodeName(arg));
-    std::vector<char *> argv;
-    for (QByteArray &s : strings)
-        argv.push_back(s.data());
-    argv.push_back(nullptr);
-    const pid_t pid = ::fork();
-    if (pid < 0)
+    QTemporaryDir dir;
+    const QString report = dir.filePath("pic");
+    QProcess p;
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.setStandardErrorFile(QProcess::nullDevice());
+    p.start(time, QStringList{"-f", "%M", "-o", report, program} + args);
+    if (!p.waitForFinished(-1) || p.exitCode() != 0)
         return -1;
-    if (pid == 0) {
-        const int null = ::open("/dev/null", O_WRONLY);
-        ::dup2(null, 1);
-        ::dup2(null, 2);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    struct rusage usage {};
-    if (::wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    QFile file(report);
+    if (!file.open(QIODevice::ReadOnly))
         return -1;
-    return usage.ru_maxrss;
+    bool ok = false;
+    const long peak = file.readAll().trimmed().toLong(&ok);
+    return ok ? peak : -1;
 }
 
 qint64 sizeOf(const QStringList &paths) {

@@ -288,8 +288,17 @@ void BlocList::append(const BlocList &other) {
     const bool indexed = m_indexRevision == m_revision;
     const qsizetype first = size();
     reserve(other.size(), other.m_text.size() + other.m_bytes.size());
-    for (qsizetype i = 0; i < other.size(); ++i)
-        other.withLine(i, [this](QStringView line) { m_entries.push_back(store(line)); });
+    if (other.m_bytes.isEmpty() && m_text.size() + other.m_text.size() < qsizetype(Written)) {
+        // Written lines only (an import): their text is copied whole.
+        const auto base = quint32(m_text.size());
+        m_text.append(other.m_text);
+        m_unused += other.m_unused;
+        for (const quint32 entry : other.m_entries)
+            m_entries.push_back(((entry & ~Written) + base) | Written);
+    } else {
+        for (qsizetype i = 0; i < other.size(); ++i)
+            other.withLine(i, [this](QStringView line) { m_entries.push_back(store(line)); });
+    }
     touch();
     if (!indexed)
         return;
