@@ -20,8 +20,10 @@
 #include "store/recordlines.h"
 #include "store/textfile.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
@@ -76,11 +78,57 @@ private:
     Orientation m_orientation = Orientation::Portrait;
 };
 
-// An outside program's run, the reference of the exchange rows.
+// An outside program's run, the reference of the exchange rows and the
+// floors; what it prints is thrown away.
 void runProgram(const QString &program, const QStringList &args) {
     QProcess p;
+    p.setStandardOutputFile(QProcess::nullDevice());
     p.start(program, args);
     p.waitForFinished(-1);
+}
+
+bool installed(const QString &program) {
+    return !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+// The floor a row is compared with: the best time of an outside program's
+// run, or 0 when the program is not installed (reported as absent).
+double floorOf(int runs, const QString &program, const std::function<void()> &work) {
+    if (!installed(program)) {
+        std::printf("%s absent : pas de plancher\n", qPrintable(program));
+        return 0;
+    }
+    return best(runs, {}, work);
+}
+
+// The peak resident memory of a program's run in kilobytes, as GNU time
+// reports it (a child forked from the bench itself would count the bench's
+// own pages); -1 when it could not run.
+long peakKilobytes(const QString &program, const QStringList &args) {
+    const QString time = "/usr/bin/time";
+    if (!QFileInfo(program).isExecutable() || !QFileInfo(time).isExecutable())
+        return -1;
+    QTemporaryDir dir;
+    const QString report = dir.filePath("pic");
+    QProcess p;
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.setStandardErrorFile(QProcess::nullDevice());
+    p.start(time, QStringList{"-f", "%M", "-o", report, program} + args);
+    if (!p.waitForFinished(-1) || p.exitCode() != 0)
+        return -1;
+    QFile file(report);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    bool ok = false;
+    const long peak = file.readAll().trimmed().toLong(&ok);
+    return ok ? peak : -1;
+}
+
+qint64 sizeOf(const QStringList &paths) {
+    qint64 total = 0;
+    for (const QString &path : paths)
+        total += QFileInfo(path).size();
+    return total;
 }
 
 struct Row {
@@ -181,8 +229,19 @@ int main(int argc, char **argv) {
     if (const qsizetype at = args.indexOf("--size"); at > 0 && at + 1 < args.size())
         sizes = {args.at(at + 1).toInt()};
 
+    // tavrin-cli beside the bench in the build tree, for the memory rows.
+    QString cli = QCoreApplication::applicationDirPath() + "/../src/cli/tavrin-cli";
+    if (const qsizetype at = args.indexOf("--cli"); at > 0 && at + 1 < args.size())
+        cli = args.at(at + 1);
+
     QTemporaryDir dir;
     std::vector<Row> rows;
+    struct Memory {
+        int size;
+        qint64 files;
+        long peak; // kilobytes
+    };
+    std::vector<Memory> memory;
     volatile qsizetype sink = 0;
     for (const int size : sizes) {
         // Best of several runs: the smaller sizes are quick enough for more.
@@ -194,15 +253,33 @@ int main(int argc, char **argv) {
         const double readCompanies = best(runs, {}, [&] { sink = sink + plainReadSplit({tvr}); });
 
         DataSet data;
-        rows.push_back({"Charge (avec contrôles)", size,
-                        best(runs, {}, [&] { sink = sink + data.Charge(tvr); }), readAll});
+        const double charge = best(runs, {}, [&] { sink = sink + data.Charge(tvr); });
+        rows.push_back({"Charge (avec contrôles)", size, charge, readAll});
+        // The floors: decoding the three files, copying them to the disk.
+        const double iconv = floorOf(runs, "iconv", [&] {
+            runProgram("iconv", QStringList{"-f", "cp1252", "-t", "utf-8"} + all);
+        });
+        rows.push_back({"Charge (référence iconv)", size, charge, iconv});
 
         const QString copy = dir.filePath("copie.tvr");
-        rows.push_back(
-            {"Sauve", size,
-             best(
-                 runs, [&] { data.SetModif(); }, [&] { sink = sink + data.Sauve(copy); }),
-             readAll});
+        const double sauve = best(
+            runs, [&] { data.SetModif(); }, [&] { sink = sink + data.Sauve(copy); });
+        rows.push_back({"Sauve", size, sauve, readAll});
+        QDir(dir.path()).mkpath("cp");
+        const QString cpDir = dir.filePath("cp");
+        QStringList copied;
+        for (const QString &path : all)
+            copied << cpDir + "/" + QFileInfo(path).fileName();
+        const double cp = installed("sync")
+                              ? floorOf(runs, "cp",
+                                        [&] {
+                                            runProgram("cp", all + QStringList{cpDir});
+                                            runProgram("sync", copied);
+                                        })
+                              : 0;
+        rows.push_back({"Sauve (référence cp + sync)", size, sauve, cp});
+
+        memory.push_back({size, sizeOf(all), peakKilobytes(cli, {"check", tvr})});
 
         const QStringList companies = TextFile::read(tvr);
         // 1 % of the blocks written twice, the copies spread through the file.
@@ -412,10 +489,31 @@ int main(int argc, char **argv) {
     std::printf("%-38s %8s %12s %14s %7s\n", "opération", "sociétés", "ms", "lecture ms", "ratio");
     std::map<QString, std::map<int, double>> bySize;
     for (const Row &r : rows) {
-        std::printf("%-38s %8d %12.2f %14.2f %7.2f\n", qPrintable(r.operation), r.size, r.ms,
-                    r.reference, r.ms / r.reference);
+        if (r.reference > 0)
+            std::printf("%-38s %8d %12.2f %14.2f %7.2f\n", qPrintable(r.operation), r.size, r.ms,
+                        r.reference, r.ms / r.reference);
+        else
+            std::printf("%-38s %8d %12.2f %14s %7s\n", qPrintable(r.operation), r.size, r.ms,
+                        "absent", "-");
         bySize[r.operation][r.size] = r.ms;
     }
+    // The peak of a whole opening and check in its own process, against the
+    // size of the three files; an empty data set gives the program's own.
+    const QString empty = dir.filePath("vide.tvr");
+    TextFile::write(empty, {});
+    const long own = peakKilobytes(cli, {"check", empty});
+    std::printf("\n%-38s %8s %12s %14s %7s\n", "mémoire (tavrin-cli check)", "sociétés",
+                "fichiers Mo", "pic Mo", "ratio");
+    for (const Memory &m : memory) {
+        if (m.peak < 0) {
+            std::printf("%-38s %8d %12.1f %14s %7s\n", "pic", m.size, m.files / 1e6, "absent", "-");
+            continue;
+        }
+        std::printf("%-38s %8d %12.1f %14.1f %7.2f\n", "pic", m.size, m.files / 1e6,
+                    m.peak * 1024 / 1e6, m.peak * 1024.0 / double(m.files));
+    }
+    if (own >= 0)
+        std::printf("%-38s %8d %12.1f %14.1f\n", "pic (ensemble vide)", 0, 0.0, own * 1024 / 1e6);
     const std::vector<Row> profile = profileRows(dir.path(), sink);
     std::printf("\n%-38s %8s %12s %14s %7s\n", "opération", "employeurs", "ms", "lecture ms",
                 "ratio");

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     list.setLines(text.split(u'\n'));
 
     for (int which = 0; which < Search::Count; ++which)
-        Search::all(list, Search::Which(which), list.lines().value(1).left(3));
+        Search::all(list, Search::Which(which), list.toList().value(1).left(3));
     ListRows::rows(list, kind);
     // The walks' cursor reads every field as the plain reader does.
     BlockField::Cursor cursor(list);

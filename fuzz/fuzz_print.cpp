@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Imprime(listing, list, range);
     EnvelopeSetup setup;
     setup.mode = mode;
-    setup.postalCode = list.lines().value(6);
-    setup.town = list.lines().value(7).toUpper();
+    setup.postalCode = list.toList().value(6);
+    setup.town = list.toList().value(7).toUpper();
     RecordingSurface envelopes(600, 200, 287);
     Enveloppes(envelopes, list, range, setup);
 

@@ -57,7 +57,7 @@ void profile(const QStringList &lines, const std::uint8_t *moves, std::size_t co
     // Saved again and again, a profile never grows (the tidying of the
     // employer list may shorten it), unless a free line equals a marker and
     // starts that section again.
-    for (const QString &line : p.divers + p.knowledge + p.employers().lines())
+    for (const QString &line : p.divers + p.knowledge + p.employers().toList())
         if (Profile::Markers.contains(line))
             return;
     QStringList previous = written;

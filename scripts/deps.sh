@@ -10,6 +10,10 @@ packages=(
 if [ "${1:-}" = "--test" ]; then
     packages+=(xauth xvfb poppler-utils)
 fi
+# The floors tavrin-bench compares with: iconv and cp come with the system.
+if [ "${1:-}" = "--bench" ]; then
+    packages+=(sqlite3)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

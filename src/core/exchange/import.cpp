@@ -43,8 +43,16 @@ Result ImportTxt(DataSet &data, const QStringList &lines, QChar separator,
     result.firstLine = list.size();
     int code = list.nextCode();
 
-    QStringList blocks;
-    blocks.reserve(std::min<qsizetype>(lines.size(), MaxCount) * (PaddingLines + 16));
+    // Built apart, in one buffer, and added whole once the import was not
+    // cancelled.
+    BlocList blocks(list.width());
+    {
+        qsizetype characters = 0;
+        for (const QString &line : lines)
+            characters += line.size() + 32; // the tags and the code besides
+        const qsizetype records = std::min<qsizetype>(lines.size(), MaxCount);
+        blocks.reserve(records * (PaddingLines + 16), characters);
+    }
     const qsizetype total = lines.size();
     AddressList::Reader reader(lines, separator);
     qsizetype report = 0;
@@ -68,7 +76,8 @@ Result ImportTxt(DataSet &data, const QStringList &lines, QChar separator,
         blocks.append(QString::number(code));
         for (QString &field : fields)
             blocks.append(safeField(field.remove(QChar(0)))); // a NUL has no place in a file
-        blocks.resize(blocks.size() + PaddingLines);
+        for (int k = 0; k < PaddingLines; ++k)
+            blocks.append(QStringView());
         blocks.append(list.closeTag(block));
         ++block;
         ++code;

@@ -78,7 +78,7 @@ int Table::columnCount() const {
 QString Table::cell(int row, int column) const {
     const qsizetype tag = m_tags[std::size_t(row)];
     if (column == 0)
-        return m_list.lines().at(tag).mid(5, m_list.width());
+        return m_list.at(tag).mid(5, m_list.width());
     if (column == 1)
         return QString::number(row + 1);
     return BlockField::atBefore(m_list, tag, m_nextTags[std::size_t(row)],

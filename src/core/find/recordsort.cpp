@@ -82,7 +82,7 @@ QString key(Kind kind, int index, const QString &line) {
 
 std::vector<QStringList> sortedBlocks(const BlocList &list, Kind kind, int index) {
     const int offset = keyOffset(kind, index);
-    const QStringList &lines = list.lines();
+    const BlocList &lines = list;
     std::vector<QStringList> blocks;
     std::vector<QString> texts;
     blocks.reserve(list.index().opens.size());

@@ -99,11 +99,12 @@ QByteArray calendar(const BlocList &dayActions, const QString &identity, const Q
             if (!part.trimmed().isEmpty())
                 place << part.trimmed();
         QStringList comment;
-        const QStringList &lines = dayActions.lines();
         for (qsizetype i = tag + DayActionLine::Prefixed;
-             i <= tag + DayAction::ScanLimit && i < end && i < lines.size() - 1; ++i)
-            if (lines.at(i).startsWith(QLatin1String("MEMO")))
-                comment << BlocList::prefixedText(lines.at(i));
+             i <= tag + DayAction::ScanLimit && i < end && i < dayActions.size() - 1; ++i)
+            dayActions.withLine(i, [&comment](QStringView line) {
+                if (line.startsWith(QLatin1String("MEMO")))
+                    comment << BlocList::prefixedText(line);
+            });
 
         icalcomponent *event = icalcomponent_new_vevent();
         const QByteArray uid = utf8(key + u'-' + identity + QStringLiteral("@tavrin"));

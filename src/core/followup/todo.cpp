@@ -32,10 +32,11 @@ template <typename Visit> void forEachBlock(const BlocList &list, int scanLimit,
 QList<FollowUpRow> followUps(const BlocList &list, qsizetype tag, qsizetype end, int first,
                              int scanLimit) {
     QList<FollowUpRow> rows;
-    const QStringList &lines = list.lines();
-    for (qsizetype i = tag + first; i <= tag + scanLimit && i < end && i < lines.size() - 1; ++i)
-        if (lines.at(i).startsWith(Data))
-            rows.append(FollowUp::parse(BlocList::prefixedText(lines.at(i))));
+    for (qsizetype i = tag + first; i <= tag + scanLimit && i < end && i < list.size() - 1; ++i)
+        list.withLine(i, [&rows](QStringView line) {
+            if (line.startsWith(Data))
+                rows.append(FollowUp::parse(BlocList::prefixedText(line)));
+        });
     return rows;
 }
 

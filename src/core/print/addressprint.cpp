@@ -15,17 +15,15 @@ public:
 
     // A reference into the list when the field stands before the next tag,
     // which is what a sound block gives: no copy of a line per field.
-    const QString &at(int offset) const {
+    QString at(int offset) const {
         if (offset > 0 && m_record.tag + offset < m_record.nextTag)
-            return m_list.lines().at(m_record.tag + offset);
-        m_beyond = BlockField::at(m_list, m_record.tag, offset);
-        return m_beyond;
+            return m_list.at(m_record.tag + offset);
+        return BlockField::at(m_list, m_record.tag, offset);
     }
 
 private:
     const BlocList &m_list;
     RangeRecord m_record;
-    mutable QString m_beyond;
 };
 
 // line.toUpper() == upper, without making the upper-cased copy when the

@@ -109,11 +109,11 @@ Employer Employer::read(const BlocList &list, int block) {
         QStringList beyond;
         reader.walk(
             11, ScanLimit,
-            [&e](const QString &line) {
+            [&e](QStringView line) {
                 if (line.startsWith(Memo))
                     e.responsibilities.append(BlocList::prefixedText(line));
                 else
-                    e.tail.append(line);
+                    e.tail.append(line.toString());
             },
             beyond);
         e.tail += beyond;
@@ -203,7 +203,7 @@ void Profile::renumberIfNeeded() {
     if (sound)
         return;
     const std::vector<qsizetype> opens = m_employers.index().opens;
-    QStringList lines = m_employers.lines();
+    QStringList lines = m_employers.toList();
     for (std::size_t k = 0; k < opens.size(); ++k) {
         const qsizetype tag = opens[k];
         const QString oldClose = BlockField::closeTagOf(lines.at(tag));
@@ -303,7 +303,7 @@ std::optional<QStringList> Profile::Result() {
     out += QStringList(formation.begin(), formation.end());
     out += divers;
     out.append(Markers[2]);
-    out += m_employers.lines();
+    out += m_employers.toList();
     out.append(Markers[3]);
     for (const int r : skills)
         out.append(QString::number(r));

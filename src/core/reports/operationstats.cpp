@@ -15,7 +15,6 @@ namespace OperationStats {
 
 QList<Entry> entries(const BlocList &operations) {
     QList<Entry> out;
-    const QStringList &lines = operations.lines();
     const std::size_t count = operations.index().opens.size();
     out.reserve(qsizetype(count));
     for (std::size_t k = 0; k < count; ++k) {
@@ -23,12 +22,12 @@ QList<Entry> entries(const BlocList &operations) {
         const qsizetype end = BlockField::contentEnd(operations, tag);
         Entry entry{BlockField::at(operations, tag, end, OperationLine::End),
                     BlockField::at(operations, tag, end, OperationLine::Summary), 0};
-        for (qsizetype i = tag + 1; i < end; ++i) {
-            const QString &line = lines.at(i);
-            if (line.startsWith(QLatin1String("DATA")) &&
-                !FollowUp::parse(BlocList::prefixedText(line)).text.isEmpty())
-                ++entry.answers;
-        }
+        for (qsizetype i = tag + 1; i < end; ++i)
+            operations.withLine(i, [&entry](QStringView line) {
+                if (line.startsWith(QLatin1String("DATA")) &&
+                    !FollowUp::parse(BlocList::prefixedText(line)).text.isEmpty())
+                    ++entry.answers;
+            });
         out.append(entry);
     }
     return out;

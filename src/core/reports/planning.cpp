@@ -29,7 +29,7 @@ QHash<QString, QString> companyNumbers(const BlocList &companies) {
         cursor.seek(k);
         const QString code = cursor.at(CompanyLine::Code);
         if (!numbers.contains(code))
-            numbers.insert(code, companies.lines().at(cursor.tag()).mid(5, companies.width()));
+            numbers.insert(code, companies.at(cursor.tag()).mid(5, companies.width()));
     }
     return numbers;
 }
@@ -50,12 +50,11 @@ int digits(std::size_t count) {
 void Planning::Init(const BlocList &companies, const BlocList &dayActions) {
     const QHash<QString, QString> numbers = companyNumbers(companies);
     std::vector<Item> items;
-    const QStringList &lines = dayActions.lines();
     for (const qsizetype tag : dayActions.index().opens) {
         const qsizetype end = BlockField::contentEnd(dayActions, tag);
         Item item;
-        item.lines = lines.mid(tag + DayActionLine::Date,
-                               std::max<qsizetype>(0, end - tag - DayActionLine::Date));
+        item.lines = dayActions.mid(tag + DayActionLine::Date,
+                                    std::max<qsizetype>(0, end - tag - DayActionLine::Date));
         item.key =
             ReportFields::dateKey(BlockField::at(dayActions, tag, end, DayActionLine::Date)) +
             BlockField::at(dayActions, tag, end, DayActionLine::Time);
@@ -105,7 +104,7 @@ void Planning::Init(const BlocList &companies, const BlocList &dayActions) {
 QList<Planning::Row> Planning::LitJour(const QString &day) const {
     // The blocks are read where they were written: a day action's line that
     // looks like a tag of the planning list cannot move their ends.
-    const QStringList &lines = m_list.lines();
+    const BlocList &lines = m_list;
     QList<Row> rows;
     for (const auto &[tag, end] : m_blocks) {
         auto field = [&, tag = tag, end = end](int offset) {

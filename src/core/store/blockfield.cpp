@@ -9,13 +9,13 @@ QString closeTagOf(const QString &openTag) {
 }
 
 qsizetype contentEnd(const BlocList &list, qsizetype tag, qsizetype limit) {
-    const QStringList &lines = list.lines();
-    const QString close = closeTagOf(lines.at(tag));
-    const qsizetype last = limit < lines.size() - tag ? tag + limit : lines.size() - 1;
+    const QString close = closeTagOf(list.at(tag));
+    const qsizetype last = limit < list.size() - tag ? tag + limit : list.size() - 1;
     for (qsizetype j = tag + 1; j <= last; ++j) {
-        const QString &line = lines.at(j);
         // Only tag lines can end a block: skip the others at a glance.
-        if (line.startsWith(u'<') && (line == close || list.isBlockStart(line)))
+        if (list.withLine(j, [&](QStringView line) {
+                return line.startsWith(u'<') && (line == close || list.isBlockStart(line));
+            }))
             return j;
     }
     return last + 1;
@@ -28,9 +28,9 @@ QString at(const BlocList &list, qsizetype tag, int offset) {
 QString safeLine(const QString &line) {
     // Marks at the head of a line are dropped when it is read back: what
     // follows them must not read as a tag either.
-    const QString text = TextFile::withoutMarks(line).toString();
+    const QStringView text = TextFile::withoutMarks(line);
     if (BlocList::isOpenTag(text) || BlocList::isCloseTag(text))
-        return QChar(0x2039) + text.mid(1);
+        return QChar(0x2039) + text.mid(1).toString();
     return line;
 }
 
@@ -56,7 +56,7 @@ void Cursor::seek(std::size_t k) {
 
 QString atBefore(const BlocList &list, qsizetype tag, qsizetype nextTag, int offset) {
     if (offset > 0 && tag + offset < nextTag)
-        return list.lines().at(tag + offset);
+        return list.at(tag + offset);
     return at(list, tag, offset);
 }
 

@@ -25,7 +25,7 @@ qsizetype contentEnd(const BlocList &list, qsizetype tag,
 // The field at offset (1 for the line after the tag), given the block's end.
 inline QString at(const BlocList &list, qsizetype tag, qsizetype end, int offset) {
     const qsizetype index = tag + offset;
-    return offset > 0 && index < end ? list.lines().at(index) : QString();
+    return offset > 0 && index < end ? list.at(index) : QString();
 }
 
 // The field at offset of the block whose opening tag is at tag.
@@ -108,12 +108,11 @@ public:
     // list's last line is not examined. What the walk leaves of the block goes
     // to `tail`, so that writing the record back keeps it.
     template <typename Visit> void walk(int first, int limit, Visit visit, QStringList &tail) {
-        const QStringList &lines = m_list.lines();
         qsizetype index = m_tag + first;
-        for (; index <= m_tag + limit && index < m_contentEnd && index < lines.size() - 1; ++index)
-            visit(lines.at(index));
+        for (; index <= m_tag + limit && index < m_contentEnd && index < m_list.size() - 1; ++index)
+            m_list.withLine(index, visit);
         if (index < m_contentEnd)
-            tail = lines.mid(index, m_contentEnd - index);
+            tail = m_list.mid(index, m_contentEnd - index);
     }
 
 private:

@@ -6,11 +6,11 @@ namespace CompanyPicker {
 
 QStringList items(const BlocList &companies) {
     QStringList out;
-    const QStringList &lines = companies.lines();
     // A block too near the end to have its name line gets no item.
     for (const qsizetype i : companies.index().opens)
-        if (i + CompanyLine::Name < lines.size())
-            out.append(lines.at(i + CompanyLine::Code) + u' ' + lines.at(i + CompanyLine::Name));
+        if (i + CompanyLine::Name < companies.size())
+            out.append(companies.at(i + CompanyLine::Code) + u' ' +
+                       companies.at(i + CompanyLine::Name));
     return out;
 }
 

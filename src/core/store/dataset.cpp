@@ -171,10 +171,15 @@ bool DataSet::Sauve(const QString &name, bool replaceChanged) {
     const bool backups = !m_backedUp.contains(m_fileName);
     QString failed, error;
     m_saveWarning.clear();
-    if (!TextFile::writeAll({{m_fileName, m_lists[0].lines()},
-                             {m_operationFileName, m_lists[1].lines()},
-                             {m_dayActionFileName, m_lists[2].lines()}},
-                            {journalName(m_fileName), backups}, &failed, &error, &m_saveWarning)) {
+    auto contentOf = [this](int k) -> TextFile::ByteSource {
+        return [this, k](const TextFile::ByteSink &sink) { return m_lists[k].encode(sink); };
+    };
+    QList<TextFile::Stamp> written;
+    if (!TextFile::writeAll({{m_fileName, contentOf(0)},
+                             {m_operationFileName, contentOf(1)},
+                             {m_dayActionFileName, contentOf(2)}},
+                            {journalName(m_fileName), backups}, &failed, &error, &m_saveWarning,
+                            &written)) {
         message(QStringLiteral("Impossible d'enregistrer le fichier ") + failed +
                 QStringLiteral(" : ") + error);
         return false;
@@ -184,9 +189,8 @@ bool DataSet::Sauve(const QString &name, bool replaceChanged) {
     if (backups)
         m_backedUp.insert(m_fileName);
     std::array<TextFile::Stamp, 3> stamps;
-    const std::array<QString, 3> paths = filesOf(m_fileName);
     for (int k = 0; k < 3; ++k)
-        stamps[k] = TextFile::stampOf(paths[k]);
+        stamps[k] = written.value(k);
     m_stamps = stamps;
     m_modified = false;
     m_recordModified = {false, false, false};
@@ -279,7 +283,7 @@ bool DataSet::Ajout(Kind kind) {
     return true;
 }
 
-void DataSet::appendCompanies(const QStringList &blocks, int count) {
+void DataSet::appendCompanies(const BlocList &blocks, int count) {
     m_lists[idx(Kind::Company)].append(blocks);
     m_counts[idx(Kind::Company)] = count;
     m_currents[idx(Kind::Company)] = std::max(count - 1, 0);
@@ -407,10 +411,9 @@ void DataSet::pickCompany(const QString &code) {
         return;
     m_dayAction.companyCode = code;
     markEdited(Kind::DayAction);
-    const BlocList &companies = m_lists[idx(Kind::Company)];
-    const QStringList &lines = companies.lines();
-    for (const qsizetype i : companies.index().opens) {
-        if (i + CompanyLine::Code >= lines.size() || lines.at(i + CompanyLine::Code) != code)
+    const BlocList &lines = m_lists[idx(Kind::Company)];
+    for (const qsizetype i : lines.index().opens) {
+        if (i + CompanyLine::Code >= lines.size() || !lines.lineEquals(i + CompanyLine::Code, code))
             continue;
         if (lines.size() > i + CompanyLine::Phone) {
             DayAction &d = m_dayAction;

@@ -103,7 +103,7 @@ public:
     // Appends whole company blocks after the last line (an import): the count
     // becomes count, the last block comes onto the card without the card being
     // written again, and the data set is marked modified.
-    void appendCompanies(const QStringList &blocks, int count);
+    void appendCompanies(const BlocList &blocks, int count);
     // Precedent, Suivant, Premier, Dernier; false when a guard stopped it.
     bool move(Kind kind, Move move);
     // Writes the card and shows another block (list window, search, planning).

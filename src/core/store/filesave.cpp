@@ -3,6 +3,7 @@
 // names, and the messages need the system's own error.
 #include "store/textfile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 
@@ -288,8 +289,10 @@ namespace {
 // the content of paths[i], asked for one file at a time so that only one is
 // held at once, or none when it comes in parts.
 bool save(const QStringList &paths, const std::function<ByteSource(qsizetype)> &sourceOf,
-          const SaveOptions &options, QString *failedPath, QString *error, QString *warning) {
+          const SaveOptions &options, QString *failedPath, QString *error, QString *warning,
+          QList<Stamp> *stamps = nullptr) {
     QList<Entry> entries;
+    QList<QByteArray> hashes;
     auto fail = [&](const QString &path, int code) {
         if (failedPath)
             *failedPath = path;
@@ -312,8 +315,21 @@ bool save(const QStringList &paths, const std::function<ByteSource(qsizetype)> &
         const QString temporary = temporaryName(path);
         entries.append({temporary, path, 0, replacing});
         const mode_t mode = replacing ? st.st_mode & 07777 : newFileMode();
-        if (const int code = writeDurably(temporary, sourceOf(i), mode, &entries.last().size))
+        const ByteSource given = sourceOf(i);
+        ByteSource source = given;
+        // The stamp is made of the bytes as they go out, not read back.
+        QCryptographicHash hash(QCryptographicHash::Md5);
+        if (stamps)
+            source = [&given, &hash](const ByteSink &sink) {
+                return given([&sink, &hash](QByteArrayView bytes) {
+                    hash.addData(bytes);
+                    return sink(bytes);
+                });
+            };
+        if (const int code = writeDurably(temporary, source, mode, &entries.last().size))
             return fail(paths.at(i), code);
+        if (stamps)
+            hashes.append(hash.result());
     }
 
     // 2. The journal: from here on, the save is finished even after a crash.
@@ -375,6 +391,20 @@ bool save(const QStringList &paths, const std::function<ByteSource(qsizetype)> &
     }
     if (!entries.isEmpty())
         syncDirectory(entries.first().path);
+    if (stamps) {
+        stamps->clear();
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            Stamp stamp;
+            struct stat st;
+            if (::stat(native(entries.at(i).path).constData(), &st) == 0) {
+                stamp.exists = true;
+                stamp.size = qint64(st.st_size);
+                stamp.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+                stamp.hash = hashes.at(i);
+            }
+            stamps->append(stamp);
+        }
+    }
 
     // 4. The old files, then the journal: a crash in between settles them
     //    again at the next opening, and so does a backup that failed.
@@ -388,21 +418,18 @@ bool save(const QStringList &paths, const std::function<ByteSource(qsizetype)> &
 } // namespace
 
 bool write(const QString &path, const QStringList &lines, QString *error) {
-    return writeAll({{path, lines}}, {}, nullptr, error);
+    return writeStream(
+        path, [&lines](const ByteSink &sink) { return sink(encodeLines(lines)); }, error);
 }
 
 bool writeAll(const QList<File> &files, const SaveOptions &options, QString *failedPath,
-              QString *error, QString *warning) {
+              QString *error, QString *warning, QList<Stamp> *stamps) {
     QStringList paths;
     for (const File &file : files)
         paths.append(file.path);
     return save(
-        paths,
-        [&files](qsizetype i) -> ByteSource {
-            return
-                [&files, i](const ByteSink &sink) { return sink(encodeLines(files.at(i).lines)); };
-        },
-        options, failedPath, error, warning);
+        paths, [&files](qsizetype i) { return files.at(i).content; }, options, failedPath, error,
+        warning, stamps);
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error) {

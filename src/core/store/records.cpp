@@ -191,7 +191,7 @@ Company Company::read(const BlocList &list, int block, const QDate &today) {
             c.date = date;
         reader.walk(
             CompanyLine::Prefixed, ScanLimit,
-            [&c](const QString &line) {
+            [&c](QStringView line) {
                 if (line.startsWith(Memo))
                     c.notice.append(BlocList::prefixedText(line));
                 else if (line.startsWith(Text))
@@ -241,7 +241,7 @@ Operation Operation::read(const BlocList &list, int block, const QDate &today) {
         o.urgent = reader.field(OperationLine::Urgent) == QLatin1String("Y");
         reader.walk(
             OperationLine::Prefixed, ScanLimit,
-            [&o](const QString &line) {
+            [&o](QStringView line) {
                 if (line.startsWith(Mem3))
                     o.description.append(BlocList::prefixedText(line));
                 else if (line.startsWith(Mem4))
@@ -293,7 +293,7 @@ DayAction DayAction::read(const BlocList &list, int block, const QDateTime &now)
         d.validated = reader.field(DayActionLine::Validated) == QLatin1String("Y");
         reader.walk(
             DayActionLine::Prefixed, ScanLimit,
-            [&d](const QString &line) {
+            [&d](QStringView line) {
                 if (line.startsWith(Memo))
                     d.comment.append(BlocList::prefixedText(line));
             },

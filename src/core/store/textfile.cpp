@@ -33,7 +33,7 @@ const QHash<char16_t, char> &reverseTable() {
 }
 
 // Calls line(start, length) for every line, whatever its end: CR LF, LF or CR.
-template <typename Char, typename Line> void forEachLine(const Char *data, qsizetype n, Line line) {
+template <typename Char, typename Line> void splitEach(const Char *data, qsizetype n, Line line) {
     qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {
         if (data[i] != Char('\r') && data[i] != Char('\n'))
@@ -145,6 +145,9 @@ const QList<QString> &misreadMarkTexts() {
 } // namespace
 
 QStringView withoutMarks(QStringView line) {
+    // Every mark begins with one of these, read as UTF-8 or as Windows-1252.
+    if (line.isEmpty() || (line[0] != u'\uFEFF' && line[0] != u'\u00EF' && line[0] != u'\u00C3'))
+        return line;
     for (bool more = true; more;) {
         more = false;
         if (line.startsWith(u'\uFEFF')) {
@@ -191,8 +194,6 @@ QString decodeText(QByteArrayView bytes, Encoding *encoding) {
     return withoutMarks(text).toString();
 }
 
-namespace {
-
 QChar *decodeInto(QChar *out, QByteArrayView bytes) {
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
@@ -204,17 +205,13 @@ QChar *decodeInto(QChar *out, QByteArrayView bytes) {
     return out;
 }
 
-} // namespace
-
 QString decode(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     decodeInto(text.data(), bytes);
     return text;
 }
 
-QByteArray encode(const QString &text) {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char *out = bytes.data();
+char *encodeInto(char *out, QStringView text) {
     const auto &reverse = reverseTable();
     for (const QChar ch : text) {
         const char16_t u = ch.unicode();
@@ -225,13 +222,34 @@ QByteArray encode(const QString &text) {
             *out++ = it == reverse.constEnd() ? '?' : it.value();
         }
     }
+    return out;
+}
+
+QByteArray encode(const QString &text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    encodeInto(bytes.data(), text);
     return bytes;
+}
+
+qsizetype marksLength(QByteArrayView line) {
+    qsizetype length = 0;
+    for (bool more = true; more;) {
+        more = false;
+        for (const QByteArray &mark : misreadMarks()) {
+            if (line.sliced(length).startsWith(mark)) {
+                length += mark.size();
+                more = true;
+                break;
+            }
+        }
+    }
+    return length;
 }
 
 QStringList splitLines(const QString &text) {
     QStringList lines;
     const QChar *data = text.constData();
-    forEachLine(
+    splitEach(
         reinterpret_cast<const char16_t *>(data), text.size(),
         [&](qsizetype start, qsizetype length) { lines.append(QString(data + start, length)); });
     return lines;
@@ -314,11 +332,16 @@ QStringList read(const QString &path, bool *ok,
                  const std::function<void(qsizetype, QByteArrayView)> &inspect, Encoding *encoding,
                  QString *error, Stamp *stamp) {
     bool read = false;
-    const QByteArray bytes = readBytes(path, &read, error, stamp);
+    QByteArray bytes = readBytes(path, &read, error, stamp);
     if (ok)
         *ok = read;
     if (!read)
         return {};
+    return linesOf(std::move(bytes), inspect, encoding);
+}
+
+QStringList linesOf(QByteArray bytes, const std::function<void(qsizetype, QByteArrayView)> &inspect,
+                    Encoding *encoding) {
     const Encoding found = detect(bytes);
     if (encoding)
         *encoding = found;
@@ -327,13 +350,13 @@ QStringList read(const QString &path, bool *ok,
         const QString text = decodeUtf16(bytes, found);
         QStringList lines;
         const QChar *chars = text.constData();
-        forEachLine(reinterpret_cast<const char16_t *>(chars), text.size(),
-                    [&](qsizetype start, qsizetype length) {
-                        const QStringView line = withoutMarks(QStringView(chars + start, length));
-                        if (inspect)
-                            inspect(lines.size(), line.toUtf8());
-                        lines.append(line.toString());
-                    });
+        splitEach(reinterpret_cast<const char16_t *>(chars), text.size(),
+                  [&](qsizetype start, qsizetype length) {
+                      const QStringView line = withoutMarks(QStringView(chars + start, length));
+                      if (inspect)
+                          inspect(lines.size(), line.toUtf8());
+                      lines.append(line.toString());
+                  });
         return lines;
     }
     const bool utf8 = found == Encoding::Utf8;
@@ -369,7 +392,7 @@ QStringList read(const QString &path, bool *ok,
         text.truncate(out - text.constData());
         return text;
     };
-    forEachLine(data, bytes.size(), [&](qsizetype start, qsizetype length) {
+    splitEach(data, bytes.size(), [&](qsizetype start, qsizetype length) {
         QByteArrayView line(data + start, length);
         // A mark heads the file, or a file that was pasted into it: it is no
         // text of the line. All of them go, so that the bytes the caller sees
@@ -377,16 +400,7 @@ QStringList read(const QString &path, bool *ok,
         // mark misread as Windows-1252 and saved as UTF-8 once or more: what
         // the program writes must read back the same whichever way the
         // next reading decodes it.
-        for (bool more = true; more;) {
-            more = false;
-            for (const QByteArray &mark : misreadMarks()) {
-                if (line.startsWith(mark)) {
-                    line = line.sliced(mark.size());
-                    more = true;
-                    break;
-                }
-            }
-        }
+        line = line.sliced(marksLength(line));
         if (inspect)
             inspect(lines.size(), line);
         lines.append(decodeLine(line));

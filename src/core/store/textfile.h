@@ -15,8 +15,12 @@
 namespace TextFile {
 
 QString decode(QByteArrayView bytes);
+// Decodes bytes into out (one character a byte); returns the end.
+QChar *decodeInto(QChar *out, QByteArrayView bytes);
 // A character Windows-1252 cannot hold is written as "?".
 QByteArray encode(const QString &text);
+// Encodes text into out (one byte a character); returns the end.
+char *encodeInto(char *out, QStringView text);
 
 // How a text read from outside is encoded. The program writes Windows-1252;
 // a text that starts with the UTF-8 byte-order mark, or that is valid UTF-8
@@ -37,6 +41,37 @@ QString decodeText(QByteArrayView bytes, Encoding *encoding = nullptr);
 
 // Splits on CR LF, LF or CR. A final line end does not start another line.
 QStringList splitLines(const QString &text);
+
+// The length of the marks at the head of a line's bytes, as read() drops
+// them: byte-order marks, and marks misread as Windows-1252 and saved as
+// UTF-8 once or more.
+qsizetype marksLength(QByteArrayView line);
+
+// Calls line(start, length) for each line of bytes, whatever its end (CR LF,
+// LF or CR), the marks at its head left out, as read() splits a file.
+template <typename Line> void forEachLine(QByteArrayView bytes, Line line) {
+    const char *data = bytes.data();
+    const qsizetype n = bytes.size();
+    qsizetype start = 0;
+    auto emit = [&](qsizetype end) {
+        qsizetype from = start;
+        // Every mark begins with one of these two bytes.
+        if (from < end && (data[from] == '\xEF' || data[from] == '\xC3'))
+            from += marksLength(QByteArrayView(data + from, end - from));
+        line(from, end - from);
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = data[i];
+        if (c > '\r' || (c != '\r' && c != '\n'))
+            continue;
+        emit(i);
+        if (c == '\r' && i + 1 < n && data[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        emit(n);
+}
 
 // What a file was when it was read: enough to tell later whether another
 // program (a sync service, another computer) changed it meanwhile.
@@ -71,6 +106,11 @@ QByteArray readBytes(const QString &path, bool *ok = nullptr, QString *error = n
 QStringList read(const QString &path, bool *ok = nullptr,
                  const std::function<void(qsizetype, QByteArrayView)> &inspect = {},
                  Encoding *encoding = nullptr, QString *error = nullptr, Stamp *stamp = nullptr);
+
+// The lines of a file's bytes, as read() gives them.
+QStringList linesOf(QByteArray bytes,
+                    const std::function<void(qsizetype, QByteArrayView)> &inspect = {},
+                    Encoding *encoding = nullptr);
 
 // Every line followed by CR LF, in Windows-1252.
 QByteArray encodeLines(const QStringList &lines);
@@ -108,16 +148,18 @@ QString systemError(int error);
 // not reached it. On failure, failedPath names the file.
 struct File {
     QString path;
-    QStringList lines;
+    ByteSource content;
 };
 struct SaveOptions {
     QString journal;      // empty: no journal (a single file's rename is enough)
     bool backups = false; // keep each replaced file as path + ".bak"
 };
 // A save that replaced every file but could not keep a backup returns true
-// and tells it in warning (in French).
+// and tells it in warning (in French). stamps (when given) receives what
+// each file is once saved, from the bytes written: no file is read again.
 bool writeAll(const QList<File> &files, const SaveOptions &options = {},
-              QString *failedPath = nullptr, QString *error = nullptr, QString *warning = nullptr);
+              QString *failedPath = nullptr, QString *error = nullptr, QString *warning = nullptr,
+              QList<Stamp> *stamps = nullptr);
 // What recover() found: nothing pending, a save it finished, leftovers of a
 // save that had not started replacing files or that was being undone, put
 // back or removed; or a journal that does not match the files, left as it is

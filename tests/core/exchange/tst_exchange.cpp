@@ -28,7 +28,7 @@ QStringList contentOf(const DataSet &data, int n) {
     const BlocList &list = data.list(Kind::Company);
     const qsizetype at = list.findBlock(n);
     const qsizetype end = list.find(list.closeTag(n), at);
-    return at < 0 ? QStringList() : list.lines().mid(at + 1, end - at - 1);
+    return at < 0 ? QStringList() : list.toList().mid(at + 1, end - at - 1);
 }
 
 using Companies = QList<QStringList>;

@@ -130,10 +130,10 @@ private Q_SLOTS:
     void balancedListIsAccepted() {
         BlocList list = companies(3);
         list.insert(3, {"stray line"});
-        const QStringList before = list.lines();
+        const QStringList before = list.toList();
         int count = 3;
         QVERIFY(!list.Verif(count));
-        QCOMPARE(list.lines(), before);
+        QCOMPARE(list.toList(), before);
         QCOMPARE(count, 3);
     }
     // Load repairs: which blocks stay, under which number, and whether the
@@ -183,7 +183,7 @@ private Q_SLOTS:
         int count = list.countTags();
         QTEST(list.Verif(count), "reported");
         list.Doublons(count);
-        QTEST(list.lines(), "output");
+        QTEST(list.toList(), "output");
         QCOMPARE(count, list.countTags());
         QCOMPARE(list.health(), BlocList::Health::Sound);
     }
@@ -228,7 +228,7 @@ private Q_SLOTS:
         const qsizetype size = list.size();
         list.Squize();
         QTEST(int(size - list.size()), "removed");
-        QVERIFY(list.lines().contains("between"));
+        QVERIFY(list.toList().contains("between"));
     }
     void editsKeepTheTagIndexExact() {
         // After any mix of edits the kept index equals one found afresh.
@@ -249,13 +249,13 @@ private Q_SLOTS:
                     list.removeLines(at,
                                      std::min<qsizetype>(random.bounded(6) + 1, list.size() - at));
             }
-            BlocList fresh = listOf(5, list.lines());
+            BlocList fresh = listOf(5, list.toList());
             QCOMPARE(list.index().opens, fresh.index().opens);
             QCOMPARE(list.tagNumbers(), fresh.tagNumbers());
             QCOMPARE(list.index().closes, fresh.index().closes);
             QCOMPARE(list.index().lookAlikes, fresh.index().lookAlikes);
         }
-        QCOMPARE(list.find(list.openTag(3)), list.lines().indexOf(list.openTag(3)));
+        QCOMPARE(list.find(list.openTag(3)), list.toList().indexOf(list.openTag(3)));
     }
     void loadingIndexesTheTags() {
         QTemporaryDir dir;
@@ -264,7 +264,7 @@ private Q_SLOTS:
                   "\xe9<BLOC00000>\r\n<BLOC00000>\r\n</BLOC00000>\n<BLOC\r </BLOC\r\n</BLOCx\r\n");
         BlocList list(5);
         QVERIFY(list.load(path));
-        BlocList fresh = listOf(5, list.lines());
+        BlocList fresh = listOf(5, list.toList());
         QCOMPARE(list.index().opens, fresh.index().opens);
         QCOMPARE(list.index().closes, fresh.index().closes);
         QCOMPARE(list.index().lookAlikes, fresh.index().lookAlikes);
@@ -321,7 +321,7 @@ private Q_SLOTS:
             for (int k = 0; k < 3; ++k) {
                 QCOMPARE(second.count(Kind(k)), first.count(Kind(k)));
                 const BlocList &list = second.list(Kind(k));
-                QList<QStringList> saved = intactBlocks(list.lines(), list.width()).values();
+                QList<QStringList> saved = intactBlocks(list.toList(), list.width()).values();
                 for (const QStringList &kept : std::as_const(intact[k]))
                     QVERIFY2(saved.removeOne(kept),
                              qPrintable(QString("round %1, file %2").arg(round).arg(k)));

@@ -163,7 +163,7 @@ private Q_SLOTS:
         f.data.EcritFiche();
         const BlocList &list = f.data.list(Kind::Company);
         QCOMPARE(tagOrder(list), (QList<int>{0, 1, 2}));
-        QVERIFY(list.lines().contains("</BLOC00000>"));
+        QVERIFY(list.toList().contains("</BLOC00000>"));
         f.data.jumpTo(Kind::Company, 2);
         QCOMPARE(f.data.company().name, "C");
     }
@@ -382,9 +382,9 @@ private Q_SLOTS:
         QCOMPARE(d.company().followUps.value(0),
                  (FollowUpRow{"05/12/2026", "Entretien", "Retenu"}));
         const BlocList &companies = d.list(Kind::Company);
-        QVERIFY(companies.lines().contains("DATA05/12/2026\tEntretien\tRetenu"));
+        QVERIFY(companies.toList().contains("DATA05/12/2026\tEntretien\tRetenu"));
         d.validateDayAction();
-        QCOMPARE(companies.lines().count("DATA05/12/2026\tEntretien\tRetenu"), 1);
+        QCOMPARE(companies.toList().count("DATA05/12/2026\tEntretien\tRetenu"), 1);
         // A day action created after a validated one starts open.
         d.Ajout(Kind::DayAction);
         QVERIFY(!d.dayAction().validated);
@@ -405,7 +405,7 @@ private Q_SLOTS:
         d.dayAction().result = "rien";
         d.validateDayAction();
         QVERIFY(d.dayAction().validated);
-        QVERIFY(!companies.lines().join('\n').contains("rien"));
+        QVERIFY(!companies.toList().join('\n').contains("rien"));
     }
     void outsideEncodingIsReadAndSavedInWindows1252_data() {
         QTest::addColumn<QByteArray>("content");

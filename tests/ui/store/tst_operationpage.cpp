@@ -29,7 +29,7 @@ private:
         if (at < 0)
             return {};
         const qsizetype end = list.find(list.closeTag(n), at);
-        return list.lines().mid(at, end - at + 1);
+        return list.toList().mid(at, end - at + 1);
     }
 
 private Q_SLOTS:
