@@ -88,7 +88,7 @@ private Q_SLOTS:
         QCOMPARE((QStringList{grid->item(0, 0)->text(), grid->item(0, 1)->text(),
                               grid->item(0, 2)->text()}),
                  (QStringList{Dates::format(QDate::currentDate()), "Entretien", "Positif"}));
-        QCOMPARE(f.data().list(Kind::Company).lines().filter(u"DATA"_s).size(), 1);
+        QCOMPARE(f.data().list(Kind::Company).toList().filter(u"DATA"_s).size(), 1);
         // The next day action starts open.
         f.fiche->Ajout();
         QVERIFY(validate()->isEnabled());
