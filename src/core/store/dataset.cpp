@@ -450,9 +450,9 @@ void DataSet::validateDayAction() {
     write(Kind::Company);
 }
 
-void DataSet::rearrange(Kind kind, QStringList lines) {
+void DataSet::rearrange(Kind kind, BlocList lines) {
     BlocList &list = m_lists[idx(kind)];
-    list.setLines(std::move(lines));
+    list = std::move(lines);
     m_counts[idx(kind)] = list.countTags();
     m_modified = true;
     read(kind);

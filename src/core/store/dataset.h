@@ -111,7 +111,7 @@ public:
     // Puts a list rearranged whole (a sort) in place of the old one: the count
     // follows, the current number stays, the card is read again and the data
     // set is modified.
-    void rearrange(Kind kind, QStringList lines);
+    void rearrange(Kind kind, BlocList lines);
 
     // Selections: by postal code or town for companies, by type for
     // operations, by day for day actions; any other mode means all records.
