@@ -283,8 +283,14 @@ bool DataSet::Ajout(Kind kind) {
     return true;
 }
 
-void DataSet::appendCompanies(const BlocList &blocks, int count) {
-    m_lists[idx(Kind::Company)].append(blocks);
+void DataSet::appendCompanies(const std::function<int(BlocList &)> &fill) {
+    BlocList &list = m_lists[idx(Kind::Company)];
+    const qsizetype size = list.size();
+    const int count = fill(list);
+    if (count < 0) {
+        list.removeLines(size, list.size() - size);
+        return;
+    }
     m_counts[idx(Kind::Company)] = count;
     m_currents[idx(Kind::Company)] = std::max(count - 1, 0);
     m_modified = true;
