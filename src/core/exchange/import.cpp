@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace Import {
 
 const QString TruncatedMessage = QStringLiteral("Trop de lignes, le fichier a été tronqué");
@@ -54,7 +56,9 @@ QStringList toList(const QList<QStringView> &views) {
 // would read as a tag is made harmless. Most fields hold neither and go in
 // as they are.
 void appendField(BlocList &blocks, QStringView field, QString &scratch) {
-    if (!field.contains(QChar(0)) && !field.contains(u'<')) {
+    // One look at each character: fields are short, a search per character
+    // kind would cost more than the look.
+    if (std::none_of(field.begin(), field.end(), [](QChar c) { return c == u'<' || c.isNull(); })) {
         blocks.append(field);
         return;
     }
