@@ -1,6 +1,6 @@
 // Searches, sorts and list rows on any record list: no crash, fields read
 // alike by every reader, and a sorted list reads back as the same blocks with
-// the same lines.
+// the same lines, whichever way it is built.
 #include "find/listrows.h"
 #include "find/recordsort.h"
 #include "find/search.h"
@@ -34,6 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::vector<QStringList> sorted = RecordSort::sortedBlocks(list, kind, item);
     BlocList rebuilt(list.width());
     rebuilt.setLines(RecordSort::tagged(list, sorted));
+    // The command's list, made of line references, holds the same lines.
+    if (RecordSort::sorted(list, kind, item).toList() != rebuilt.toList())
+        std::abort();
     const std::vector<QStringList> again = RecordSort::sortedBlocks(rebuilt, kind, item);
     qsizetype lines = 0, linesAgain = 0;
     for (const QStringList &b : sorted)

@@ -1,6 +1,6 @@
 // The import reader on arbitrary bytes: whatever the file holds, the company
 // list keeps balanced tags, one block per number, the count it reports, the
-// companies that were there, and no NUL character.
+// companies that were there, and no NUL character; its lines are read()'s.
 #include "exchange/export.h"
 #include "exchange/import.h"
 
@@ -34,6 +34,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     set.company().name = QStringLiteral("Déjà là");
     set.markEdited(Kind::Company);
     set.EcritFiche();
+
+    // The import reads the file's lines in one text, as read() gives them.
+    const TextFile::LineText text = TextFile::readLineText(path);
+    const QStringList lines = TextFile::read(path);
+    require(text.lines.size() == lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        require(text.lines.at(i) == lines.at(i));
 
     Import::Result result;
     require(Import::importFile(set, path, result) == Import::Status::Done);

@@ -4,8 +4,14 @@
 
 namespace AddressList {
 
-Reader::Reader(const QStringList &lines, QChar separator)
-    : m_lines(lines), m_separator(separator) {}
+Reader::Reader(const QStringList &lines, QChar separator) : m_separator(separator) {
+    m_lines.reserve(lines.size());
+    for (const QString &line : lines)
+        m_lines.append(line);
+}
+
+Reader::Reader(QList<QStringView> lines, QChar separator)
+    : m_lines(std::move(lines)), m_separator(separator) {}
 
 // Reads a quoted field whose opening mark is at pos of line; on success
 // moves line and pos past the closing mark. Fails, moving nothing, when the
@@ -15,7 +21,7 @@ bool Reader::quoted(qsizetype &line, qsizetype &pos, QString &field) {
     qsizetype from = pos + 1;
     QString text;
     for (;;) {
-        const QString &current = m_lines.at(at);
+        const QStringView current = m_lines.at(at);
         const qsizetype mark = current.indexOf(u'"', from);
         if (mark < 0) {
             if (!m_spanLines || at + 1 >= m_lines.size()) {
@@ -23,13 +29,13 @@ bool Reader::quoted(qsizetype &line, qsizetype &pos, QString &field) {
                     m_spanLines = false;
                 return false;
             }
-            text += QStringView(current).mid(from);
+            text += current.mid(from);
             text += u' ';
             ++at;
             from = 0;
             continue;
         }
-        text += QStringView(current).mid(from, mark - from);
+        text += current.mid(from, mark - from);
         if (mark + 1 < current.size() && current.at(mark + 1) == u'"') {
             text += u'"';
             from = mark + 2;
@@ -43,25 +49,50 @@ bool Reader::quoted(qsizetype &line, qsizetype &pos, QString &field) {
 }
 
 QStringList Reader::next() {
+    QList<QStringView> views;
+    next(views);
     QStringList fields;
+    fields.reserve(views.size());
+    for (const QStringView field : std::as_const(views))
+        fields.append(field.toString());
+    return fields;
+}
+
+void Reader::next(QList<QStringView> &fields) {
+    fields.clear();
+    m_quoted.clear();
     if (atEnd())
-        return fields;
+        return;
     qsizetype line = m_line;
     qsizetype pos = 0;
     for (;;) {
-        const QString *current = &m_lines.at(line);
+        QStringView current = m_lines.at(line);
         QString field;
-        if (pos < current->size() && current->at(pos) == u'"' && quoted(line, pos, field))
-            current = &m_lines.at(line);
-        const qsizetype at = current->indexOf(m_separator, pos);
-        field += QStringView(*current).mid(pos, at < 0 ? -1 : at - pos);
-        fields.append(field);
+        const bool isQuoted =
+            pos < current.size() && current.at(pos) == u'"' && quoted(line, pos, field);
+        if (isQuoted)
+            current = m_lines.at(line);
+        const qsizetype at = current.indexOf(m_separator, pos);
+        const QStringView rest = current.mid(pos, at < 0 ? -1 : at - pos);
+        if (isQuoted) {
+            // Moving the string keeps its characters where they are.
+            field += rest;
+            m_quoted.push_back(std::move(field));
+            fields.append(m_quoted.back());
+        } else {
+            fields.append(rest);
+        }
         if (at < 0)
             break;
         pos = at + 1;
     }
     m_line = line + 1;
-    return fields;
+}
+
+QChar csvSeparator(const QList<QStringView> &lines) {
+    if (Reader(lines, u';').next().size() > 1)
+        return u';';
+    return Reader(lines, u',').next().size() > 1 ? QChar(u',') : QChar(u';');
 }
 
 QChar csvSeparator(const QStringList &lines) {

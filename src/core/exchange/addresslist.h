@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QChar>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+#include <vector>
 
 // Address lists as spreadsheets and contact managers write them: one record
 // a line, fields cut at a separator. A field that starts with a quotation
@@ -15,6 +19,8 @@ namespace AddressList {
 class Reader {
 public:
     Reader(const QStringList &lines, QChar separator);
+    // Over lines held elsewhere, which must outlive the reader.
+    Reader(QList<QStringView> lines, QChar separator);
 
     bool atEnd() const { return m_line >= m_lines.size(); }
     // The lines read so far.
@@ -22,11 +28,15 @@ public:
     // The fields of the next record. A line break inside a quoted field
     // becomes a space, since a field is one line of a company.
     QStringList next();
+    // The same fields as views, valid until the next call: into the lines,
+    // or, for a quoted field, into a text the reader keeps.
+    void next(QList<QStringView> &fields);
 
 private:
     bool quoted(qsizetype &line, qsizetype &pos, QString &field);
 
-    const QStringList &m_lines;
+    QList<QStringView> m_lines;
+    std::vector<QString> m_quoted; // the quoted fields of the last record
     QChar m_separator;
     qsizetype m_line = 0;
     // Cleared once a quotation mark stayed open to the end of the list: a
@@ -38,6 +48,7 @@ private:
 // The separator of a ".csv" list: ";", or "," when its first record holds
 // no ";" but does hold ",".
 QChar csvSeparator(const QStringList &lines);
+QChar csvSeparator(const QList<QStringView> &lines);
 
 // True when fields are column titles rather than a company: at least two of
 // them are known titles (société, nom, adresse, cp, ville, tél, e-mail,

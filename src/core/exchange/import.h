@@ -48,6 +48,9 @@ struct Result {
 // the list's next free code. The last imported company comes onto the card.
 Result ImportTxt(DataSet &data, const QStringList &lines, QChar separator = u'\t',
                  const Progress &progress = {});
+// The same over lines held elsewhere (as readFile gives them).
+Result importLines(DataSet &data, const QList<QStringView> &lines, QChar separator,
+                   const Progress &progress = {});
 inline Result ImportCsv(DataSet &data, const QStringList &lines, const Progress &progress = {}) {
     return ImportTxt(data, lines, u';', progress);
 }
@@ -55,7 +58,7 @@ inline Result ImportCsv(DataSet &data, const QStringList &lines, const Progress 
 enum class Status { Done, Missing, BadType, Unreadable };
 // Checks the name (existence, then type) and reads the file through the
 // text-file module; a ".csv" list separated by commas gets ",".
-Status readFile(const QString &path, QStringList &lines, QChar &separator);
+Status readFile(const QString &path, TextFile::LineText &lines, QChar &separator);
 // readFile, then ImportTxt; nothing changes unless Done.
 Status importFile(DataSet &data, const QString &path, Result &result,
                   const Progress &progress = {});

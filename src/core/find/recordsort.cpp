@@ -80,43 +80,60 @@ QString key(Kind kind, int index, const QString &line) {
     return line;
 }
 
-std::vector<QStringList> sortedBlocks(const BlocList &list, Kind kind, int index) {
+namespace {
+
+// A block as the sort sees it: its content lines are tag + 1 to end - 1.
+struct Span {
+    qsizetype tag;
+    qsizetype end;
+    bool stray; // a content line begins with '<' and may read as a tag
+};
+
+// A line kept in a sorted block: a stray tag line inside a block could end
+// it once renumbered, so it is made harmless as the card writers do.
+bool needsSafeLine(QStringView line) {
+    return line.startsWith(u'<');
+}
+
+// The blocks of the list in their sorted order. Each block's compared text is
+// built straight from the stored lines, in one string; the lines themselves
+// are not copied.
+std::vector<Span> sortedSpans(const BlocList &list, Kind kind, int index) {
     const int offset = keyOffset(kind, index);
-    const BlocList &lines = list;
-    std::vector<QStringList> blocks;
+    std::vector<Span> blocks;
     std::vector<QString> texts;
     blocks.reserve(list.index().opens.size());
     texts.reserve(list.index().opens.size());
+    QString text;       // reused: each block's text is then copied out at its size
     qsizetype next = 0; // first line not yet taken by a block
     for (const qsizetype tag : list.index().opens) {
         // A tag-like line inside a block that lost its closing tag belongs to it.
         if (tag < next)
             continue;
         const qsizetype end = BlockField::contentEnd(list, tag);
-        QStringList content = lines.mid(tag + 1, end - tag - 1);
-        // A stray tag line inside a block could end it once renumbered: it
-        // is kept, made harmless as the card writers do.
-        for (QString &line : content)
-            if (line.startsWith(u'<'))
-                line = BlockField::safeLine(line);
         const QString k = key(kind, index, BlockField::at(list, tag, end, offset));
-        qsizetype length = k.size();
-        for (const QString &line : std::as_const(content))
-            length += 1 + line.size();
         // Blocks are told apart by their first characters, far more than any
         // record holds: a huge field is not copied whole to be compared.
-        QString text;
-        text.reserve(std::min(length, CompareLimit));
+        text.resize(0);
         text += QStringView(k).first(std::min(k.size(), CompareLimit));
-        for (const QString &line : std::as_const(content)) {
-            if (text.size() >= CompareLimit)
-                break;
-            text += u'\t';
-            text += QStringView(line).first(std::min(line.size(), CompareLimit - text.size()));
+        bool stray = false;
+        for (qsizetype i = tag + 1; i < end; ++i) {
+            list.withLine(i, [&](QStringView line) {
+                QString safe;
+                if (needsSafeLine(line)) {
+                    stray = true;
+                    safe = BlockField::safeLine(line.toString());
+                    line = safe;
+                }
+                if (text.size() < CompareLimit) {
+                    text += u'\t';
+                    text += line.first(std::min(line.size(), CompareLimit - text.size()));
+                }
+            });
         }
-        blocks.push_back(std::move(content));
-        texts.push_back(std::move(text));
-        next = end < lines.size() && lines.at(end) == BlockField::closeTagOf(lines.at(tag))
+        blocks.push_back({tag, end, stray});
+        texts.emplace_back(text.constData(), text.size());
+        next = end < list.size() && list.lineEquals(end, BlockField::closeTagOf(list.at(tag)))
                    ? end + 1
                    : end;
     }
@@ -126,11 +143,57 @@ std::vector<QStringList> sortedBlocks(const BlocList &list, Kind kind, int index
     std::iota(order.begin(), order.end(), std::size_t(0));
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return compare(texts[a], texts[b]); });
-    std::vector<QStringList> sorted;
+    std::vector<Span> sorted;
     sorted.reserve(blocks.size());
     for (const std::size_t i : order)
-        sorted.push_back(std::move(blocks[i]));
+        sorted.push_back(blocks[i]);
     return sorted;
+}
+
+} // namespace
+
+std::vector<QStringList> sortedBlocks(const BlocList &list, Kind kind, int index) {
+    std::vector<QStringList> sorted;
+    for (const Span &span : sortedSpans(list, kind, index)) {
+        QStringList content = list.mid(span.tag + 1, span.end - span.tag - 1);
+        for (QString &line : content)
+            if (needsSafeLine(line))
+                line = BlockField::safeLine(line);
+        sorted.push_back(std::move(content));
+    }
+    return sorted;
+}
+
+BlocList sorted(const BlocList &list, Kind kind, int index) {
+    const std::vector<Span> blocks = sortedSpans(list, kind, index);
+    BlocList::Builder built(list);
+    qsizetype size = 0;
+    for (const Span &span : blocks)
+        size += span.end - span.tag + 1;
+    built.reserve(size);
+    QString open = list.openTag(0);
+    QString close = list.closeTag(0);
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const Span &span = blocks[i];
+        list.renumberTag(open, int(i));
+        list.renumberTag(close, int(i));
+        built.add(open);
+        for (qsizetype line = span.tag + 1; line < span.end; ++line) {
+            if (!span.stray)
+                built.take(line);
+            else
+                list.withLine(line, [&](QStringView text) {
+                    if (needsSafeLine(text))
+                        built.add(BlockField::safeLine(text.toString()));
+                    else
+                        built.take(line);
+                });
+        }
+        built.add(close);
+    }
+    BlocList result(list.width());
+    built.finish(result);
+    return result;
 }
 
 QStringList tagged(const BlocList &list, const std::vector<QStringList> &blocks) {
@@ -139,16 +202,11 @@ QStringList tagged(const BlocList &list, const std::vector<QStringList> &blocks)
     for (const QStringList &block : blocks)
         size += block.size() + 2;
     lines.reserve(size);
-    // "<BLOC" + number + ">" and "</BLOC" + number + ">", the digits written in
-    // place: a sort writes as many tags as there are blocks, twice.
-    const int width = list.width();
     QString open = list.openTag(0);
     QString close = list.closeTag(0);
     for (std::size_t i = 0; i < blocks.size(); ++i) {
-        for (int d = 0, n = int(i); d < width; ++d, n /= 10) {
-            open[5 + width - 1 - d] = QChar(u'0' + n % 10);
-            close[6 + width - 1 - d] = QChar(u'0' + n % 10);
-        }
+        list.renumberTag(open, int(i));
+        list.renumberTag(close, int(i));
         lines.append(open);
         lines += blocks[i];
         lines.append(close);
@@ -160,8 +218,7 @@ void run(DataSet &data, Kind kind, int index) {
     if (keyOffset(kind, index) < 0)
         return;
     data.write(kind);
-    const BlocList &list = data.list(kind);
-    data.rearrange(kind, tagged(list, sortedBlocks(list, kind, index)));
+    data.rearrange(kind, sorted(data.list(kind), kind, index));
 }
 
 } // namespace RecordSort

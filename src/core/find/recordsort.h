@@ -27,6 +27,9 @@ QString key(Kind kind, int item, const QString &line);
 std::vector<QStringList> sortedBlocks(const BlocList &list, Kind kind, int item);
 // The list's lines for blocks in that order, tagged 0, 1, 2, ...
 QStringList tagged(const BlocList &list, const std::vector<QStringList> &blocks);
+// What tagged(sortedBlocks()) holds, built from references to the list's
+// lines rather than copies of them: how the command sorts.
+BlocList sorted(const BlocList &list, Kind kind, int item);
 
 // The command after "OK": writes the card back, sorts, keeps the current
 // number and reads the record that now holds it; the data set is modified.

@@ -501,6 +501,12 @@ QString BlocList::closeTag(int block) const {
     return QLatin1String("</BLOC") + number(block) + QLatin1Char('>');
 }
 
+void BlocList::renumberTag(QString &tag, int block) const {
+    const qsizetype first = tag.startsWith(QLatin1String("</")) ? 6 : 5;
+    for (qsizetype d = first + m_width - 1; d >= first; --d, block /= 10)
+        tag[d] = QChar(u'0' + block % 10);
+}
+
 BlocList::TagKind BlocList::classify(QStringView line) const {
     if (!beginsLikeTag(line))
         return TagKind::None;

@@ -86,6 +86,9 @@ public:
     QString number(int block) const; // zero-padded to the list's width
     QString openTag(int block) const;
     QString closeTag(int block) const;
+    // Writes block's digits into tag, an opening or closing tag of this
+    // list's width, in place: for writers of a tag for each of many blocks.
+    void renumberTag(QString &tag, int block) const;
 
     // A line that begins like a tag (exact or not): the writers never put
     // one into a record's lines.

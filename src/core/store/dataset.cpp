@@ -283,8 +283,14 @@ bool DataSet::Ajout(Kind kind) {
     return true;
 }
 
-void DataSet::appendCompanies(const BlocList &blocks, int count) {
-    m_lists[idx(Kind::Company)].append(blocks);
+void DataSet::appendCompanies(const std::function<int(BlocList &)> &fill) {
+    BlocList &list = m_lists[idx(Kind::Company)];
+    const qsizetype size = list.size();
+    const int count = fill(list);
+    if (count < 0) {
+        list.removeLines(size, list.size() - size);
+        return;
+    }
     m_counts[idx(Kind::Company)] = count;
     m_currents[idx(Kind::Company)] = std::max(count - 1, 0);
     m_modified = true;
@@ -450,9 +456,9 @@ void DataSet::validateDayAction() {
     write(Kind::Company);
 }
 
-void DataSet::rearrange(Kind kind, QStringList lines) {
+void DataSet::rearrange(Kind kind, BlocList lines) {
     BlocList &list = m_lists[idx(kind)];
-    list.setLines(std::move(lines));
+    list = std::move(lines);
     m_counts[idx(kind)] = list.countTags();
     m_modified = true;
     read(kind);

@@ -100,10 +100,11 @@ public:
     bool Ajout(Kind kind);
     // Deletes the record on the card (no confirmation here).
     void Supprime(Kind kind);
-    // Appends whole company blocks after the last line (an import): the count
-    // becomes count, the last block comes onto the card without the card being
-    // written again, and the data set is marked modified.
-    void appendCompanies(const BlocList &blocks, int count);
+    // Lets fill append whole company blocks after the last line (an import),
+    // straight into the list. fill answers the new count: the last block then
+    // comes onto the card without the card being written again, and the data
+    // set is marked modified; or -1, and the lines it appended are taken back.
+    void appendCompanies(const std::function<int(BlocList &)> &fill);
     // Precedent, Suivant, Premier, Dernier; false when a guard stopped it.
     bool move(Kind kind, Move move);
     // Writes the card and shows another block (list window, search, planning).
@@ -111,7 +112,7 @@ public:
     // Puts a list rearranged whole (a sort) in place of the old one: the count
     // follows, the current number stays, the card is read again and the data
     // set is modified.
-    void rearrange(Kind kind, QStringList lines);
+    void rearrange(Kind kind, BlocList lines);
 
     // Selections: by postal code or town for companies, by type for
     // operations, by day for day actions; any other mode means all records.

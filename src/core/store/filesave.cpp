@@ -10,9 +10,11 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <functional>
+#include <future>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -46,9 +48,10 @@ void syncDirectory(const QString &path) {
 }
 
 // Writes what source gives to path (created or truncated) and flushes it to
-// the disk; 0 or the system's error. written (when given) counts the bytes.
+// the disk; 0 or the system's error. written (when given) counts the bytes;
+// beforeFlush (when given) is called once they are all written.
 int writeDurably(const QString &path, const TextFile::ByteSource &source, mode_t mode,
-                 qint64 *written = nullptr) {
+                 qint64 *written = nullptr, const std::function<void()> &beforeFlush = {}) {
     const int fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
     if (fd < 0)
         return errno;
@@ -80,6 +83,8 @@ int writeDurably(const QString &path, const TextFile::ByteSource &source, mode_t
         ::close(fd);
         return error;
     }
+    if (beforeFlush)
+        beforeFlush();
     if (::fsync(fd) != 0 && errno != EINVAL) {
         const int code = errno;
         ::close(fd);
@@ -285,6 +290,32 @@ QString systemError(int error) {
 
 namespace {
 
+// The MD5 of a file just written, read back on a thread of its own from the
+// system's cache while the save goes on: hashing is most of a save's work,
+// and the flushes leave the processor idle. The file is opened at once, so
+// that a rename does not lose it; an empty hash when it cannot be read.
+std::future<QByteArray> hashWritten(const QString &path) {
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
+    return std::async(std::launch::async, [fd] {
+        if (fd < 0)
+            return QByteArray();
+        QCryptographicHash hash(QCryptographicHash::Md5);
+        QByteArray part(qsizetype(1) << 20, Qt::Uninitialized);
+        ssize_t got;
+        while ((got = ::read(fd, part.data(), std::size_t(part.size()))) != 0) {
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0) {
+                ::close(fd);
+                return QByteArray();
+            }
+            hash.addData(QByteArrayView(part.constData(), got));
+        }
+        ::close(fd);
+        return hash.result();
+    });
+}
+
 // The save behind writeAll, writeBytes and writeStream: sourceOf(i) gives
 // the content of paths[i], asked for one file at a time so that only one is
 // held at once, or none when it comes in parts.
@@ -292,7 +323,7 @@ bool save(const QStringList &paths, const std::function<ByteSource(qsizetype)> &
           const SaveOptions &options, QString *failedPath, QString *error, QString *warning,
           QList<Stamp> *stamps = nullptr) {
     QList<Entry> entries;
-    QList<QByteArray> hashes;
+    std::vector<std::future<QByteArray>> hashes;
     auto fail = [&](const QString &path, int code) {
         if (failedPath)
             *failedPath = path;
@@ -315,21 +346,13 @@ bool save(const QStringList &paths, const std::function<ByteSource(qsizetype)> &
         const QString temporary = temporaryName(path);
         entries.append({temporary, path, 0, replacing});
         const mode_t mode = replacing ? st.st_mode & 07777 : newFileMode();
-        const ByteSource given = sourceOf(i);
-        ByteSource source = given;
-        // The stamp is made of the bytes as they go out, not read back.
-        QCryptographicHash hash(QCryptographicHash::Md5);
-        if (stamps)
-            source = [&given, &hash](const ByteSink &sink) {
-                return given([&sink, &hash](QByteArrayView bytes) {
-                    hash.addData(bytes);
-                    return sink(bytes);
-                });
-            };
-        if (const int code = writeDurably(temporary, source, mode, &entries.last().size))
+        auto hashWhileFlushing = [&] {
+            if (stamps)
+                hashes.push_back(hashWritten(temporary));
+        };
+        if (const int code =
+                writeDurably(temporary, sourceOf(i), mode, &entries.last().size, hashWhileFlushing))
             return fail(paths.at(i), code);
-        if (stamps)
-            hashes.append(hash.result());
     }
 
     // 2. The journal: from here on, the save is finished even after a crash.
@@ -400,7 +423,7 @@ bool save(const QStringList &paths, const std::function<ByteSource(qsizetype)> &
                 stamp.exists = true;
                 stamp.size = qint64(st.st_size);
                 stamp.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-                stamp.hash = hashes.at(i);
+                stamp.hash = hashes[std::size_t(i)].get();
             }
             stamps->append(stamp);
         }

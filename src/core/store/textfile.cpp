@@ -409,6 +409,57 @@ QStringList linesOf(QByteArray bytes, const std::function<void(qsizetype, QByteA
     return lines;
 }
 
+LineText readLineText(const QString &path, bool *ok, Encoding *encoding) {
+    bool read = false;
+    QByteArray bytes = readBytes(path, &read);
+    if (ok)
+        *ok = read;
+    if (!read)
+        return {};
+    return lineTextOf(std::move(bytes), encoding);
+}
+
+LineText lineTextOf(QByteArray bytes, Encoding *encoding) {
+    const Encoding found = detect(bytes);
+    if (encoding)
+        *encoding = found;
+    LineText out;
+    if (isUtf16(found)) {
+        out.text = decodeUtf16(bytes, found);
+        const QChar *chars = out.text.constData();
+        splitEach(reinterpret_cast<const char16_t *>(chars), out.text.size(),
+                  [&](qsizetype start, qsizetype length) {
+                      out.lines.append(withoutMarks(QStringView(chars + start, length)));
+                  });
+        return out;
+    }
+    // Never more characters than bytes, in either encoding.
+    const bool utf8 = found == Encoding::Utf8;
+    out.text = QString(bytes.size(), Qt::Uninitialized);
+    out.lines.reserve(bytes.count('\n') + 1);
+    const char *data = bytes.constData();
+    QChar *const base = out.text.data();
+    QChar *at = base;
+    splitEach(data, bytes.size(), [&](qsizetype start, qsizetype length) {
+        QByteArrayView line(data + start, length);
+        line = line.sliced(marksLength(line)); // as read() does
+        QChar *const begin = at;
+        if (utf8) {
+            // Each line on its own, a cut sequence at its end replaced as
+            // QString::fromUtf8 does.
+            QStringDecoder decoder(QStringDecoder::Utf8,
+                                   QStringDecoder::Flag::Stateless |
+                                       QStringDecoder::Flag::ConvertInitialBom);
+            at = decoder.appendToBuffer(at, line);
+        } else {
+            at = decodeInto(at, line);
+        }
+        out.lines.append(QStringView(begin, at - begin));
+    });
+    out.text.truncate(at - base); // in place: the views stay valid
+    return out;
+}
+
 QByteArray encodeLines(const QStringList &lines) {
     qsizetype size = 0;
     for (const QString &line : lines)

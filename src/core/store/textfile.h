@@ -2,8 +2,10 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <functional>
 
@@ -111,6 +113,15 @@ QStringList read(const QString &path, bool *ok = nullptr,
 QStringList linesOf(QByteArray bytes,
                     const std::function<void(qsizetype, QByteArrayView)> &inspect = {},
                     Encoding *encoding = nullptr);
+
+// A file's lines held in one text, each line a view into it: what read()
+// gives, without a string per line.
+struct LineText {
+    QString text;
+    QList<QStringView> lines;
+};
+LineText readLineText(const QString &path, bool *ok = nullptr, Encoding *encoding = nullptr);
+LineText lineTextOf(QByteArray bytes, Encoding *encoding = nullptr);
 
 // Every line followed by CR LF, in Windows-1252.
 QByteArray encodeLines(const QStringList &lines);

@@ -24,7 +24,7 @@ int TFiche::Importer() {
         Dialogs::instance().openFileName(this, QStringLiteral("Importer"), ImportFilter);
     if (path.isEmpty())
         return -1;
-    QStringList lines;
+    TextFile::LineText lines;
     QChar separator;
     const Import::Status status = Import::readFile(path, lines, separator);
     if (status != Import::Status::Done) {
@@ -38,10 +38,9 @@ int TFiche::Importer() {
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TImportProgress progress(path, this);
-    const Import::Result result =
-        Import::ImportTxt(m_data, lines, separator, [&progress](qsizetype done, qsizetype total) {
-            return progress.step(done, total);
-        });
+    const Import::Result result = Import::importLines(
+        m_data, lines.lines, separator,
+        [&progress](qsizetype done, qsizetype total) { return progress.step(done, total); });
     progress.hide();
     QApplication::restoreOverrideCursor();
 

@@ -190,6 +190,19 @@ private Q_SLOTS:
         QCOMPARE(contentOf(data, 1).value(2), "Importée");
         QCOMPARE(data.company().name, "Importée");
     }
+    // A cancel once companies were appended takes every line back.
+    void cancelLeavesTheListAsItWas() {
+        DataSet data = emptySet();
+        Import::ImportTxt(data, {"a"});
+        const QStringList before = data.list(Kind::Company).toList();
+        const Import::Result r =
+            Import::ImportTxt(data, QStringList(3000, "x\ty"), u'\t',
+                              [](qsizetype done, qsizetype) { return done < 2048; });
+        QVERIFY(r.cancelled);
+        QCOMPARE(r.imported, 0);
+        QCOMPARE(data.list(Kind::Company).toList(), before);
+        QCOMPARE(data.count(Kind::Company), 1);
+    }
     // Lists as spreadsheets write them: quoted fields, commas, a title line.
     void spreadsheetLists_data() {
         columns<QString, QByteArray, Companies>("name", "bytes", "companies");
