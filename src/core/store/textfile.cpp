@@ -102,9 +102,18 @@ bool validUtf8(QByteArrayView bytes, bool &multiByte) {
 namespace TextFile {
 
 Encoding detect(QByteArrayView bytes) {
-    if (bytes.startsWith("\xFF\xFE"))
+    // A UTF-16 mark only when the text after it reads as UTF-16: the high
+    // byte of most of its first characters is zero. A Windows-1252 file may
+    // well begin with "ÿþ", and must not be read as UTF-16 after its save.
+    auto utf16 = [&bytes](int high) {
+        int pairs = 0, zeros = 0;
+        for (qsizetype i = 2; i + 1 < bytes.size() && pairs < 64; i += 2, ++pairs)
+            zeros += bytes[i + high] == 0;
+        return 2 * zeros >= pairs;
+    };
+    if (bytes.startsWith("\xFF\xFE") && utf16(1))
         return Encoding::Utf16LE;
-    if (bytes.startsWith("\xFE\xFF"))
+    if (bytes.startsWith("\xFE\xFF") && utf16(0))
         return Encoding::Utf16BE;
     const bool mark = bytes.startsWith(ByteOrderMark);
     bool multiByte = false;

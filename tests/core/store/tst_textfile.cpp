@@ -98,6 +98,8 @@ private Q_SLOTS:
             "aé€", false);
         row("utf-16 big-endian", QByteArray::fromHex("feff006100e920ac000d000a"), "aé€", false);
         row("utf-16, odd last byte", QByteArray::fromHex("fffe610062"), "a", false);
+        row("windows-1252 beginning with \"ÿþ\"", QByteArray("\xFF\xFE<BLOC00000>\r\n"),
+            "ÿþ<BLOC00000>", false);
     }
     void outsideTextIsReadInItsEncoding() {
         const auto [bytes, text] = fetch<QByteArray, QString>("bytes", "text");
