@@ -252,22 +252,8 @@ void BlocList::append(QStringView line) {
     const qsizetype index = size();
     m_entries.push_back(store(line));
     touch();
-    if (!indexed)
-        return;
-    switch (classify(line)) {
-    case TagKind::Open:
-        m_index.opens.push_back(index);
-        break;
-    case TagKind::Close:
-        m_index.closes.push_back(index);
-        break;
-    case TagKind::LookAlike:
-        m_index.lookAlikes.push_back(index);
-        break;
-    case TagKind::None:
-        break;
-    }
-    m_indexRevision = m_revision;
+    if (indexed)
+        indexFrom(index);
 }
 
 void BlocList::append(const QStringList &lines) {
@@ -300,24 +286,8 @@ void BlocList::append(const BlocList &other) {
             other.withLine(i, [this](QStringView line) { m_entries.push_back(store(line)); });
     }
     touch();
-    if (!indexed)
-        return;
-    for (qsizetype i = first; i < size(); ++i) {
-        switch (classify(i)) {
-        case TagKind::Open:
-            m_index.opens.push_back(i);
-            break;
-        case TagKind::Close:
-            m_index.closes.push_back(i);
-            break;
-        case TagKind::LookAlike:
-            m_index.lookAlikes.push_back(i);
-            break;
-        case TagKind::None:
-            break;
-        }
-    }
-    m_indexRevision = m_revision;
+    if (indexed)
+        indexFrom(first);
 }
 
 // Edits keep a valid index up to date instead of dropping it: the tag lines
@@ -444,24 +414,28 @@ void BlocList::Builder::finish(BlocList &target) {
 const BlocList::Index &BlocList::index() const {
     if (m_indexRevision != m_revision) {
         m_index = {};
-        for (qsizetype i = 0; i < size(); ++i) {
-            switch (classify(i)) {
-            case TagKind::Open:
-                m_index.opens.push_back(i);
-                break;
-            case TagKind::Close:
-                m_index.closes.push_back(i);
-                break;
-            case TagKind::LookAlike:
-                m_index.lookAlikes.push_back(i);
-                break;
-            case TagKind::None:
-                break;
-            }
-        }
-        m_indexRevision = m_revision;
+        indexFrom(0);
     }
     return m_index;
+}
+
+void BlocList::indexFrom(qsizetype first) const {
+    for (qsizetype i = first; i < size(); ++i) {
+        switch (classify(i)) {
+        case TagKind::Open:
+            m_index.opens.push_back(i);
+            break;
+        case TagKind::Close:
+            m_index.closes.push_back(i);
+            break;
+        case TagKind::LookAlike:
+            m_index.lookAlikes.push_back(i);
+            break;
+        case TagKind::None:
+            break;
+        }
+    }
+    m_indexRevision = m_revision;
 }
 
 const std::vector<int> &BlocList::tagNumbers() const {

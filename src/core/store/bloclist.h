@@ -188,6 +188,9 @@ private:
     enum class TagKind { None, Open, Close, LookAlike };
     TagKind classify(QStringView line) const;
     TagKind classify(qsizetype index) const;
+    // Adds the tags of the lines from first on to the index, which then
+    // stands for the current revision.
+    void indexFrom(qsizetype first) const;
     int exactTagAt(qsizetype index, bool closing) const;
     // The number of each closing tag of the index.
     const std::vector<int> &closeNumbers() const;
