@@ -343,10 +343,10 @@ void BlocList::removeLines(qsizetype from, qsizetype count) {
 }
 
 bool BlocList::encode(const TextFile::ByteSink &sink) const {
-    // Parts of about a megabyte: lines read from the file go out as their
-    // bytes, written ones are encoded.
-    constexpr qsizetype PartSize = qsizetype(1) << 20;
-    QByteArray part(PartSize, Qt::Uninitialized);
+    // Parts of about a megabyte, less for a smaller list: lines read from the
+    // file go out as their bytes, written ones are encoded.
+    const qsizetype whole = m_bytes.size() + m_text.size() + 2 * qsizetype(m_entries.size());
+    QByteArray part(std::min(qsizetype(1) << 20, whole + 2), Qt::Uninitialized);
     qsizetype used = 0;
     auto put = [&](qsizetype length, auto write) {
         if (used + length + 2 > part.size()) {

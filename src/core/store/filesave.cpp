@@ -6,11 +6,14 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QThreadPool>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <functional>
 #include <future>
+#include <memory>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -290,30 +293,39 @@ QString systemError(int error) {
 
 namespace {
 
-// The MD5 of a file just written, read back on a thread of its own from the
+// The MD5 of a file just written, read back on another thread from the
 // system's cache while the save goes on: hashing is most of a save's work,
-// and the flushes leave the processor idle. The file is opened at once, so
-// that a rename does not lose it; an empty hash when it cannot be read.
+// and the flushes leave the processor idle. The threads are kept between
+// saves, since starting one costs more than hashing a small file. The file
+// is opened at once, so that a rename does not lose it; an empty hash when it
+// cannot be read.
 std::future<QByteArray> hashWritten(const QString &path) {
+    static QThreadPool pool;
     const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
-    return std::async(std::launch::async, [fd] {
+    auto promise = std::make_shared<std::promise<QByteArray>>();
+    std::future<QByteArray> hash = promise->get_future();
+    pool.start([fd, promise] {
         if (fd < 0)
-            return QByteArray();
-        QCryptographicHash hash(QCryptographicHash::Md5);
-        QByteArray part(qsizetype(1) << 20, Qt::Uninitialized);
+            return promise->set_value(QByteArray());
+        QCryptographicHash md5(QCryptographicHash::Md5);
+        struct stat st;
+        const qsizetype size = ::fstat(fd, &st) == 0 ? qsizetype(st.st_size) : 0;
+        QByteArray part(std::clamp(size + 1, qsizetype(4096), qsizetype(1) << 20),
+                        Qt::Uninitialized);
         ssize_t got;
         while ((got = ::read(fd, part.data(), std::size_t(part.size()))) != 0) {
             if (got < 0 && errno == EINTR)
                 continue;
             if (got < 0) {
                 ::close(fd);
-                return QByteArray();
+                return promise->set_value(QByteArray());
             }
-            hash.addData(QByteArrayView(part.constData(), got));
+            md5.addData(QByteArrayView(part.constData(), got));
         }
         ::close(fd);
-        return hash.result();
+        promise->set_value(md5.result());
     });
+    return hash;
 }
 
 // The save behind writeAll, writeBytes and writeStream: sourceOf(i) gives
