@@ -279,6 +279,9 @@ private:
         if (m_group.dest == Dest::Text) {
             runText().append(c);
             flushIfLong(1);
+        } else if (m_group.dest == Dest::FontTable) {
+            // "\{" in a font name, as the writer puts it.
+            m_fontName.append(c);
         }
     }
 
