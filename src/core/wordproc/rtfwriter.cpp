@@ -117,7 +117,7 @@ void forEachSlice(const QTextDocument &document, const QTextFragment &fragment, 
 
 // A font name as the font table can hold it: no ";" nor control character.
 QString fontName(QString name) {
-    name.removeIf([](QChar c) { return c == u';' || c.unicode() < 32; });
+    name.removeIf([](QChar c) { return c == u';' || c == u'\t' || unwritable(c.unicode()); });
     return name.trimmed();
 }
 

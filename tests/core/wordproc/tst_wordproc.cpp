@@ -209,6 +209,8 @@ private Q_SLOTS:
         row("a font name of control characters",
             QByteArray("{\\rtf1{\\fonttbl{\\f0 \\'01;}{\\f1 Arial;}}\\f1 x\\f0 y}"), "xy");
         row("a run of nothing writable", QByteArray("{\\rtf1 x\\fs40 \\'01\\par y}"), "x|y");
+        row("a font name of an object marker",
+            QByteArray("{\\rtf1{\\fonttbl{\\f0 \\u-4?;}{\\f1 Arial;}}\\f1 x\\f0 y}"), "xy");
         row("a font name of escaped characters",
             QByteArray("{\\rtf1{\\fonttbl{\\f0 a\\'7bb\\'3bc\\'09d;}}\\f0 x}"), "x");
     }
