@@ -3,7 +3,6 @@
 // names, and the messages need the system's own error.
 #include "store/textfile.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QThreadPool>
@@ -293,7 +292,7 @@ QString systemError(int error) {
 
 namespace {
 
-// The MD5 of a file just written, read back on another thread from the
+// The hash of a file just written, read back on another thread from the
 // system's cache while the save goes on: hashing is most of a save's work,
 // and the flushes leave the processor idle. The threads are kept between
 // saves, since starting one costs more than hashing a small file. The file
@@ -303,11 +302,11 @@ std::future<QByteArray> hashWritten(const QString &path) {
     static QThreadPool pool;
     const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
     auto promise = std::make_shared<std::promise<QByteArray>>();
-    std::future<QByteArray> hash = promise->get_future();
+    std::future<QByteArray> digest = promise->get_future();
     pool.start([fd, promise] {
         if (fd < 0)
             return promise->set_value(QByteArray());
-        QCryptographicHash md5(QCryptographicHash::Md5);
+        ContentHash hash;
         struct stat st;
         const qsizetype size = ::fstat(fd, &st) == 0 ? qsizetype(st.st_size) : 0;
         QByteArray part(std::clamp(size + 1, qsizetype(4096), qsizetype(1) << 20),
@@ -320,12 +319,12 @@ std::future<QByteArray> hashWritten(const QString &path) {
                 ::close(fd);
                 return promise->set_value(QByteArray());
             }
-            md5.addData(QByteArrayView(part.constData(), got));
+            hash.add(QByteArrayView(part.constData(), got));
         }
         ::close(fd);
-        promise->set_value(md5.result());
+        promise->set_value(hash.result());
     });
-    return hash;
+    return digest;
 }
 
 // The save behind writeAll, writeBytes and writeStream: sourceOf(i) gives

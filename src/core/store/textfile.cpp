@@ -1,10 +1,10 @@
 #include "store/textfile.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QHash>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
@@ -308,9 +308,43 @@ QByteArray readBytes(const QString &path, bool *ok, QString *error, Stamp *stamp
         stamp->exists = true;
         stamp->size = used;
         stamp->modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-        stamp->hash = QCryptographicHash::hash(bytes, QCryptographicHash::Md5);
+        ContentHash hash;
+        hash.add(bytes);
+        stamp->hash = hash.result();
     }
     return bytes;
+}
+
+namespace {
+constexpr qsizetype HashPart = 64 * 1024;
+}
+
+void ContentHash::add(QByteArrayView bytes) {
+    m_size += bytes.size();
+    if (!m_pending.isEmpty()) {
+        const qsizetype take = std::min(bytes.size(), HashPart - m_pending.size());
+        m_pending.append(bytes.first(take));
+        bytes = bytes.sliced(take);
+        if (m_pending.size() < HashPart)
+            return;
+        addPart(m_pending);
+        m_pending.clear();
+    }
+    for (; bytes.size() >= HashPart; bytes = bytes.sliced(HashPart))
+        addPart(bytes.first(HashPart));
+    m_pending.append(bytes);
+}
+
+void ContentHash::addPart(QByteArrayView part) {
+    // Each part's hash seeds the next; a seed is never zero, which keeps Qt
+    // on its fastest hash.
+    m_state = qHashBits(part.data(), size_t(part.size()), m_state | 1);
+}
+
+QByteArray ContentHash::result() const {
+    const size_t last =
+        qHashBits(m_pending.constData(), size_t(m_pending.size()), (m_state ^ size_t(m_size)) | 1);
+    return QByteArray(reinterpret_cast<const char *>(&last), sizeof last);
 }
 
 Stamp stampOf(const QString &path) {

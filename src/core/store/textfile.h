@@ -85,6 +85,20 @@ struct Stamp {
 
     bool operator==(const Stamp &) const = default;
 };
+// A digest of a file's bytes for its stamp: fast rather than secure, since a
+// stamp only tells this program's own reading from a later one. Taken over
+// fixed parts, so that bytes given whole or in pieces of any size agree.
+class ContentHash {
+public:
+    void add(QByteArrayView bytes);
+    QByteArray result() const;
+
+private:
+    void addPart(QByteArrayView part);
+    QByteArray m_pending;
+    size_t m_state = 0x9E3779B97F4A7C15u;
+    qint64 m_size = 0;
+};
 // The stamp of a file as it is now (read whole for its hash); a missing or
 // unreadable file gives a stamp that does not exist.
 Stamp stampOf(const QString &path);

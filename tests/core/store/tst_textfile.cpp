@@ -139,6 +139,31 @@ private Q_SLOTS:
         row("permission", int(EACCES), "accès refusé");
     }
     void systemErrorsInFrench() { QTEST(TextFile::systemError(fetch<int>("error")), "text"); }
+    // The stamp a save returns is the one a reading gives, whatever the
+    // parts the hash saw; one changed byte changes it.
+    void stampsAgreeWhateverTheParts() {
+        QByteArray bytes(200'000, Qt::Uninitialized);
+        for (qsizetype i = 0; i < bytes.size(); ++i)
+            bytes[i] = char(i * 7 % 251);
+        TextFile::ContentHash whole, pieces;
+        whole.add(bytes);
+        for (qsizetype at = 0, step = 1; at < bytes.size(); at += step, step = step * 3 + 1)
+            pieces.add(bytes.sliced(at, std::min(step, bytes.size() - at)));
+        QCOMPARE(pieces.result(), whole.result());
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.tvr");
+        QList<TextFile::Stamp> stamps;
+        const TextFile::ByteSource content = [&](const TextFile::ByteSink &sink) {
+            return sink(bytes);
+        };
+        QVERIFY(TextFile::writeAll({{path, content}}, {}, nullptr, nullptr, nullptr, &stamps));
+        QCOMPARE(stamps.value(0).hash, whole.result());
+        QCOMPARE(TextFile::stampOf(path), stamps.value(0));
+        bytes[150'000] = char(bytes[150'000] ^ 1);
+        TextFile::ContentHash changed;
+        changed.add(bytes);
+        QVERIFY(changed.result() != whole.result());
+    }
     void missingFileReadsEmpty() {
         bool ok = true;
         QVERIFY(TextFile::read("/nonexistent/x.tvr", &ok).isEmpty() && !ok);
