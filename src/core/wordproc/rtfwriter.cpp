@@ -115,7 +115,8 @@ void forEachSlice(const QTextDocument &document, const QTextFragment &fragment, 
     }
 }
 
-// A font name as the font table can hold it: no ";" nor control character.
+// A font name as the font table can hold it: no ";", tab, nor anything the
+// text leaves out (control characters, object markers).
 QString fontName(QString name) {
     name.removeIf([](QChar c) { return c == u';' || c == u'\t' || unwritable(c.unicode()); });
     return name.trimmed();
