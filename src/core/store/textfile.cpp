@@ -103,13 +103,15 @@ namespace TextFile {
 
 Encoding detect(QByteArrayView bytes) {
     // A UTF-16 mark only when the text after it reads as UTF-16: the high
-    // byte of most of its first characters is zero. A Windows-1252 file may
-    // well begin with "ÿþ", and must not be read as UTF-16 after its save.
+    // byte of most of its first characters is zero, and no line ends in a
+    // Windows-1252 CR LF, which UTF-16 line ends never hold. A Windows-1252
+    // file may well begin with "ÿþ", NUL bytes after it, and must not be read
+    // as UTF-16 after its save: every line the save writes ends in CR LF.
     auto utf16 = [&bytes](int high) {
         int pairs = 0, zeros = 0;
         for (qsizetype i = 2; i + 1 < bytes.size() && pairs < 64; i += 2, ++pairs)
             zeros += bytes[i + high] == 0;
-        return 2 * zeros >= pairs;
+        return 2 * zeros >= pairs && bytes.indexOf(QByteArrayView("\r\n")) < 0;
     };
     if (bytes.startsWith("\xFF\xFE") && utf16(1))
         return Encoding::Utf16LE;

@@ -100,6 +100,8 @@ private Q_SLOTS:
         row("utf-16, odd last byte", QByteArray::fromHex("fffe610062"), "a", false);
         row("windows-1252 beginning with \"ÿþ\"", QByteArray("\xFF\xFE<BLOC00000>\r\n"),
             "ÿþ<BLOC00000>", false);
+        row("windows-1252 beginning with \"þÿ\" and NUL bytes",
+            QByteArray::fromHex("feff0000610d0a"), "þÿ" + QString(2, QChar(0)) + "a", false);
     }
     void outsideTextIsReadInItsEncoding() {
         const auto [bytes, text] = fetch<QByteArray, QString>("bytes", "text");
